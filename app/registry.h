@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace tk {
+class Form;
+}
+
+// Every window of the program is created once at start-up, hidden, in a
+// fixed order with the main window first; each window's global reference is
+// set before its creation handler runs. Windows are only shown and hidden
+// afterwards, never destroyed until the program ends.
+namespace app {
+
+// The class names of all windows of the program, in the order of creation.
+const QStringList& windowOrder();
+
+// Creates the windows that this build contains, in windowOrder(). Runs once;
+// later calls do nothing.
+void createWindows();
+
+// The window of a class, or null where the window is not part of this build
+// (or createWindows has not run).
+tk::Form* findWindow(const QString& className);
+
+// Whether the window of a class is part of this build.
+bool isBuilt(const QString& className);
+
+// The classes created so far, in the order they were created.
+const QStringList& createdWindows();
+
+// Start-up as the program runs it: create every window, show the main window.
+void startProgram();
+
+}

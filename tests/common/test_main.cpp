@@ -1,0 +1,50 @@
+#include "test_main.h"
+
+#include "toolkit/errors.h"
+#include "toolkit/screen.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <memory>
+#include <vector>
+
+namespace testsupport {
+
+namespace {
+std::vector<std::pair<const char*, Factory>>& classes()
+{
+    static std::vector<std::pair<const char*, Factory>> c;
+    return c;
+}
+
+QStringList& recorded()
+{
+    static QStringList r;
+    return r;
+}
+}
+
+Registrar::Registrar(const char* name, Factory factory) { classes().emplace_back(name, std::move(factory)); }
+
+const QStringList& errors() { return recorded(); }
+
+void clearErrors() { recorded().clear(); }
+
+}
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    tk::setScreenSize(QSize(1024, 768));
+    tk::setErrorSink([](const QString& text) { testsupport::recorded().append(text); });
+
+    int failures = 0;
+    for (const auto& [name, factory] : testsupport::classes()) {
+        std::unique_ptr<QObject> test(factory());
+        failures += QTest::qExec(test.get(), argc, argv);
+    }
+    return failures == 0 ? 0 : 1;
+}

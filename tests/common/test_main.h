@@ -1,0 +1,26 @@
+#pragma once
+
+// Shared main of the test executables: one executable per folder runs every
+// test class registered in it, headless, with the German locale, a screen of
+// 1024 x 768 and the error box replaced by a recorder.
+#include <QObject>
+#include <QStringList>
+#include <QtTest>
+#include <functional>
+
+namespace testsupport {
+
+using Factory = std::function<QObject*()>;
+
+struct Registrar {
+    Registrar(const char* name, Factory factory);
+};
+
+// Texts the error box would have shown since the last call to clearErrors().
+const QStringList& errors();
+void clearErrors();
+
+}
+
+#define REGISTER_TEST(Class) \
+    static const testsupport::Registrar registrar_##Class(#Class, []() -> QObject* { return new Class; });

@@ -1,0 +1,343 @@
+#include "canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPolygon>
+#include <algorithm>
+#include <cmath>
+
+namespace tk {
+
+// ---------------------------------------------------------------- Surface
+
+Surface::Surface(int width, int height, qreal devicePixelRatio)
+{
+    resize(width, height, devicePixelRatio);
+}
+
+Surface::~Surface() = default;
+
+void Surface::resize(int width, int height, qreal devicePixelRatio)
+{
+    endPainting();
+    m_width = std::max(0, width);
+    m_height = std::max(0, height);
+    const qreal dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    m_image = QImage(std::max(1, int(std::ceil(m_width * dpr))), std::max(1, int(std::ceil(m_height * dpr))),
+                     QImage::Format_RGB32);
+    m_image.setDevicePixelRatio(dpr);
+    m_image.fill(Qt::white);
+}
+
+QPainter& Surface::painter()
+{
+    if (!m_painter) {
+        m_painter = std::make_unique<QPainter>(&m_image);
+        m_painter->setRenderHint(QPainter::Antialiasing, false);
+        m_painter->setRenderHint(QPainter::TextAntialiasing, false);
+    }
+    return *m_painter;
+}
+
+void Surface::endPainting()
+{
+    if (m_painter) {
+        m_painter->end();
+        m_painter.reset();
+    }
+}
+
+const QImage& Surface::image()
+{
+    endPainting();
+    return m_image;
+}
+
+QRgb Surface::pixel(int x, int y)
+{
+    endPainting();
+    const qreal dpr = m_image.devicePixelRatio();
+    const int px = int(x * dpr);
+    const int py = int(y * dpr);
+    if (x < 0 || y < 0 || px >= m_image.width() || py >= m_image.height())
+        return 0;
+    return m_image.pixel(px, py) & 0xFFFFFF;
+}
+
+void Surface::fill(const QColor& colour)
+{
+    endPainting();
+    m_image.fill(colour);
+}
+
+// ---------------------------------------------------------------- Canvas
+
+namespace {
+
+Qt::BrushStyle qtBrushStyle(BrushStyle s)
+{
+    switch (s) {
+    case BrushStyle::Solid: return Qt::SolidPattern;
+    case BrushStyle::Clear: return Qt::NoBrush;
+    case BrushStyle::Horizontal: return Qt::HorPattern;
+    case BrushStyle::Vertical: return Qt::VerPattern;
+    case BrushStyle::FDiagonal: return Qt::FDiagPattern;
+    case BrushStyle::BDiagonal: return Qt::BDiagPattern;
+    case BrushStyle::Cross: return Qt::CrossPattern;
+    case BrushStyle::DiagCross: return Qt::DiagCrossPattern;
+    }
+    return Qt::SolidPattern;
+}
+
+// Dash patterns of the classic cosmetic pens, in pixels.
+QList<qreal> dashPattern(PenStyle s)
+{
+    switch (s) {
+    case PenStyle::Dash: return {18, 6};
+    case PenStyle::Dot: return {3, 3};
+    case PenStyle::DashDot: return {9, 6, 3, 6};
+    case PenStyle::DashDotDot: return {9, 3, 3, 3, 3, 3};
+    default: return {};
+    }
+}
+
+// Angle in degrees (counter-clockwise, y up) of the radial from c through p.
+qreal radialAngle(QPointF c, QPoint p)
+{
+    return std::atan2(c.y() - p.y(), p.x() - c.x()) * 180.0 / M_PI;
+}
+
+// Start and span, in sixteenths of a degree, of the counter-clockwise arc
+// from the radial through p3 to the radial through p4; equal radials give the
+// whole ellipse.
+std::pair<int, int> arcAngles(const QRect& box, QPoint p3, QPoint p4)
+{
+    const QPointF c((box.left() + box.right() + 1) / 2.0, (box.top() + box.bottom() + 1) / 2.0);
+    const qreal a3 = radialAngle(c, p3);
+    qreal span = radialAngle(c, p4) - a3;
+    while (span <= 0)
+        span += 360;
+    while (span > 360)
+        span -= 360;
+    return {int(std::lround(a3 * 16)), int(std::lround(span * 16))};
+}
+
+QRect boxOf(int left, int top, int right, int bottom)
+{
+    return QRect(QPoint(std::min(left, right), std::min(top, bottom)),
+                 QPoint(std::max(left, right), std::max(top, bottom)));
+}
+
+// The rectangle a shape with the given corners is traced on: right and
+// bottom edges excluded.
+QRect tracedRect(int left, int top, int right, int bottom)
+{
+    const QRect b = boxOf(left, top, right, bottom);
+    return QRect(b.left(), b.top(), b.width() - 2, b.height() - 2);
+}
+
+}
+
+Canvas::Canvas(std::shared_ptr<Surface> surface)
+    : m_surface(surface ? std::move(surface) : std::make_shared<Surface>())
+{
+}
+
+void Canvas::startPaint(const Font& font, const QColor& colour)
+{
+    m_font = font;
+    setBrushColor(colour);
+}
+
+void Canvas::setBrushColor(const QColor& c)
+{
+    m_brushColor = c;
+    if (m_brushStyle == BrushStyle::Clear)
+        m_brushStyle = BrushStyle::Solid;
+}
+
+void Canvas::preparePainter(QPainter& p, bool usesBrush) const
+{
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (m_penStyle == PenStyle::Clear) {
+        p.setPen(Qt::NoPen);
+    } else {
+        QPen pen(m_penColor);
+        const int width = std::max(1, m_penWidth);
+        pen.setWidth(width);
+        if (width == 1) {
+            // A thin pen leaves out the last pixel of each line, as the
+            // classic canvas does, so lines drawn end to end meet exactly.
+            pen.setCapStyle(Qt::FlatCap);
+            pen.setJoinStyle(Qt::MiterJoin);
+            if (m_penStyle != PenStyle::Solid)
+                pen.setDashPattern(dashPattern(m_penStyle));
+        } else {
+            // Wide pens are always solid, with round ends and joins.
+            pen.setCapStyle(Qt::RoundCap);
+            pen.setJoinStyle(Qt::RoundJoin);
+        }
+        p.setPen(pen);
+    }
+    if (usesBrush && m_brushStyle != BrushStyle::Clear)
+        p.setBrush(QBrush(m_brushColor, qtBrushStyle(m_brushStyle)));
+    else
+        p.setBrush(Qt::NoBrush);
+}
+
+void Canvas::drawShape(const QRect& bounds, bool usesBrush, const std::function<void(QPainter&)>& draw)
+{
+    if (m_penMode == PenMode::Copy) {
+        QPainter& p = m_surface->painter();
+        preparePainter(p, usesBrush);
+        draw(p);
+        return;
+    }
+
+    // Not-xor: the shape is drawn once, pen over brush, on a white scratch
+    // image (white leaves the destination unchanged under not-xor) and then
+    // combined with the surface, so every pixel under pen or brush is
+    // combined exactly once and a second drawing restores it.
+    const int margin = std::max(1, m_penWidth) + 2;
+    const QRect area =
+        bounds.adjusted(-margin, -margin, margin, margin).intersected(QRect(0, 0, width(), height()));
+    if (area.isEmpty())
+        return;
+    const qreal dpr = m_surface->image().devicePixelRatio();
+    QImage scratch(int(std::ceil(area.width() * dpr)), int(std::ceil(area.height() * dpr)), QImage::Format_RGB32);
+    scratch.setDevicePixelRatio(dpr);
+    scratch.fill(Qt::white);
+    {
+        QPainter sp(&scratch);
+        sp.setRenderHint(QPainter::Antialiasing, false);
+        sp.translate(-area.topLeft());
+        preparePainter(sp, usesBrush);
+        draw(sp);
+    }
+    QPainter& p = m_surface->painter();
+    p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+    p.drawImage(area.topLeft(), scratch);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void Canvas::strokeLine(QPainter& p, const QPoint& from, const QPoint& to) const
+{
+    // The gaps of a dotted thin pen show the brush colour when the brush is
+    // solid, and the background when it is not.
+    if (m_penStyle != PenStyle::Solid && m_penStyle != PenStyle::Clear && m_penWidth <= 1 &&
+        m_brushStyle == BrushStyle::Solid) {
+        const QPen styled = p.pen();
+        QPen gaps(m_brushColor);
+        gaps.setWidth(1);
+        gaps.setCapStyle(Qt::FlatCap);
+        p.setPen(gaps);
+        p.drawLine(from, to);
+        p.setPen(styled);
+    }
+    p.drawLine(from, to);
+}
+
+void Canvas::lineTo(int x, int y)
+{
+    const QPoint from = m_pos;
+    const QPoint to(x, y);
+    m_pos = to;
+    drawShape(QRect(from, to).normalized(), false, [&](QPainter& p) { strokeLine(p, from, to); });
+}
+
+void Canvas::rectangle(int left, int top, int right, int bottom)
+{
+    drawShape(boxOf(left, top, right, bottom), true,
+              [&](QPainter& p) { p.drawRect(tracedRect(left, top, right, bottom)); });
+}
+
+void Canvas::fillRect(int left, int top, int right, int bottom)
+{
+    if (m_brushStyle == BrushStyle::Clear)
+        return;
+    QPainter& p = m_surface->painter();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const QRect b = boxOf(left, top, right, bottom);
+    p.fillRect(QRect(b.left(), b.top(), b.width() - 1, b.height() - 1),
+               QBrush(m_brushColor, qtBrushStyle(m_brushStyle)));
+}
+
+void Canvas::ellipse(int left, int top, int right, int bottom)
+{
+    drawShape(boxOf(left, top, right, bottom), true,
+              [&](QPainter& p) { p.drawEllipse(tracedRect(left, top, right, bottom)); });
+}
+
+void Canvas::polygon(const std::vector<QPoint>& points)
+{
+    if (points.empty())
+        return;
+    const QPolygon poly(QList<QPoint>(points.begin(), points.end()));
+    drawShape(poly.boundingRect(), true, [&](QPainter& p) { p.drawPolygon(poly); });
+}
+
+void Canvas::polyline(const std::vector<QPoint>& points)
+{
+    if (points.empty())
+        return;
+    const QPolygon poly(QList<QPoint>(points.begin(), points.end()));
+    drawShape(poly.boundingRect(), false, [&](QPainter& p) {
+        for (qsizetype i = 1; i < poly.size(); ++i)
+            strokeLine(p, poly[i - 1], poly[i]);
+    });
+    m_pos = points.back();
+}
+
+void Canvas::arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4)
+{
+    const QRect traced = tracedRect(left, top, right, bottom);
+    const auto [start, span] = arcAngles(traced, {x3, y3}, {x4, y4});
+    drawShape(boxOf(left, top, right, bottom), false, [&](QPainter& p) { p.drawArc(traced, start, span); });
+}
+
+void Canvas::pie(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4)
+{
+    const QRect traced = tracedRect(left, top, right, bottom);
+    const auto [start, span] = arcAngles(traced, {x3, y3}, {x4, y4});
+    drawShape(boxOf(left, top, right, bottom), true, [&](QPainter& p) { p.drawPie(traced, start, span); });
+}
+
+void Canvas::setPixel(int x, int y, const QColor& c)
+{
+    QPainter& p = m_surface->painter();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.fillRect(QRect(x, y, 1, 1), c);
+}
+
+QString Canvas::visibleText(const QString& text) const
+{
+    return isSymbolFont(m_font.name) ? symbolToUnicode(text) : text;
+}
+
+void Canvas::textOut(int x, int y, const QString& text)
+{
+    const QFont f = qtFont(m_font, true);
+    const QFontMetrics fm(f);
+    const QString shown = visibleText(text);
+    const int w = fm.horizontalAdvance(shown);
+    QPainter& p = m_surface->painter();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (m_brushStyle == BrushStyle::Solid)
+        p.fillRect(QRect(x, y, w, fm.height()), m_brushColor);
+    p.setFont(f);
+    p.setPen(m_font.color);
+    p.drawText(x, y + fm.ascent(), shown);
+    m_pos = QPoint(x + w, y);
+}
+
+int Canvas::textWidth(const QString& text) const
+{
+    return QFontMetrics(qtFont(m_font, true)).horizontalAdvance(visibleText(text));
+}
+
+int Canvas::textHeight(const QString&) const
+{
+    return QFontMetrics(qtFont(m_font, true)).height();
+}
+
+}

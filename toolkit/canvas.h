@@ -1,0 +1,143 @@
+#pragma once
+
+#include "fonts.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+class QPainter;
+
+namespace tk {
+
+// A persistent picture that one or more canvases draw on. It keeps a single
+// painter open between drawing operations (so a timer tick costs only the
+// strokes it draws) and closes it before anyone reads or shows the pixels.
+class Surface {
+public:
+    explicit Surface(int width = 0, int height = 0, qreal devicePixelRatio = 1.0);
+    ~Surface();
+    Surface(const Surface&) = delete;
+    Surface& operator=(const Surface&) = delete;
+
+    // Logical size; the image may have more pixels on a high-density screen.
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    void resize(int width, int height, qreal devicePixelRatio);
+
+    QPainter& painter();           // opens the painter if needed
+    const QImage& image();         // closes the painter; the pixels as they are
+    QRgb pixel(int x, int y);      // logical coordinates, RGB without alpha
+    void fill(const QColor& colour);
+
+private:
+    void endPainting();
+
+    int m_width = 0;
+    int m_height = 0;
+    QImage m_image;
+    std::unique_ptr<QPainter> m_painter;
+};
+
+enum class PenStyle { Solid, Dash, Dot, DashDot, DashDotDot, Clear };
+enum class PenMode { Copy, NotXor };
+enum class BrushStyle { Solid, Clear, Horizontal, Vertical, FDiagonal, BDiagonal, Cross, DiagCross };
+
+// The drawing semantics of the classic Windows canvas on a Surface:
+// aliased shapes; rectangles and ellipses by left, top, right, bottom with the
+// right and bottom edges excluded; polygons closed; arcs and pies
+// counter-clockwise; text by the top-left of its cell, on the brush colour
+// unless the brush is clear; a pen mode not-xor under which drawing a shape
+// twice restores every pixel. Pen, brush and font stay in force until they are
+// changed, across paints.
+class Canvas {
+public:
+    explicit Canvas(std::shared_ptr<Surface> surface = {});
+
+    void setSurface(std::shared_ptr<Surface> surface) { m_surface = std::move(surface); }
+    Surface& surface() const { return *m_surface; }
+    const std::shared_ptr<Surface>& sharedSurface() const { return m_surface; }
+    int width() const { return m_surface->width(); }
+    int height() const { return m_surface->height(); }
+    QRgb pixel(int x, int y) const { return m_surface->pixel(x, y); }
+
+    // What a paint box does before its paint handler runs: the font becomes
+    // the box's font and the brush the box's colour (solid again). The pen is
+    // left as the last drawing left it.
+    void startPaint(const Font& font, const QColor& colour);
+
+    // Pen
+    void setPenColor(const QColor& c) { m_penColor = c; }
+    void setPenWidth(int w) { m_penWidth = w; }
+    void setPenStyle(PenStyle s) { m_penStyle = s; }
+    void setPenMode(PenMode m) { m_penMode = m; }
+    QColor penColor() const { return m_penColor; }
+    int penWidth() const { return m_penWidth; }
+    PenStyle penStyle() const { return m_penStyle; }
+    PenMode penMode() const { return m_penMode; }
+
+    // Brush: setting a colour turns a clear brush solid.
+    void setBrushColor(const QColor& c);
+    void setBrushStyle(BrushStyle s) { m_brushStyle = s; }
+    QColor brushColor() const { return m_brushColor; }
+    BrushStyle brushStyle() const { return m_brushStyle; }
+
+    // Font
+    void setFont(const Font& f) { m_font = f; }
+    const Font& font() const { return m_font; }
+    void setFontName(const QString& name) { m_font.name = name; }
+    void setFontHeight(int cellHeight) { m_font.height = cellHeight; }
+    void setFontCharHeight(int charHeight) { m_font.height = -charHeight; }
+    void setFontBold(bool bold) { m_font.bold = bold; }
+    void setFontColor(const QColor& c) { m_font.color = c; }
+
+    // Pen position
+    void moveTo(int x, int y) { m_pos = QPoint(x, y); }
+    void lineTo(int x, int y);
+    QPoint penPos() const { return m_pos; }
+    void line(int x1, int y1, int x2, int y2)
+    {
+        moveTo(x1, y1);
+        lineTo(x2, y2);
+    }
+
+    // Shapes
+    void rectangle(int left, int top, int right, int bottom);
+    void fillRect(int left, int top, int right, int bottom); // brush only, no outline
+    void ellipse(int left, int top, int right, int bottom);
+    void polygon(const std::vector<QPoint>& points);
+    void polygon(std::initializer_list<QPoint> points) { polygon(std::vector<QPoint>(points)); }
+    void polyline(const std::vector<QPoint>& points);
+    void polyline(std::initializer_list<QPoint> points) { polyline(std::vector<QPoint>(points)); }
+    void arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4);
+    void pie(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4);
+    void setPixel(int x, int y, const QColor& c);
+
+    // Text
+    void textOut(int x, int y, const QString& text);
+    int textWidth(const QString& text) const;
+    int textHeight(const QString& text) const;
+
+private:
+    void drawShape(const QRect& bounds, bool usesBrush, const std::function<void(QPainter&)>& draw);
+    void preparePainter(QPainter& p, bool usesBrush) const;
+    void strokeLine(QPainter& p, const QPoint& from, const QPoint& to) const;
+    QString visibleText(const QString& text) const;
+
+    std::shared_ptr<Surface> m_surface;
+    QColor m_penColor = Qt::black;
+    int m_penWidth = 1;
+    PenStyle m_penStyle = PenStyle::Solid;
+    PenMode m_penMode = PenMode::Copy;
+    QColor m_brushColor = Qt::white;
+    BrushStyle m_brushStyle = BrushStyle::Solid;
+    Font m_font;
+    QPoint m_pos;
+};
+
+}

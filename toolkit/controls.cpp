@@ -1,0 +1,154 @@
+#include "controls.h"
+#include "errors.h"
+#include "jpeg.h"
+
+#include <QFocusEvent>
+#include <QPainter>
+#include <QTextBlock>
+
+namespace tk {
+
+QLabel* makeLabel(QWidget* parent, const QString& name, int left, int top, const QString& text, const Font& font,
+                  int width, int height, Qt::Alignment align)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(qtFont(font));
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, font.color);
+    label->setPalette(p);
+    label->setAlignment(align);
+    label->setContentsMargins(0, 0, 0, 0);
+    if (width < 0) {
+        label->adjustSize();
+        label->move(left, top);
+    } else {
+        label->setGeometry(left, top, width, height < 0 ? label->sizeHint().height() : height);
+    }
+    return label;
+}
+
+Panel::Panel(QWidget* parent, const QString& name, int left, int top, int width, int height, const QColor& colour,
+             bool raised)
+    : QFrame(parent)
+{
+    setObjectName(name);
+    setFrameStyle(QFrame::Panel | (raised ? QFrame::Raised : QFrame::Sunken));
+    setLineWidth(1);
+    setAutoFillBackground(true);
+    setGeometry(left, top, width, height);
+    setColor(colour);
+}
+
+void Panel::setColor(const QColor& colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colour);
+    p.setColor(QPalette::Light, Qt::white);
+    p.setColor(QPalette::Dark, QColor(128, 128, 128));
+    setPalette(p);
+}
+
+Memo::Memo(QWidget* parent, const QString& name, int left, int top, int width, int height, const QColor& colour)
+    : QPlainTextEdit(parent)
+{
+    setObjectName(name);
+    setGeometry(left, top, width, height);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    document()->setDocumentMargin(2);
+    QPalette p = palette();
+    p.setColor(QPalette::Base, colour);
+    p.setColor(QPalette::Text, Qt::black);
+    setPalette(p);
+}
+
+QStringList Memo::lines() const
+{
+    QStringList out;
+    if (document()->isEmpty())
+        return out;
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
+        out << b.text();
+    return out;
+}
+
+void Memo::setLines(const QStringList& lines) { setPlainText(lines.join(QChar('\n'))); }
+
+void Memo::addLine(const QString& line)
+{
+    QStringList l = lines();
+    l << line;
+    setLines(l);
+}
+
+void Memo::setLine(int index, const QString& line)
+{
+    if (index < 0)
+        return;
+    QStringList l = lines();
+    while (l.size() <= index)
+        l << QString();
+    l[index] = line;
+    setLines(l);
+}
+
+QString Memo::crlfText() const
+{
+    const QStringList l = lines();
+    return l.isEmpty() ? QString() : l.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+Edit::Edit(QWidget* parent, const QString& name, int left, int top, int width, int height, const QString& text)
+    : QLineEdit(text, parent)
+{
+    setObjectName(name);
+    setGeometry(left, top, width, height);
+}
+
+void Edit::focusOutEvent(QFocusEvent* e)
+{
+    QLineEdit::focusOutEvent(e);
+    // Switching to another window is not leaving the field.
+    if (m_onExit && e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason)
+        runGuarded(m_onExit);
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, int left, int top, int width, int height,
+                        const QString& caption, std::function<void()> handler)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(left, top, width, height);
+    if (handler)
+        QObject::connect(button, &QPushButton::clicked, button, [h = std::move(handler)] { runGuarded(h); });
+    return button;
+}
+
+Picture::Picture(QWidget* parent, const QString& name, const QString& resourcePath)
+    : QWidget(parent), m_path(resourcePath)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+const QImage& Picture::image()
+{
+    if (!m_decoded) {
+        m_decoded = true;
+        m_image = loadJpegResource(m_path);
+    }
+    return m_image;
+}
+
+void Picture::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QImage& img = image();
+    p.fillRect(rect(), palette().color(QPalette::Window));
+    if (!img.isNull())
+        p.drawImage(0, 0, img);
+}
+
+}

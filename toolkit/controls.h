@@ -1,0 +1,85 @@
+#pragma once
+
+#include "fonts.h"
+
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <functional>
+
+// The standard controls of the windows, each placed at fixed client
+// coordinates and named as the window's layout names it.
+namespace tk {
+
+// A label; with no width it sizes itself to its text.
+QLabel* makeLabel(QWidget* parent, const QString& name, int left, int top, const QString& text, const Font& font,
+                  int width = -1, int height = -1, Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop);
+
+// A panel with a one-pixel raised (or lowered) bevel in a colour of its own.
+class Panel : public QFrame {
+    Q_OBJECT
+public:
+    Panel(QWidget* parent, const QString& name, int left, int top, int width, int height, const QColor& colour,
+          bool raised = true);
+    void setColor(const QColor& colour);
+};
+
+// A multi-line text with lines as its unit, as the explanatory memos and the
+// value lists use it.
+class Memo : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    Memo(QWidget* parent, const QString& name, int left, int top, int width, int height, const QColor& colour);
+
+    QStringList lines() const;
+    void setLines(const QStringList& lines);
+    void addLine(const QString& line);
+    void setLine(int index, const QString& line); // extends the list with empty lines if needed
+    int lineCount() const { return lines().size(); }
+    void clearLines() { setLines({}); }
+    // The text with its lines separated by CR LF, as the clipboard receives it.
+    QString crlfText() const;
+};
+
+// A one-line edit field whose exit handler runs when the focus moves to
+// another control of the same window.
+class Edit : public QLineEdit {
+    Q_OBJECT
+public:
+    Edit(QWidget* parent, const QString& name, int left, int top, int width, int height, const QString& text = {});
+    void setOnExit(std::function<void()> handler) { m_onExit = std::move(handler); }
+
+protected:
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    std::function<void()> m_onExit;
+};
+
+// A push button whose click handler runs guarded.
+QPushButton* makeButton(QWidget* parent, const QString& name, int left, int top, int width, int height,
+                        const QString& caption, std::function<void()> handler);
+
+// A picture at its natural size from the top-left corner, clipped to the
+// control. The JPEG is decoded when the picture is first shown.
+class Picture : public QWidget {
+    Q_OBJECT
+public:
+    Picture(QWidget* parent, const QString& name, const QString& resourcePath);
+    const QImage& image();
+    bool isDecoded() const { return m_decoded; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QString m_path;
+    QImage m_image;
+    bool m_decoded = false;
+};
+
+}

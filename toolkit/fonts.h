@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+namespace tk {
+
+// A font as the windows describe it. The height follows the classic
+// convention: a positive value is the cell height (ascent plus descent,
+// internal leading included), a negative value the character height
+// (without the internal leading).
+struct Font {
+    QString name = QStringLiteral("MS Sans Serif");
+    int height = 11;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    QColor color = Qt::black;
+
+    static Font cell(const QString& name, int cellHeight, bool bold = false)
+    {
+        Font f;
+        f.name = name;
+        f.height = cellHeight;
+        f.bold = bold;
+        return f;
+    }
+    static Font character(const QString& name, int charHeight, bool bold = false)
+    {
+        Font f;
+        f.name = name;
+        f.height = -charHeight;
+        f.bold = bold;
+        return f;
+    }
+};
+
+// The Qt font for it: the family resolved to a metric-compatible one where
+// the named font is missing ("Arial" and "MS Sans Serif" to Liberation Sans),
+// and the pixel size chosen so that the cell or character is as high as asked.
+// Drawing surfaces use aliased text (erasable by drawing it again in the
+// background colour); controls use the default smooth text.
+QFont qtFont(const Font& font, bool aliased = false);
+
+// The "Symbol" font draws ASCII letters as the Greek letters of its layout
+// (m as µ, p as π, s as σ, e as ε, ...). The program maps them to Unicode, so
+// no symbol font needs to be installed.
+bool isSymbolFont(const QString& name);
+QString symbolToUnicode(const QString& text);
+
+}

@@ -1,0 +1,115 @@
+#pragma once
+
+#include "fonts.h"
+
+#include <QKeySequence>
+#include <QWidget>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QMenuBar;
+
+namespace tk {
+
+// The base of every window. It gives a Qt window the behaviour the windows
+// are described in: a frame size that includes caption and menu bar, a client
+// area in which children sit at fixed coordinates, a menu bar with access keys
+// and an invisible Escape item, an optional single-text status bar, a
+// background colour and window font that children follow, creation and close
+// handlers, modal showing without a nested event loop, and a disabled state in
+// which the window ignores menu, keys, mouse and its close button.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    // Size of the frame around the client area: the client is
+    // (width - 6) x (height - 41) for a frame of width x height.
+    static constexpr int frameExtraWidth = 6;
+    static constexpr int frameExtraHeight = 41;
+
+    Form(const QString& className, const QString& caption, QWidget* parent = nullptr);
+    ~Form() override;
+
+    const QString& className() const { return m_className; }
+
+    // The window of a class, or null if none exists. Windows that open or
+    // move each other without sharing a library find each other here.
+    static Form* find(const QString& className);
+
+    // Creation handler: runs once, right after the window's global reference
+    // is set; sizes and places the window.
+    virtual void formCreate() {}
+
+    // Geometry of the frame, in screen pixels.
+    void setBounds(int left, int top, int width, int height);
+    void setLeft(int left);
+    void setTop(int top);
+    int left() const { return m_left; }
+    int top() const { return m_top; }
+    int formWidth() const { return m_width; }
+    int formHeight() const { return m_height; }
+    int clientWidth() const { return m_width - frameExtraWidth; }
+    int clientHeight() const { return m_height - frameExtraHeight; }
+    QWidget* client() const { return m_client; }
+
+    // Colour and font of the window; children that take theirs from the
+    // window follow.
+    void setColor(const QColor& colour);
+    QColor color() const;
+    void setWindowFont(const Font& font);
+    const Font& windowFont() const { return m_font; }
+
+    // Menus. Handlers run guarded: a conversion or floating-point error ends
+    // the handler and is shown in the error box.
+    QMenu* addMenu(const QString& caption, const QString& name);
+    QAction* addMenuItem(const QString& caption, const QString& name, std::function<void()> handler,
+                         QMenu* menu = nullptr, const QKeySequence& shortcut = {});
+    // The invisible "ESC" item: its shortcut Escape works, it is never drawn.
+    QAction* addEscapeItem(const QString& name, std::function<void()> handler);
+    QMenuBar* menuBar() const { return m_menuBar; }
+
+    // Single-text status bar along the bottom of the client area.
+    void setStatusText(const QString& text, const QString& name = QStringLiteral("StatusBar1"));
+    QLabel* statusBar() const { return m_status; }
+
+    // Shows the window modally: every other window is blocked while it is
+    // visible. Nothing waits for it to close.
+    void showModal();
+
+    // A window whose input is disabled ignores its menu, keys, mouse and its
+    // close button, without greying its contents.
+    void setInputEnabled(bool enabled);
+    bool inputEnabled() const { return m_inputEnabled; }
+
+    // Repaints every drawing surface of the window now.
+    void repaintAll();
+
+signals:
+    void closed();
+
+protected:
+    // Close handler: runs whenever the window closes (menu, Escape, close
+    // button), before it hides.
+    virtual void formClose() {}
+
+    void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+
+private:
+    void layoutChildren();
+    int menuBarHeight() const;
+    void applyGeometry();
+
+    QString m_className;
+    QMenuBar* m_menuBar = nullptr;
+    QWidget* m_client = nullptr;
+    QLabel* m_status = nullptr;
+    Font m_font;
+    int m_left = 0, m_top = 0, m_width = 0, m_height = 0;
+    bool m_inputEnabled = true;
+};
+
+}

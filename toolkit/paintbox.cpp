@@ -1,0 +1,112 @@
+#include "paintbox.h"
+#include "errors.h"
+#include "form.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace tk {
+
+PaintBox::PaintBox(QWidget* parent, const QString& name, int left, int top, int width, int height)
+    : QWidget(parent),
+      m_canvas(std::make_shared<Surface>(width, height, qGuiApp->devicePixelRatio()))
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setGeometry(left, top, width, height);
+}
+
+PaintBox::PaintBox(QWidget* parent, const QString& name, PaintBox* under)
+    : QWidget(parent), m_canvas(under->m_canvas.sharedSurface()), m_under(under)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setGeometry(under->geometry());
+    under->m_sharers.push_back(this);
+}
+
+PaintBox::~PaintBox()
+{
+    if (m_under)
+        std::erase(m_under->m_sharers, this);
+    for (PaintBox* s : m_sharers)
+        s->m_under = nullptr;
+}
+
+void PaintBox::setBounds(int left, int top, int width, int height)
+{
+    setGeometry(left, top, width, height);
+    for (PaintBox* s : m_sharers)
+        s->setGeometry(left, top, width, height);
+}
+
+void PaintBox::resizeEvent(QResizeEvent*)
+{
+    if (m_under)
+        return;
+    Surface& s = m_canvas.surface();
+    if (s.width() != width() || s.height() != height()) {
+        s.resize(width(), height(), qGuiApp->devicePixelRatio());
+        invalidate();
+    }
+}
+
+void PaintBox::invalidate()
+{
+    owner()->m_dirty = true;
+    owner()->update();
+    for (PaintBox* s : owner()->m_sharers)
+        s->update();
+}
+
+void PaintBox::repaintNow()
+{
+    owner()->m_dirty = true;
+    ensurePainted();
+    owner()->update();
+    for (PaintBox* s : owner()->m_sharers)
+        s->update();
+}
+
+void PaintBox::ensurePainted()
+{
+    if (owner()->m_dirty)
+        owner()->paintSurface();
+}
+
+void PaintBox::paintSurface()
+{
+    m_dirty = false;
+    // A fresh surface shows the window's background, as the window erases
+    // itself before its drawing surfaces paint.
+    const QColor background = parentWidget() ? parentWidget()->palette().color(QPalette::Window) : Qt::white;
+    m_canvas.surface().fill(background);
+    const auto* form = qobject_cast<const Form*>(window());
+    const Font font = form ? form->windowFont() : Font();
+    auto paintOne = [&](PaintBox* box) {
+        if (!box->m_onPaint)
+            return;
+        box->m_canvas.startPaint(font, background);
+        runGuarded(box->m_onPaint);
+    };
+    paintOne(this);
+    for (PaintBox* s : m_sharers)
+        paintOne(s);
+}
+
+void PaintBox::paintEvent(QPaintEvent*)
+{
+    ensurePainted();
+    QPainter p(this);
+    p.drawImage(0, 0, m_canvas.surface().image());
+}
+
+void PaintBox::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && m_onClick)
+        runGuarded(m_onClick);
+}
+
+}

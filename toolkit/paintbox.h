@@ -1,0 +1,58 @@
+#pragma once
+
+#include "canvas.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace tk {
+
+// A drawing surface in a window. Its paint handler draws the static picture
+// when the window asks for a repaint (first showing, each new showing, a
+// command that repaints); timers draw on the same surface in between, and
+// what they drew stays until the next repaint. Covering and uncovering the
+// window only shows the surface again: nothing is lost.
+//
+// Paint boxes that lie exactly over each other share one surface: what one
+// draws the other shows. Each keeps its own canvas (pen, brush, font).
+class PaintBox : public QWidget {
+    Q_OBJECT
+public:
+    PaintBox(QWidget* parent, const QString& name, int left, int top, int width, int height);
+    // A box exactly over `under`, drawing on its surface.
+    PaintBox(QWidget* parent, const QString& name, PaintBox* under);
+    ~PaintBox() override;
+
+    Canvas& canvas() { return m_canvas; }
+    void setOnPaint(std::function<void()> handler) { m_onPaint = std::move(handler); }
+    void setOnClick(std::function<void()> handler) { m_onClick = std::move(handler); }
+
+    void setBounds(int left, int top, int width, int height);
+
+    // Marks the surface for repainting by the paint handlers at the next
+    // showing; repaintNow runs them at once.
+    void invalidate();
+    void repaintNow();
+    // Runs the paint handlers if the surface is marked.
+    void ensurePainted();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    PaintBox* owner() { return m_under ? m_under : this; }
+    void paintSurface();
+
+    Canvas m_canvas;
+    PaintBox* m_under = nullptr;           // set for a box over another
+    std::vector<PaintBox*> m_sharers;      // boxes over this one, in z-order
+    bool m_dirty = true;
+    std::function<void()> m_onPaint;
+    std::function<void()> m_onClick;
+};
+
+}
