@@ -1,0 +1,333 @@
+#include "common/test_main.h"
+
+#include "toolkit/canvas.h"
+#include "toolkit/fonts.h"
+
+#include <QFontMetrics>
+
+namespace {
+
+const QRgb white = 0xFFFFFF;
+const QRgb black = 0x000000;
+const QRgb red = 0xFF0000;
+const QRgb blue = 0x0000FF;
+const QRgb yellow = 0xFFFF80;
+
+// A canvas on a fresh white surface.
+struct Board {
+    std::shared_ptr<tk::Surface> surface = std::make_shared<tk::Surface>(120, 100);
+    tk::Canvas canvas{surface};
+    QRgb at(int x, int y) const { return canvas.pixel(x, y); }
+    QImage snapshot() const { return surface->image().copy(); }
+};
+
+// Something with every kind of colour to draw not-xor shapes over.
+void drawBackdrop(tk::Canvas& c)
+{
+    for (int i = 0; i < 50; ++i) {
+        c.setPenColor(QColor::fromHsv((i * 37) % 360, 200, 100 + i * 3));
+        c.setPenWidth(2);
+        c.line(0, i * 2, 120, 100 - i);
+    }
+    c.setPenWidth(1);
+    c.setPenColor(Qt::black);
+}
+
+}
+
+class CanvasTest : public QObject {
+    Q_OBJECT
+private slots:
+    void rectangleExcludesRightAndBottomEdges()
+    {
+        Board b;
+        b.canvas.setBrushColor(Qt::red);
+        b.canvas.rectangle(10, 10, 20, 30);
+        QCOMPARE(b.at(10, 10), black);
+        QCOMPARE(b.at(19, 15), black); // right edge is right - 1
+        QCOMPARE(b.at(15, 29), black); // bottom edge is bottom - 1
+        QCOMPARE(b.at(20, 15), white);
+        QCOMPARE(b.at(15, 30), white);
+        QCOMPARE(b.at(15, 15), red);
+        QCOMPARE(b.at(9, 15), white);
+    }
+
+    void fillRectCoversToTheExcludedEdges()
+    {
+        Board b;
+        b.canvas.setBrushColor(Qt::blue);
+        b.canvas.fillRect(10, 10, 20, 20);
+        QCOMPARE(b.at(10, 10), blue);
+        QCOMPARE(b.at(19, 19), blue);
+        QCOMPARE(b.at(20, 19), white);
+        QCOMPARE(b.at(19, 20), white);
+    }
+
+    void ellipseExcludesRightAndBottomEdges()
+    {
+        Board b;
+        b.canvas.setBrushColor(Qt::red);
+        b.canvas.ellipse(10, 10, 31, 31); // a circle over x and y 10..30
+        QCOMPARE(b.at(10, 20), black);
+        QCOMPARE(b.at(30, 20), black);
+        QCOMPARE(b.at(20, 30), black);
+        QCOMPARE(b.at(31, 20), white);
+        QCOMPARE(b.at(20, 31), white);
+        QCOMPARE(b.at(20, 20), red);
+        QCOMPARE(b.at(11, 11), white); // outside the round outline
+    }
+
+    void lineLeavesOutItsLastPixel()
+    {
+        Board b;
+        b.canvas.setPenColor(Qt::blue);
+        b.canvas.line(5, 50, 15, 50);
+        QCOMPARE(b.at(5, 50), blue);
+        QCOMPARE(b.at(14, 50), blue);
+        QCOMPARE(b.at(15, 50), white);
+        QCOMPARE(b.canvas.penPos(), QPoint(15, 50));
+        b.canvas.lineTo(15, 60); // continues where the last line ended
+        QCOMPARE(b.at(15, 50), blue);
+        QCOMPARE(b.at(15, 59), blue);
+    }
+
+    void polygonIsClosedAndFilled()
+    {
+        Board b;
+        b.canvas.setBrushColor(Qt::red);
+        b.canvas.polygon({{10, 10}, {50, 10}, {10, 50}});
+        QCOMPARE(b.at(30, 10), black);  // first edge
+        QCOMPARE(b.at(10, 30), black);  // closing edge, never given as a segment
+        QCOMPARE(b.at(30, 30), black);  // diagonal
+        QCOMPARE(b.at(18, 18), red);    // inside
+        QCOMPARE(b.at(40, 40), white);  // beyond the diagonal
+    }
+
+    void arcAndPieRunCounterClockwise()
+    {
+        Board arc;
+        // From the radial to the right (east) counter-clockwise to the radial
+        // upwards (north): the upper right quarter of the circle.
+        arc.canvas.arc(10, 10, 71, 71, 80, 40, 40, 0);
+        QCOMPARE(arc.at(61, 19), black); // upper right, on the circle (r 30 at 45 degrees)
+        QCOMPARE(arc.at(19, 61), white); // lower left stays empty
+        QCOMPARE(arc.at(19, 19), white);
+
+        Board pie;
+        pie.canvas.setBrushColor(Qt::red);
+        // From north counter-clockwise to east: three quarters, the upper
+        // right quarter left out.
+        pie.canvas.pie(10, 10, 71, 71, 40, 0, 80, 40);
+        QCOMPARE(pie.at(25, 55), red);   // lower left
+        QCOMPARE(pie.at(25, 25), red);   // upper left
+        QCOMPARE(pie.at(55, 55), red);   // lower right
+        QCOMPARE(pie.at(55, 25), white); // upper right is cut out
+    }
+
+    void notXorTwiceRestoresEveryPixel_data()
+    {
+        QTest::addColumn<int>("shape");
+        QTest::addColumn<int>("penWidth");
+        QTest::newRow("thin line") << 0 << 1;
+        QTest::newRow("wide line") << 0 << 15;
+        QTest::newRow("filled circle") << 1 << 15;
+        QTest::newRow("rectangle") << 2 << 1;
+        QTest::newRow("polygon") << 3 << 3;
+        QTest::newRow("pie") << 4 << 1;
+        QTest::newRow("polyline") << 5 << 8;
+    }
+    void notXorTwiceRestoresEveryPixel()
+    {
+        QFETCH(int, shape);
+        QFETCH(int, penWidth);
+        Board b;
+        drawBackdrop(b.canvas);
+        const QImage before = b.snapshot();
+
+        tk::Canvas& c = b.canvas;
+        c.setPenMode(tk::PenMode::NotXor);
+        c.setPenWidth(penWidth);
+        c.setPenColor(Qt::black);
+        c.setBrushColor(Qt::black);
+        auto draw = [&] {
+            switch (shape) {
+            case 0: c.line(5, 5, 100, 80); break;
+            case 1: c.ellipse(30, 20, 71, 61); break;
+            case 2: c.rectangle(20, 20, 90, 70); break;
+            case 3: c.polygon({{10, 90}, {60, 5}, {110, 90}}); break;
+            case 4: c.pie(20, 10, 101, 91, 100, 50, 60, 10); break;
+            case 5: c.polyline({{5, 5}, {60, 80}, {110, 10}}); break;
+            }
+        };
+        draw();
+        const QImage once = b.snapshot();
+        QVERIFY(once != before);
+        draw();
+        QCOMPARE(b.snapshot(), before);
+    }
+
+    void notXorWithBlackInvertsPenAndBrushOnce()
+    {
+        Board b;
+        tk::Canvas& c = b.canvas;
+        c.setPenMode(tk::PenMode::NotXor);
+        c.setPenWidth(15);
+        c.setBrushColor(Qt::black);
+        c.ellipse(30, 30, 71, 71);
+        // Under the pen and under the brush alike, white turns black once:
+        // where pen and brush overlap the pixel is not inverted twice.
+        QCOMPARE(b.at(50, 50), black); // centre, brush only
+        QCOMPARE(b.at(50, 31), black); // on the outline, pen and brush
+        QCOMPARE(b.at(50, 24), black); // outer half of the wide pen
+        QCOMPARE(b.at(50, 10), white);
+    }
+
+    void penPersistsAndBrushFollowsTheBoxBetweenPaints()
+    {
+        Board b;
+        tk::Canvas& c = b.canvas;
+        const tk::Font windowFont = tk::Font::cell(QStringLiteral("MS Sans Serif"), 11);
+        c.startPaint(windowFont, QColor(0, 202, 156));
+        c.setPenColor(Qt::red);
+        c.setPenWidth(3);
+        c.setBrushStyle(tk::BrushStyle::Clear);
+        c.setFontHeight(30);
+
+        c.startPaint(windowFont, QColor(0, 202, 156)); // the next paint
+        QCOMPARE(c.penColor(), QColor(Qt::red));
+        QCOMPARE(c.penWidth(), 3);
+        QCOMPARE(c.brushStyle(), tk::BrushStyle::Solid);
+        QCOMPARE(c.brushColor(), QColor(0, 202, 156));
+        QCOMPARE(c.font().height, 11);
+        c.rectangle(10, 10, 40, 40);
+        QCOMPARE(b.at(20, 20), 0x00CA9Cu);
+        QCOMPARE(b.at(11, 20), red); // a 3-pixel pen
+    }
+
+    void settingABrushColourMakesAClearBrushSolid()
+    {
+        Board b;
+        b.canvas.setBrushStyle(tk::BrushStyle::Clear);
+        b.canvas.rectangle(10, 10, 40, 40);
+        QCOMPARE(b.at(20, 20), white);
+        b.canvas.setBrushColor(Qt::blue);
+        QCOMPARE(b.canvas.brushStyle(), tk::BrushStyle::Solid);
+        b.canvas.rectangle(10, 10, 40, 40);
+        QCOMPARE(b.at(20, 20), blue);
+    }
+
+    void textStandsOnTheBrushUnlessItIsClear()
+    {
+        Board b;
+        tk::Canvas& c = b.canvas;
+        c.setFontHeight(24);
+        c.setBrushColor(QColor(255, 255, 128));
+        c.textOut(10, 10, QStringLiteral("__"));
+        const int w = c.textWidth(QStringLiteral("__"));
+        QVERIFY(w > 5);
+        QCOMPARE(b.at(11, 11), yellow);          // the cell's top, above the glyphs
+        QCOMPARE(b.at(10 + w, 11), white);       // just beyond the cell
+        QCOMPARE(c.penPos(), QPoint(10 + w, 10)); // the pen moves behind the text
+
+        c.setBrushStyle(tk::BrushStyle::Clear);
+        c.textOut(10, 50, QStringLiteral("__"));
+        QCOMPARE(b.at(11, 51), white);
+        bool anyInk = false;
+        for (int y = 50; y < 50 + c.textHeight(QStringLiteral("__")); ++y)
+            anyInk = anyInk || b.at(12, y) == black;
+        QVERIFY(anyInk);
+    }
+
+    void fontCellHeightIncludesTheLeading_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("height");
+        for (const char* family : {"MS Sans Serif", "Arial"})
+            for (int h : {11, 18, 24, 30})
+                QTest::addRow("%s %d", family, h) << QString::fromLatin1(family) << h;
+    }
+    void fontCellHeightIncludesTheLeading()
+    {
+        QFETCH(QString, family);
+        QFETCH(int, height);
+        const QFont cell = tk::qtFont(tk::Font::cell(family, height));
+        const QFont character = tk::qtFont(tk::Font::character(family, height));
+        const int cellHeight = QFontMetrics(cell).height();
+        QVERIFY2(cellHeight <= height && cellHeight >= height - 1, qPrintable(QString::number(cellHeight)));
+        QCOMPARE(character.pixelSize(), height);
+        QVERIFY(QFontMetrics(character).height() > height);
+        QVERIFY(cell.pixelSize() < height);
+    }
+
+    void symbolFontDrawsGreekLetters()
+    {
+        QCOMPARE(tk::symbolToUnicode(QStringLiteral("mpse")), QStringLiteral("μπσε"));
+        QCOMPARE(tk::symbolToUnicode(QStringLiteral("D = 2")), QStringLiteral("Δ = 2"));
+
+        Board symbol, greek;
+        symbol.canvas.setFont(tk::Font::cell(QStringLiteral("Symbol"), 24));
+        symbol.canvas.textOut(5, 5, QStringLiteral("s"));
+        greek.canvas.setFont(tk::Font::cell(QStringLiteral("Times New Roman"), 24));
+        greek.canvas.textOut(5, 5, QStringLiteral("σ"));
+        QCOMPARE(symbol.snapshot(), greek.snapshot());
+        Board latin;
+        latin.canvas.setFont(tk::Font::cell(QStringLiteral("Times New Roman"), 24));
+        latin.canvas.textOut(5, 5, QStringLiteral("s"));
+        QVERIFY(symbol.snapshot() != latin.snapshot());
+    }
+
+    void styledPensDrawTheirPattern_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QString>("pattern"); // x = ink, . = gap, from x 0
+        QTest::newRow("dot") << int(tk::PenStyle::Dot) << "xxx...xxx...";
+        QTest::newRow("dash-dot") << int(tk::PenStyle::DashDot) << "xxxxxxxxx......xxx......xxxxxxxxx";
+    }
+    void styledPensDrawTheirPattern()
+    {
+        QFETCH(int, style);
+        QFETCH(QString, pattern);
+        Board clear, solid;
+        for (Board* b : {&clear, &solid}) {
+            b->canvas.setPenStyle(tk::PenStyle(style));
+            b->canvas.setPenColor(Qt::black);
+        }
+        clear.canvas.setBrushStyle(tk::BrushStyle::Clear);
+        clear.canvas.line(0, 5, 100, 5);
+        solid.canvas.setBrushColor(Qt::red);
+        solid.canvas.line(0, 5, 100, 5);
+        for (int x = 0; x < pattern.size(); ++x) {
+            const bool ink = pattern[x] == QChar('x');
+            QCOMPARE(clear.at(x, 5), ink ? black : white);
+            // With a solid brush the gaps show the brush colour.
+            QCOMPARE(solid.at(x, 5), ink ? black : red);
+        }
+    }
+
+    void widePensAreSolid()
+    {
+        Board b;
+        b.canvas.setPenStyle(tk::PenStyle::Dot);
+        b.canvas.setPenWidth(2);
+        b.canvas.setBrushStyle(tk::BrushStyle::Clear);
+        b.canvas.line(10, 5, 60, 5);
+        for (int x = 12; x < 58; ++x)
+            QCOMPARE(b.at(x, 5), black);
+    }
+
+    void sharedSurfaceShowsBothCanvases()
+    {
+        auto surface = std::make_shared<tk::Surface>(50, 50);
+        tk::Canvas under(surface), over(surface);
+        under.setBrushColor(Qt::red);
+        under.rectangle(0, 0, 50, 50);
+        over.setPenColor(Qt::blue);
+        over.line(10, 25, 40, 25);
+        QCOMPARE(under.pixel(20, 25), blue);
+        QCOMPARE(over.pixel(20, 20), red);
+        QCOMPARE(under.penColor(), QColor(Qt::black)); // each keeps its own pen
+    }
+};
+
+REGISTER_TEST(CanvasTest)
+#include "tst_canvas.moc"

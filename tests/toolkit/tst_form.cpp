@@ -1,0 +1,202 @@
+#include "common/test_main.h"
+
+#include "toolkit/controls.h"
+#include "toolkit/errors.h"
+#include "toolkit/form.h"
+#include "toolkit/numbers.h"
+#include "toolkit/paintbox.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+
+namespace {
+
+class ProbeForm : public tk::Form {
+public:
+    ProbeForm() : tk::Form(QStringLiteral("TFormProbe"), QStringLiteral("Probe"))
+    {
+        addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende1"), [this] { close(); });
+        escape = addEscapeItem(QStringLiteral("ESC1"), [this] {
+            ++escapes;
+            close();
+        });
+        QMenu* m = addMenu(QStringLiteral("&Rechnen"), QStringLiteral("Rechnen1"));
+        addMenuItem(QStringLiteral("&Fehler"), QStringLiteral("Fehler1"), [this] {
+            stored = 1;
+            tk::strToFloat(QStringLiteral("1.5"));
+            stored = 2;
+        }, m);
+        box = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 10, 10, 100, 80);
+        over = new tk::PaintBox(client(), QStringLiteral("PaintBoxDown"), box);
+        box->setOnPaint([this] {
+            ++paints;
+            box->canvas().setBrushColor(Qt::red);
+            box->canvas().rectangle(0, 0, 50, 50);
+        });
+        setStatusText(QStringLiteral("ESC = Abbruch"));
+    }
+    void formClose() override { ++closes; }
+
+    QAction* escape;
+    tk::PaintBox* box;
+    tk::PaintBox* over;
+    int stored = 0;
+    int paints = 0;
+    int closes = 0;
+    int escapes = 0;
+};
+
+}
+
+class FormTest : public QObject {
+    Q_OBJECT
+private slots:
+    void frameSizeIncludesCaptionAndMenu()
+    {
+        ProbeForm f;
+        f.setBounds(100, 50, 550, 460);
+        QCOMPARE(f.clientWidth(), 544);
+        QCOMPARE(f.clientHeight(), 419);
+        QCOMPARE(f.client()->size(), QSize(544, 419));
+        QCOMPARE(f.width(), 544);
+        QCOMPARE(f.height(), 419 + f.menuBar()->height());
+        QCOMPARE(f.left(), 100);
+        QCOMPARE(f.top(), 50);
+        QCOMPARE(f.pos(), QPoint(100, 50));
+        QCOMPARE(f.statusBar()->geometry(), QRect(0, 400, 544, 19));
+        QCOMPARE(f.statusBar()->text(), QStringLiteral("ESC = Abbruch"));
+        f.setLeft(-30);
+        QCOMPARE(f.pos(), QPoint(-30, 50));
+    }
+
+    void escapeItemWorksButIsNeverDrawn()
+    {
+        ProbeForm f;
+        QVERIFY(!f.menuBar()->actions().contains(f.escape));
+        QCOMPARE(f.escape->text(), QStringLiteral("ESC"));
+        QCOMPARE(f.escape->shortcut(), QKeySequence(Qt::Key_Escape));
+        QVERIFY(f.actions().contains(f.escape));
+        f.show();
+        f.escape->trigger();
+        QVERIFY(!f.isVisible());
+        QCOMPARE(f.closes, 1);
+    }
+
+    void disabledInputKeepsTheWindowOpen()
+    {
+        ProbeForm f;
+        QSignalSpy closed(&f, &tk::Form::closed);
+        f.show();
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        f.setInputEnabled(false);
+        QVERIFY(!f.close());
+        QVERIFY(f.isVisible());
+        QCOMPARE(f.closes, 0);
+        // Keys and shortcuts do not reach it either.
+        QTest::keyClick(&f, Qt::Key_Escape);
+        QCOMPARE(f.escapes, 0);
+        QVERIFY(f.isVisible());
+        QVERIFY(f.isEnabled()); // nothing is greyed
+
+        f.setInputEnabled(true);
+        QTest::keyClick(&f, Qt::Key_Escape);
+        QCOMPARE(f.escapes, 1);
+        QVERIFY(!f.isVisible());
+        QCOMPARE(f.closes, 1);
+        f.show();
+        QVERIFY(f.close());
+        QVERIFY(!f.isVisible());
+        QCOMPARE(f.closes, 2);
+        QCOMPARE(closed.count(), 2);
+    }
+
+    void failingHandlerStopsAndShowsTheError()
+    {
+        ProbeForm f;
+        testsupport::clearErrors();
+        f.findChild<QAction*>(QStringLiteral("Fehler1"))->trigger();
+        QCOMPARE(f.stored, 1);
+        QCOMPARE(testsupport::errors(), QStringList{QStringLiteral("'1.5' ist kein gültiger Gleitkommawert")});
+        testsupport::clearErrors();
+    }
+
+    void showModalBlocksTheOthers()
+    {
+        ProbeForm f;
+        f.showModal();
+        QCOMPARE(f.windowModality(), Qt::ApplicationModal);
+        QVERIFY(f.isVisible());
+        f.close();
+    }
+
+    void paintBoxesOverEachOtherShareTheirSurface()
+    {
+        ProbeForm f;
+        f.setBounds(0, 0, 300, 200);
+        f.box->repaintNow();
+        QCOMPARE(f.paints, 1);
+        QCOMPARE(f.over->geometry(), f.box->geometry());
+        f.over->canvas().setPenColor(Qt::blue);
+        f.over->canvas().line(0, 60, 100, 60);
+        QCOMPARE(f.box->canvas().pixel(10, 60), 0x0000FFu);
+        QCOMPARE(f.box->canvas().pixel(10, 10), 0xFF0000u);
+        // Outside the static picture the surface shows the window's colour.
+        f.setColor(QColor(0, 202, 156));
+        f.box->repaintNow();
+        QCOMPARE(f.box->canvas().pixel(80, 30), 0x00CA9Cu);
+        // The repaint wiped what the timer-side canvas drew.
+        QCOMPARE(f.box->canvas().pixel(10, 60), 0x00CA9Cu);
+    }
+
+    void coveringKeepsWhatTimersDrew()
+    {
+        ProbeForm f;
+        f.setBounds(0, 0, 300, 200);
+        f.show();
+        QApplication::processEvents();
+        const int paintsAfterShowing = f.paints;
+        QVERIFY(paintsAfterShowing >= 1);
+        f.over->canvas().setPenColor(Qt::blue);
+        f.over->canvas().line(0, 60, 100, 60);
+        // An expose of the widget only shows the surface again.
+        const QImage shown = f.over->grab().toImage();
+        QCOMPARE(f.paints, paintsAfterShowing);
+        QCOMPARE(shown.pixel(10, 60) & 0xFFFFFF, 0x0000FFu);
+        // A new showing paints the window afresh.
+        f.hide();
+        f.show();
+        QApplication::processEvents();
+        QCOMPARE(f.paints, paintsAfterShowing + 1);
+        QCOMPARE(f.box->canvas().pixel(10, 60) == 0x0000FFu, false);
+    }
+
+    void findsWindowsByClass()
+    {
+        QVERIFY(!tk::Form::find(QStringLiteral("TFormProbe")));
+        {
+            ProbeForm f;
+            QCOMPARE(tk::Form::find(QStringLiteral("TFormProbe")), &f);
+            QCOMPARE(f.objectName(), QStringLiteral("FormProbe"));
+        }
+        QVERIFY(!tk::Form::find(QStringLiteral("TFormProbe")));
+    }
+
+    void memoKeepsItsLines()
+    {
+        tk::Memo memo(nullptr, QStringLiteral("MemoDaten"), 0, 0, 100, 100, Qt::white);
+        QCOMPARE(memo.lineCount(), 0);
+        memo.setLine(2, QStringLiteral("206"));
+        QCOMPARE(memo.lines(), (QStringList{QString(), QString(), QStringLiteral("206")}));
+        memo.setLine(0, QStringLiteral("HV 10"));
+        memo.addLine(QStringLiteral("210"));
+        QCOMPARE(memo.crlfText(), QStringLiteral("HV 10\r\n\r\n206\r\n210\r\n"));
+        memo.clearLines();
+        QCOMPARE(memo.crlfText(), QString());
+    }
+};
+
+REGISTER_TEST(FormTest)
+#include "tst_form.moc"
