@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-charts-dev libgl-dev
+  qt6-base-dev qt6-charts-dev libgl-dev qt6-translations-l10n
   libjpeg-dev
   fonts-liberation2 fontconfig
   xvfb
