@@ -4,6 +4,8 @@
 #include "hub_form.h"
 #include "info_form.h"
 
+#include "fatigue/woehler_recording_form.h"
+
 #include <QHash>
 #include <functional>
 
@@ -31,6 +33,7 @@ const QHash<QString, Factory>& factories()
         {QStringLiteral("TFormHaupt"), [] { return create(FormHaupt); }},
         {QStringLiteral("TFormInfo"), [] { return create(FormInfo); }},
         {QStringLiteral("TFormMPUeber"), [] { return create(FormMPUeber); }},
+        {QStringLiteral("TFormDauerWoehler"), [] { return create(FormDauerWoehler); }},
     };
     return table;
 }

@@ -1,0 +1,51 @@
+#include "woehler_grid.h"
+
+#include "toolkit/canvas.h"
+#include "toolkit/numbers.h"
+
+namespace fatigue {
+
+int ScaleFactors::x(double designX) const { return int(tk::roundHalfEven(designX * horizontal)); }
+
+int ScaleFactors::y(double designY) const { return int(tk::roundHalfEven(designY * vertical)); }
+
+namespace {
+
+int fontHeight(int height, double factor) { return int(tk::roundHalfEven(height * factor)); }
+
+// Offsets of the lines for the values 2 ... 9 and the next decade within a
+// decade that starts 30 pixels left of the first of them: 30 + 100 log10(v).
+constexpr int decadeLines[] = {80, 98, 110, 120, 128, 135, 141, 146, 150};
+
+}
+
+void drawWoehlerAxes(tk::Canvas& c, QSize background, const WoehlerGridLayout& layout, const ScaleFactors& s,
+                     double fontFactor)
+{
+    c.setPenColor(Qt::black);
+    c.setPenWidth(1);
+    c.setBrushColor(Qt::white);
+    c.setFontHeight(fontHeight(18, fontFactor));
+    c.rectangle(0, 0, background.width(), background.height());
+    c.rectangle(s.x(50), s.y(50), s.x(layout.frameRight), s.y(450));
+
+    c.setBrushStyle(tk::BrushStyle::Clear);
+    c.textOut(s.x(14), s.y(layout.stressTitleTop), QStringLiteral(" + Spannungsamplitude in N/qmm"));
+    c.textOut(s.x(320), s.y(477), QStringLiteral(" Bruchzyklenzahl N "));
+    for (int k = 0; k <= 7; ++k) {
+        c.textOut(s.x(35 + 100 * k), s.y(460), QStringLiteral("  10 "));
+        c.textOut(s.x(layout.exponentLeft + 100 * k), s.y(455), QString::number(k + 2));
+    }
+}
+
+void drawWoehlerGridLines(tk::Canvas& c, const ScaleFactors& s)
+{
+    c.setPenColor(QColor(192, 192, 192));
+    for (int k = 0; k <= 6; ++k)
+        for (int offset : decadeLines)
+            c.line(s.x(100 * k + offset), s.y(50), s.x(100 * k + offset), s.y(450));
+    for (int y = 100; y <= 400; y += 50)
+        c.line(s.x(50), s.y(y), s.x(750), s.y(y));
+}
+
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QSize>
+
+namespace tk {
+class Canvas;
+}
+
+namespace fatigue {
+
+// A pair of real-valued factors that turn design pixels into drawn pixels:
+// each design value is multiplied and rounded to the nearest integer, halves
+// to even.
+struct ScaleFactors {
+    double horizontal = 1.0;
+    double vertical = 1.0;
+
+    int x(double designX) const;
+    int y(double designY) const;
+};
+
+// What differs between the Wöhler diagrams that share the logarithmic grid.
+struct WoehlerGridLayout {
+    int frameRight = 750;      // right edge of the plot frame
+    int stressTitleTop = 29;   // top of " + Spannungsamplitude in N/qmm"
+    int exponentLeft = 55;     // left of the decade exponent for 10 to the 2
+};
+
+// The diagram's background, plot frame and axis texts: pen black width 1,
+// brush white, font height 18. The background rectangle is given in drawn
+// pixels; everything else in design pixels scaled by `coordinates`. Font
+// heights are scaled by `fontFactor`. The brush is left clear, so texts a
+// diagram adds afterwards stand on the white ground.
+void drawWoehlerAxes(tk::Canvas& canvas, QSize background, const WoehlerGridLayout& layout,
+                     const ScaleFactors& coordinates, double fontFactor);
+
+// The silver logarithmic grid: a decade is 100 design pixels wide from x 50
+// for 10 to the 2, with lines for the values 2 to 9 within it, up to x 750;
+// horizontal lines every 50 pixels from y 100 to y 400. Leaves the pen silver.
+void drawWoehlerGridLines(tk::Canvas& canvas, const ScaleFactors& coordinates);
+
+}

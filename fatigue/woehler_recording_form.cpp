@@ -1,0 +1,156 @@
+#include "woehler_recording_form.h"
+
+#include "toolkit/colours.h"
+#include "toolkit/errors.h"
+#include "toolkit/paintbox.h"
+#include "toolkit/screen.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTimer>
+
+using fatigue::LoadSeries;
+using fatigue::ProbabilityLine;
+using fatigue::Treatment;
+
+TFormDauerWoehler* FormDauerWoehler = nullptr;
+
+TFormDauerWoehler::TFormDauerWoehler()
+    : tk::Form(QStringLiteral("TFormDauerWoehler"),
+               QStringLiteral("Aufnahme einer Wöhlerlinie einer weichgeglühten und kugelgestrahlten "
+                              "Aluminiumlegierung AlMg4,5Mn"))
+{
+    setColor(tk::colours::windowGreen);
+    setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 10));
+
+    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende1"), [this] { Ende1Click(); });
+    addEscapeItem(QStringLiteral("ESC1"), [this] { ESC1Click(); });
+    m_softMenu = addMenu(QStringLiteral("&Weichgeglüht"), QStringLiteral("SpannampWeich"));
+    m_shotMenu = addMenu(QStringLiteral("&Kugelgestrahlt"), QStringLiteral("SpannampKugel"));
+    for (std::size_t i = 0; i < fatigue::loadSeries().size(); ++i) {
+        const LoadSeries& series = fatigue::loadSeries()[i];
+        m_seriesItems[i] = addMenuItem(QStringLiteral("Spannungsamplitude %1 N/qmm").arg(series.stressAmplitude),
+                                       QString::fromLatin1(series.item), [this, i] { SeriesItemClick(int(i)); },
+                                       series.treatment == Treatment::SoftAnnealed ? m_softMenu : m_shotMenu);
+    }
+    m_fullScreenItem = addMenuItem(QStringLiteral("&Vollbild"), QStringLiteral("Vollbild"), [this] { VollbildClick(); });
+    m_probabilityMenu = addMenu(QStringLiteral("&Bruchwahrscheinlichkeit"), QStringLiteral("Wahrscheinlichkeiten"));
+    // The menu pairs the states per probability; the lines are numbered in
+    // their drawing order, all soft-annealed lines first.
+    for (int line : {0, 3, 1, 4, 2, 5}) {
+        const ProbabilityLine& l = fatigue::probabilityLines()[line];
+        const QString state = l.treatment == Treatment::SoftAnnealed ? QStringLiteral("Weichgeglüht")
+                                                                      : QStringLiteral("Kugelgestrahlt");
+        m_probabilityItems[line] = addMenuItem(QStringLiteral("%1 %2%").arg(state).arg(l.percent),
+                                               QString::fromLatin1(l.item), [this, line] { ProbabilityItemClick(line); },
+                                               m_probabilityMenu);
+    }
+    addMenuItem(QStringLiteral("&Neu Zeichnen"), QStringLiteral("NeuZeichnen1"), [this] { NeuZeichnen1Click(); });
+
+    m_paintBoxHaupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 2, 10, 788, 510);
+    m_paintBoxHaupt->setOnPaint([this] { PaintBoxHauptPaint(); });
+    m_paintBoxWoehler = new tk::PaintBox(client(), QStringLiteral("PaintBoxWoehler"), 250, 50, 530, 440);
+    m_paintBoxWoehler->setOnPaint([this] { PaintBoxWoehlerPaint(); });
+    setStatusText(QStringLiteral("ESC = Abbruch"));
+
+    m_timerSchwing = new QTimer(this);
+    m_timerSchwing->setObjectName(QStringLiteral("TimerSchwing"));
+    m_timerSchwing->setInterval(50);
+    connect(m_timerSchwing, &QTimer::timeout, this, [this] { tk::runGuarded([this] { TimerSchwingTimer(); }); });
+    applyState();
+}
+
+void TFormDauerWoehler::formCreate()
+{
+    FormDauerWoehler->setBounds(tk::centredLeft(800), tk::centredTop(600), 800, 600);
+    const fatigue::ScaleFactors& base = m_scene.baseFactors();
+    FormDauerWoehler->m_paintBoxHaupt->setBounds(base.x(2), base.y(10), base.x(788), base.y(510));
+    FormDauerWoehler->applyState();
+}
+
+void TFormDauerWoehler::Ende1Click() { close(); }
+
+void TFormDauerWoehler::ESC1Click() { close(); }
+
+void TFormDauerWoehler::formClose() { reset(); }
+
+void TFormDauerWoehler::SeriesItemClick(int series)
+{
+    // Only one series runs at a time, and each runs once until the reset.
+    if (m_scene.running() || !m_scene.seriesItemEnabled(series))
+        return;
+    repaintAll();
+    m_scene.startSeries(series);
+    applyState();
+}
+
+void TFormDauerWoehler::VollbildClick()
+{
+    repaintAll();
+    m_scene.enterFullScreen();
+    applyState();
+    // The enlarged box draws the diagram at full size.
+    m_paintBoxWoehler->repaintNow();
+}
+
+void TFormDauerWoehler::ProbabilityItemClick(int line)
+{
+    m_scene.showProbabilityLine(line);
+    applyState();
+    repaintAll();
+}
+
+void TFormDauerWoehler::NeuZeichnen1Click() { reset(); }
+
+void TFormDauerWoehler::TimerSchwingTimer()
+{
+    m_scene.tick(m_paintBoxHaupt->canvas(), m_paintBoxWoehler->canvas());
+    m_paintBoxHaupt->update();
+    m_paintBoxWoehler->update();
+    applyState();
+}
+
+void TFormDauerWoehler::FormPaint() { m_scene.updateDiagramFactors(); }
+
+void TFormDauerWoehler::PaintBoxHauptPaint()
+{
+    FormPaint();
+    m_scene.paintPanel(m_paintBoxHaupt->canvas(), m_paintBoxHaupt->size());
+}
+
+void TFormDauerWoehler::PaintBoxWoehlerPaint()
+{
+    FormPaint();
+    m_scene.paintDiagram(m_paintBoxWoehler->canvas(), m_paintBoxHaupt->size());
+}
+
+void TFormDauerWoehler::reset()
+{
+    m_scene.reset();
+    applyState();
+    repaintAll();
+}
+
+void TFormDauerWoehler::applyState()
+{
+    m_softMenu->menuAction()->setEnabled(m_scene.seriesMenusEnabled());
+    m_shotMenu->menuAction()->setEnabled(m_scene.seriesMenusEnabled());
+    for (std::size_t i = 0; i < m_seriesItems.size(); ++i)
+        m_seriesItems[i]->setEnabled(m_scene.seriesItemEnabled(int(i)));
+    m_fullScreenItem->setEnabled(m_scene.fullScreenItemEnabled());
+    m_probabilityMenu->menuAction()->setEnabled(m_scene.probabilityMenuEnabled());
+    for (std::size_t i = 0; i < m_probabilityItems.size(); ++i)
+        m_probabilityItems[i]->setEnabled(m_scene.probabilityItemEnabled(int(i)));
+
+    const fatigue::ScaleFactors& base = m_scene.baseFactors();
+    if (m_scene.fullScreen())
+        m_paintBoxWoehler->setBounds(base.x(2), base.y(10), base.x(788), base.y(510));
+    else
+        m_paintBoxWoehler->setBounds(base.x(250), base.y(50), base.x(530), base.y(440));
+    m_paintBoxHaupt->setVisible(!m_scene.fullScreen());
+
+    if (!m_scene.running())
+        m_timerSchwing->stop();
+    else if (!m_timerSchwing->isActive())
+        m_timerSchwing->start();
+}
