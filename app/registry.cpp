@@ -3,6 +3,7 @@
 #include "haupt_form.h"
 #include "hub_form.h"
 #include "info_form.h"
+#include "impact/pendulum_form.h"
 
 #include "fatigue/woehler_recording_form.h"
 
@@ -32,6 +33,7 @@ const QHash<QString, Factory>& factories()
     static const QHash<QString, Factory> table = {
         {QStringLiteral("TFormHaupt"), [] { return create(FormHaupt); }},
         {QStringLiteral("TFormInfo"), [] { return create(FormInfo); }},
+        {QStringLiteral("TFormKerbHa"), [] { return create(FormKerbHa); }},
         {QStringLiteral("TFormMPUeber"), [] { return create(FormMPUeber); }},
         {QStringLiteral("TFormDauerWoehler"), [] { return create(FormDauerWoehler); }},
     };

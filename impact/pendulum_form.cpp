@@ -1,0 +1,180 @@
+#include "pendulum_form.h"
+
+#include "toolkit/colours.h"
+#include "toolkit/controls.h"
+#include "toolkit/paintbox.h"
+#include "toolkit/screen.h"
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+TFormKerbHa* FormKerbHa = nullptr;
+
+namespace {
+
+const QStringList explanation = {
+    QStringLiteral(" Der Kerbschlagbiegeversuch ist ein "),
+    QStringLiteral(" Prüfverfahren zur qualitativen Ermitt-"),
+    QStringLiteral(" lung des Zähigkeitsverhaltens eines"),
+    QStringLiteral(" Werkstückes."),
+    QStringLiteral(" "),
+    QStringLiteral(" Der Pendelhammer des Schlag-"),
+    QStringLiteral(" werks fällt auf die in einem "),
+    QStringLiteral(" Widerlager ruhende gekerbte "),
+    QStringLiteral(" Probe. "),
+    QStringLiteral(" Die Hammerfinne durchschlägt die "),
+    QStringLiteral(" Probe. "),
+    QStringLiteral(" In diesem Versuch wird die Verform-"),
+    QStringLiteral(" ungsarbeit bis zum Bruch gemessen, "),
+    QStringLiteral(" wobei der Probenquerschnitt (Ao) "),
+    QStringLiteral(" einem dreiachsigen Spannungs-"),
+    QStringLiteral(" zustand ausgesetzt wird."),
+    QStringLiteral(" "),
+    QStringLiteral(" Wird eine Versuchsreihe mit Proben"),
+    QStringLiteral(" des gleichen Werkstoffes bei ver-"),
+    QStringLiteral(" schiedenen Temperaturen durchge-"),
+    QStringLiteral(" führt, so erhält man eine "),
+    QStringLiteral(" "),
+    QString(),
+};
+
+}
+
+TFormKerbHa::TFormKerbHa()
+    : tk::Form(QStringLiteral("TFormKerbHa"),
+               QStringLiteral("Kerbschlagbiegeversuch (DIN 50115, DIN EN 10045-1): Pendelschlagwerk (schematisch)"))
+{
+    setColor(tk::tcolor(0x9CCA00));
+    setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
+
+    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende"), [this] { EndeClick(); });
+    addEscapeItem(QStringLiteral("ESC"), [this] { ESCClick(); });
+    m_start = addMenuItem(QStringLiteral("&Start"), QStringLiteral("Start"), [this] { StartClick(); });
+    m_neu = addMenuItem(QStringLiteral("&Löschen/neu"), QStringLiteral("Neu"), [this] { NeuClick(); });
+    m_neu->setEnabled(false);
+
+    // Created in painting order: the later boxes lie over the lower edge of
+    // the machine scene.
+    m_haupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 260, 5, 520, 450);
+    m_haupt->setOnPaint([this] { PaintBoxHauptPaint(); });
+    m_probe = new tk::PaintBox(client(), QStringLiteral("PaintBoxProbe"), 420, 430, 360, 80);
+    m_probe->setOnPaint([this] { PaintBoxProbePaint(); });
+    m_3achsig = new tk::PaintBox(client(), QStringLiteral("PaintBox3achsig"), 8, 390, 400, 120);
+    m_3achsig->setOnPaint([this] { PaintBox3achsigPaint(); });
+    m_avt = new tk::PaintBox(client(), QStringLiteral("PaintBoxAvT"), 8, 348, 230, 25);
+    m_avt->setOnPaint([this] { PaintBoxAvTPaint(); });
+    m_avt->setOnClick([this] { PaintBoxAvTClick(); });
+    m_avt->setCursor(Qt::PointingHandCursor);
+
+    m_memo = new tk::Memo(client(), QStringLiteral("MemoErlaeuterung"), 8, 3, 230, 345, tk::tcolor(0x80FFFF));
+    m_memo->setLines(explanation);
+    fitMemoFont();
+
+    setStatusText(QStringLiteral("ESC = Abbruch"));
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("TimerHammer1"));
+    m_timer->setInterval(PendulumScene::tickInterval);
+    connect(m_timer, &QTimer::timeout, this, &TFormKerbHa::TimerHammer1Timer);
+}
+
+void TFormKerbHa::formCreate()
+{
+    FormKerbHa->setBounds(tk::centredLeft(800), tk::centredTop(600), 800, 600);
+    FormKerbHa->m_scene = PendulumScene(FormKerbHa->formWidth());
+    const QRect scene(260, 5, 520, 450);
+    FormKerbHa->m_haupt->setBounds(scene.left(), scene.top(), scene.width(), scene.height());
+    FormKerbHa->m_probe->setBounds(420, scene.height() - 20, 360, 80);
+    FormKerbHa->m_3achsig->setBounds(scene.left() - 252, 390, 400, 120);
+    const int memoHeight = scene.height() - 105;
+    FormKerbHa->m_memo->setGeometry(8, scene.top() - 2, 230, memoHeight);
+    FormKerbHa->m_avt->setBounds(8, memoHeight + scene.top() - 2, 230, 25);
+}
+
+void TFormKerbHa::fitMemoFont()
+{
+    // The explanation is broken into lines by hand for a memo of this width,
+    // in a font narrower than the one that stands in for "MS Sans Serif" on
+    // most systems. Its font keeps the cell height 18 where the lines fit and
+    // is set smaller only as far as needed to keep them from wrapping.
+    const int room = m_memo->width() - 2 * m_memo->frameWidth() -
+                     2 * int(std::ceil(m_memo->document()->documentMargin())) - m_memo->cursorWidth();
+    auto widestLine = [](const QFontMetrics& metrics) {
+        int widest = 0;
+        for (const QString& line : explanation)
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        return widest;
+    };
+    for (int cellHeight = 18;; --cellHeight) {
+        const QFont font = tk::qtFont(tk::Font::cell(windowFont().name, cellHeight));
+        m_memo->setFont(font);
+        if (cellHeight == 1 || widestLine(QFontMetrics(font)) <= room)
+            return;
+    }
+}
+
+void TFormKerbHa::PaintBoxHauptPaint() { m_scene.paintMachine(m_haupt->canvas()); }
+
+void TFormKerbHa::PaintBoxProbePaint() { PendulumScene::paintFormula(m_probe->canvas()); }
+
+void TFormKerbHa::PaintBox3achsigPaint() { PendulumScene::paintSpecimen(m_3achsig->canvas()); }
+
+void TFormKerbHa::PaintBoxAvTPaint() { PendulumScene::paintLink(m_avt->canvas()); }
+
+void TFormKerbHa::PaintBoxAvTClick()
+{
+    if (tk::Form* avt = tk::Form::find(QStringLiteral("TFormAvT")))
+        avt->showModal();
+}
+
+void TFormKerbHa::StartClick()
+{
+    m_scene.start();
+    applyState();
+    m_timer->start();
+}
+
+void TFormKerbHa::TimerHammer1Timer()
+{
+    // A repaint that is due (a new background colour, a first showing) comes
+    // before the tick, so the hammer is erased on the picture it was drawn on.
+    m_haupt->ensurePainted();
+    m_scene.tick(m_haupt->canvas());
+    m_haupt->update();
+    if (!m_scene.running())
+        applyState();
+}
+
+void TFormKerbHa::NeuClick() { resetScene(); }
+
+void TFormKerbHa::EndeClick() { close(); }
+
+void TFormKerbHa::ESCClick() { close(); }
+
+void TFormKerbHa::formClose()
+{
+    // Also makes the link usable again when the window is closed during a
+    // swing, so the next opening starts fully in the ready state.
+    resetScene();
+}
+
+void TFormKerbHa::resetScene()
+{
+    m_haupt->repaintNow();
+    m_probe->repaintNow();
+    m_scene.reset();
+    applyState();
+}
+
+void TFormKerbHa::applyState()
+{
+    m_start->setEnabled(m_scene.startEnabled());
+    m_neu->setEnabled(m_scene.newEnabled());
+    m_avt->setEnabled(m_scene.linkEnabled());
+    if (!m_scene.running())
+        m_timer->stop();
+}

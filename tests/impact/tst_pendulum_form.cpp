@@ -1,0 +1,257 @@
+#include "impact/pendulum_form.h"
+#include "tests/common/test_main.h"
+#include "toolkit/controls.h"
+#include "toolkit/paintbox.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QTimer>
+#include <memory>
+
+namespace {
+
+constexpr int swingTicks = 48;
+
+tk::PaintBox* box(const char* name) { return FormKerbHa->findChild<tk::PaintBox*>(QString::fromUtf8(name)); }
+QAction* item(const char* name) { return FormKerbHa->findChild<QAction*>(QString::fromUtf8(name)); }
+QTimer* hammerTimer() { return FormKerbHa->findChild<QTimer*>(QStringLiteral("TimerHammer1")); }
+
+QImage surfaceOf(const char* name)
+{
+    tk::PaintBox* b = box(name);
+    b->ensurePainted();
+    return b->canvas().surface().image().copy();
+}
+
+void swing(int ticks)
+{
+    for (int i = 0; i < ticks; ++i)
+        FormKerbHa->TimerHammer1Timer();
+}
+
+}
+
+class PendulumFormTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        FormKerbHa = new TFormKerbHa;
+        FormKerbHa->formCreate();
+        FormKerbHa->showModal();
+        QApplication::processEvents();
+    }
+    void cleanup()
+    {
+        delete FormKerbHa;
+        FormKerbHa = nullptr;
+    }
+
+    void windowIsCentred()
+    {
+        QCOMPARE(FormKerbHa->left(), 112);
+        QCOMPARE(FormKerbHa->top(), 84);
+        QCOMPARE(FormKerbHa->formWidth(), 800);
+        QCOMPARE(FormKerbHa->formHeight(), 600);
+        QCOMPARE(FormKerbHa->windowTitle(),
+                 QStringLiteral("Kerbschlagbiegeversuch (DIN 50115, DIN EN 10045-1): Pendelschlagwerk (schematisch)"));
+        QCOMPARE(FormKerbHa->color(), QColor(0, 202, 156));
+    }
+
+    void componentsInPlace_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("scene") << "PaintBoxHaupt" << QRect(260, 5, 520, 450);
+        QTest::newRow("formula") << "PaintBoxProbe" << QRect(420, 430, 360, 80);
+        QTest::newRow("specimen") << "PaintBox3achsig" << QRect(8, 390, 400, 120);
+        QTest::newRow("link") << "PaintBoxAvT" << QRect(8, 348, 230, 25);
+        QTest::newRow("memo") << "MemoErlaeuterung" << QRect(8, 3, 230, 345);
+    }
+    void componentsInPlace()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        auto* w = FormKerbHa->client()->findChild<QWidget*>(name);
+        QVERIFY(w);
+        QCOMPARE(w->geometry(), geometry);
+    }
+
+    void laterPaintBoxesLieOnTop()
+    {
+        QWidget* client = FormKerbHa->client();
+        QCOMPARE(client->childAt(430, 440), box("PaintBoxProbe"));
+        QCOMPARE(client->childAt(300, 420), box("PaintBox3achsig"));
+        QCOMPARE(client->childAt(300, 300), box("PaintBoxHaupt"));
+    }
+
+    void menuAndStatusBar()
+    {
+        QStringList captions;
+        for (QAction* a : FormKerbHa->menuBar()->actions())
+            captions << a->text();
+        QCOMPARE(captions, (QStringList{"&Ende", "&Start", "&Löschen/neu"}));
+        QVERIFY(item("Ende") && item("Start") && item("Neu"));
+        QVERIFY(item("Start")->isEnabled());
+        QVERIFY(!item("Neu")->isEnabled());
+        QCOMPARE(item("ESC")->shortcut(), QKeySequence(Qt::Key_Escape));
+        QVERIFY(!FormKerbHa->menuBar()->actions().contains(item("ESC")));
+        QCOMPARE(FormKerbHa->statusBar()->text(), QStringLiteral("ESC = Abbruch"));
+        QCOMPARE(hammerTimer()->interval(), 50);
+        QVERIFY(!hammerTimer()->isActive());
+    }
+
+    void explanationKeepsItsLines()
+    {
+        auto* memo = FormKerbHa->findChild<tk::Memo*>(QStringLiteral("MemoErlaeuterung"));
+        QCOMPARE(memo->lineCount(), 23);
+        QCOMPARE(memo->lines().at(1), QStringLiteral(" Prüfverfahren zur qualitativen Ermitt-"));
+        QCOMPARE(memo->lines().at(20), QStringLiteral(" führt, so erhält man eine "));
+        QCOMPARE(memo->lines().at(21), QStringLiteral(" "));
+        QCOMPARE(memo->lines().at(22), QString());
+        QVERIFY(!memo->isReadOnly());
+        QCOMPARE(memo->palette().color(QPalette::Base), QColor(255, 255, 128));
+        // Each line is broken by hand; none may wrap, and the sentence that
+        // the link panel completes must be visible above it.
+        for (QTextBlock b = memo->document()->begin(); b.isValid(); b = b.next())
+            QVERIFY2(b.layout()->lineCount() == 1, qPrintable(b.text()));
+        const QTextBlock last = memo->document()->findBlockByNumber(20);
+        QVERIFY(memo->cursorRect(QTextCursor(last)).bottom() < memo->viewport()->height());
+    }
+
+    void linkTextFitsItsPanel()
+    {
+        const QImage link = surfaceOf("PaintBoxAvT");
+        const QRgb blue = 0xFF0000FF;
+        int inked = 0, atTheEdge = 0;
+        for (int y = 0; y < link.height(); ++y)
+            for (int x = 0; x < link.width(); ++x)
+                if (link.pixel(x, y) == blue) {
+                    ++inked;
+                    atTheEdge += x >= link.width() - 3;
+                }
+        QVERIFY(inked > 100);
+        QCOMPARE(atTheEdge, 0);
+        QCOMPARE(link.pixel(2, 20), 0xFFFFBFBF); // panel colour
+        QCOMPARE(box("PaintBoxAvT")->cursor().shape(), Qt::PointingHandCursor);
+    }
+
+    void enabledStatesThroughARun_data()
+    {
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<bool>("start");
+        QTest::addColumn<bool>("neu");
+        QTest::addColumn<bool>("link");
+        QTest::addColumn<bool>("timer");
+        QTest::newRow("just started") << 0 << false << false << false << true;
+        QTest::newRow("first tick") << 1 << false << false << false << true;
+        QTest::newRow("last move") << swingTicks - 1 << false << false << false << true;
+        QTest::newRow("finished") << swingTicks << false << true << true << false;
+    }
+    void enabledStatesThroughARun()
+    {
+        QFETCH(int, ticks);
+        QFETCH(bool, start);
+        QFETCH(bool, neu);
+        QFETCH(bool, link);
+        QFETCH(bool, timer);
+        item("Start")->trigger();
+        swing(ticks);
+        QCOMPARE(item("Start")->isEnabled(), start);
+        QCOMPARE(item("Neu")->isEnabled(), neu);
+        QCOMPARE(box("PaintBoxAvT")->isEnabled(), link);
+        QCOMPARE(hammerTimer()->isActive(), timer);
+        // The window stays usable throughout.
+        QVERIFY(FormKerbHa->inputEnabled());
+    }
+
+    void newRestoresTheScene()
+    {
+        const QImage atRest = surfaceOf("PaintBoxHaupt");
+        item("Start")->trigger();
+        swing(swingTicks);
+        QVERIFY(surfaceOf("PaintBoxHaupt") != atRest);
+        item("Neu")->trigger();
+        QVERIFY(surfaceOf("PaintBoxHaupt") == atRest);
+        QVERIFY(item("Start")->isEnabled());
+        QVERIFY(!item("Neu")->isEnabled());
+        QVERIFY(box("PaintBoxAvT")->isEnabled());
+    }
+
+    void closingStopsAndResets_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("ticks");
+        QTest::newRow("Ende during the swing") << "Ende" << 10;
+        QTest::newRow("Escape during the swing") << "ESC" << 30;
+        QTest::newRow("title bar during the swing") << "" << 1;
+        QTest::newRow("Escape after the swing") << "ESC" << swingTicks;
+    }
+    void closingStopsAndResets()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, ticks);
+        const QImage atRest = surfaceOf("PaintBoxHaupt");
+        item("Start")->trigger();
+        swing(swingTicks);
+        const QImage finished = surfaceOf("PaintBoxHaupt");
+        item("Neu")->trigger();
+
+        item("Start")->trigger();
+        swing(ticks);
+        if (how.isEmpty())
+            QVERIFY(FormKerbHa->close());
+        else
+            FormKerbHa->findChild<QAction*>(how)->trigger();
+        QVERIFY(!FormKerbHa->isVisible());
+        QVERIFY(!hammerTimer()->isActive());
+        QVERIFY(item("Start")->isEnabled());
+        QVERIFY(!item("Neu")->isEnabled());
+        QVERIFY(box("PaintBoxAvT")->isEnabled());
+        QVERIFY(surfaceOf("PaintBoxHaupt") == atRest);
+
+        // The next opening is the ready state, and the swing runs as before.
+        FormKerbHa->showModal();
+        QApplication::processEvents();
+        QVERIFY(surfaceOf("PaintBoxHaupt") == atRest);
+        item("Start")->trigger();
+        swing(swingTicks);
+        QVERIFY(surfaceOf("PaintBoxHaupt") == finished);
+    }
+
+    void timerDrivesTheSwing()
+    {
+        item("Start")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(FormKerbHa->scene().angle() > 30, 2000);
+        QVERIFY(FormKerbHa->scene().running());
+    }
+
+    void linkOpensTheCurveOnlyWhenTheHammerRests()
+    {
+        std::unique_ptr<tk::Form> stand_in;
+        tk::Form* curve = tk::Form::find(QStringLiteral("TFormAvT"));
+        if (!curve) {
+            stand_in = std::make_unique<tk::Form>(QStringLiteral("TFormAvT"), QStringLiteral("AvT"));
+            stand_in->setBounds(0, 0, 200, 150);
+            curve = stand_in.get();
+        }
+        tk::PaintBox* link = box("PaintBoxAvT");
+
+        item("Start")->trigger();
+        swing(5);
+        QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(20, 10));
+        QVERIFY(!curve->isVisible());
+
+        swing(swingTicks - 5);
+        QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(20, 10));
+        QVERIFY(curve->isVisible());
+        QCOMPARE(curve->windowModality(), Qt::ApplicationModal);
+        curve->hide();
+    }
+};
+
+REGISTER_TEST(PendulumFormTest)
+#include "tst_pendulum_form.moc"
