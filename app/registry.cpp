@@ -1,6 +1,9 @@
 #include "registry.h"
 
 #include "haupt_form.h"
+#include "hardness/hb_form.h"
+#include "hardness/hv_form.h"
+#include "hardness/hvgraph_form.h"
 #include "hub_form.h"
 #include "info_form.h"
 
@@ -29,8 +32,11 @@ const QHash<QString, Factory>& factories()
 {
     static const QHash<QString, Factory> table = {
         {QStringLiteral("TFormHaupt"), [] { return create(FormHaupt); }},
+        {QStringLiteral("TFormHB"), [] { return create(FormHB); }},
+        {QStringLiteral("TFormHV"), [] { return create(FormHV); }},
         {QStringLiteral("TFormInfo"), [] { return create(FormInfo); }},
         {QStringLiteral("TFormMPUeber"), [] { return create(FormMPUeber); }},
+        {QStringLiteral("TFormHVGraph"), [] { return create(FormHVGraph); }},
     };
     return table;
 }
