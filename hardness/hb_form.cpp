@@ -33,7 +33,8 @@ CalculatorForm::Layout brinellLayout()
 
 }
 
-TFormHB::TFormHB() : CalculatorForm(QStringLiteral("TFormHB"), QStringLiteral("Berechnung der Brinallhärte HB"), brinellLayout())
+TFormHB::TFormHB()
+    : CalculatorForm(QStringLiteral("TFormHB"), QStringLiteral("Berechnung der Brinallhärte HB"), brinellLayout())
 {
     addPanelLabel(QStringLiteral("Label9"), 70, 120, QStringLiteral("mm"));
     addPanelLabel(QStringLiteral("Label8"), 70, 152, QStringLiteral("mm"));

@@ -6,7 +6,6 @@
 
 #include "toolkit/controls.h"
 #include "toolkit/numbers.h"
-#include "toolkit/screen.h"
 
 #include <QPushButton>
 
@@ -36,7 +35,8 @@ CalculatorForm::Layout vickersLayout()
 
 }
 
-TFormHV::TFormHV() : CalculatorForm(QStringLiteral("TFormHV"), QStringLiteral("Berechnung der Vickershärte HV"), vickersLayout())
+TFormHV::TFormHV()
+    : CalculatorForm(QStringLiteral("TFormHV"), QStringLiteral("Berechnung der Vickershärte HV"), vickersLayout())
 {
     // µm: a µ from the symbol font followed by an m.
     addPanelLabel(QStringLiteral("Label6"), 60, 120, QStringLiteral("m"), true);

@@ -49,7 +49,6 @@ TFormHVGraph::TFormHVGraph()
     Chart1 = new HardnessChart(client(), QStringLiteral("Chart1"));
     tk::Font labelFont = tk::Font::character(QStringLiteral("MS Sans Serif"), 16, true);
     LabelAb = tk::makeLabel(Chart1, QStringLiteral("LabelAb"), 0, 0, QStringLiteral("Abstand vom Rand"), labelFont);
-    LabelAb->setAttribute(Qt::WA_TranslucentBackground);
     LabelAb->hide();
 }
 

@@ -105,6 +105,8 @@ private slots:
         QTest::newRow("HV 10, 300 x 300") << hv10 << 300.0f << 300.0f << 206;
         QTest::newRow("HV 10, 296 x 298") << hv10 << 296.0f << 298.0f << 210;
         QTest::newRow("HV 30, 420 x 424") << hardness::testForce(30) << 420.0f << 424.0f << 312;
+        // 381.49998 from the force as stored; the exact 588.6 N would give 381.5.
+        QTest::newRow("HV 60, single-precision force") << hardness::testForce(60) << 540.0f << 540.0f << 381;
         QTest::newRow("no force") << 0.0f << 300.0f << 300.0f << -1;
         QTest::newRow("negative force") << -98.1f << 300.0f << 300.0f << -1;
         QTest::newRow("d1 zero") << hv10 << 0.0f << 300.0f << -1;
@@ -132,6 +134,8 @@ private slots:
         QTest::newRow("3000, 10, 4") << hb3000 << 10.0f << 4.0f << 229;
         QTest::newRow("d equals D") << hb3000 << 10.0f << 10.0f << 19;
         QTest::newRow("3000, 10, 3,9") << hb3000 << 10.0f << 3.9f << 241;
+        // 438.51 with π as 3.1415; the exact π would give 438.497.
+        QTest::newRow("pi as 3.1415") << hb3000 << 10.0f << 2.92f << 439;
         QTest::newRow("no force") << 0.0f << 10.0f << 4.0f << -1;
         QTest::newRow("D zero") << hb3000 << 0.0f << 4.0f << -1;
         QTest::newRow("d negative") << hb3000 << 10.0f << -4.0f << -1;
@@ -154,13 +158,11 @@ private slots:
         QTest::addColumn<float>("a");
         QTest::addColumn<float>("b");
         QTest::addColumn<QString>("message");
-        const float hb3000 = hardness::testForce(3000);
         QTest::newRow("indentation wider than ball") << true << 10.0f << 10.5f << tk::messages::invalidOperation;
         QTest::newRow("indentation too small to measure") << true << 10.0f << 1e-10f << tk::messages::divisionByZero;
         // A result beyond the integer range is reported, not wrapped around.
         QTest::newRow("Brinell beyond the integer range") << true << 10.0f << 1e-4f << tk::messages::overflow;
         QTest::newRow("Vickers beyond the integer range") << false << 1e-3f << 1e-3f << tk::messages::overflow;
-        Q_UNUSED(hb3000);
     }
     void faults()
     {
@@ -182,7 +184,8 @@ private slots:
     void headings()
     {
         QCOMPARE(hardness::vickersHeading(QStringLiteral("10")), QStringLiteral("HV 10"));
-        QCOMPARE(hardness::brinellHeading(QStringLiteral("10"), QStringLiteral("3000")), QStringLiteral("HB 10 / 3000"));
+        QCOMPARE(hardness::brinellHeading(QStringLiteral("10"), QStringLiteral("3000")),
+                 QStringLiteral("HB 10 / 3000"));
         QCOMPARE(hardness::brinellHeading(QStringLiteral("10"), QString()), QStringLiteral("HB 10 / "));
     }
 };
@@ -418,7 +421,8 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("HV point as separator") << "HV" << "EditPruef" << "0.5" << "'0.5' ist kein gültiger Gleitkommawert";
+        QTest::newRow("HV point as separator")
+            << "HV" << "EditPruef" << "0.5" << "'0.5' ist kein gültiger Gleitkommawert";
         QTest::newRow("HV empty test condition") << "HV" << "EditPruef" << "" << "'' ist kein gültiger Gleitkommawert";
         QTest::newRow("HV bad d1") << "HV" << "Edit2" << "3OO" << "'3OO' ist kein gültiger Gleitkommawert";
         QTest::newRow("HV bad d2") << "HV" << "Edit3" << "" << "'' ist kein gültiger Gleitkommawert";
