@@ -1,5 +1,6 @@
 #include "haupt_form.h"
 
+#include "hardness/hvgraph_form.h"
 #include "hub_form.h"
 #include "info_form.h"
 #include "registry.h"
@@ -97,6 +98,8 @@ void TFormHaupt::applyBackgroundColour(const QColor& colour)
     for (const QString& name : colouredWindows())
         if (tk::Form* form = app::findWindow(name))
             form->setColor(colour);
+    if (FormHVGraph)
+        FormHVGraph->setChartColour(colour);
 }
 
 void TFormHaupt::BeendenClick() { close(); }

@@ -3,9 +3,12 @@
 #include "haupt_form.h"
 #include "hub_form.h"
 #include "info_form.h"
-#include "impact/pendulum_form.h"
 
 #include "fatigue/woehler_recording_form.h"
+#include "hardness/hb_form.h"
+#include "hardness/hv_form.h"
+#include "hardness/hvgraph_form.h"
+#include "impact/pendulum_form.h"
 
 #include <QHash>
 #include <functional>
@@ -32,9 +35,12 @@ const QHash<QString, Factory>& factories()
 {
     static const QHash<QString, Factory> table = {
         {QStringLiteral("TFormHaupt"), [] { return create(FormHaupt); }},
+        {QStringLiteral("TFormHB"), [] { return create(FormHB); }},
+        {QStringLiteral("TFormHV"), [] { return create(FormHV); }},
         {QStringLiteral("TFormInfo"), [] { return create(FormInfo); }},
         {QStringLiteral("TFormKerbHa"), [] { return create(FormKerbHa); }},
         {QStringLiteral("TFormMPUeber"), [] { return create(FormMPUeber); }},
+        {QStringLiteral("TFormHVGraph"), [] { return create(FormHVGraph); }},
         {QStringLiteral("TFormDauerWoehler"), [] { return create(FormDauerWoehler); }},
     };
     return table;

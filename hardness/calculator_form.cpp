@@ -1,0 +1,138 @@
+#include "calculator_form.h"
+
+#include "value_list.h"
+
+#include "toolkit/colours.h"
+#include "toolkit/controls.h"
+#include "toolkit/paintbox.h"
+#include "toolkit/screen.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace {
+
+const QString sansSerif = QStringLiteral("MS Sans Serif");
+
+tk::Font boldBlack(int charHeight) { return tk::Font::character(sansSerif, charHeight, true); }
+
+tk::Edit* makeResultEdit(QWidget* parent, const QString& name, int top)
+{
+    auto* edit = new tk::Edit(parent, name, 160, top, 65, 24);
+    edit->setFont(tk::qtFont(boldBlack(15)));
+    return edit;
+}
+
+}
+
+CalculatorForm::CalculatorForm(const QString& className, const QString& caption, const Layout& layout)
+    : tk::Form(className, caption), m_loadTable(layout.loadTable)
+{
+    setColor(tk::colours::windowGreen);
+    setWindowFont(tk::Font::cell(sansSerif, 11));
+
+    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende1"), [this] { Ende1Click(); });
+    addEscapeItem(QStringLiteral("ESC1"), [this] { ESC1Click(); });
+    setStatusText(QString());
+
+    tk::makeLabel(client(), QStringLiteral("Label10"), 251, 14, layout.listTitle, boldBlack(16));
+    MemoDaten = new ValueList(client(), QStringLiteral("MemoDaten"), 251, 38, 121, 385);
+    MemoDaten->setFont(tk::qtFont(tk::Font::character(sansSerif, 16)));
+
+    PanelRech = new tk::Panel(client(), QStringLiteral("PanelRech"), 7, 14, 234, 483, tk::colours::silver);
+    addPanelLabel(QStringLiteral("Label1"), 10, 8, layout.heading);
+    addPanelLabel(QStringLiteral("LabelPruef"), 10, 48, layout.loadLabel);
+    addPanelLabel(QStringLiteral("Label2"), 10, 88, layout.forceLabel);
+    addPanelLabel(QStringLiteral("Label3"), 10, 120, layout.d1Label);
+    addPanelLabel(QStringLiteral("Label4"), 10, 152, layout.d2Label);
+    addPanelLabel(QStringLiteral("Label5"), 10, 192, layout.resultLabel);
+
+    EditPruef = new tk::Edit(PanelRech, QStringLiteral("EditPruef"), 160, 48, 65, 21, QStringLiteral("0"));
+    EditPruef->setOnExit([this] { EditPruefExit(); });
+    Edit1 = makeResultEdit(PanelRech, QStringLiteral("Edit1"), 88);
+    Edit2 = makeResultEdit(PanelRech, QStringLiteral("Edit2"), 120);
+    Edit3 = makeResultEdit(PanelRech, QStringLiteral("Edit3"), 152);
+    Edit4 = makeResultEdit(PanelRech, QStringLiteral("Edit4"), 184);
+
+    BitBtnRech = tk::makeButton(PanelRech, QStringLiteral("BitBtnRech"), 8, 216, 89, 25, QStringLiteral("&Berechnen"),
+                                [this] { BitBtnRechClick(); });
+    BitBtnUeber = tk::makeButton(PanelRech, QStringLiteral("BitBtnUeber"), 112, 216, 113, 25,
+                                 QStringLiteral("&Übernehmen"), [this] { BitBtnUeberClick(); });
+    tk::makeLabel(PanelRech, layout.countLabelName, 8, 248, QStringLiteral("Anzahl der Härtewerte"), boldBlack(13));
+    countEdit = new tk::Edit(PanelRech, layout.countEditName, 8, 264, 49, 21, QStringLiteral("0"));
+    Button1 = tk::makeButton(PanelRech, QStringLiteral("Button1"), 88, 264, 81, 25, QStringLiteral("ok"),
+                             [this] { Button1Click(); });
+    Button1->setFont(tk::qtFont(tk::Font::character(sansSerif, 13)));
+    ButtonDiagramm = tk::makeButton(PanelRech, QStringLiteral("ButtonDiagramm"), 8, 296, 161, 25,
+                                    QStringLiteral("Diagramm"), [this] { ButtonDiagrammClick(); });
+    ButtonDiagramm->setEnabled(false);
+    ButtonNeu = tk::makeButton(PanelRech, QStringLiteral("ButtonNeu"), 8, 328, 217, 25, layout.resetCaption,
+                               [this] { ButtonNeuClick(); });
+    BitBtn1 = tk::makeButton(PanelRech, QStringLiteral("BitBtn1"), 8, 360, 217, 25,
+                             QStringLiteral("Daten kopieren in die &Zwischenablage"), [this] { BitBtn1Click(); });
+
+    PaintBoxStahl = new tk::PaintBox(PanelRech, QStringLiteral("PaintBoxStahl"), 8, 392, 217, 81);
+    PaintBoxStahl->setOnPaint([this] { PaintBoxStahlPaint(); });
+
+    const QList<QWidget*> tabOrder = {EditPruef, Edit2,     Edit3,   Edit4,          Edit1,    BitBtnRech, BitBtnUeber,
+                                      BitBtn1,   ButtonNeu, countEdit, Button1, ButtonDiagramm, MemoDaten};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+QLabel* CalculatorForm::addPanelLabel(const QString& name, int left, int top, const QString& text, bool symbolFont)
+{
+    tk::Font font = boldBlack(15);
+    if (symbolFont)
+        font.name = QStringLiteral("Symbol");
+    return tk::makeLabel(PanelRech, name, left, top, symbolFont ? tk::symbolToUnicode(text) : text, font);
+}
+
+void CalculatorForm::placeAtLeftEdge() { setBounds(1, tk::centredTop(600), 480, 600); }
+
+void CalculatorForm::showEvent(QShowEvent* e)
+{
+    // Each opening starts in the first field of the tab order.
+    EditPruef->setFocus(Qt::OtherFocusReason);
+    tk::Form::showEvent(e);
+}
+
+void CalculatorForm::acceptValue(std::int32_t& counter)
+{
+    ++counter;
+    countEdit->setText(QString::number(counter));
+    MemoDaten->appendValue(Edit4->text());
+}
+
+void CalculatorForm::Button1Click() { ButtonDiagramm->setEnabled(true); }
+
+void CalculatorForm::BitBtn1Click() { QGuiApplication::clipboard()->setText(MemoDaten->clipboardText()); }
+
+void CalculatorForm::clearData()
+{
+    MemoDaten->setValueLines({});
+    for (tk::Edit* edit : {EditPruef, Edit1, Edit2, Edit3, Edit4, countEdit})
+        edit->clear();
+}
+
+void CalculatorForm::centreMeasurementWindow(const QString& className)
+{
+    if (tk::Form* window = tk::Form::find(className))
+        window->setLeft(tk::centredLeft(window->formWidth()));
+}
+
+void CalculatorForm::PaintBoxStahlPaint()
+{
+    tk::Canvas& c = PaintBoxStahl->canvas();
+    c.setFont(boldBlack(15));
+    c.setBrushColor(Qt::white);
+    c.setPenColor(Qt::black);
+    c.setPenWidth(1);
+    c.rectangle(0, 0, PaintBoxStahl->width(), PaintBoxStahl->height());
+    for (int i = 0; i < m_loadTable.size(); ++i)
+        c.textOut(10, 10 + 20 * i, m_loadTable[i]);
+}
+
+void CalculatorForm::Ende1Click() { close(); }
+
+void CalculatorForm::ESC1Click() { close(); }

@@ -1,0 +1,262 @@
+#include "hardness_chart.h"
+
+#include "toolkit/colours.h"
+#include "toolkit/fonts.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QGraphicsLayout>
+#include <QGraphicsRectItem>
+#include <QGraphicsSimpleTextItem>
+#include <QLegend>
+#include <QLinearGradient>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr qreal arrowLength = 20;
+constexpr qreal barWidth = 0.8; // of a category; the rest is the gap between categories
+const QColor markBackground(255, 255, 225);
+constexpr int legendWidth = 96;
+
+QFont arial(int charHeight) { return tk::qtFont(tk::Font::character(QStringLiteral("Arial"), charHeight)); }
+
+// Bars are shaded across their width, as if lit from the left.
+QBrush barBrush(const QColor& colour)
+{
+    QLinearGradient g(0, 0, 1, 0);
+    g.setCoordinateMode(QGradient::ObjectBoundingMode);
+    g.setColorAt(0, colour.lighter(175));
+    g.setColorAt(0.45, colour);
+    g.setColorAt(1, colour.darker(160));
+    return QBrush(g);
+}
+
+// The smallest of 1, 2, 2.5 and 5 times a power of ten that is at least
+// the rough step.
+qreal niceStep(qreal rough)
+{
+    const qreal power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (qreal factor : {1.0, 2.0, 2.5, 5.0})
+        if (factor * power >= rough)
+            return factor * power;
+    return 10 * power;
+}
+
+}
+
+HardnessChart::HardnessChart(QWidget* parent, const QString& name) : QChartView(parent)
+{
+    setObjectName(name);
+    setFrameShape(QFrame::NoFrame);
+    setRenderHint(QPainter::Antialiasing);
+
+    auto* c = new QChart;
+    c->setAnimationOptions(QChart::NoAnimation);
+    c->setDropShadowEnabled(false);
+    c->setBackgroundRoundness(0);
+    c->layout()->setContentsMargins(0, 0, 0, 0);
+    c->setTitle(QStringLiteral("Brinell- und/oder Vickerswerte"));
+    c->setTitleFont(arial(20));
+    c->setTitleBrush(Qt::black);
+    c->setPlotAreaBackgroundBrush(Qt::white);
+    c->setPlotAreaBackgroundVisible(true);
+
+    m_series = new QBarSeries;
+    m_series->setBarWidth(barWidth);
+    const struct {
+        const char* title;
+        QColor colour;
+    } sets[] = {{"Vickers", tk::tcolor(0xFF0000)}, {"Brinell", tk::tcolor(0x0000FF)}};
+    for (int s = 0; s < 2; ++s) {
+        m_sets[s] = new QBarSet(QString::fromLatin1(sets[s].title));
+        m_sets[s]->setBrush(barBrush(sets[s].colour));
+        m_sets[s]->setPen(QPen(sets[s].colour.darker(200), 1));
+        m_series->append(m_sets[s]);
+    }
+    c->addSeries(m_series);
+
+    m_categoryAxis = new QBarCategoryAxis;
+    m_categoryAxis->setLabelsVisible(false);
+    m_categoryAxis->setGridLineVisible(false);
+    c->addAxis(m_categoryAxis, Qt::AlignBottom);
+    m_series->attachAxis(m_categoryAxis);
+
+    m_valueAxis = new QValueAxis;
+    m_valueAxis->setTitleText(QStringLiteral("Härte"));
+    m_valueAxis->setTitleFont(arial(20));
+    m_valueAxis->setTitleBrush(Qt::black);
+    m_valueAxis->setLabelsFont(arial(20));
+    m_valueAxis->setLabelsBrush(Qt::black);
+    m_valueAxis->setLabelFormat(QStringLiteral("%i"));
+    c->addAxis(m_valueAxis, Qt::AlignLeft);
+    m_series->attachAxis(m_valueAxis);
+
+    QLegend* legend = c->legend();
+    legend->setAlignment(Qt::AlignRight);
+    legend->setBackgroundVisible(true);
+    legend->setBrush(Qt::white);
+    legend->setPen(QPen(Qt::black));
+    legend->setLabelColor(Qt::black);
+    // A compact box at the top right beside the plot, not a full-height column.
+    legend->detachFromChart();
+    legend->setAlignment(Qt::AlignRight);
+    // The bottom margin keeps the plot clear of a caption below it.
+    c->setMargins(QMargins(4, 4, legendWidth + 16, 34));
+
+    auto* wall = new QGraphicsRectItem(c);
+    wall->setBrush(tk::colours::silver);
+    wall->setPen(QPen(QColor(128, 128, 128)));
+    m_leftWall = wall;
+
+    setChart(c);
+    setColour(tk::colours::windowGreen);
+    connect(c, &QChart::plotAreaChanged, this, &HardnessChart::layoutMarks);
+    barsChanged();
+}
+
+void HardnessChart::setColour(const QColor& colour)
+{
+    chart()->setBackgroundBrush(colour);
+    setBackgroundBrush(colour);
+}
+
+QColor HardnessChart::colour() const { return chart()->backgroundBrush().color(); }
+
+void HardnessChart::addBar(Series series, int value, const QString& label, const QColor& colour)
+{
+    m_bars[series].append({value, label, colour});
+    m_sets[series]->append(value);
+    m_marks[series].append(makeMark(series, m_bars[series].last()));
+    barsChanged();
+}
+
+void HardnessChart::clearBars()
+{
+    for (int s = 0; s < 2; ++s) {
+        for (const Mark& m : std::as_const(m_marks[s])) {
+            delete m.arrow;
+            delete m.box; // owns the text
+        }
+        m_marks[s].clear();
+        m_bars[s].clear();
+        m_sets[s]->remove(0, m_sets[s]->count());
+    }
+    barsChanged();
+}
+
+QString HardnessChart::markText(Series series, int index) const
+{
+    const HardnessBar& bar = m_bars[series].at(index);
+    return bar.label + QChar(' ') + QString::number(bar.value);
+}
+
+HardnessChart::Mark HardnessChart::makeMark(Series series, const HardnessBar& bar)
+{
+    auto* arrow = new QGraphicsLineItem(chart());
+    arrow->setPen(QPen(bar.colour, 1));
+    auto* box = new QGraphicsRectItem(chart());
+    // The Vickers marks are see-through, the Brinell marks stand on a filled box.
+    if (series == Vickers) {
+        box->setBrush(Qt::NoBrush);
+        box->setPen(Qt::NoPen);
+    } else {
+        box->setBrush(markBackground);
+        box->setPen(QPen(Qt::black));
+    }
+    auto* text = new QGraphicsSimpleTextItem(bar.label + QChar(' ') + QString::number(bar.value), box);
+    text->setFont(tk::qtFont(tk::Font::cell(QStringLiteral("Arial"), 13)));
+    text->setBrush(Qt::black);
+    for (QGraphicsItem* item : {static_cast<QGraphicsItem*>(arrow), static_cast<QGraphicsItem*>(box)})
+        item->setZValue(10);
+    return {arrow, box, text};
+}
+
+void HardnessChart::barsChanged()
+{
+    const qsizetype count = std::max(m_bars[Vickers].size(), m_bars[Brinell].size());
+    QStringList categories;
+    for (qsizetype i = 0; i < count; ++i)
+        categories << QString::number(i + 1);
+    m_categoryAxis->setCategories(categories);
+
+    int low = 0;
+    int high = 0;
+    for (const auto& bars : m_bars)
+        for (const HardnessBar& b : bars) {
+            low = std::min(low, b.value);
+            high = std::max(high, b.value);
+        }
+    // Room above the bars for their marks, in round steps.
+    const qreal span = std::max(100.0, (high - low) * 1.2);
+    const qreal step = niceStep(span / 5);
+    const qreal bottom = std::floor(low * 1.2 / step) * step;
+    const qreal top = std::max(step, std::ceil(high * 1.2 / step) * step);
+    m_valueAxis->setRange(bottom, top);
+    m_valueAxis->setTickCount(int(std::lround((top - bottom) / step)) + 1);
+    layoutMarks();
+}
+
+QRectF HardnessChart::barRect(Series series, int index) const
+{
+    // Qt places the bars of one category side by side, in the order of the
+    // sets, across barWidth of the category's unit width.
+    const qreal width = m_series->barWidth() / m_sets.size();
+    const qreal left = index - m_series->barWidth() / 2 + int(series) * width;
+    const QPointF top = chart()->mapToPosition(QPointF(left, m_bars[series].at(index).value), m_series);
+    const QPointF bottom = chart()->mapToPosition(QPointF(left + width, 0), m_series);
+    return chart()->mapRectToScene(QRectF(top, bottom).normalized());
+}
+
+QRectF HardnessChart::markRect(Series series, int index) const
+{
+    return m_marks[series].at(index).box->sceneBoundingRect();
+}
+
+void HardnessChart::layoutMarks()
+{
+    const QRectF plot = chart()->plotArea();
+    static_cast<QGraphicsRectItem*>(m_leftWall)->setRect(plot.left(), plot.top(), 6, plot.height());
+    chart()->legend()->setGeometry(QRectF(plot.right() + 10, plot.top(), legendWidth, 80));
+
+    // Left to right; a mark that would cover one already placed goes above it,
+    // on a longer arrow.
+    QList<QRectF> placed;
+    const qsizetype count = std::max(m_bars[Vickers].size(), m_bars[Brinell].size());
+    for (qsizetype i = 0; i < count; ++i) {
+        for (Series s : {Vickers, Brinell}) {
+            if (i >= m_bars[s].size())
+                continue;
+            const Mark& mark = m_marks[s].at(i);
+            const QRectF bar = chart()->mapRectFromScene(barRect(s, int(i)));
+            const QPointF foot(bar.center().x(), bar.top());
+            const QRectF textRect = mark.text->boundingRect();
+            QRectF box(0, 0, textRect.width() + 6, textRect.height() + 2);
+            box.moveCenter(QPointF(foot.x(), 0));
+            box.moveBottom(foot.y() - arrowLength);
+            for (bool moved = true; moved;) {
+                moved = false;
+                for (const QRectF& other : std::as_const(placed))
+                    if (box.intersects(other)) {
+                        box.moveBottom(other.top() - 2);
+                        moved = true;
+                    }
+            }
+            placed << box;
+            auto* rectItem = static_cast<QGraphicsRectItem*>(mark.box);
+            rectItem->setRect(0, 0, box.width(), box.height());
+            rectItem->setPos(box.topLeft());
+            mark.text->setPos(3, 1);
+            static_cast<QGraphicsLineItem*>(mark.arrow)->setLine(QLineF(foot, QPointF(foot.x(), box.bottom())));
+        }
+    }
+}
+
+void HardnessChart::resizeEvent(QResizeEvent* e)
+{
+    QChartView::resizeEvent(e);
+    layoutMarks();
+}

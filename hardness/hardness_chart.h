@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QChartView>
+#include <QColor>
+#include <QList>
+#include <QString>
+#include <array>
+
+class QBarCategoryAxis;
+class QBarSeries;
+class QBarSet;
+class QGraphicsItem;
+class QValueAxis;
+
+// One bar of the hardness chart.
+struct HardnessBar {
+    int value = 0;
+    QString label;
+    QColor colour;
+};
+
+// The bar chart of hardness values: two series of bars side by side, each
+// bar at its index in its series and marked above with its label and value.
+// Qt's bar sets carry neither labels nor marks of their own, so the chart
+// keeps the bars and draws the marks on top of the plot.
+class HardnessChart : public QChartView {
+    Q_OBJECT
+public:
+    enum Series { Vickers = 0, Brinell = 1 };
+
+    HardnessChart(QWidget* parent, const QString& name);
+
+    void addBar(Series series, int value, const QString& label, const QColor& colour);
+    void clearBars(); // both series
+    const QList<HardnessBar>& bars(Series series) const { return m_bars[series]; }
+    QBarSet* barSet(Series series) const { return m_sets[series]; }
+    QValueAxis* valueAxis() const { return m_valueAxis; }
+
+    // Colour around the plot.
+    void setColour(const QColor& colour);
+    QColor colour() const;
+
+    // Where a bar stands and where its mark is, in view coordinates.
+    QRectF barRect(Series series, int index) const;
+    QRectF markRect(Series series, int index) const;
+    QString markText(Series series, int index) const;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    struct Mark {
+        QGraphicsItem* arrow;
+        QGraphicsItem* box;
+        QGraphicsItem* text;
+    };
+
+    void barsChanged();
+    void layoutMarks();
+    Mark makeMark(Series series, const HardnessBar& bar);
+
+    std::array<QList<HardnessBar>, 2> m_bars;
+    std::array<QList<Mark>, 2> m_marks;
+    std::array<QBarSet*, 2> m_sets{};
+    QBarSeries* m_series = nullptr;
+    QBarCategoryAxis* m_categoryAxis = nullptr;
+    QValueAxis* m_valueAxis = nullptr;
+    QGraphicsItem* m_leftWall = nullptr;
+};

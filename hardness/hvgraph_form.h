@@ -1,0 +1,40 @@
+#pragma once
+
+#include "toolkit/form.h"
+
+class HardnessChart;
+class QLabel;
+class QMenu;
+
+// The chart of hardness values: draws the values collected in the Vickers
+// and Brinell calculators as bars, or one of two examples (the steel CK45 in
+// three conditions, the hardness profile of a case-hardened steel). Every
+// closing clears it.
+class TFormHVGraph : public tk::Form {
+    Q_OBJECT
+public:
+    TFormHVGraph();
+    void formCreate() override;
+
+    void FormPaint();
+    void Diagramm1Click();
+    void CK45Click();
+    void Einsatzstahl1Click();
+    void NeuZeichnenClick();
+    void Ende1Click();
+    void ESC1Click();
+
+    // The background colour command of the title window colours the chart,
+    // not the window.
+    void setChartColour(const QColor& colour);
+
+    HardnessChart* Chart1;
+    QLabel* LabelAb;
+
+protected:
+    void formClose() override;
+    void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+};
+
+extern TFormHVGraph* FormHVGraph;
