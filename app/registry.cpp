@@ -3,6 +3,8 @@
 #include "haupt_form.h"
 #include "hub_form.h"
 #include "info_form.h"
+#include "hardness/brinell_form.h"
+#include "hardness/vickers_form.h"
 
 #include <QHash>
 #include <functional>
@@ -31,6 +33,8 @@ const QHash<QString, Factory>& factories()
         {QStringLiteral("TFormHaupt"), [] { return create(FormHaupt); }},
         {QStringLiteral("TFormInfo"), [] { return create(FormInfo); }},
         {QStringLiteral("TFormMPUeber"), [] { return create(FormMPUeber); }},
+        {QStringLiteral("TFormBrinell"), [] { return create(FormBrinell); }},
+        {QStringLiteral("TFormVickers"), [] { return create(FormVickers); }},
     };
     return table;
 }
