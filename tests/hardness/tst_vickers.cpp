@@ -369,6 +369,9 @@ private slots:
         QCOMPARE(formPixel(100, 400), silver);
         FormVickers->repaintAll();
         QCOMPARE(formPixel(100, 400), rose);
+        // The plan view left its pen dotted; the scene frame is solid again.
+        for (int y = 200; y < 260; ++y)
+            QCOMPARE(formPixel(40, y), black);
         QCOMPARE(formPixel(172, 190), rose);  // the dark column is gone too
         QCOMPARE(formPixel(212, 240), red);   // the indenter stands where it is
         QCOMPARE(FormVickers->scene().y(), 276);
