@@ -5,9 +5,11 @@
 #include "info_form.h"
 
 #include "fatigue/woehler_recording_form.h"
+#include "hardness/brinell_form.h"
 #include "hardness/hb_form.h"
 #include "hardness/hv_form.h"
 #include "hardness/hvgraph_form.h"
+#include "hardness/vickers_form.h"
 #include "impact/pendulum_form.h"
 
 #include <QHash>
@@ -42,6 +44,8 @@ const QHash<QString, Factory>& factories()
         {QStringLiteral("TFormMPUeber"), [] { return create(FormMPUeber); }},
         {QStringLiteral("TFormHVGraph"), [] { return create(FormHVGraph); }},
         {QStringLiteral("TFormDauerWoehler"), [] { return create(FormDauerWoehler); }},
+        {QStringLiteral("TFormBrinell"), [] { return create(FormBrinell); }},
+        {QStringLiteral("TFormVickers"), [] { return create(FormVickers); }},
     };
     return table;
 }

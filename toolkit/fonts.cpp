@@ -31,6 +31,8 @@ QFont baseFont(const Font& font, bool aliased)
     f.setBold(font.bold);
     f.setItalic(font.italic);
     f.setUnderline(font.underline);
+    if (font.stretch != 100)
+        f.setStretch(font.stretch);
     f.setStyleStrategy(aliased ? QFont::NoAntialias : QFont::PreferDefault);
     f.setHintingPreference(QFont::PreferFullHinting);
     return f;

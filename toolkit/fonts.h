@@ -17,6 +17,9 @@ struct Font {
     bool italic = false;
     bool underline = false;
     QColor color = Qt::black;
+    // Width of the letters in percent of the font's own; less than 100
+    // narrows a text that must fit a given length.
+    int stretch = 100;
 
     static Font cell(const QString& name, int cellHeight, bool bold = false)
     {

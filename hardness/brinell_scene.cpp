@@ -1,0 +1,165 @@
+#include "brinell_scene.h"
+
+#include "toolkit/colours.h"
+
+void BrinellScene::drawIndenter(tk::Canvas& c, int y)
+{
+    c.polygon({{175, y - 40}, {170, y - 80}, {253, y - 80}, {248, y - 40}, {180, y - 40}});
+    c.ellipse(179, y - 66, 245, y);
+}
+
+void BrinellScene::drawRisingIndenter(tk::Canvas& c, int y)
+{
+    c.polygon({{175, y - 42}, {170, y - 82}, {253, y - 82}, {248, y - 42}, {180, y - 42}});
+    c.ellipse(179, y - 66, 245, y);
+}
+
+void BrinellScene::drawLoadArrow(tk::Canvas& c, int top)
+{
+    c.line(212, top, 212, 120);
+    c.polygon({{212, 120}, {206, 100}, {218, 100}, {212, 120}});
+}
+
+void BrinellScene::drawDiameterDimension(tk::Canvas& c)
+{
+    c.line(180, 167, 245, 167);
+    c.polygon({{180, 167}, {190, 165}, {190, 169}, {180, 167}});
+    c.polygon({{245, 167}, {235, 165}, {235, 169}, {245, 167}});
+}
+
+void BrinellScene::paintStatic(tk::Canvas& c, int windowWidth)
+{
+    paintBackground(c, windowWidth);
+
+    c.setBrushColor(m_indenterColour);
+    drawIndenter(c, m_y);
+    drawLoadArrow(c, 50);
+    drawDiameterDimension(c);
+
+    c.setBrushColor(tk::colours::silver);
+    c.rectangle(50, 270, 380, 300);
+
+    c.setBrushStyle(tk::BrushStyle::Clear);
+    c.setFontHeight(24);
+    c.textOut(50, 25, QStringLiteral("Eindringkörper: Kugel aus gehärtetem Stahl. "));
+    c.textOut(110, 90, QStringLiteral("Prüfkraft  F"));
+    c.textOut(205, 140, QStringLiteral("D"));
+    c.textOut(390, 250, QStringLiteral("Probe"));
+}
+
+void BrinellScene::tick(tk::Canvas& down, tk::Canvas& haupt)
+{
+    beginTick(down);
+
+    // The descent draws each position over the last without erasing it, so
+    // the holder's black top edges pile up into a dark column.
+    if (m_direction == Direction::Down && m_y < descentLimitY) {
+        down.setPenColor(Qt::black);
+        drawIndenter(down, m_y);
+        ++m_y;
+    }
+    if (m_direction == Direction::Down && m_y == dwellStartY)
+        m_interval = dwellInterval;
+
+    if (m_y == lowestY) {
+        m_direction = Direction::Up;
+        m_interval = fastInterval;
+        wipeBelowIndenter(down, m_frame.bottom - 260);
+        paintPlanView(haupt);
+    }
+
+    if (m_direction == Direction::Up && m_y <= lowestY) {
+        down.setPenWidth(1);
+        down.setPenColor(m_sceneColour);
+        drawRisingIndenter(down, m_y);
+        --m_y;
+    }
+    if (m_direction == Direction::Up && m_y == restY)
+        finishAscent(down);
+}
+
+void BrinellScene::wipeBelowIndenter(tk::Canvas& c, int bandTop)
+{
+    c.setBrushColor(m_sceneColour);
+    c.setPenColor(m_sceneColour);
+    c.ellipse(179, lowestY - 66, 245, lowestY);
+    c.rectangle(m_frame.left + 2, bandTop, m_frame.right - 2, m_frame.bottom - 230);
+}
+
+void BrinellScene::paintPlanView(tk::Canvas& c)
+{
+    c.setPenColor(Qt::black);
+    c.setPenWidth(2);
+    c.setBrushColor(tk::colours::silver);
+    c.rectangle(50, 340, 380, 450);
+    c.ellipse(189, 374, 234, 418);
+    c.line(212, 374, 282, 374);
+    c.line(212, 418, 282, 418);
+    c.line(272, 350, 272, 374);
+    c.line(272, 418, 272, 442);
+    c.setBrushColor(Qt::black);
+    c.polygon({{272, 374}, {276, 359}, {268, 359}, {272, 374}});
+    c.polygon({{272, 418}, {276, 433}, {268, 433}, {272, 418}});
+
+    // Dotted lines with silver gaps, and the label on a silver ground.
+    c.setBrushColor(tk::colours::silver);
+    c.setPenWidth(1);
+    c.setPenStyle(tk::PenStyle::Dot);
+    c.line(212, 260, 212, 432);
+    c.line(171, 396, 248, 396);
+    c.setFontHeight(20);
+    c.textOut(250, 380, QStringLiteral("Durchmesser d"));
+    c.line(189, 270, 189, 395);
+    c.line(234, 270, 234, 395);
+}
+
+void BrinellScene::finishAscent(tk::Canvas& c)
+{
+    endRun();
+
+    c.setPenColor(Qt::black);
+    drawIndenter(c, m_y);
+
+    wipeBelowIndenter(c, m_frame.bottom - 280);
+
+    c.setBrushColor(m_indenterColour);
+    c.setPenColor(Qt::black);
+    drawIndenter(c, m_y);
+    drawLoadArrow(c, 40);
+    drawDiameterDimension(c);
+
+    paintFormulaBlock(c);
+}
+
+void BrinellScene::paintFormulaBlock(tk::Canvas& c)
+{
+    c.setBrushStyle(tk::BrushStyle::Clear);
+    c.setFontHeight(24);
+    c.setPenWidth(2);
+    c.textOut(205, 140, QStringLiteral("D"));
+    c.textOut(332, 75, QStringLiteral("Brinellhärte  HB"));
+    c.textOut(270, 125, QStringLiteral("HB = "));
+    indentation::textOutWithin(c, 335, 110, QStringLiteral("0.102 * Prüfkraft F "), 500);
+    c.line(320, 137, 500, 137);
+    indentation::textOutWithin(c, 330, 140, QStringLiteral("Eindruckoberfläche A "), 500);
+    c.textOut(370, 305, QStringLiteral("d = Durchmesser"));
+    c.textOut(370, 335, QStringLiteral("    des Eindrucks"));
+    c.textOut(270, 185, QStringLiteral("HB = "));
+    c.textOut(375, 170, QStringLiteral("0.204 * F"));
+    c.line(320, 197, 510, 197);
+    // The exponent of d follows at 496.
+    indentation::textOutWithin(c, 340, 210, QStringLiteral("* D * (D -      D   -  d "), 496);
+    c.textOut(504, 210, QStringLiteral(")"));
+
+    // The exponents of D and d under the root, and the root sign over them.
+    c.setFontHeight(18);
+    c.textOut(454, 206, QStringLiteral("2"));
+    c.textOut(496, 206, QStringLiteral("2"));
+    c.polyline({{417, 218}, {422, 226}, {428, 205}, {520, 205}});
+
+    // "p" in the symbol font is the letter pi.
+    c.setFontHeight(24);
+    c.setFontName(QStringLiteral("Symbol"));
+    c.textOut(320, 210, QStringLiteral("p"));
+    c.setFontName(QStringLiteral("MS Sans Serif"));
+}

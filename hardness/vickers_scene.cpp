@@ -1,0 +1,162 @@
+#include "vickers_scene.h"
+
+#include "toolkit/colours.h"
+
+void VickersScene::drawHolder(tk::Canvas& c, int y)
+{
+    c.polygon({{174, y - 15}, {170, y - 55}, {253, y - 55}, {248, y - 15}, {180, y - 15}});
+}
+
+void VickersScene::drawTip(tk::Canvas& c, int y) { c.polygon({{174, y - 15}, {212, y}, {246, y - 15}, {174, y - 15}}); }
+
+void VickersScene::drawLoadArrow(tk::Canvas& c)
+{
+    c.line(212, 80, 212, 145);
+    c.polygon({{212, 145}, {206, 125}, {218, 125}, {212, 145}});
+}
+
+void VickersScene::paintStatic(tk::Canvas& c, int windowWidth)
+{
+    paintBackground(c, windowWidth);
+
+    c.setBrushColor(m_indenterColour);
+    drawHolder(c, m_y);
+    drawTip(c, m_y);
+    drawLoadArrow(c);
+
+    c.setBrushColor(tk::colours::silver);
+    c.rectangle(50, 270, 380, 300);
+
+    c.setBrushStyle(tk::BrushStyle::Clear);
+    c.setFontHeight(24);
+    c.textOut(50, 25, QStringLiteral("Eindringkörper: vierseitige Diamantpyramide "));
+    c.textOut(50, 50, QStringLiteral("mit 136° Spitzenwinkel."));
+    c.textOut(110, 100, QStringLiteral("Prüfkraft  F"));
+    c.textOut(290, 240, QStringLiteral("Probe"));
+}
+
+void VickersScene::tick(tk::Canvas& down, tk::Canvas& haupt)
+{
+    beginTick(down);
+
+    // The descent draws each position over the last without erasing it, so
+    // the holder's black top edges pile up into a dark column.
+    if (m_direction == Direction::Down && m_y < descentLimitY) {
+        down.setPenColor(Qt::black);
+        drawHolder(down, m_y);
+        drawTip(down, m_y);
+        ++m_y;
+    }
+    if (m_direction == Direction::Down && m_y == dwellStartY)
+        m_interval = dwellInterval;
+
+    if (m_y == lowestY) {
+        m_direction = Direction::Up;
+        m_interval = fastInterval;
+        down.setBrushColor(m_sceneColour);
+        down.setPenColor(m_sceneColour);
+        drawTip(down, m_y);
+        paintPlanView(haupt);
+    }
+
+    // The ascent keeps the scene-coloured pen of the turn: each position is
+    // outlined in the scene colour, which wipes the column behind it.
+    if (m_direction == Direction::Up && m_y <= lowestY) {
+        down.setPenWidth(1);
+        drawHolder(down, m_y);
+        drawTip(down, m_y);
+        --m_y;
+    }
+    if (m_direction == Direction::Up && m_y == restY)
+        finishAscent(down);
+}
+
+void VickersScene::paintPlanView(tk::Canvas& c)
+{
+    c.setPenColor(Qt::black);
+    c.setPenWidth(2);
+    c.setBrushColor(tk::colours::silver);
+    c.rectangle(50, 340, 380, 450);
+    c.rectangle(192, 377, 231, 415);
+
+    // The diagonals' labels stand on the silver brush, in the font the last
+    // paint left.
+    c.setPenStyle(tk::PenStyle::Solid);
+    c.setPenWidth(1);
+    c.line(231, 415, 198, 445);
+    c.line(192, 377, 159, 407);
+    c.textOut(235, 413, QStringLiteral("d1"));
+    c.line(192, 415, 225, 445);
+    c.line(231, 377, 264, 407);
+    c.textOut(168, 413, QStringLiteral("d2"));
+
+    c.setPenWidth(2);
+    c.setBrushStyle(tk::BrushStyle::Clear);
+    paintMeanDiagonal(c);
+
+    c.setFontHeight(20);
+    c.line(192, 270, 192, 395);
+    c.line(230, 270, 230, 395);
+    c.setPenStyle(tk::PenStyle::Dot);
+    c.line(212, 260, 212, 432);
+    c.line(176, 396, 248, 396);
+}
+
+void VickersScene::paintMeanDiagonal(tk::Canvas& c)
+{
+    c.textOut(400, 288, QStringLiteral("D = "));
+    c.textOut(445, 273, QStringLiteral("d2 + d1"));
+    c.textOut(475, 303, QStringLiteral("2"));
+    c.line(440, 300, 510, 300);
+}
+
+void VickersScene::finishAscent(tk::Canvas& c)
+{
+    endRun();
+
+    drawTip(c, m_y);
+    drawHolder(c, m_y);
+    drawTip(c, m_y);
+
+    // Clears the band below the resting tip.
+    c.setBrushColor(m_sceneColour);
+    c.setPenColor(m_sceneColour);
+    drawTip(c, m_y);
+    c.rectangle(m_frame.left + 2, m_frame.bottom - 280, m_frame.right - 2, m_frame.bottom - 250);
+
+    c.setBrushColor(m_indenterColour);
+    c.setPenColor(Qt::black);
+    drawHolder(c, m_y);
+    drawTip(c, m_y);
+    drawLoadArrow(c);
+
+    paintFormulaBlock(c);
+}
+
+void VickersScene::paintFormulaTexts(tk::Canvas& c, bool withMeanDiagonal)
+{
+    c.setBrushStyle(tk::BrushStyle::Clear);
+    c.setFontHeight(24);
+    c.setPenWidth(2);
+    c.textOut(322, 75, QStringLiteral("Vickershärte HV"));
+    c.textOut(270, 125, QStringLiteral("HV = "));
+    indentation::textOutWithin(c, 335, 110, QStringLiteral("0.102 * Prüfkraft F "), 500);
+    c.line(320, 137, 500, 137);
+    indentation::textOutWithin(c, 330, 140, QStringLiteral("Eindruckoberfläche A "), 500);
+    c.textOut(290, 185, QStringLiteral("HV = "));
+    c.textOut(375, 170, QStringLiteral("0.189 * F"));
+    c.line(340, 197, 480, 197);
+    c.textOut(400, 210, QStringLiteral(" D "));
+    c.textOut(400, 350, QStringLiteral("d2 und d1 ="));
+    c.textOut(400, 380, QStringLiteral("Diagonale "));
+    c.textOut(400, 410, QStringLiteral("des Eindrucks "));
+    if (withMeanDiagonal)
+        paintMeanDiagonal(c);
+    // The exponent of D, last and smaller.
+    c.setFontHeight(18);
+    c.textOut(420, 206, QStringLiteral("2"));
+}
+
+void VickersScene::paintFormulaBlock(tk::Canvas& c) { paintFormulaTexts(c, false); }
+
+void VickersScene::paintCalculationBasis(tk::Canvas& down) { paintFormulaTexts(down, true); }
