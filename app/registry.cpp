@@ -3,6 +3,7 @@
 #include "haupt_form.h"
 #include "hub_form.h"
 #include "info_form.h"
+#include "tensile/zug_form.h"
 
 #include <QHash>
 #include <functional>
@@ -31,6 +32,7 @@ const QHash<QString, Factory>& factories()
         {QStringLiteral("TFormHaupt"), [] { return create(FormHaupt); }},
         {QStringLiteral("TFormInfo"), [] { return create(FormInfo); }},
         {QStringLiteral("TFormMPUeber"), [] { return create(FormMPUeber); }},
+        {QStringLiteral("TFormZug"), [] { return create(FormZug); }},
     };
     return table;
 }

@@ -17,6 +17,9 @@ struct Font {
     bool italic = false;
     bool underline = false;
     QColor color = Qt::black;
+    // Width of the letters in percent of the normal width; a layout made for
+    // a narrower font than its substitute can keep its text in place with it.
+    int stretch = 100;
 
     static Font cell(const QString& name, int cellHeight, bool bold = false)
     {
