@@ -116,26 +116,6 @@ private slots:
         QCOMPARE(painted.surface->image(), pictures.first());
     }
 
-    void greekLettersInFormulas_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QRect>("formula");
-        QTest::newRow("Hookesche Gerade") << 4 << QRect(180, 85, 40, 18);
-        QTest::newRow("Zugspannung") << 8 << QRect(290, 57, 25, 18);
-    }
-    void greekLettersInFormulas()
-    {
-        QFETCH(int, index);
-        QFETCH(QRect, formula);
-        Panel p;
-        zugterms::showTerm(p.canvas, index);
-        QVERIFY(p.inked(formula));
-        // The next term is written in the ordinary font again.
-        QCOMPARE(p.canvas.font().name, QStringLiteral("Symbol"));
-        zugterms::showTerm(p.canvas, 0);
-        QCOMPARE(p.canvas.font().name, QStringLiteral("MS Sans Serif"));
-    }
-
     void indexOutsideListLeavesPanel_data()
     {
         QTest::addColumn<int>("index");
