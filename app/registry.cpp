@@ -11,6 +11,7 @@
 #include "hardness/hvgraph_form.h"
 #include "hardness/vickers_form.h"
 #include "impact/pendulum_form.h"
+#include "tensile/zug_form.h"
 
 #include <QHash>
 #include <functional>
@@ -37,15 +38,16 @@ const QHash<QString, Factory>& factories()
 {
     static const QHash<QString, Factory> table = {
         {QStringLiteral("TFormHaupt"), [] { return create(FormHaupt); }},
+        {QStringLiteral("TFormBrinell"), [] { return create(FormBrinell); }},
+        {QStringLiteral("TFormVickers"), [] { return create(FormVickers); }},
+        {QStringLiteral("TFormZug"), [] { return create(FormZug); }},
+        {QStringLiteral("TFormKerbHa"), [] { return create(FormKerbHa); }},
         {QStringLiteral("TFormHB"), [] { return create(FormHB); }},
         {QStringLiteral("TFormHV"), [] { return create(FormHV); }},
         {QStringLiteral("TFormInfo"), [] { return create(FormInfo); }},
-        {QStringLiteral("TFormKerbHa"), [] { return create(FormKerbHa); }},
         {QStringLiteral("TFormMPUeber"), [] { return create(FormMPUeber); }},
         {QStringLiteral("TFormHVGraph"), [] { return create(FormHVGraph); }},
         {QStringLiteral("TFormDauerWoehler"), [] { return create(FormDauerWoehler); }},
-        {QStringLiteral("TFormBrinell"), [] { return create(FormBrinell); }},
-        {QStringLiteral("TFormVickers"), [] { return create(FormVickers); }},
     };
     return table;
 }

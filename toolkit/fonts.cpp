@@ -34,7 +34,9 @@ QFont baseFont(const Font& font, bool aliased)
     if (font.stretch != 100)
         f.setStretch(font.stretch);
     f.setStyleStrategy(aliased ? QFont::NoAntialias : QFont::PreferDefault);
-    f.setHintingPreference(QFont::PreferFullHinting);
+    // Full hinting would snap the width of a stretched font to whole pixel
+    // sizes; hinting it only vertically keeps the width asked for.
+    f.setHintingPreference(font.stretch != 100 ? QFont::PreferVerticalHinting : QFont::PreferFullHinting);
     return f;
 }
 

@@ -1,0 +1,202 @@
+#include "zug_form.h"
+
+#include "zug_terms.h"
+
+#include "toolkit/colours.h"
+#include "toolkit/controls.h"
+#include "toolkit/errors.h"
+#include "toolkit/paintbox.h"
+#include "toolkit/screen.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QTimer>
+
+TFormZug* FormZug = nullptr;
+
+namespace {
+
+const QColor panelYellow = tk::tcolor(0x80FFFF);
+
+// The list of terms: a click on an item, or moving through the list with the
+// keyboard, shows the current term.
+class TermListBox : public QListWidget {
+public:
+    TermListBox(QWidget* parent, std::function<void()> onClick) : QListWidget(parent), m_onClick(std::move(onClick))
+    {
+        connect(this, &QListWidget::itemClicked, this, [this] { tk::runGuarded(m_onClick); });
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        const int before = currentRow();
+        QListWidget::keyPressEvent(e);
+        if (currentRow() != before)
+            tk::runGuarded(m_onClick);
+    }
+
+private:
+    std::function<void()> m_onClick;
+};
+
+const char* const explanation[] = {
+    " Die Grafik zeigt schematisch die",
+    " Spannungs-Dehnungskurven für einen",
+    " unlegierten- und einen hochlegierten",
+    " Stahl.",
+    "  ",
+    " Im weiteren werden die wichtigsten",
+    " Kenngrößen, die bei Ermittlung einer",
+    " Spannungs-Dehnungskurve von ",
+    " Bedeutung sind, erläutert.",
+    "",
+    " Austenitische Stähle verfügen im ",
+    " lösungsgeglühten Zustand im Vergleich",
+    " zu einem unlegierten Stahl über eine",
+    " wesentlich höhere Bruchdehnung.",
+};
+
+QTimer* makeTimer(QObject* parent, const QString& name, std::function<void()> handler)
+{
+    auto* timer = new QTimer(parent);
+    timer->setObjectName(name);
+    timer->setInterval(ZugScene::tickInterval);
+    QObject::connect(timer, &QTimer::timeout, parent, [h = std::move(handler)] { tk::runGuarded(h); });
+    return timer;
+}
+
+}
+
+TFormZug::TFormZug()
+    : tk::Form(QStringLiteral("TFormZug"), QStringLiteral("Zugversuch nach DIN EN 10002: Spannungs-Dehnungs-Kurve"))
+{
+    setColor(tk::colours::windowGreen);
+    setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
+
+    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende"), [this] { EndeClick(); });
+    addEscapeItem(QStringLiteral("ESC"), [this] { ESCClick(); });
+    m_startUn = addMenuItem(QStringLiteral("&unlegierter Stahl"), QStringLiteral("StartUn"), [this] { StartUnClick(); });
+    m_startCrNi = addMenuItem(QStringLiteral("&hochlegierter austenitischer Stahl"), QStringLiteral("StartCrNi"),
+                              [this] { StartCrNiClick(); });
+    m_neu = addMenuItem(QStringLiteral("&Loeschen/Neu"), QStringLiteral("Neu"), [this] { NeuClick(); });
+
+    m_diagram = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 280, 5, 500, 410);
+    m_diagram->setOnPaint([this] { PaintBoxHauptPaint(); });
+    m_terms = new tk::PaintBox(client(), QStringLiteral("PaintBoxBegriffe"), 230, 380, 550, 140);
+    m_terms->setOnPaint([this] { PaintBoxBegriffePaint(); });
+
+    m_memo = new tk::Memo(client(), QStringLiteral("MemoErlaeuterung"), 28, 5, 263, 375, panelYellow);
+    m_memo->setReadOnly(true);
+    m_memo->setFocusPolicy(Qt::ClickFocus);
+    tk::Font memoFont = tk::Font::cell(QStringLiteral("MS Sans Serif"), 18);
+    memoFont.stretch = zugterms::fontStretch;
+    m_memo->setFont(tk::qtFont(memoFont));
+    QStringList lines;
+    for (const char* line : explanation)
+        lines << QString::fromUtf8(line);
+    m_memo->setLines(lines);
+
+    // Above the memo, whose lower edge it overlaps, so all terms can be seen.
+    m_list = new TermListBox(client(), [this] { ListBoxBegriffeClick(); });
+    m_list->setObjectName(QStringLiteral("ListBoxBegriffe"));
+    m_list->setGeometry(28, 360, 200, 160);
+    m_list->setSelectionMode(QAbstractItemView::MultiSelection);
+    m_list->setUniformItemSizes(true);
+    m_list->setFont(tk::qtFont(tk::Font::character(QStringLiteral("MS Sans Serif"), 15, true)));
+    QPalette p = m_list->palette();
+    p.setColor(QPalette::Base, panelYellow);
+    p.setColor(QPalette::Text, Qt::black);
+    m_list->setPalette(p);
+    m_list->setSortingEnabled(true);
+    for (const QString& name : zugterms::names()) {
+        auto* item = new QListWidgetItem(name, m_list);
+        item->setSizeHint(QSize(0, 16));
+    }
+
+    setStatusText(QStringLiteral("ESC = Abbruch"));
+
+    m_timerUn = makeTimer(this, QStringLiteral("TimerUn"), [this] { TimerUnTimer(); });
+    m_timerCrNi = makeTimer(this, QStringLiteral("TimerCrNi"), [this] { TimerCrNiTimer(); });
+    applyState();
+}
+
+void TFormZug::formCreate()
+{
+    FormZug->setBounds(tk::centredLeft(800), tk::centredTop(600), 800, 600);
+    tk::PaintBox* haupt = FormZug->m_diagram;
+    haupt->setBounds(280, 5, 500, 410);
+    FormZug->m_terms->setBounds(haupt->x() - 50, 380, 550, 140);
+    FormZug->m_list->setGeometry(haupt->x() - 252, 360, 200, 160);
+    FormZug->m_memo->setGeometry(haupt->x() - 252, haupt->y(), 263, 375);
+}
+
+void TFormZug::PaintBoxHauptPaint() { m_scene.paintDiagram(m_diagram->canvas(), formWidth()); }
+
+void TFormZug::PaintBoxBegriffePaint() { zugterms::paintPanel(m_terms->canvas()); }
+
+void TFormZug::StartUnClick() { startCurve(Steel::Unalloyed); }
+
+void TFormZug::StartCrNiClick() { startCurve(Steel::Austenitic); }
+
+void TFormZug::startCurve(Steel steel)
+{
+    // The curve grows on the diagram as painted, never on a stale surface.
+    m_diagram->ensurePainted();
+    m_scene.start(steel, m_diagram->canvas());
+    applyState();
+}
+
+void TFormZug::TimerUnTimer() { curveTick(Steel::Unalloyed); }
+
+void TFormZug::TimerCrNiTimer() { curveTick(Steel::Austenitic); }
+
+void TFormZug::curveTick(Steel steel)
+{
+    m_scene.tick(steel, m_diagram->canvas());
+    m_diagram->update();
+    applyState();
+}
+
+void TFormZug::NeuClick()
+{
+    repaintAll();
+    m_scene.erase();
+    applyState();
+}
+
+void TFormZug::EndeClick() { close(); }
+
+void TFormZug::ESCClick() { close(); }
+
+void TFormZug::ListBoxBegriffeClick()
+{
+    m_terms->ensurePainted();
+    if (zugterms::showTerm(m_terms->canvas(), m_list->currentRow()))
+        m_terms->update();
+}
+
+void TFormZug::formClose()
+{
+    m_scene.close(m_diagram->canvas());
+    applyState();
+}
+
+void TFormZug::applyState()
+{
+    const std::optional<Steel> running = m_scene.running();
+    setInputEnabled(!running);
+    m_startUn->setEnabled(m_scene.startEnabled(Steel::Unalloyed));
+    m_startCrNi->setEnabled(m_scene.startEnabled(Steel::Austenitic));
+    m_neu->setEnabled(m_scene.eraseEnabled());
+    const auto drive = [&](QTimer* timer, Steel steel) {
+        const bool active = running == steel;
+        if (active && !timer->isActive())
+            timer->start();
+        else if (!active)
+            timer->stop();
+    };
+    drive(m_timerUn, Steel::Unalloyed);
+    drive(m_timerCrNi, Steel::Austenitic);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QStringList>
+
+namespace tk {
+class Canvas;
+}
+
+// The panel below the stress-strain diagram that explains the characteristic
+// terms of the tensile test, one at a time, with their formulas.
+namespace zugterms {
+
+// The texts of this window were laid out for a narrower "MS Sans Serif" than
+// its substitute: at this width in percent the lines fit the panel and the
+// memo, and the lowered subscripts sit right behind their letters.
+constexpr int fontStretch = 88;
+
+// The terms in the order of the sorted list; an index into it selects the
+// explanation.
+const QStringList& names();
+
+// Every paint: the framed yellow panel with the first term, whichever term
+// the list shows as chosen.
+void paintPanel(tk::Canvas& c);
+
+// Clears the panel with the pen and brush the paint left and draws the term;
+// an index outside the list (no current item) leaves the panel as it is.
+// Returns whether anything was drawn.
+bool showTerm(tk::Canvas& c, int index);
+
+}
