@@ -66,15 +66,44 @@ int pixelSizeForCell(QFont f, int cellHeight)
     return size;
 }
 
+// "MS Sans Serif" is a bitmap font made in six sizes. Asked for any other
+// height it is drawn in the largest size that is not higher (the smallest if
+// none is), and the layouts of the windows were made with those sizes. Its
+// substitute follows the same sizes, so texts keep the room they were laid
+// out in: a cell of 18 is drawn as one of 16, a cell of 22 as one of 20.
+struct BitmapSize {
+    int cell;
+    int character;
+};
+constexpr BitmapSize msSansSerifSizes[] = {{13, 11}, {16, 13}, {20, 16}, {24, 19}, {29, 24}, {37, 30}};
+
+bool isMsSansSerif(const QString& name) { return name.compare(QStringLiteral("MS Sans Serif"), Qt::CaseInsensitive) == 0; }
+
+// The height in the font's own convention (cell if positive, character if
+// negative) that a request is drawn with.
+int drawnHeight(const Font& font)
+{
+    if (!isMsSansSerif(font.name))
+        return font.height;
+    const bool character = font.height < 0;
+    const int asked = std::abs(font.height);
+    BitmapSize chosen = msSansSerifSizes[0];
+    for (const BitmapSize& size : msSansSerifSizes)
+        if ((character ? size.character : size.cell) <= asked)
+            chosen = size;
+    return character ? -chosen.character : chosen.cell;
+}
+
 }
 
 QFont qtFont(const Font& font, bool aliased)
 {
     QFont f = baseFont(font, aliased);
-    if (font.height < 0)
-        f.setPixelSize(-font.height);
+    const int height = drawnHeight(font);
+    if (height < 0)
+        f.setPixelSize(-height);
     else
-        f.setPixelSize(pixelSizeForCell(f, std::max(1, font.height)));
+        f.setPixelSize(pixelSizeForCell(f, std::max(1, height)));
     return f;
 }
 

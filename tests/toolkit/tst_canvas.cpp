@@ -240,23 +240,55 @@ private slots:
 
     void fontCellHeightIncludesTheLeading_data()
     {
-        QTest::addColumn<QString>("family");
         QTest::addColumn<int>("height");
-        for (const char* family : {"MS Sans Serif", "Arial"})
-            for (int h : {11, 18, 24, 30})
-                QTest::addRow("%s %d", family, h) << QString::fromLatin1(family) << h;
+        for (int h : {11, 18, 24, 30})
+            QTest::addRow("%d", h) << h;
     }
     void fontCellHeightIncludesTheLeading()
     {
-        QFETCH(QString, family);
         QFETCH(int, height);
-        const QFont cell = tk::qtFont(tk::Font::cell(family, height));
-        const QFont character = tk::qtFont(tk::Font::character(family, height));
+        const QFont cell = tk::qtFont(tk::Font::cell(QStringLiteral("Arial"), height));
+        const QFont character = tk::qtFont(tk::Font::character(QStringLiteral("Arial"), height));
         const int cellHeight = QFontMetrics(cell).height();
         QVERIFY2(cellHeight <= height && cellHeight >= height - 1, qPrintable(QString::number(cellHeight)));
         QCOMPARE(character.pixelSize(), height);
         QVERIFY(QFontMetrics(character).height() > height);
         QVERIFY(cell.pixelSize() < height);
+    }
+
+    void msSansSerifKeepsToItsSizes_data()
+    {
+        // The bitmap font exists in cells of 13, 16, 20, 24, 29 and 37 pixels
+        // (characters of 11, 13, 16, 19, 24 and 30).
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("drawn");
+        QTest::newRow("cell 11") << 11 << 13;
+        QTest::newRow("cell 13") << 13 << 13;
+        QTest::newRow("cell 18") << 18 << 16;
+        QTest::newRow("cell 22") << 22 << 20;
+        QTest::newRow("cell 24") << 24 << 24;
+        QTest::newRow("cell 30") << 30 << 29;
+        QTest::newRow("cell 60") << 60 << 37;
+        QTest::newRow("character 11") << -11 << -11;
+        QTest::newRow("character 16") << -16 << -16;
+        QTest::newRow("character 18") << -18 << -16;
+        QTest::newRow("character 8") << -8 << -11;
+    }
+    void msSansSerifKeepsToItsSizes()
+    {
+        QFETCH(int, asked);
+        QFETCH(int, drawn);
+        tk::Font f;
+        f.height = asked;
+        tk::Font same = f;
+        same.height = drawn;
+        QCOMPARE(tk::qtFont(f).pixelSize(), tk::qtFont(same).pixelSize());
+        if (drawn > 0) {
+            const int cell = QFontMetrics(tk::qtFont(f)).height();
+            QVERIFY2(cell <= drawn && cell >= drawn - 1, qPrintable(QString::number(cell)));
+        } else {
+            QCOMPARE(tk::qtFont(f).pixelSize(), -drawn);
+        }
     }
 
     void symbolFontDrawsGreekLetters()
