@@ -4,22 +4,6 @@
 
 QColor indentation::stripeColour(int i) { return tk::tcolor(std::uint32_t(65536 - i)); }
 
-void indentation::textOutWithin(tk::Canvas& c, int x, int y, const QString& text, int right)
-{
-    // Trailing blanks show nothing, so they need no room.
-    const int width = c.textWidth(text.trimmed());
-    if (x + width <= right || width <= 0) {
-        c.textOut(x, y, text);
-        return;
-    }
-    const tk::Font own = c.font();
-    tk::Font narrowed = own;
-    narrowed.stretch = std::max(50, 100 * (right - x) / width);
-    c.setFont(narrowed);
-    c.textOut(x, y, text);
-    c.setFont(own);
-}
-
 void IndentationScene::start()
 {
     m_interval = fastInterval;

@@ -78,10 +78,4 @@ namespace indentation {
 // from yellow (i = 1) to yellow-green; i = 0 is almost black.
 QColor stripeColour(int i);
 
-// Writes a text of a formula that must end before `right`: the end of its
-// fraction line, or an exponent placed beside its last letter. Where the font
-// of this system is wider than the one the formula was laid out for, the text
-// is narrowed just enough to fit; the canvas keeps its font.
-void textOutWithin(tk::Canvas& c, int x, int y, const QString& text, int right);
-
 }

@@ -71,8 +71,7 @@ TFormKerbHa::TFormKerbHa()
     m_avt->setCursor(Qt::PointingHandCursor);
 
     m_memo = new tk::Memo(client(), QStringLiteral("MemoErlaeuterung"), 8, 3, 230, 345, tk::tcolor(0x80FFFF));
-    m_memo->setLines(explanation);
-    fitMemoFont();
+    m_memo->setFixedLines(explanation, tk::Font::cell(windowFont().name, 18));
 
     setStatusText(QStringLiteral("ESC = Abbruch"));
 
@@ -93,28 +92,6 @@ void TFormKerbHa::formCreate()
     const int memoHeight = scene.height() - 105;
     FormKerbHa->m_memo->setGeometry(8, scene.top() - 2, 230, memoHeight);
     FormKerbHa->m_avt->setBounds(8, memoHeight + scene.top() - 2, 230, 25);
-}
-
-void TFormKerbHa::fitMemoFont()
-{
-    // The explanation is broken into lines by hand for a memo of this width,
-    // in a font narrower than the one that stands in for "MS Sans Serif" on
-    // most systems. Its font keeps the cell height 18 where the lines fit and
-    // is set smaller only as far as needed to keep them from wrapping.
-    const int room = m_memo->width() - 2 * m_memo->frameWidth() -
-                     2 * int(std::ceil(m_memo->document()->documentMargin())) - m_memo->cursorWidth();
-    auto widestLine = [](const QFontMetrics& metrics) {
-        int widest = 0;
-        for (const QString& line : explanation)
-            widest = std::max(widest, metrics.horizontalAdvance(line));
-        return widest;
-    };
-    for (int cellHeight = 18;; --cellHeight) {
-        const QFont font = tk::qtFont(tk::Font::cell(windowFont().name, cellHeight));
-        m_memo->setFont(font);
-        if (cellHeight == 1 || widestLine(QFontMetrics(font)) <= room)
-            return;
-    }
 }
 
 void TFormKerbHa::PaintBoxHauptPaint() { m_scene.paintMachine(m_haupt->canvas()); }

@@ -39,7 +39,6 @@ protected:
     void formClose() override;
 
 private:
-    void fitMemoFont();
     void resetScene();
     void applyState();
 

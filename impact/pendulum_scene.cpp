@@ -21,16 +21,6 @@ const QColor rose = tcolor(0xD9D9FF);
 // bit of red.
 const QColor almostBlack = tcolor(1);
 
-// The panels were laid out for a narrower font than the one that stands in
-// for "MS Sans Serif" on most systems. A text that would overflow its room at
-// the intended cell height is set in the largest height at which it fits.
-void setFittingHeight(tk::Canvas& c, int cellHeight, const QString& text, int room)
-{
-    c.setFontHeight(cellHeight);
-    while (cellHeight > 1 && c.textWidth(text) > room)
-        c.setFontHeight(--cellHeight);
-}
-
 const QString toughnessLabel = QStringLiteral("  Kerbschlagzähigkeit =");
 const QString linkText = QStringLiteral("Kerbschlagarbeit-Temperatur-Kurve");
 
@@ -155,10 +145,10 @@ void PendulumScene::paintFormula(tk::Canvas& c)
     c.setFontColor(black);
     // The label must end before the fraction, whose text cells would cover it.
     const int fractionLeft = 150;
-    setFittingHeight(c, 18, toughnessLabel, fractionLeft - 5);
+    c.setFontHeight(18);
     c.textOut(10, 10, QStringLiteral("Kerbschlagarbeit:"));
     c.textOut(5, 30, QStringLiteral("  Av = F(H - h)  "));
-    c.textOut(5, 50, toughnessLabel);
+    c.textOutWithin(5, 50, toughnessLabel, fractionLeft - 5);
     c.textOut(fractionLeft, 40, QStringLiteral("  Kerbschlagarbeit (Av)"));
     c.textOut(fractionLeft, 60, QStringLiteral("  Restquerschnitt (Ao)"));
     c.line(fractionLeft, 60, 290, 60);
@@ -211,8 +201,8 @@ void PendulumScene::paintLink(tk::Canvas& c)
     c.rectangle(0, 0, c.width(), c.height());
     c.setFontColor(blue);
     const int margin = 6;
-    setFittingHeight(c, 18, linkText, c.width() - 2 * margin);
-    c.textOut(margin, 3, linkText);
+    c.setFontHeight(18);
+    c.textOutWithin(margin, 3, linkText, c.width() - margin);
 }
 
 // ------------------------------------------------------------------ the swing

@@ -90,13 +90,10 @@ TFormZug::TFormZug()
     m_memo = new tk::Memo(client(), QStringLiteral("MemoErlaeuterung"), 28, 5, 263, 375, panelYellow);
     m_memo->setReadOnly(true);
     m_memo->setFocusPolicy(Qt::ClickFocus);
-    tk::Font memoFont = tk::Font::cell(QStringLiteral("MS Sans Serif"), 18);
-    memoFont.stretch = zugterms::fontStretch;
-    m_memo->setFont(tk::qtFont(memoFont));
     QStringList lines;
     for (const char* line : explanation)
         lines << QString::fromUtf8(line);
-    m_memo->setLines(lines);
+    m_memo->setFixedLines(lines, tk::Font::cell(QStringLiteral("MS Sans Serif"), 18));
 
     // Above the memo, whose lower edge it overlaps, so all terms can be seen.
     m_list = new TermListBox(client(), [this] { ListBoxBegriffeClick(); });

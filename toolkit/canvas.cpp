@@ -330,6 +330,25 @@ void Canvas::textOut(int x, int y, const QString& text)
     m_pos = QPoint(x + w, y);
 }
 
+void Canvas::textOutWithin(int x, int y, const QString& text, int right)
+{
+    qsizetype shownLength = text.size();
+    while (shownLength > 0 && text[shownLength - 1] == QChar(' '))
+        --shownLength;
+    const QString shown = text.left(shownLength);
+    const int width = textWidth(shown);
+    if (width <= 0 || x + width <= right) {
+        textOut(x, y, text);
+        return;
+    }
+    const Font own = m_font;
+    m_font.stretch = std::max(50, 100 * (right - x) / width);
+    while (m_font.stretch > 50 && x + textWidth(shown) > right)
+        --m_font.stretch;
+    textOut(x, y, text);
+    m_font = own;
+}
+
 int Canvas::textWidth(const QString& text) const
 {
     return QFontMetrics(qtFont(m_font, true)).horizontalAdvance(visibleText(text));

@@ -120,6 +120,11 @@ public:
 
     // Text
     void textOut(int x, int y, const QString& text);
+    // Text that must end before `right` (a fraction line, a frame, the
+    // exponent beside it). Where the font of this system draws it wider than
+    // the font it was laid out for, its letters are narrowed just enough to
+    // fit; the canvas keeps its font. Trailing blanks need no room.
+    void textOutWithin(int x, int y, const QString& text, int right);
     int textWidth(const QString& text) const;
     int textHeight(const QString& text) const;
 

@@ -3,8 +3,12 @@
 #include "jpeg.h"
 
 #include <QFocusEvent>
+#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTextBlock>
+#include <algorithm>
+#include <cmath>
 
 namespace tk {
 
@@ -92,6 +96,38 @@ void Memo::setLine(int index, const QString& line)
         l << QString();
     l[index] = line;
     setLines(l);
+}
+
+void Memo::setFixedLines(const QStringList& lines, const Font& font)
+{
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+
+    // Rows stand one cell apart, as the font of the layout has no extra
+    // leading; the text layout here adds the font's own, so the font is taken
+    // as large as rows of that pitch allow.
+    QFont shown = qtFont(font);
+    const int pitch = drawnCellHeight(font);
+    while (shown.pixelSize() > 1 && std::ceil(QFontMetricsF(shown).lineSpacing()) > pitch)
+        shown.setPixelSize(shown.pixelSize() - 1);
+
+    const int room = width() - 2 * frameWidth() - 2 * int(std::ceil(document()->documentMargin())) - cursorWidth();
+    auto widest = [&] {
+        const QFontMetrics metrics(shown);
+        int w = 0;
+        for (const QString& line : lines)
+            w = std::max(w, metrics.horizontalAdvance(line));
+        return w;
+    };
+    if (const int w = widest(); w > room && w > 0) {
+        // Full hinting would round a narrowed width back to whole pixel sizes.
+        shown.setHintingPreference(QFont::PreferVerticalHinting);
+        int stretch = std::max(50, 100 * room / w);
+        shown.setStretch(stretch);
+        while (stretch > 50 && widest() > room)
+            shown.setStretch(--stretch);
+    }
+    setFont(shown);
+    setLines(lines);
 }
 
 QString Memo::crlfText() const

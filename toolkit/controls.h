@@ -42,6 +42,11 @@ public:
     void setLine(int index, const QString& line); // extends the list with empty lines if needed
     int lineCount() const { return lines().size(); }
     void clearLines() { setLines({}); }
+    // Shows lines broken by hand for this memo's width, one per row, in the
+    // given font: the memo does not wrap them, and where this system's font
+    // draws the widest line wider than the memo, the letters are narrowed
+    // just enough for it to fit.
+    void setFixedLines(const QStringList& lines, const Font& font);
     // The text with its lines separated by CR LF, as the clipboard receives it.
     QString crlfText() const;
 };

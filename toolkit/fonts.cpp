@@ -107,6 +107,12 @@ QFont qtFont(const Font& font, bool aliased)
     return f;
 }
 
+int drawnCellHeight(const Font& font)
+{
+    const int height = drawnHeight(font);
+    return height > 0 ? height : QFontMetrics(qtFont(font)).height();
+}
+
 bool isSymbolFont(const QString& name) { return name.compare(QStringLiteral("Symbol"), Qt::CaseInsensitive) == 0; }
 
 QString symbolToUnicode(const QString& text)

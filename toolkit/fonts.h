@@ -46,6 +46,10 @@ struct Font {
 // background colour); controls use the default smooth text.
 QFont qtFont(const Font& font, bool aliased = false);
 
+// The height of the character cell a font is drawn with: the cell asked for,
+// or the size of the bitmap font that stands for it.
+int drawnCellHeight(const Font& font);
+
 // The "Symbol" font draws ASCII letters as the Greek letters of its layout
 // (m as µ, p as π, s as σ, e as ε, ...). The program maps them to Unicode, so
 // no symbol font needs to be installed.

@@ -171,38 +171,6 @@ private slots:
         }
     }
 
-    void narrowedFormulaRowEndsBeforeExponent()
-    {
-        auto surface = std::make_shared<tk::Surface>(560, 500);
-        surface->fill(Qt::white);
-        tk::Canvas c(surface);
-        c.setBrushStyle(tk::BrushStyle::Clear);
-        c.setFontHeight(24);
-        indentation::textOutWithin(c, 340, 210, QStringLiteral("* D * (D -      D   -  d "), 496);
-        QCOMPARE(c.font().stretch, 100);
-        int inked = 0, beyond = 0;
-        for (int y = 210; y < 234; ++y)
-            for (int x = 330; x < 560; ++x)
-                if (c.pixel(x, y) == black)
-                    ++(x < 496 ? inked : beyond);
-        QVERIFY(inked > 50);
-        QCOMPARE(beyond, 0);
-    }
-
-    void fittingTextIsNotNarrowed()
-    {
-        auto plain = std::make_shared<tk::Surface>(200, 40);
-        auto within = std::make_shared<tk::Surface>(200, 40);
-        plain->fill(Qt::white);
-        within->fill(Qt::white);
-        tk::Canvas a(plain), b(within);
-        a.setFontHeight(24);
-        b.setFontHeight(24);
-        a.textOut(5, 5, QStringLiteral("HB = "));
-        indentation::textOutWithin(b, 5, 5, QStringLiteral("HB = "), 195);
-        QVERIFY(plain->image() == within->image());
-    }
-
     void formulaBlockOnItsOwn()
     {
         BrinellDrawing d;

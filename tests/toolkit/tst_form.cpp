@@ -7,6 +7,10 @@
 #include "toolkit/paintbox.h"
 
 #include <QAction>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QTextDocument>
+#include <cmath>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -195,6 +199,26 @@ private slots:
         QCOMPARE(memo.crlfText(), QStringLiteral("HV 10\r\n\r\n206\r\n210\r\n"));
         memo.clearLines();
         QCOMPARE(memo.crlfText(), QString());
+    }
+
+    void fixedLinesStandOneCellApartAndNeverWrap()
+    {
+        tk::Memo memo(nullptr, QStringLiteral("MemoErlaeuterung"), 0, 0, 150, 300, Qt::yellow);
+        const QStringList lines = {QStringLiteral(" kurz"),
+                                   QStringLiteral(" eine Zeile, die für dieses Feld viel zu lang ist"),
+                                   QString(), QStringLiteral(" Ende")};
+        memo.setFixedLines(lines, tk::Font::cell(QStringLiteral("MS Sans Serif"), 18));
+        QCOMPARE(memo.lines(), lines);
+        // The bitmap size of a cell of 18 is 16: rows are at most 16 apart.
+        QVERIFY(std::ceil(QFontMetricsF(memo.font()).lineSpacing()) <= 16);
+        QVERIFY(memo.font().pixelSize() >= 12);
+        const int room = memo.width() - 2 * memo.frameWidth() - 2 * int(std::ceil(memo.document()->documentMargin()));
+        for (const QString& line : lines)
+            QVERIFY2(QFontMetrics(memo.font()).horizontalAdvance(line) <= room, qPrintable(line));
+        QVERIFY(memo.font().stretch() < 100); // the long line was narrowed
+
+        memo.setFixedLines({QStringLiteral(" kurz")}, tk::Font::cell(QStringLiteral("MS Sans Serif"), 18));
+        QVERIFY(memo.font().stretch() == 100 || memo.font().stretch() == 0);
     }
 };
 
