@@ -1,57 +1,29 @@
 #pragma once
 
 #include "brinell_scene.h"
-
-#include "toolkit/form.h"
-
-class QAction;
-class QTimer;
-
-namespace tk {
-class Memo;
-class PaintBox;
-}
+#include "indentation_form.h"
 
 // The Brinell measurement window: the animated indentation beside an
 // explanatory text, and the way to the Brinell calculator.
-class TFormBrinell : public tk::Form {
+class TFormBrinell : public IndentationForm {
     Q_OBJECT
 public:
     TFormBrinell();
     void formCreate() override;
 
-    // Menu, paint and timer handlers
-    void EndeClick();
-    void ESCClick();
-    void StartDownClick();
+    // Menu handlers of this window
     void BerechnungderBrinellwerte1Click();
     void Berechnungsgrundlagen1Click();
-    void PaintBoxHauptPaint();
-    void TimerDownTimer();
 
     BrinellScene& scene() { return m_scene; }
-    tk::PaintBox* paintBoxHaupt() const { return m_paintBoxHaupt; }
-    tk::PaintBox* paintBoxDown() const { return m_paintBoxDown; }
-    tk::Memo* memo() const { return m_memo; }
-    QTimer* timerDown() const { return m_timerDown; }
 
     static const QStringList& explanation();
 
 protected:
-    void formClose() override;
-    void showEvent(QShowEvent* e) override;
+    IndentationScene& indentationScene() override { return m_scene; }
 
 private:
-    // The timer, the Start item and the window's input follow the scene.
-    void applyRunState();
-
     BrinellScene m_scene;
-    tk::PaintBox* m_paintBoxHaupt;
-    tk::PaintBox* m_paintBoxDown;
-    tk::Memo* m_memo;
-    QTimer* m_timerDown;
-    QAction* m_startDown;
-    QAction* m_calculatorItem;
 };
 
 extern TFormBrinell* FormBrinell;

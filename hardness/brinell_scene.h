@@ -16,9 +16,9 @@ public:
     static constexpr int lowestY = 280; // the ball 10 pixels deep in the specimen
 
     // The static picture, with the ball at the current position.
-    void paintStatic(tk::Canvas& haupt, int windowWidth);
+    void paintStatic(tk::Canvas& haupt, int windowWidth) override;
     // One timer tick.
-    void tick(tk::Canvas& down, tk::Canvas& haupt);
+    void tick(tk::Canvas& down, tk::Canvas& haupt) override;
     // The formula block, which ends a run and which the menu shows at any time.
     void paintFormulaBlock(tk::Canvas& c);
 

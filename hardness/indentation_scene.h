@@ -44,9 +44,15 @@ public:
     // from rest.
     void reset();
 
+    // The static picture, on the canvas of the main paint box.
+    virtual void paintStatic(tk::Canvas& haupt, int windowWidth) = 0;
+    // One timer tick: on the canvas of the box above, the plan view on the
+    // main box's canvas (the same surface).
+    virtual void tick(tk::Canvas& down, tk::Canvas& haupt) = 0;
+
 protected:
     IndentationScene() = default;
-    ~IndentationScene() = default;
+    virtual ~IndentationScene() = default;
 
     // Static picture, first steps: frame and colours from the size of the
     // drawing surface, the background stripes, and the pink scene frame.

@@ -15,9 +15,9 @@ public:
     static constexpr int lowestY = 277; // the tip 7 pixels deep in the specimen
 
     // The static picture, with the indenter at the current position.
-    void paintStatic(tk::Canvas& haupt, int windowWidth);
+    void paintStatic(tk::Canvas& haupt, int windowWidth) override;
     // One timer tick.
-    void tick(tk::Canvas& down, tk::Canvas& haupt);
+    void tick(tk::Canvas& down, tk::Canvas& haupt) override;
     // The formula block that ends a run.
     void paintFormulaBlock(tk::Canvas& c);
     // The command that shows the formulas at any time: the formula block and
