@@ -92,8 +92,10 @@ void CalculatorForm::placeAtLeftEdge() { setBounds(1, tk::centredTop(600), 480, 
 
 void CalculatorForm::showEvent(QShowEvent* e)
 {
-    // Each opening starts in the first field of the tab order.
+    // Each opening starts in the first field of the tab order, its text
+    // selected as tabbing into a field selects it, so typing replaces it.
     EditPruef->setFocus(Qt::OtherFocusReason);
+    EditPruef->selectAll();
     tk::Form::showEvent(e);
 }
 

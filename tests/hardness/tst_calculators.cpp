@@ -338,8 +338,9 @@ private slots:
         FormHV->showModal();
         QVERIFY(QTest::qWaitForWindowActive(FormHV));
         QCOMPARE(QApplication::focusWidget(), FormHV->EditPruef);
-        FormHV->EditPruef->selectAll();
+        // Typing replaces the condition shown.
         QTest::keyClicks(FormHV->EditPruef, QStringLiteral("30"));
+        QCOMPARE(FormHV->EditPruef->text(), QStringLiteral("30"));
         QTest::keyClick(FormHV->EditPruef, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), FormHV->Edit2);
         QCOMPARE(FormHV->Edit1->text(), QStringLiteral("294,299987792969"));
