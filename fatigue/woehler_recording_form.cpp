@@ -20,6 +20,7 @@ TFormDauerWoehler::TFormDauerWoehler()
                QStringLiteral("Aufnahme einer Wöhlerlinie einer weichgeglühten und kugelgestrahlten "
                               "Aluminiumlegierung AlMg4,5Mn"))
 {
+    setBorder(Border::SizeableToolWindow);
     setColor(tk::colours::windowGreen);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 10));
 

@@ -28,6 +28,7 @@ tk::Edit* makeResultEdit(QWidget* parent, const QString& name, int top)
 CalculatorForm::CalculatorForm(const QString& className, const QString& caption, const Layout& layout)
     : tk::Form(className, caption), m_loadTable(layout.loadTable)
 {
+    setBorder(Border::Sizeable);
     setColor(tk::colours::windowGreen);
     setWindowFont(tk::Font::cell(sansSerif, 11));
 

@@ -33,6 +33,7 @@ QString valueLine(const CalculatorForm* calculator, int i)
 TFormHVGraph::TFormHVGraph()
     : tk::Form(QStringLiteral("TFormHVGraph"), QStringLiteral("Graphische Ausgabe der ermittelten Härtewerte"))
 {
+    setBorder(Border::Sizeable);
     setColor(tk::colours::windowGreen);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 10));
 
@@ -56,8 +57,17 @@ void TFormHVGraph::formCreate()
 {
     const QSize screen = tk::screenSize();
     FormHVGraph->setBounds(screen.width() - 710, tk::centredTop(500), 700, 500);
-    // The chart fills the client area above the status bar.
-    FormHVGraph->Chart1->setGeometry(0, 0, clientWidth(), clientHeight() - statusBar()->height());
+    FormHVGraph->clientResized();
+}
+
+void TFormHVGraph::clientResized()
+{
+    // The chart fills the client area above the status bar, also when the
+    // user changes the size of the window.
+    if (!Chart1)
+        return;
+    Chart1->setGeometry(0, 0, clientWidth(), clientHeight() - statusBar()->height());
+    FormPaint();
 }
 
 void TFormHVGraph::FormPaint()
@@ -69,12 +79,6 @@ void TFormHVGraph::showEvent(QShowEvent* e)
 {
     FormPaint();
     tk::Form::showEvent(e);
-}
-
-void TFormHVGraph::resizeEvent(QResizeEvent* e)
-{
-    tk::Form::resizeEvent(e);
-    FormPaint();
 }
 
 void TFormHVGraph::Diagramm1Click()

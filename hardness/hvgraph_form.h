@@ -28,13 +28,13 @@ public:
     // not the window.
     void setChartColour(const QColor& colour);
 
-    HardnessChart* Chart1;
-    QLabel* LabelAb;
+    HardnessChart* Chart1 = nullptr;
+    QLabel* LabelAb = nullptr;
 
 protected:
     void formClose() override;
     void showEvent(QShowEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
+    void clientResized() override;
 };
 
 extern TFormHVGraph* FormHVGraph;

@@ -128,10 +128,26 @@ int Form::menuBarHeight() const
     return m_menuBar->actions().isEmpty() ? 0 : m_menuBar->sizeHint().height();
 }
 
+void Form::setBorder(Border border)
+{
+    m_border = border;
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowMinMaxButtonsHint, border == Border::Sizeable);
+    setWindowFlags(flags);
+    if (border != Border::ToolWindow) {
+        setMinimumSize(1, 1);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    applyGeometry();
+}
+
 void Form::applyGeometry()
 {
     const QSize size(std::max(1, clientWidth()), std::max(1, clientHeight() + menuBarHeight()));
-    setFixedSize(size);
+    if (m_border == Border::ToolWindow)
+        setFixedSize(size);
+    else
+        resize(size);
     move(m_left, m_top);
     layoutChildren();
 }
@@ -146,7 +162,16 @@ void Form::layoutChildren()
         m_status->setGeometry(0, m_client->height() - 19, m_client->width(), 19);
 }
 
-void Form::resizeEvent(QResizeEvent*) { layoutChildren(); }
+void Form::resizeEvent(QResizeEvent*)
+{
+    if (m_border != Border::ToolWindow) {
+        // The user resized the window: the frame follows the Qt window.
+        m_width = width() + frameExtraWidth;
+        m_height = height() - menuBarHeight() + frameExtraHeight;
+    }
+    layoutChildren();
+    clientResized();
+}
 
 void Form::moveEvent(QMoveEvent*)
 {

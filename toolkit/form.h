@@ -41,6 +41,14 @@ public:
     // is set; sizes and places the window.
     virtual void formCreate() {}
 
+    // The frame: a tool window of fixed size (the default), a tool window the
+    // user can resize, or a normal window with minimise and maximise buttons
+    // that the user can resize. Children keep their places when the size
+    // changes; the status bar stays at the bottom.
+    enum class Border { ToolWindow, SizeableToolWindow, Sizeable };
+    void setBorder(Border border);
+    Border border() const { return m_border; }
+
     // Geometry of the frame, in screen pixels.
     void setBounds(int left, int top, int width, int height);
     void setLeft(int left);
@@ -93,6 +101,9 @@ protected:
     // button), before it hides.
     virtual void formClose() {}
 
+    // Runs after the client area changed its size, for children aligned to it.
+    virtual void clientResized() {}
+
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
@@ -110,6 +121,7 @@ private:
     Font m_font;
     int m_left = 0, m_top = 0, m_width = 0, m_height = 0;
     bool m_inputEnabled = true;
+    Border m_border = Border::ToolWindow;
 };
 
 }

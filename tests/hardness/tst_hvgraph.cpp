@@ -101,6 +101,18 @@ private slots:
         QCOMPARE(f->LabelAb->text(), QStringLiteral("Abstand vom Rand"));
     }
 
+    void chartFollowsTheWindowSize()
+    {
+        TFormHVGraph* f = FormHVGraph;
+        f->show();
+        f->resize(800, 500 + f->menuBar()->height());
+        QApplication::processEvents();
+        QCOMPARE(f->Chart1->geometry(), QRect(0, 0, 800, 481));
+        trigger("Einsatzstahl1");
+        QCOMPARE(f->LabelAb->pos(), QPoint(300, 451));
+        f->close();
+    }
+
     // Collected values: a blue bar per Vickers line, a red one per Brinell
     // line, added to what is shown; a line that is no integer stops the
     // drawing, and the bars before it stay.

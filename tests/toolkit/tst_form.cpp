@@ -75,6 +75,40 @@ private slots:
         QCOMPARE(f.pos(), QPoint(-30, 50));
     }
 
+    void sizeableWindowsFollowTheUsersSize()
+    {
+        ProbeForm fixed;
+        fixed.setBounds(10, 10, 400, 300);
+        QCOMPARE(fixed.minimumSize(), fixed.maximumSize());
+
+        struct Sizeable : ProbeForm {
+            int resized = 0;
+            void clientResized() override { ++resized; }
+        } f;
+        f.setBorder(tk::Form::Border::Sizeable);
+        QVERIFY(f.windowFlags() & Qt::WindowMaximizeButtonHint);
+        f.setBounds(10, 10, 400, 300);
+        QCOMPARE(f.size(), QSize(394, 259 + f.menuBar()->height()));
+        f.show();
+        f.resize(500, 350 + f.menuBar()->height()); // as the user drags the frame
+        QApplication::processEvents();
+        QCOMPARE(f.formWidth(), 506);
+        QCOMPARE(f.formHeight(), 391);
+        QCOMPARE(f.clientWidth(), 500);
+        QCOMPARE(f.clientHeight(), 350);
+        QVERIFY(f.resized > 0);
+        // The status bar stays at the bottom; other children keep their place.
+        QCOMPARE(f.statusBar()->geometry(), QRect(0, 331, 500, 19));
+        QCOMPARE(f.box->geometry(), QRect(10, 10, 100, 80));
+
+        tk::Form* tool = new ProbeForm;
+        tool->setBorder(tk::Form::Border::SizeableToolWindow);
+        QVERIFY(!(tool->windowFlags() & Qt::WindowMaximizeButtonHint));
+        tool->setBounds(0, 0, 300, 200);
+        QVERIFY(tool->minimumSize() != tool->maximumSize());
+        delete tool;
+    }
+
     void escapeItemWorksButIsNeverDrawn()
     {
         ProbeForm f;
