@@ -169,11 +169,23 @@ Picture::Picture(QWidget* parent, const QString& name, const QString& resourcePa
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+Picture::~Picture()
+{
+    if (m_pending.valid())
+        m_pending.wait();
+}
+
+void Picture::prefetch()
+{
+    if (!m_decoded && !m_pending.valid())
+        m_pending = std::async(std::launch::async, [path = m_path] { return loadJpegResource(path); });
+}
+
 const QImage& Picture::image()
 {
     if (!m_decoded) {
         m_decoded = true;
-        m_image = loadJpegResource(m_path);
+        m_image = m_pending.valid() ? m_pending.get() : loadJpegResource(m_path);
     }
     return m_image;
 }

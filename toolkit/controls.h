@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QStringList>
 #include <functional>
+#include <future>
 
 // The standard controls of the windows, each placed at fixed client
 // coordinates and named as the window's layout names it.
@@ -70,11 +71,15 @@ QPushButton* makeButton(QWidget* parent, const QString& name, int left, int top,
                         const QString& caption, std::function<void()> handler);
 
 // A picture at its natural size from the top-left corner, clipped to the
-// control. The JPEG is decoded when the picture is first shown.
+// control. The JPEG is decoded when the picture is first shown; a window that
+// shows its picture right at start-up can have it decoded beforehand on a
+// second core (prefetch), while the other windows are being created.
 class Picture : public QWidget {
     Q_OBJECT
 public:
     Picture(QWidget* parent, const QString& name, const QString& resourcePath);
+    ~Picture() override;
+    void prefetch();
     const QImage& image();
     bool isDecoded() const { return m_decoded; }
 
@@ -84,6 +89,7 @@ protected:
 private:
     QString m_path;
     QImage m_image;
+    std::future<QImage> m_pending;
     bool m_decoded = false;
 };
 
