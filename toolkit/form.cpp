@@ -263,6 +263,18 @@ void Form::showModal()
     activateWindow();
 }
 
+void Form::showBeside(Form* owner)
+{
+    if (owner && parentWidget() != owner) {
+        setParent(owner, windowFlags());
+        move(m_left, m_top);
+    }
+    setWindowModality(Qt::NonModal);
+    show();
+    raise();
+    activateWindow();
+}
+
 void Form::setInputEnabled(bool enabled)
 {
     if (enabled == m_inputEnabled)

@@ -84,6 +84,9 @@ public:
     // Shows the window modally: every other window is blocked while it is
     // visible. Nothing waits for it to close.
     void showModal();
+    // Shows the window without blocking, beside the window that opens it: it
+    // becomes a window of its owner's, so a modal owner leaves it usable.
+    void showBeside(Form* owner);
 
     // A window whose input is disabled ignores its menu, keys, mouse and its
     // close button, without greying its contents.

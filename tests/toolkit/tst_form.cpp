@@ -170,6 +170,25 @@ private slots:
         f.close();
     }
 
+    void windowsShownBesideAModalOneStayUsable()
+    {
+        ProbeForm owner, photo;
+        photo.setBounds(300, 200, 400, 300);
+        owner.showModal();
+        photo.showBeside(&owner);
+        QVERIFY(photo.isVisible());
+        QCOMPARE(photo.windowModality(), Qt::NonModal);
+        QCOMPARE(photo.parentWidget(), &owner); // not blocked by its modal owner
+        QVERIFY(photo.isWindow());
+        QCOMPARE(photo.pos(), QPoint(300, 200));
+        photo.close();
+        QVERIFY(!photo.isVisible());
+        photo.showBeside(&owner); // again: nothing changes but the showing
+        QVERIFY(photo.isVisible());
+        owner.close();
+        photo.setParent(nullptr); // both live on the stack here
+    }
+
     void paintBoxesOverEachOtherShareTheirSurface()
     {
         ProbeForm f;
