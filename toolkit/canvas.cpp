@@ -203,7 +203,7 @@ void Canvas::drawShape(const QRect& bounds, bool usesBrush, const std::function<
         bounds.adjusted(-margin, -margin, margin, margin).intersected(QRect(0, 0, width(), height()));
     if (area.isEmpty())
         return;
-    const qreal dpr = m_surface->image().devicePixelRatio();
+    const qreal dpr = m_surface->devicePixelRatio();
     QImage scratch(int(std::ceil(area.width() * dpr)), int(std::ceil(area.height() * dpr)), QImage::Format_RGB32);
     scratch.setDevicePixelRatio(dpr);
     scratch.fill(Qt::white);

@@ -28,6 +28,7 @@ public:
     // Logical size; the image may have more pixels on a high-density screen.
     int width() const { return m_width; }
     int height() const { return m_height; }
+    qreal devicePixelRatio() const { return m_image.devicePixelRatio(); }
     void resize(int width, int height, qreal devicePixelRatio);
 
     QPainter& painter();           // opens the painter if needed
