@@ -191,7 +191,8 @@ void HardnessChart::barsChanged()
             high = std::max(high, b.value);
         }
     // Room above the bars for their marks, in round steps.
-    const qreal span = std::max(100.0, (high - low) * 1.2);
+    // In floating point: the values may span the whole integer range.
+    const qreal span = std::max(100.0, (qreal(high) - qreal(low)) * 1.2);
     const qreal step = niceStep(span / 5);
     const qreal bottom = std::floor(low * 1.2 / step) * step;
     const qreal top = std::max(step, std::ceil(high * 1.2 / step) * step);

@@ -136,6 +136,10 @@ private slots:
                                                << "'' ist kein gültiger Integerwert";
         QTest::newRow("bad Brinell line") << hv << 1 << QStringList{"HB", "229", "2,5"} << 2 << QList<int>{206}
                                           << QList<int>{229} << "'2,5' ist kein gültiger Integerwert";
+        // Typed into the list by hand, any integer can stand there.
+        QTest::newRow("extreme integers") << QStringList{"HV", "2147483647"} << 1
+                                          << QStringList{"HB", "-2147483648"} << 1 << QList<int>{2147483647}
+                                          << QList<int>{-2147483647 - 1} << "";
         QTest::newRow("value accepted first after a reset") << QStringList{"206"} << 1 << hb << 0 << QList<int>{}
                                                             << QList<int>{} << "'' ist kein gültiger Integerwert";
     }
