@@ -336,15 +336,11 @@ void Canvas::textOutWithin(int x, int y, const QString& text, int right)
     while (shownLength > 0 && text[shownLength - 1] == QChar(' '))
         --shownLength;
     const QString shown = text.left(shownLength);
-    const int width = textWidth(shown);
-    if (width <= 0 || x + width <= right) {
-        textOut(x, y, text);
-        return;
-    }
     const Font own = m_font;
-    m_font.stretch = std::max(50, 100 * (right - x) / width);
-    while (m_font.stretch > 50 && x + textWidth(shown) > right)
-        --m_font.stretch;
+    m_font.stretch = fittingStretch(right - x, [&](int stretch) {
+        m_font.stretch = stretch;
+        return textWidth(shown);
+    });
     textOut(x, y, text);
     m_font = own;
 }

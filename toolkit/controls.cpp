@@ -111,21 +111,19 @@ void Memo::setFixedLines(const QStringList& lines, const Font& font)
         shown.setPixelSize(shown.pixelSize() - 1);
 
     const int room = width() - 2 * frameWidth() - 2 * int(std::ceil(document()->documentMargin())) - cursorWidth();
-    auto widest = [&] {
-        const QFontMetrics metrics(shown);
-        int w = 0;
-        for (const QString& line : lines)
-            w = std::max(w, metrics.horizontalAdvance(line));
-        return w;
-    };
-    if (const int w = widest(); w > room && w > 0) {
-        // Full hinting would round a narrowed width back to whole pixel sizes.
-        shown.setHintingPreference(QFont::PreferVerticalHinting);
-        int stretch = std::max(50, 100 * room / w);
+    // Full hinting would round a narrowed width back to whole pixel sizes.
+    auto narrow = [&](int stretch) {
         shown.setStretch(stretch);
-        while (stretch > 50 && widest() > room)
-            shown.setStretch(--stretch);
-    }
+        shown.setHintingPreference(stretch != 100 ? QFont::PreferVerticalHinting : QFont::PreferFullHinting);
+    };
+    narrow(fittingStretch(room, [&](int stretch) {
+        narrow(stretch);
+        const QFontMetrics metrics(shown);
+        int widest = 0;
+        for (const QString& line : lines)
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        return widest;
+    }));
     setFont(shown);
     setLines(lines);
 }

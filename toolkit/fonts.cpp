@@ -107,6 +107,18 @@ QFont qtFont(const Font& font, bool aliased)
     return f;
 }
 
+int fittingStretch(int room, const std::function<int(int)>& widthAt)
+{
+    const int full = widthAt(100);
+    if (full <= room || full <= 0)
+        return 100;
+    // Start from the proportional estimate; hinting may leave it a little wide.
+    int stretch = std::max(50, 100 * std::max(0, room) / full);
+    while (stretch > 50 && widthAt(stretch) > room)
+        --stretch;
+    return stretch;
+}
+
 int drawnCellHeight(const Font& font)
 {
     const int height = drawnHeight(font);

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <functional>
 
 namespace tk {
 
@@ -45,6 +46,11 @@ struct Font {
 // Drawing surfaces use aliased text (erasable by drawing it again in the
 // background colour); controls use the default smooth text.
 QFont qtFont(const Font& font, bool aliased = false);
+
+// The letter width, in percent (down to 50), at which a text fits `room`
+// pixels: `widthAt(stretch)` measures it at a given width. A text that fits
+// at full width keeps 100.
+int fittingStretch(int room, const std::function<int(int stretch)>& widthAt);
 
 // The height of the character cell a font is drawn with: the cell asked for,
 // or the size of the bitmap font that stands for it.
