@@ -3,7 +3,6 @@
 #include "explanation_memo.h"
 
 #include "toolkit/colours.h"
-#include "toolkit/controls.h"
 #include "toolkit/paintbox.h"
 #include "toolkit/screen.h"
 

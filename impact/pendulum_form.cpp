@@ -6,11 +6,8 @@
 #include "toolkit/screen.h"
 
 #include <QAction>
-#include <QFontMetrics>
 #include <QTimer>
 
-#include <algorithm>
-#include <cmath>
 
 TFormKerbHa* FormKerbHa = nullptr;
 
