@@ -8,6 +8,8 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mechanische Werkstoffprüfung"));
+    // Lets the desktop match the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.werkstoffpruefung.werkstoffpruefung"));
 
     // The user interface is German, so are the toolkit's own dialogs.
     QTranslator qtTexts;

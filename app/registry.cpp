@@ -13,7 +13,11 @@
 #include "impact/pendulum_form.h"
 #include "tensile/zug_form.h"
 
+#include "resources/pictures.h"
+
+#include <QApplication>
 #include <QHash>
+#include <QIcon>
 #include <functional>
 
 namespace app {
@@ -94,6 +98,12 @@ void createWindows()
 {
     if (!created().isEmpty())
         return;
+    // Every window shows the program's icon; QIcon reads the files only when
+    // a size is asked for.
+    QIcon icon;
+    for (const QString& file : pictures::applicationIcon())
+        icon.addFile(file);
+    QApplication::setWindowIcon(icon);
     for (const QString& name : windowOrder()) {
         const auto it = factories().constFind(name);
         if (it == factories().constEnd())

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -52,15 +53,32 @@ int child(int argc, char* argv[], bool program)
     return QApplication::exec();
 }
 
+// Starts one child and returns the time to its first painted window. A child
+// that does not start, does not paint, or does not end cleanly stops the
+// benchmark: a ratio measured on crashed children would be meaningless.
 double measure(const QString& self, const QString& mode)
 {
     QProcess p;
     QElapsedTimer t;
     t.start();
     p.start(self, {mode});
-    p.waitForReadyRead(30000);
+    const auto fail = [&](const char* what) {
+        std::fprintf(stderr, "bench_startup: the %s child %s (%s)\n", qPrintable(mode), what,
+                     qPrintable(p.errorString()));
+        const QByteArray output = p.readAllStandardError();
+        if (!output.isEmpty())
+            std::fprintf(stderr, "%s\n", output.constData());
+        std::exit(1);
+    };
+    if (!p.waitForStarted(30000))
+        fail("did not start");
+    if (!p.waitForReadyRead(30000) || !p.readAllStandardOutput().startsWith("ready"))
+        fail("ended or hung before its first paint");
     const double ms = double(t.nsecsElapsed()) / 1e6;
-    p.waitForFinished(30000);
+    if (!p.waitForFinished(30000))
+        fail("did not end");
+    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        fail("crashed or failed");
     return ms;
 }
 

@@ -60,6 +60,19 @@ private slots:
         QVERIFY(!app::findWindow(QStringLiteral("TFormUnbekannt")));
     }
 
+    void everyWindowShowsTheProgramIcon()
+    {
+        for (const QString& name : app::createdWindows()) {
+            const QIcon icon = app::findWindow(name)->windowIcon();
+            QVERIFY2(!icon.isNull(), qPrintable(name));
+            QCOMPARE(icon.availableSizes(), (QList<QSize>{{48, 48}, {128, 128}, {256, 256}}));
+            // Drawn, not an empty frame: the corner is transparent, the middle is not.
+            const QImage picture = icon.pixmap(48, 48).toImage();
+            QCOMPARE(qAlpha(picture.pixel(0, 0)), 0);
+            QCOMPARE(qAlpha(picture.pixel(24, 24)), 255);
+        }
+    }
+
     void secondCreationDoesNothing()
     {
         tk::Form* before = FormHaupt;
