@@ -1,6 +1,5 @@
 #include "haupt_form.h"
 
-#include "hardness/hvgraph_form.h"
 #include "hub_form.h"
 #include "info_form.h"
 #include "registry.h"
@@ -20,6 +19,7 @@ const int statusBarHeight = 19;
 TFormHaupt::TFormHaupt() : tk::Form(QStringLiteral("TFormHaupt"), QStringLiteral("Mechanische Werkstoffprüfung"))
 {
     setAttribute(Qt::WA_QuitOnClose, true);
+    setTakesChosenColour(true);
     setColor(QColor(0, 128, 128));
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
 
@@ -79,27 +79,11 @@ void TFormHaupt::Hintergrundfarbe1Click()
     m_colorDialog->open();
 }
 
-const QStringList& TFormHaupt::colouredWindows()
-{
-    static const QStringList names = {
-        QStringLiteral("TFormHaupt"),       QStringLiteral("TFormBrinell"),      QStringLiteral("TFormRockwell"),
-        QStringLiteral("TFormVickers"),     QStringLiteral("TFormHaerte"),       QStringLiteral("TFormHB"),
-        QStringLiteral("TFormHV"),          QStringLiteral("TFormKerbHa"),       QStringLiteral("TFormZug"),
-        QStringLiteral("TFormZugAnniHoch"), QStringLiteral("TFormZugma"),        QStringLiteral("TFormInfo"),
-        QStringLiteral("TFormMPUeber"),     QStringLiteral("TFormDauer1"),       QStringLiteral("TFormDauer2"),
-        QStringLiteral("TFormDauer3"),      QStringLiteral("TFormDauer4"),       QStringLiteral("TFormDauerTExt"),
-        QStringLiteral("TFormDauerEinfluss"), QStringLiteral("TFormDauerWoehler"),
-    };
-    return names;
-}
-
 void TFormHaupt::applyBackgroundColour(const QColor& colour)
 {
-    for (const QString& name : colouredWindows())
-        if (tk::Form* form = app::findWindow(name))
-            form->setColor(colour);
-    if (FormHVGraph)
-        FormHVGraph->setChartColour(colour);
+    // Each window decides what the colour means to it.
+    for (tk::Form* form : app::windows())
+        form->chosenBackgroundColour(colour);
 }
 
 void TFormHaupt::BeendenClick() { close(); }

@@ -30,10 +30,8 @@ public:
     void ESC1Click();
     void Information1Click();
 
-    // Sets the background of every window of the colour list that exists.
+    // Offers the chosen colour to every window.
     void applyBackgroundColour(const QColor& colour);
-    // The windows the background colour command recolours.
-    static const QStringList& colouredWindows();
 
     QColorDialog* colorDialog() const { return m_colorDialog; }
     tk::Picture* image() const { return m_image; }

@@ -1,6 +1,13 @@
 #include "hub_form.h"
 
-#include "registry.h"
+#include "fatigue/woehler_recording_form.h"
+#include "hardness/brinell_form.h"
+#include "hardness/hb_form.h"
+#include "hardness/hv_form.h"
+#include "hardness/vickers_form.h"
+#include "impact/pendulum_form.h"
+#include "tensile/zug_form.h"
+
 #include "toolkit/colours.h"
 #include "toolkit/numbers.h"
 #include "toolkit/paintbox.h"
@@ -11,35 +18,46 @@
 
 TFormMPUeber* FormMPUeber = nullptr;
 
+namespace {
+
+// The window behind a global reference, as a topic opens it.
+template <auto& globalReference>
+tk::Form* windowOf()
+{
+    return globalReference;
+}
+
+}
+
 const std::vector<TFormMPUeber::TopicMenu>& TFormMPUeber::topicMenus()
 {
     static const std::vector<TopicMenu> menus = {
         {"&Härteprüfung", "Hrteprfung1",
-         {{"Härteprüfmaschine (schematisch)", "SchematischeHrteprfmaschine1", "TFormHaerte"},
-          {"Brinellhärtemessung ", "Brinellhrtemessung1", "TFormBrinell"},
-          {"Rockwellhärtemessung", "Rockwellhrtemessung1", "TFormRockwell"},
-          {"Vickershärtemessung", "Vickershrtemessung1", "TFormVickers"},
-          {"Vickershärteprüfeinrichtung", "vickershrteprfeinrichtung1", "TFormHVA223"}}},
+         {{"Härteprüfmaschine (schematisch)", "SchematischeHrteprfmaschine1", nullptr},
+          {"Brinellhärtemessung ", "Brinellhrtemessung1", windowOf<FormBrinell>},
+          {"Rockwellhärtemessung", "Rockwellhrtemessung1", nullptr},
+          {"Vickershärtemessung", "Vickershrtemessung1", windowOf<FormVickers>},
+          {"Vickershärteprüfeinrichtung", "vickershrteprfeinrichtung1", nullptr}}},
         {"Kerbschlagbiegeversuch", "Kerbschlagbiegeversuch1",
-         {{"Pendelschlagwerk (schematisch)", "Kerbschlagbiegeversuch2", "TFormKerbHa"},
-          {"Pendelschlagwerk ", "Pendelschlagwerkschematisch1", "TFormHammerD108"}}},
+         {{"Pendelschlagwerk (schematisch)", "Kerbschlagbiegeversuch2", windowOf<FormKerbHa>},
+          {"Pendelschlagwerk ", "Pendelschlagwerkschematisch1", nullptr}}},
         {"Zugversuch", "Zugversuch1",
-         {{"Zugprüfmaschine (schematisch)", "SchematischeZugprfmaschine1", "TFormZugma"},
-          {"Spannungs-Dehnungs-Kurve", "SpannungsDehnungskurve1", "TFormZugAnniHoch"},
-          {"Stahl im Zugversuch", "StahlimZugversuch1", "TFormZug"},
-          {"Zugprüfmaschine", "ZUgprfmaschine1", "TFormZugD108"}}},
+         {{"Zugprüfmaschine (schematisch)", "SchematischeZugprfmaschine1", nullptr},
+          {"Spannungs-Dehnungs-Kurve", "SpannungsDehnungskurve1", nullptr},
+          {"Stahl im Zugversuch", "StahlimZugversuch1", windowOf<FormZug>},
+          {"Zugprüfmaschine", "ZUgprfmaschine1", nullptr}}},
         {"&Dauerschwingversuch", "Dauerschwingversuch1",
-         {{"Einleitung", "Einleitung1", "TFormDauerTExt"},
-          {"Wechselbiegemaschine", "Wechselbiegemaschine1", "TFormDauerWBM"},
-          {"Belastungsbereiche", "Belastungsbereiche1", "TFormDauer1"},
-          {"Einflussgrößen", "Einflussgren1", "TFormDauerEinfluss"},
-          {"Einfluss: Kristallgitter", "Whlerkurven1", "TFormDauer2"},
-          {"Einfluss: Umgebung", "EinflussUmgebung1", "TFormDauer3"},
-          {"Einfluss: Eigenspannungen", "EinflussEigenspannungen1", "TFormDauer4"},
-          {"Aufnahme einer Wöhlerlinie", "AufnahmeeinerWhlerlinie1", "TFormDauerWoehler"},
-          {"Dauerbruchfläche", "DauerBruchflche1", "TFormDauerBild"}}},
+         {{"Einleitung", "Einleitung1", nullptr},
+          {"Wechselbiegemaschine", "Wechselbiegemaschine1", nullptr},
+          {"Belastungsbereiche", "Belastungsbereiche1", nullptr},
+          {"Einflussgrößen", "Einflussgren1", nullptr},
+          {"Einfluss: Kristallgitter", "Whlerkurven1", nullptr},
+          {"Einfluss: Umgebung", "EinflussUmgebung1", nullptr},
+          {"Einfluss: Eigenspannungen", "EinflussEigenspannungen1", nullptr},
+          {"Aufnahme einer Wöhlerlinie", "AufnahmeeinerWhlerlinie1", windowOf<FormDauerWoehler>},
+          {"Dauerbruchfläche", "DauerBruchflche1", nullptr}}},
         {"&Berechnungen", "Berechnungen1",
-         {{"&Vickers", "FormHauptVickers1", "TFormHV"}, {"&Brinell", "Brinell1", "TFormHB"}}},
+         {{"&Vickers", "FormHauptVickers1", windowOf<FormHV>}, {"&Brinell", "Brinell1", windowOf<FormHB>}}},
     };
     return menus;
 }
@@ -47,6 +65,7 @@ const std::vector<TFormMPUeber::TopicMenu>& TFormMPUeber::topicMenus()
 TFormMPUeber::TFormMPUeber()
     : tk::Form(QStringLiteral("TFormMPUeber"), QStringLiteral("Ermittlung von Werkstoffkennwerten"))
 {
+    setTakesChosenColour(true);
     setColor(tk::colours::windowGreen);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
 
@@ -55,12 +74,11 @@ TFormMPUeber::TFormMPUeber()
     for (const TopicMenu& m : topicMenus()) {
         QMenu* menu = addMenu(QString::fromUtf8(m.caption), QString::fromUtf8(m.name));
         for (const Topic& t : m.topics) {
-            const QString windowClass = QString::fromUtf8(t.windowClass);
             QAction* item = addMenuItem(QString::fromUtf8(t.caption), QString::fromUtf8(t.item),
-                                        [this, windowClass] { showTopic(windowClass); }, menu);
+                                        [this, &t] { showTopic(t); }, menu);
             // A topic whose window this build does not contain stays visible
             // but cannot be chosen.
-            item->setEnabled(app::isBuilt(windowClass));
+            item->setEnabled(t.window != nullptr);
         }
     }
 
@@ -84,9 +102,9 @@ void TFormMPUeber::Ende1Click() { close(); }
 
 void TFormMPUeber::ESC1Click() { close(); }
 
-void TFormMPUeber::showTopic(const QString& windowClass)
+void TFormMPUeber::showTopic(const Topic& topic)
 {
-    if (tk::Form* window = app::findWindow(windowClass))
+    if (tk::Form* window = topic.window ? topic.window() : nullptr)
         window->showModal();
 }
 

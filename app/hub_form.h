@@ -27,8 +27,8 @@ public:
 
     struct Topic {
         const char* caption;
-        const char* item;        // name of the menu item
-        const char* windowClass; // the window it opens
+        const char* item;       // name of the menu item
+        tk::Form* (*window)();  // the window it opens; null where this build has none
     };
     struct TopicMenu {
         const char* caption;
@@ -39,7 +39,7 @@ public:
 
 private:
     void PaintBoxHauptPaint();
-    void showTopic(const QString& windowClass);
+    void showTopic(const Topic& topic);
 
     tk::PaintBox* m_paintBox;
     double m_horizontalFactor = 1.0;

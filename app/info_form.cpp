@@ -7,6 +7,7 @@ TFormInfo* FormInfo = nullptr;
 
 TFormInfo::TFormInfo() : tk::Form(QStringLiteral("TFormInfo"), QStringLiteral("Information"))
 {
+    setTakesChosenColour(true);
     setColor(QColor(0, 242, 188));
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 10));
 

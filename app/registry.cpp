@@ -16,9 +16,8 @@
 #include "resources/pictures.h"
 
 #include <QApplication>
-#include <QHash>
 #include <QIcon>
-#include <functional>
+#include <type_traits>
 
 namespace app {
 
@@ -26,45 +25,63 @@ namespace {
 
 // Constructs the window, sets its global reference, then runs its creation
 // handler, which places the window through that reference.
-template <class T>
-tk::Form* create(T*& globalReference)
+template <auto& globalReference>
+tk::Form* create()
 {
-    globalReference = new T();
+    using Window = std::remove_pointer_t<std::remove_reference_t<decltype(globalReference)>>;
+    globalReference = new Window();
     globalReference->formCreate();
+    globalReference->refreshBindings();
     return globalReference;
 }
 
-using Factory = std::function<tk::Form*()>;
+struct Entry {
+    const char* className;
+    tk::Form* (*create)(); // null while the window is not built
+};
 
-// The windows of this build. A window whose class is missing here is not
-// built yet; the order of creation is that of windowOrder() in any case.
-const QHash<QString, Factory>& factories()
-{
-    static const QHash<QString, Factory> table = {
-        {QStringLiteral("TFormHaupt"), [] { return create(FormHaupt); }},
-        {QStringLiteral("TFormBrinell"), [] { return create(FormBrinell); }},
-        {QStringLiteral("TFormVickers"), [] { return create(FormVickers); }},
-        {QStringLiteral("TFormZug"), [] { return create(FormZug); }},
-        {QStringLiteral("TFormKerbHa"), [] { return create(FormKerbHa); }},
-        {QStringLiteral("TFormHB"), [] { return create(FormHB); }},
-        {QStringLiteral("TFormHV"), [] { return create(FormHV); }},
-        {QStringLiteral("TFormInfo"), [] { return create(FormInfo); }},
-        {QStringLiteral("TFormMPUeber"), [] { return create(FormMPUeber); }},
-        {QStringLiteral("TFormHVGraph"), [] { return create(FormHVGraph); }},
-        {QStringLiteral("TFormDauerWoehler"), [] { return create(FormDauerWoehler); }},
-    };
-    return table;
-}
+// Every window of the program in the order of creation, the main window
+// first. A window without a creation function is not part of this build.
+constexpr Entry entries[] = {
+    {"TFormHaupt", create<FormHaupt>},
+    {"TFormHaerte", nullptr},
+    {"TFormBrinell", create<FormBrinell>},
+    {"TFormRockwell", nullptr},
+    {"TFormVickers", create<FormVickers>},
+    {"TFormZugma", nullptr},
+    {"TFormZug", create<FormZug>},
+    {"TFormKerbHa", create<FormKerbHa>},
+    {"TFormAvT", nullptr},
+    {"TFormBildH", nullptr},
+    {"TFormBildM", nullptr},
+    {"TFormBildT", nullptr},
+    {"TFormHB", create<FormHB>},
+    {"TFormHV", create<FormHV>},
+    {"TFormZugAnniHoch", nullptr},
+    {"TFormBildAus", nullptr},
+    {"TFormInfo", create<FormInfo>},
+    {"TFormHVA223", nullptr},
+    {"TFormHVA223Koerper", nullptr},
+    {"TFormHVA223Kraft", nullptr},
+    {"TFormHVA223Lese", nullptr},
+    {"TFormMPUeber", create<FormMPUeber>},
+    {"TFormZugD108", nullptr},
+    {"TFormHammerD108", nullptr},
+    {"TFormHVGraph", create<FormHVGraph>},
+    {"TFormDauer1", nullptr},
+    {"TFormDauer2", nullptr},
+    {"TFormDauerWBM", nullptr},
+    {"TFormDauerEinfluss", nullptr},
+    {"TFormDauer3", nullptr},
+    {"TFormDauerWoehler", create<FormDauerWoehler>},
+    {"TFormDauerBild", nullptr},
+    {"TFormDauerTExt", nullptr},
+    {"TFormDauer4", nullptr},
+};
 
-QHash<QString, tk::Form*>& windows()
+QList<tk::Form*>& created()
 {
-    static QHash<QString, tk::Form*> w;
-    return w;
-}
-
-QStringList& created()
-{
-    static QStringList c;
+    static QList<tk::Form*> c;
     return c;
 }
 
@@ -72,25 +89,12 @@ QStringList& created()
 
 const QStringList& windowOrder()
 {
-    static const QStringList order = {
-        QStringLiteral("TFormHaupt"),         QStringLiteral("TFormHaerte"),
-        QStringLiteral("TFormBrinell"),       QStringLiteral("TFormRockwell"),
-        QStringLiteral("TFormVickers"),       QStringLiteral("TFormZugma"),
-        QStringLiteral("TFormZug"),           QStringLiteral("TFormKerbHa"),
-        QStringLiteral("TFormAvT"),           QStringLiteral("TFormBildH"),
-        QStringLiteral("TFormBildM"),         QStringLiteral("TFormBildT"),
-        QStringLiteral("TFormHB"),            QStringLiteral("TFormHV"),
-        QStringLiteral("TFormZugAnniHoch"),   QStringLiteral("TFormBildAus"),
-        QStringLiteral("TFormInfo"),          QStringLiteral("TFormHVA223"),
-        QStringLiteral("TFormHVA223Koerper"), QStringLiteral("TFormHVA223Kraft"),
-        QStringLiteral("TFormHVA223Lese"),    QStringLiteral("TFormMPUeber"),
-        QStringLiteral("TFormZugD108"),       QStringLiteral("TFormHammerD108"),
-        QStringLiteral("TFormHVGraph"),       QStringLiteral("TFormDauer1"),
-        QStringLiteral("TFormDauer2"),        QStringLiteral("TFormDauerWBM"),
-        QStringLiteral("TFormDauerEinfluss"), QStringLiteral("TFormDauer3"),
-        QStringLiteral("TFormDauerWoehler"),  QStringLiteral("TFormDauerBild"),
-        QStringLiteral("TFormDauerTExt"),     QStringLiteral("TFormDauer4"),
-    };
+    static const QStringList order = [] {
+        QStringList names;
+        for (const Entry& e : entries)
+            names << QString::fromLatin1(e.className);
+        return names;
+    }();
     return order;
 }
 
@@ -104,20 +108,36 @@ void createWindows()
     for (const QString& file : pictures::applicationIcon())
         icon.addFile(file);
     QApplication::setWindowIcon(icon);
-    for (const QString& name : windowOrder()) {
-        const auto it = factories().constFind(name);
-        if (it == factories().constEnd())
-            continue;
-        windows().insert(name, it.value()());
-        created().append(name);
-    }
+    for (const Entry& e : entries)
+        if (e.create)
+            created().append(e.create());
 }
 
-tk::Form* findWindow(const QString& className) { return windows().value(className, nullptr); }
+const QList<tk::Form*>& windows() { return created(); }
 
-bool isBuilt(const QString& className) { return factories().contains(className); }
+tk::Form* findWindow(const QString& className)
+{
+    for (tk::Form* form : created())
+        if (form->className() == className)
+            return form;
+    return nullptr;
+}
 
-const QStringList& createdWindows() { return created(); }
+bool isBuilt(const QString& className)
+{
+    for (const Entry& e : entries)
+        if (className == QLatin1String(e.className))
+            return e.create != nullptr;
+    return false;
+}
+
+QStringList createdWindows()
+{
+    QStringList names;
+    for (const tk::Form* form : created())
+        names << form->className();
+    return names;
+}
 
 void startProgram()
 {

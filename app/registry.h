@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -20,15 +21,20 @@ const QStringList& windowOrder();
 // later calls do nothing.
 void createWindows();
 
-// The window of a class, or null where the window is not part of this build
-// (or createWindows has not run).
+// The windows created, in the order of creation. Windows reach each other
+// through their typed global references; this list serves what concerns all
+// of them (the background colour command, tests, tools).
+const QList<tk::Form*>& windows();
+
+// By class name, for tests and tools: the window of a class, or null where
+// the window is not part of this build (or createWindows has not run).
 tk::Form* findWindow(const QString& className);
 
 // Whether the window of a class is part of this build.
 bool isBuilt(const QString& className);
 
 // The classes created so far, in the order they were created.
-const QStringList& createdWindows();
+QStringList createdWindows();
 
 // Start-up as the program runs it: create every window, show the main window.
 void startProgram();

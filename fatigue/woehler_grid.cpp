@@ -5,10 +5,6 @@
 
 namespace fatigue {
 
-int ScaleFactors::x(double designX) const { return int(tk::roundHalfEven(designX * horizontal)); }
-
-int ScaleFactors::y(double designY) const { return int(tk::roundHalfEven(designY * vertical)); }
-
 namespace {
 
 int fontHeight(int height, double factor) { return int(tk::roundHalfEven(height * factor)); }

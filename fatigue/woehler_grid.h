@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/diagram.h"
+
 #include <QSize>
 
 namespace tk {
@@ -8,16 +10,7 @@ class Canvas;
 
 namespace fatigue {
 
-// A pair of real-valued factors that turn design pixels into drawn pixels:
-// each design value is multiplied and rounded to the nearest integer, halves
-// to even.
-struct ScaleFactors {
-    double horizontal = 1.0;
-    double vertical = 1.0;
-
-    int x(double designX) const;
-    int y(double designY) const;
-};
+using tk::ScaleFactors;
 
 // What differs between the Wöhler diagrams that share the logarithmic grid.
 struct WoehlerGridLayout {

@@ -4,10 +4,10 @@
 #include "toolkit/errors.h"
 #include "toolkit/paintbox.h"
 #include "toolkit/screen.h"
+#include "toolkit/timer.h"
 
 #include <QAction>
 #include <QMenu>
-#include <QTimer>
 
 using fatigue::LoadSeries;
 using fatigue::ProbabilityLine;
@@ -21,6 +21,7 @@ TFormDauerWoehler::TFormDauerWoehler()
                               "Aluminiumlegierung AlMg4,5Mn"))
 {
     setBorder(Border::SizeableToolWindow);
+    setTakesChosenColour(true);
     setColor(tk::colours::windowGreen);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 10));
 
@@ -54,11 +55,26 @@ TFormDauerWoehler::TFormDauerWoehler()
     m_paintBoxWoehler->setOnPaint([this] { PaintBoxWoehlerPaint(); });
     setStatusText(QStringLiteral("ESC = Abbruch"));
 
-    m_timerSchwing = new QTimer(this);
-    m_timerSchwing->setObjectName(QStringLiteral("TimerSchwing"));
-    m_timerSchwing->setInterval(50);
-    connect(m_timerSchwing, &QTimer::timeout, this, [this] { tk::runGuarded([this] { TimerSchwingTimer(); }); });
-    applyState();
+    m_timerSchwing = addTimer(QStringLiteral("TimerSchwing"), 50, [this] { TimerSchwingTimer(); });
+
+    bindEnabled(m_softMenu->menuAction(), [this] { return m_scene.seriesMenusEnabled(); });
+    bindEnabled(m_shotMenu->menuAction(), [this] { return m_scene.seriesMenusEnabled(); });
+    for (std::size_t i = 0; i < m_seriesItems.size(); ++i)
+        bindEnabled(m_seriesItems[i], [this, i] { return m_scene.seriesItemEnabled(int(i)); });
+    bindEnabled(m_fullScreenItem, [this] { return m_scene.fullScreenItemEnabled(); });
+    bindEnabled(m_probabilityMenu->menuAction(), [this] { return m_scene.probabilityMenuEnabled(); });
+    for (std::size_t i = 0; i < m_probabilityItems.size(); ++i)
+        bindEnabled(m_probabilityItems[i], [this, i] { return m_scene.probabilityItemEnabled(int(i)); });
+    // The full-screen view enlarges the diagram over the oscillation panel.
+    bind([this] {
+        const fatigue::ScaleFactors& base = m_scene.baseFactors();
+        if (m_scene.fullScreen())
+            m_paintBoxWoehler->setBounds(base.x(2), base.y(10), base.x(788), base.y(510));
+        else
+            m_paintBoxWoehler->setBounds(base.x(250), base.y(50), base.x(530), base.y(440));
+        m_paintBoxHaupt->setVisible(!m_scene.fullScreen());
+    });
+    bindTimer(m_timerSchwing, [this] { return m_scene.running(); });
 }
 
 void TFormDauerWoehler::formCreate()
@@ -66,7 +82,6 @@ void TFormDauerWoehler::formCreate()
     FormDauerWoehler->setBounds(tk::centredLeft(800), tk::centredTop(600), 800, 600);
     const fatigue::ScaleFactors& base = m_scene.baseFactors();
     FormDauerWoehler->m_paintBoxHaupt->setBounds(base.x(2), base.y(10), base.x(788), base.y(510));
-    FormDauerWoehler->applyState();
 }
 
 void TFormDauerWoehler::Ende1Click() { close(); }
@@ -82,14 +97,13 @@ void TFormDauerWoehler::SeriesItemClick(int series)
         return;
     repaintAll();
     m_scene.startSeries(series);
-    applyState();
 }
 
 void TFormDauerWoehler::VollbildClick()
 {
     repaintAll();
     m_scene.enterFullScreen();
-    applyState();
+    refreshBindings();
     // The enlarged box draws the diagram at full size.
     m_paintBoxWoehler->repaintNow();
 }
@@ -97,7 +111,6 @@ void TFormDauerWoehler::VollbildClick()
 void TFormDauerWoehler::ProbabilityItemClick(int line)
 {
     m_scene.showProbabilityLine(line);
-    applyState();
     repaintAll();
 }
 
@@ -108,7 +121,6 @@ void TFormDauerWoehler::TimerSchwingTimer()
     m_scene.tick(m_paintBoxHaupt->canvas(), m_paintBoxWoehler->canvas());
     m_paintBoxHaupt->update();
     m_paintBoxWoehler->update();
-    applyState();
 }
 
 void TFormDauerWoehler::FormPaint() { m_scene.updateDiagramFactors(); }
@@ -128,30 +140,6 @@ void TFormDauerWoehler::PaintBoxWoehlerPaint()
 void TFormDauerWoehler::reset()
 {
     m_scene.reset();
-    applyState();
+    refreshBindings();
     repaintAll();
-}
-
-void TFormDauerWoehler::applyState()
-{
-    m_softMenu->menuAction()->setEnabled(m_scene.seriesMenusEnabled());
-    m_shotMenu->menuAction()->setEnabled(m_scene.seriesMenusEnabled());
-    for (std::size_t i = 0; i < m_seriesItems.size(); ++i)
-        m_seriesItems[i]->setEnabled(m_scene.seriesItemEnabled(int(i)));
-    m_fullScreenItem->setEnabled(m_scene.fullScreenItemEnabled());
-    m_probabilityMenu->menuAction()->setEnabled(m_scene.probabilityMenuEnabled());
-    for (std::size_t i = 0; i < m_probabilityItems.size(); ++i)
-        m_probabilityItems[i]->setEnabled(m_scene.probabilityItemEnabled(int(i)));
-
-    const fatigue::ScaleFactors& base = m_scene.baseFactors();
-    if (m_scene.fullScreen())
-        m_paintBoxWoehler->setBounds(base.x(2), base.y(10), base.x(788), base.y(510));
-    else
-        m_paintBoxWoehler->setBounds(base.x(250), base.y(50), base.x(530), base.y(440));
-    m_paintBoxHaupt->setVisible(!m_scene.fullScreen());
-
-    if (!m_scene.running())
-        m_timerSchwing->stop();
-    else if (!m_timerSchwing->isActive())
-        m_timerSchwing->start();
 }

@@ -8,10 +8,10 @@
 
 class QAction;
 class QMenu;
-class QTimer;
 
 namespace tk {
 class PaintBox;
+class Timer;
 }
 
 // The recording of a Wöhler line of the aluminium alloy AlMg4,5Mn, soft-
@@ -38,7 +38,7 @@ public:
     fatigue::WoehlerRecordingScene& scene() { return m_scene; }
     tk::PaintBox* paintBoxHaupt() const { return m_paintBoxHaupt; }
     tk::PaintBox* paintBoxWoehler() const { return m_paintBoxWoehler; }
-    QTimer* timerSchwing() const { return m_timerSchwing; }
+    tk::Timer* timerSchwing() const { return m_timerSchwing; }
 
 protected:
     void formClose() override;
@@ -48,12 +48,11 @@ private:
     void PaintBoxHauptPaint();
     void PaintBoxWoehlerPaint();
     void reset();
-    void applyState();
 
     fatigue::WoehlerRecordingScene m_scene;
     tk::PaintBox* m_paintBoxHaupt;
     tk::PaintBox* m_paintBoxWoehler;
-    QTimer* m_timerSchwing;
+    tk::Timer* m_timerSchwing;
     QMenu* m_softMenu;
     QMenu* m_shotMenu;
     QAction* m_fullScreenItem;

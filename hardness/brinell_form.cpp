@@ -1,5 +1,7 @@
 #include "brinell_form.h"
 
+#include "hb_form.h"
+
 #include "toolkit/fonts.h"
 #include "toolkit/paintbox.h"
 #include "toolkit/screen.h"
@@ -44,11 +46,12 @@ const QStringList& TFormBrinell::explanation()
 
 TFormBrinell::TFormBrinell()
     : IndentationForm(QStringLiteral("TFormBrinell"), QStringLiteral("Härtemessung nach Brinell (DIN EN 6506-1)"),
-                      QStringLiteral("TFormHB"), explanation())
+                      explanation())
 {
-    setCalculatorItem(addMenuItem(QStringLiteral("&Berechnung der Brinellwerte"),
-                                  QStringLiteral("BerechnungderBrinellwerte1"),
-                                  [this] { BerechnungderBrinellwerte1Click(); }));
+    setCalculator(addMenuItem(QStringLiteral("&Berechnung der Brinellwerte"),
+                              QStringLiteral("BerechnungderBrinellwerte1"),
+                              [this] { BerechnungderBrinellwerte1Click(); }),
+                  [] { return FormHB; });
     addMenuItem(QStringLiteral("Be&rechnungsgrundlagen"), QStringLiteral("Berechnungsgrundlagen1"),
                 [this] { Berechnungsgrundlagen1Click(); });
     statusBar()->setFont(tk::qtFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 15)));

@@ -47,42 +47,35 @@ void BrinellScene::paintStatic(tk::Canvas& c, int windowWidth)
     c.textOut(390, 250, QStringLiteral("Probe"));
 }
 
-void BrinellScene::tick(tk::Canvas& down, tk::Canvas& haupt)
+std::span<const IndentationScene::Stage> BrinellScene::stages() const
 {
-    beginTick(down);
+    static const Stage run[] = {
+        {Direction::Down, dwellStartY, dwellInterval, false, nullptr},
+        {Direction::Down, bottomY, fastInterval, true, drawing(&BrinellScene::turnAtBottom)},
+    };
+    return run;
+}
 
-    // The descent draws each position over the last without erasing it, so
-    // the holder's black top edges pile up into a dark column.
-    if (m_direction == Direction::Down && m_y < descentLimitY) {
-        down.setPenColor(Qt::black);
-        drawIndenter(down, m_y);
-        ++m_y;
-    }
-    if (m_direction == Direction::Down && m_y == dwellStartY)
-        m_interval = dwellInterval;
+void BrinellScene::drawDescending(tk::Canvas& down, int y) { drawIndenter(down, y); }
 
-    if (m_y == lowestY) {
-        m_direction = Direction::Up;
-        m_interval = fastInterval;
-        wipeBelowIndenter(down, m_frame.bottom - 260);
-        paintPlanView(haupt);
-    }
+// The rise is outlined in the scene colour, which wipes the column behind it.
+void BrinellScene::drawAscending(tk::Canvas& down, int y)
+{
+    down.setPenColor(m_sceneColour);
+    drawRisingIndenter(down, y);
+}
 
-    if (m_direction == Direction::Up && m_y <= lowestY) {
-        down.setPenWidth(1);
-        down.setPenColor(m_sceneColour);
-        drawRisingIndenter(down, m_y);
-        --m_y;
-    }
-    if (m_direction == Direction::Up && m_y == restY)
-        finishAscent(down);
+void BrinellScene::turnAtBottom(tk::Canvas& down, tk::Canvas& haupt)
+{
+    wipeBelowIndenter(down, m_frame.bottom - 260);
+    paintPlanView(haupt);
 }
 
 void BrinellScene::wipeBelowIndenter(tk::Canvas& c, int bandTop)
 {
     c.setBrushColor(m_sceneColour);
     c.setPenColor(m_sceneColour);
-    c.ellipse(179, lowestY - 66, 245, lowestY);
+    c.ellipse(179, bottomY - 66, 245, bottomY);
     c.rectangle(m_frame.left + 2, bandTop, m_frame.right - 2, m_frame.bottom - 230);
 }
 
@@ -113,10 +106,8 @@ void BrinellScene::paintPlanView(tk::Canvas& c)
     c.line(234, 270, 234, 395);
 }
 
-void BrinellScene::finishAscent(tk::Canvas& c)
+void BrinellScene::finishRun(tk::Canvas& c)
 {
-    endRun();
-
     c.setPenColor(Qt::black);
     drawIndenter(c, m_y);
 

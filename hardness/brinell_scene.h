@@ -13,14 +13,22 @@
 // canvases share one surface.
 class BrinellScene : public IndentationScene {
 public:
-    static constexpr int lowestY = 280; // the ball 10 pixels deep in the specimen
+    static constexpr int dwellStartY = 271;   // from here on the ticks slow down
+    static constexpr int bottomY = 280;       // the ball 10 pixels deep in the specimen
+    static constexpr int dwellInterval = 1500; // ms
+
+    BrinellScene() : IndentationScene(40, 20) {}
 
     // The static picture, with the ball at the current position.
     void paintStatic(tk::Canvas& haupt, int windowWidth) override;
-    // One timer tick.
-    void tick(tk::Canvas& down, tk::Canvas& haupt) override;
     // The formula block, which ends a run and which the menu shows at any time.
     void paintFormulaBlock(tk::Canvas& c);
+
+protected:
+    std::span<const Stage> stages() const override;
+    void drawDescending(tk::Canvas& down, int y) override;
+    void drawAscending(tk::Canvas& down, int y) override;
+    void finishRun(tk::Canvas& down) override;
 
 private:
     static void drawIndenter(tk::Canvas& c, int y);
@@ -30,6 +38,8 @@ private:
     // Wipes the ball at its lowest place (its dent in the specimen stays in
     // the scene colour) and the band of the scene from bandTop to y 250.
     void wipeBelowIndenter(tk::Canvas& c, int bandTop);
+    // At the lowest point: the ball is wiped from its dent, and the
+    // impression is shown from above.
+    void turnAtBottom(tk::Canvas& down, tk::Canvas& haupt);
     void paintPlanView(tk::Canvas& haupt);
-    void finishAscent(tk::Canvas& down);
 };

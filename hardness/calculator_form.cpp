@@ -29,6 +29,7 @@ CalculatorForm::CalculatorForm(const QString& className, const QString& caption,
     : tk::Form(className, caption), m_loadTable(layout.loadTable)
 {
     setBorder(Border::Sizeable);
+    setTakesChosenColour(true);
     setColor(tk::colours::windowGreen);
     setWindowFont(tk::Font::cell(sansSerif, 11));
 
@@ -37,7 +38,7 @@ CalculatorForm::CalculatorForm(const QString& className, const QString& caption,
     setStatusText(QString());
 
     tk::makeLabel(client(), QStringLiteral("Label10"), 251, 14, layout.listTitle, boldBlack(16));
-    MemoDaten = new ValueList(client(), QStringLiteral("MemoDaten"), 251, 38, 121, 385);
+    MemoDaten = new ValueList(client(), QStringLiteral("MemoDaten"), 251, 38, 121, 385, *layout.values);
     MemoDaten->setFont(tk::qtFont(tk::Font::character(sansSerif, 16)));
 
     PanelRech = new tk::Panel(client(), QStringLiteral("PanelRech"), 7, 14, 234, 483, tk::colours::silver);
@@ -118,9 +119,9 @@ void CalculatorForm::clearData()
         edit->clear();
 }
 
-void CalculatorForm::centreMeasurementWindow(const QString& className)
+void CalculatorForm::centreMeasurementWindow(tk::Form* window)
 {
-    if (tk::Form* window = tk::Form::find(className))
+    if (window)
         window->setLeft(tk::centredLeft(window->formWidth()));
 }
 

@@ -8,6 +8,7 @@
 class QLabel;
 class QPushButton;
 class ValueList;
+struct CollectedValues;
 
 namespace tk {
 class Edit;
@@ -36,6 +37,7 @@ public:
         QString countEditName;   // the count field
         QString resetCaption;
         QStringList loadTable;   // three lines in PaintBoxStahl
+        CollectedValues* values; // where the value list publishes its lines
     };
 
     ValueList* MemoDaten;
@@ -78,7 +80,7 @@ protected:
     void clearData();
     // Puts the measurement window of this calculator back in the horizontal
     // centre of the screen, if it exists.
-    static void centreMeasurementWindow(const QString& className);
+    static void centreMeasurementWindow(tk::Form* window);
 
     // Labels for units, placed by the calculator.
     QLabel* addPanelLabel(const QString& name, int left, int top, const QString& text, bool symbolFont = false);

@@ -1,5 +1,7 @@
 #include "hb_form.h"
 
+#include "brinell_form.h"
+#include "collected_values.h"
 #include "hardness_formulas.h"
 #include "hvgraph_form.h"
 #include "value_list.h"
@@ -9,13 +11,13 @@
 
 TFormHB* FormHB = nullptr;
 BrinellCalculation brinellCalculation;
-std::int32_t AnzahlHB = 0;
 
 namespace {
 
 CalculatorForm::Layout brinellLayout()
 {
     CalculatorForm::Layout l;
+    l.values = &collectedHB;
     l.listTitle = QStringLiteral("HB-Werte");
     l.heading = QStringLiteral("Berechnung der Brinellhärte");
     l.loadLabel = QStringLiteral("Prüflast in kp  ");
@@ -83,6 +85,6 @@ void TFormHB::ButtonNeuClick()
 void TFormHB::formClose()
 {
     clearData();
-    centreMeasurementWindow(QStringLiteral("TFormBrinell"));
+    centreMeasurementWindow(FormBrinell);
     brinellCalculation.accepted = 0;
 }

@@ -16,8 +16,6 @@ struct BrinellCalculation {
 };
 extern BrinellCalculation brinellCalculation;
 
-// Number of Brinell values the chart reads from the list, from line 1 on.
-extern std::int32_t AnzahlHB;
 
 // The Brinell calculator: test load, ball diameter and indentation diameter
 // give HB; accepted values are collected in the list, copied to the clipboard

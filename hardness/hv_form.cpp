@@ -1,8 +1,10 @@
 #include "hv_form.h"
 
+#include "collected_values.h"
 #include "hardness_formulas.h"
 #include "hvgraph_form.h"
 #include "value_list.h"
+#include "vickers_form.h"
 
 #include "toolkit/controls.h"
 #include "toolkit/numbers.h"
@@ -11,13 +13,13 @@
 
 TFormHV* FormHV = nullptr;
 VickersCalculation vickersCalculation;
-std::int32_t AnzahlHV = 0;
 
 namespace {
 
 CalculatorForm::Layout vickersLayout()
 {
     CalculatorForm::Layout l;
+    l.values = &collectedHV;
     l.listTitle = QStringLiteral("HV-Werte");
     l.heading = QStringLiteral("Berechnung der Vickershärte");
     l.loadLabel = QStringLiteral("Prüfbedingung    HV");
@@ -87,6 +89,6 @@ void TFormHV::formClose()
 {
     clearData();
     ButtonDiagramm->setEnabled(false);
-    centreMeasurementWindow(QStringLiteral("TFormVickers"));
+    centreMeasurementWindow(FormVickers);
     vickersCalculation.accepted = 0;
 }

@@ -16,8 +16,6 @@ struct VickersCalculation {
 };
 extern VickersCalculation vickersCalculation;
 
-// Number of Vickers values the chart reads from the list, from line 1 on.
-extern std::int32_t AnzahlHV;
 
 // The Vickers calculator: test condition and two diagonals give HV; accepted
 // values are collected in the list, copied to the clipboard or drawn in the

@@ -1,9 +1,7 @@
 #include "hvgraph_form.h"
 
+#include "collected_values.h"
 #include "hardness_chart.h"
-#include "hb_form.h"
-#include "hv_form.h"
-#include "value_list.h"
 
 #include "toolkit/colours.h"
 #include "toolkit/controls.h"
@@ -18,15 +16,6 @@ namespace {
 
 const QColor blue = tk::tcolor(0xFF0000);
 const QColor red = tk::tcolor(0x0000FF);
-
-// Line i of a calculator's value list; a line beyond its end reads as empty.
-QString valueLine(const CalculatorForm* calculator, int i)
-{
-    if (!calculator)
-        return {};
-    const QStringList lines = calculator->MemoDaten->valueLines();
-    return i < lines.size() ? lines.at(i) : QString();
-}
 
 }
 
@@ -86,9 +75,9 @@ void TFormHVGraph::Diagramm1Click()
     // Bars are added to what the chart shows; a line that is no integer ends
     // the drawing, the bars before it stay.
     for (int i = 1; i <= AnzahlHV; ++i)
-        Chart1->addBar(HardnessChart::Vickers, tk::strToInt(valueLine(FormHV, i)), QStringLiteral("HV-Wert"), blue);
+        Chart1->addBar(HardnessChart::Vickers, tk::strToInt(collectedHV.line(i)), QStringLiteral("HV-Wert"), blue);
     for (int i = 1; i <= AnzahlHB; ++i)
-        Chart1->addBar(HardnessChart::Brinell, tk::strToInt(valueLine(FormHB, i)), QStringLiteral("HB-Wert"), red);
+        Chart1->addBar(HardnessChart::Brinell, tk::strToInt(collectedHB.line(i)), QStringLiteral("HB-Wert"), red);
 }
 
 void TFormHVGraph::CK45Click()
@@ -143,4 +132,4 @@ void TFormHVGraph::ESC1Click()
 
 void TFormHVGraph::formClose() { NeuZeichnenClick(); }
 
-void TFormHVGraph::setChartColour(const QColor& colour) { Chart1->setColour(colour); }
+void TFormHVGraph::chosenBackgroundColour(const QColor& colour) { Chart1->setColour(colour); }

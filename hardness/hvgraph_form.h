@@ -26,7 +26,7 @@ public:
 
     // The background colour command of the title window colours the chart,
     // not the window.
-    void setChartColour(const QColor& colour);
+    void chosenBackgroundColour(const QColor& colour) override;
 
     HardnessChart* Chart1 = nullptr;
     QLabel* LabelAb = nullptr;

@@ -5,14 +5,14 @@
 #include "toolkit/colours.h"
 #include "toolkit/paintbox.h"
 #include "toolkit/screen.h"
+#include "toolkit/timer.h"
 
 #include <QAction>
-#include <QTimer>
 
-IndentationForm::IndentationForm(const QString& className, const QString& caption, const QString& calculatorClass,
-                                 const QStringList& explanation)
-    : tk::Form(className, caption), m_calculatorClass(calculatorClass)
+IndentationForm::IndentationForm(const QString& className, const QString& caption, const QStringList& explanation)
+    : tk::Form(className, caption)
 {
+    setTakesChosenColour(true);
     setColor(tk::colours::windowGreen);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
 
@@ -29,10 +29,18 @@ IndentationForm::IndentationForm(const QString& className, const QString& captio
 
     setStatusText(QStringLiteral("ESC = Abbruch"));
 
-    m_timerDown = new QTimer(this);
-    m_timerDown->setObjectName(QStringLiteral("TimerDown"));
-    m_timerDown->setInterval(IndentationScene::fastInterval);
-    connect(m_timerDown, &QTimer::timeout, this, &IndentationForm::TimerDownTimer);
+    m_timerDown = addTimer(QStringLiteral("TimerDown"), IndentationScene::fastInterval, [this] { TimerDownTimer(); });
+
+    bindInput([this] { return indentationScene().inputEnabled(); });
+    bindEnabled(m_startDown, [this] { return indentationScene().inputEnabled(); });
+    bindTimer(m_timerDown, [this] { return indentationScene().timerEnabled(); },
+              [this] { return indentationScene().interval(); });
+}
+
+void IndentationForm::setCalculator(QAction* item, std::function<tk::Form*()> calculator)
+{
+    m_calculator = std::move(calculator);
+    bindEnabled(item, [this] { return m_calculator() != nullptr; });
 }
 
 void IndentationForm::EndeClick() { close(); }
@@ -42,14 +50,14 @@ void IndentationForm::ESCClick() { close(); }
 void IndentationForm::StartDownClick()
 {
     indentationScene().start();
-    applyRunState();
+    refreshBindings();
     // Clears what the last run drew and shows the indenter at rest.
     repaintAll();
 }
 
 void IndentationForm::openCalculator()
 {
-    tk::Form* calculator = tk::Form::find(m_calculatorClass);
+    tk::Form* calculator = m_calculator ? m_calculator() : nullptr;
     if (!calculator)
         return;
     // The calculator sits at the left edge; this window makes room for it.
@@ -67,31 +75,6 @@ void IndentationForm::TimerDownTimer()
     indentationScene().tick(m_paintBoxDown->canvas(), m_paintBoxHaupt->canvas());
     m_paintBoxHaupt->update();
     m_paintBoxDown->update();
-    applyRunState();
 }
 
-void IndentationForm::formClose()
-{
-    indentationScene().reset();
-    applyRunState();
-}
-
-void IndentationForm::showEvent(QShowEvent* e)
-{
-    if (m_calculatorItem)
-        m_calculatorItem->setEnabled(tk::Form::find(m_calculatorClass) != nullptr);
-    tk::Form::showEvent(e);
-}
-
-void IndentationForm::applyRunState()
-{
-    const IndentationScene& scene = indentationScene();
-    setInputEnabled(scene.inputEnabled());
-    m_startDown->setEnabled(scene.inputEnabled());
-    if (m_timerDown->interval() != scene.interval())
-        m_timerDown->setInterval(scene.interval());
-    if (scene.timerEnabled() && !m_timerDown->isActive())
-        m_timerDown->start();
-    else if (!scene.timerEnabled())
-        m_timerDown->stop();
-}
+void IndentationForm::formClose() { indentationScene().reset(); }

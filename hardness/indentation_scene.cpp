@@ -1,8 +1,11 @@
 #include "indentation_scene.h"
 
-#include <algorithm>
+#include "toolkit/diagram.h"
 
-QColor indentation::stripeColour(int i) { return tk::tcolor(std::uint32_t(65536 - i)); }
+IndentationScene::IndentationScene(int frameLeft, int frameRightInset)
+    : m_frame{frameLeft, 20, 560 - frameRightInset, 480}, m_frameLeft(frameLeft), m_frameRightInset(frameRightInset)
+{
+}
 
 void IndentationScene::start()
 {
@@ -21,7 +24,7 @@ void IndentationScene::reset()
 
 void IndentationScene::setFrameAndColours(const tk::Canvas& c)
 {
-    m_frame = Frame{40, 20, c.width() - 20, c.height() - 20};
+    m_frame = Frame{m_frameLeft, 20, c.width() - m_frameRightInset, c.height() - 20};
     m_sceneColour = tk::colours::sceneRose;
     m_indenterColour = tk::colours::indenterRed;
 }
@@ -29,12 +32,7 @@ void IndentationScene::setFrameAndColours(const tk::Canvas& c)
 void IndentationScene::paintBackground(tk::Canvas& c, int windowWidth)
 {
     setFrameAndColours(c);
-
-    c.setPenWidth(3);
-    for (int i = 0; i <= 200; ++i) {
-        c.setPenColor(indentation::stripeColour(i));
-        c.line(4, 3 * i, windowWidth, 3 * i);
-    }
+    tk::drawStripes(c, windowWidth);
 
     c.setFontName(QStringLiteral("MS Sans Serif"));
     c.setPenStyle(tk::PenStyle::Solid);
@@ -44,15 +42,79 @@ void IndentationScene::paintBackground(tk::Canvas& c, int windowWidth)
     c.rectangle(m_frame.left, m_frame.top, m_frame.right, m_frame.bottom);
 }
 
-void IndentationScene::beginTick(tk::Canvas& down)
+void IndentationScene::reachStages(Direction direction, tk::Canvas& down, tk::Canvas& haupt)
 {
+    for (const Stage& stage : stages()) {
+        if (stage.direction != direction || m_direction != direction || m_y != stage.y)
+            continue;
+        if (stage.turn)
+            m_direction = Direction::Up;
+        if (stage.interval > 0)
+            m_interval = stage.interval;
+        if (stage.draw)
+            (this->*stage.draw)(down, haupt);
+    }
+}
+
+void IndentationScene::tick(tk::Canvas& down, tk::Canvas& haupt)
+{
+    // No input during a run; the indenter is drawn in its colour.
     m_inputEnabled = false;
     down.setBrushColor(m_indenterColour);
     down.setPenWidth(1);
+
+    // The descent draws each position over the last without erasing it, so
+    // the holder's black top edges pile up into a dark column.
+    if (m_direction == Direction::Down && m_y < descentLimitY) {
+        down.setPenColor(Qt::black);
+        drawDescending(down, m_y);
+        ++m_y;
+    }
+    reachStages(Direction::Down, down, haupt);
+    reachStages(Direction::Up, down, haupt);
+
+    if (m_direction == Direction::Up && m_y <= lowestY()) {
+        down.setPenWidth(1);
+        drawAscending(down, m_y);
+        --m_y;
+    }
+    if (m_direction == Direction::Up && m_y == restY) {
+        m_inputEnabled = true;
+        m_timerEnabled = false;
+        finishRun(down);
+    }
 }
 
-void IndentationScene::endRun()
+int IndentationScene::lowestY() const
 {
-    m_inputEnabled = true;
-    m_timerEnabled = false;
+    for (const Stage& stage : stages())
+        if (stage.turn)
+            return stage.y;
+    return descentLimitY;
+}
+
+// Down to the lowest point (the tick that reaches it also takes the first
+// step up), then up from one above it back to rest.
+int IndentationScene::ticksPerRun() const { return 2 * (lowestY() - restY) - 1; }
+
+int IndentationScene::runDuration() const
+{
+    // Each tick waits the interval in force before it; a stage reached in a
+    // tick sets the interval of the ticks after it.
+    int duration = 0;
+    int interval = fastInterval;
+    auto intervalAt = [&](Direction direction, int y) {
+        for (const Stage& stage : stages())
+            if (stage.direction == direction && stage.y == y && stage.interval > 0)
+                interval = stage.interval;
+    };
+    for (int y = restY + 1; y <= lowestY(); ++y) {
+        duration += interval;
+        intervalAt(Direction::Down, y);
+    }
+    for (int y = lowestY() - 1; y > restY; --y) {
+        duration += interval;
+        intervalAt(Direction::Up, y);
+    }
+    return duration;
 }

@@ -4,15 +4,21 @@
 #include "toolkit/colours.h"
 
 #include <QColor>
+#include <span>
 
-// What the Brinell and Vickers measurements have in common: the position and
-// direction of the indenter, the state of a run as the window reflects it
-// (timer interval, timer on or off, input accepted or not), the frame and
-// colours of the scene, and the striped background behind it.
+// What the Brinell, Vickers and Rockwell measurements have in common: the
+// position and direction of the indenter, the state of a run as the window
+// reflects it (timer interval, timer on or off, input accepted or not), the
+// frame and colours of the scene, the striped background behind it, and the
+// run itself.
 //
-// A run is driven by ticks: the indenter descends one pixel per 50 ms tick,
-// sinks into the specimen on 1500 ms ticks, turns at its lowest point and
-// rises on 50 ms ticks back to its rest position, where the run ends.
+// A run is driven by ticks. The indenter descends one pixel per tick, turns at
+// its lowest point and rises one pixel per tick back to its rest position,
+// where the run ends. Between these, each method has its own stages: at a
+// given position, going down or up, the timer takes another interval and the
+// scene draws what belongs to that moment (the force texts, the depth marks,
+// the plan view of the impression). Each method describes its stages in a
+// table; the tick is the same for all.
 class IndentationScene {
 public:
     enum class Direction { Down, Up };
@@ -21,18 +27,42 @@ public:
         int left, top, right, bottom;
     };
 
-    static constexpr int restY = 200;        // position between runs
-    static constexpr int dwellStartY = 271;  // from here on the ticks slow down
+    using StageDrawing = void (IndentationScene::*)(tk::Canvas& down, tk::Canvas& haupt);
+
+    // A stage of the run: reached when the indenter stands at `y` going in
+    // `direction`. From then on the timer runs at `interval` (0 keeps the
+    // interval); at the lowest point (`turn`) the indenter turns up; `draw`,
+    // if any, draws what the stage shows.
+    struct Stage {
+        Direction direction;
+        int y;
+        int interval;
+        bool turn;
+        StageDrawing draw;
+    };
+
+    // A stage's drawing, from a member of a method's own scene.
+    template <class Scene>
+    static StageDrawing drawing(void (Scene::*draw)(tk::Canvas&, tk::Canvas&))
+    {
+        return static_cast<StageDrawing>(draw);
+    }
+
+    static constexpr int restY = 200;         // position between runs
     static constexpr int descentLimitY = 280; // the descent never draws below this
     static constexpr int fastInterval = 50;   // ms
-    static constexpr int dwellInterval = 1500; // ms
+
+    virtual ~IndentationScene() = default;
+    IndentationScene(const IndentationScene&) = delete;
+    IndentationScene& operator=(const IndentationScene&) = delete;
 
     int y() const { return m_y; }
     Direction direction() const { return m_direction; }
     int interval() const { return m_interval; }
     bool timerEnabled() const { return m_timerEnabled; }
-    // The window and its Start item take input only while no run is going on.
-    bool inputEnabled() const { return m_inputEnabled; }
+    // The window and its Start item take input while no run is going on, and
+    // while a run is paused.
+    bool inputEnabled() const { return m_inputEnabled || !m_timerEnabled; }
     const Frame& frame() const { return m_frame; }
     QColor sceneColour() const { return m_sceneColour; }
     QColor indenterColour() const { return m_indenterColour; }
@@ -40,6 +70,8 @@ public:
     // The Start command: a new run begins with fast ticks, descending. The
     // window repaints itself afterwards, which clears what the last run drew.
     void start();
+    // Stops or continues a run where it stands: the timer goes off or on.
+    void togglePause() { m_timerEnabled = !m_timerEnabled; }
     // The window closes: whatever state a run left, the next showing starts
     // from rest.
     void reset();
@@ -48,27 +80,38 @@ public:
     virtual void paintStatic(tk::Canvas& haupt, int windowWidth) = 0;
     // One timer tick: on the canvas of the box above, the plan view on the
     // main box's canvas (the same surface).
-    virtual void tick(tk::Canvas& down, tk::Canvas& haupt) = 0;
+    void tick(tk::Canvas& down, tk::Canvas& haupt);
+
+    // The lowest point of the run, where the indenter turns.
+    int lowestY() const;
+    // The number of ticks of a whole run, and its nominal duration in ms.
+    int ticksPerRun() const;
+    int runDuration() const;
 
 protected:
-    IndentationScene() = default;
-    virtual ~IndentationScene() = default;
+    // The frame of the scene lies `frameLeft` from the left edge of the
+    // drawing surface and `frameRightInset` from its right edge.
+    IndentationScene(int frameLeft, int frameRightInset);
+
+    virtual std::span<const Stage> stages() const = 0;
+    // The indenter at y, going down (the pen is black) and going up (with
+    // the pen and brush the run left).
+    virtual void drawDescending(tk::Canvas& down, int y) = 0;
+    virtual void drawAscending(tk::Canvas& down, int y) = 0;
+    // The last tick of a run, back at rest: input accepted again, timer off
+    // (done before this runs), and the indenter drawn at rest.
+    virtual void finishRun(tk::Canvas& down) = 0;
 
     // Static picture, first steps: frame and colours from the size of the
     // drawing surface, the background stripes, and the pink scene frame.
     void paintBackground(tk::Canvas& c, int windowWidth);
-    // First steps of every tick: no input during a run; the brush and pen
-    // width the indenter is drawn with.
-    void beginTick(tk::Canvas& down);
-    // Last step of a run: input accepted again, timer off.
-    void endRun();
 
     int m_y = restY;
     Direction m_direction = Direction::Down;
     int m_interval = fastInterval;
     bool m_timerEnabled = false;
     bool m_inputEnabled = true;
-    Frame m_frame{40, 20, 540, 480};
+    Frame m_frame;
     // Set again at each paint; the same from the start, so that a tick is
     // drawn in the scene's colours even before the first paint.
     QColor m_sceneColour = tk::colours::sceneRose;
@@ -76,12 +119,8 @@ protected:
 
 private:
     void setFrameAndColours(const tk::Canvas& c);
+    void reachStages(Direction direction, tk::Canvas& down, tk::Canvas& haupt);
+
+    int m_frameLeft;
+    int m_frameRightInset;
 };
-
-namespace indentation {
-
-// The colour of background stripe i: the toolkit's colour number 65536 - i,
-// from yellow (i = 1) to yellow-green; i = 0 is almost black.
-QColor stripeColour(int i);
-
-}

@@ -1,9 +1,12 @@
 #include "value_list.h"
 
+#include "collected_values.h"
+
 #include <QScrollBar>
 
-ValueList::ValueList(QWidget* parent, const QString& name, int left, int top, int width, int height)
-    : tk::Memo(parent, name, left, top, width, height, Qt::white)
+ValueList::ValueList(QWidget* parent, const QString& name, int left, int top, int width, int height,
+                     CollectedValues& published)
+    : tk::Memo(parent, name, left, top, width, height, Qt::white), m_published(published)
 {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -12,6 +15,7 @@ ValueList::ValueList(QWidget* parent, const QString& name, int left, int top, in
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (!m_writing)
             m_oneEmptyLine = false;
+        m_published.lines = valueLines();
     });
     setValueLines({QString()});
 }
@@ -24,6 +28,7 @@ void ValueList::setValueLines(const QStringList& lines)
     setLines(lines);
     m_writing = false;
     m_oneEmptyLine = lines.size() == 1 && lines.front().isEmpty();
+    m_published.lines = valueLines();
 }
 
 void ValueList::setHeading(const QString& heading)

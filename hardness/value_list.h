@@ -2,6 +2,8 @@
 
 #include "toolkit/controls.h"
 
+struct CollectedValues;
+
 // The list of accepted hardness values of a calculator: line 0 the heading,
 // lines 1 to n the values. The list starts with one empty line, which a
 // plain text cannot tell from no line at all, so the list remembers it: the
@@ -10,7 +12,9 @@
 class ValueList : public tk::Memo {
     Q_OBJECT
 public:
-    ValueList(QWidget* parent, const QString& name, int left, int top, int width, int height);
+    // The list publishes its lines to `published` whenever they change.
+    ValueList(QWidget* parent, const QString& name, int left, int top, int width, int height,
+              CollectedValues& published);
 
     QStringList valueLines() const;
     void setValueLines(const QStringList& lines);
@@ -20,6 +24,7 @@ public:
     QString clipboardText() const;
 
 private:
+    CollectedValues& m_published;
     bool m_oneEmptyLine = false;
     bool m_writing = false;
 };

@@ -1,5 +1,7 @@
 #include "vickers_form.h"
 
+#include "hv_form.h"
+
 #include "toolkit/paintbox.h"
 #include "toolkit/screen.h"
 
@@ -41,10 +43,11 @@ const QStringList& TFormVickers::explanation()
 
 TFormVickers::TFormVickers()
     : IndentationForm(QStringLiteral("TFormVickers"), QStringLiteral("Härtemessung nach Vickers (DIN 50133)"),
-                      QStringLiteral("TFormHV"), explanation())
+                      explanation())
 {
-    setCalculatorItem(addMenuItem(QStringLiteral("&Berechnung der Vickerswerte"), QStringLiteral("Rechnung"),
-                                  [this] { RechnungClick(); }));
+    setCalculator(addMenuItem(QStringLiteral("&Berechnung der Vickerswerte"), QStringLiteral("Rechnung"),
+                              [this] { RechnungClick(); }),
+                  [] { return FormHV; });
     addMenuItem(QStringLiteral("Berechnungs&grundlage"), QStringLiteral("Berechnungsgrundlage1"),
                 [this] { Berechnungsgrundlage1Click(); });
 }

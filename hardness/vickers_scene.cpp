@@ -35,40 +35,35 @@ void VickersScene::paintStatic(tk::Canvas& c, int windowWidth)
     c.textOut(290, 240, QStringLiteral("Probe"));
 }
 
-void VickersScene::tick(tk::Canvas& down, tk::Canvas& haupt)
+std::span<const IndentationScene::Stage> VickersScene::stages() const
 {
-    beginTick(down);
+    static const Stage run[] = {
+        {Direction::Down, dwellStartY, dwellInterval, false, nullptr},
+        {Direction::Down, bottomY, fastInterval, true, drawing(&VickersScene::turnAtBottom)},
+    };
+    return run;
+}
 
-    // The descent draws each position over the last without erasing it, so
-    // the holder's black top edges pile up into a dark column.
-    if (m_direction == Direction::Down && m_y < descentLimitY) {
-        down.setPenColor(Qt::black);
-        drawHolder(down, m_y);
-        drawTip(down, m_y);
-        ++m_y;
-    }
-    if (m_direction == Direction::Down && m_y == dwellStartY)
-        m_interval = dwellInterval;
+void VickersScene::drawDescending(tk::Canvas& down, int y)
+{
+    drawHolder(down, y);
+    drawTip(down, y);
+}
 
-    if (m_y == lowestY) {
-        m_direction = Direction::Up;
-        m_interval = fastInterval;
-        down.setBrushColor(m_sceneColour);
-        down.setPenColor(m_sceneColour);
-        drawTip(down, m_y);
-        paintPlanView(haupt);
-    }
+// The rise keeps the scene-coloured pen of the turn: each position is
+// outlined in the scene colour, which wipes the column behind it.
+void VickersScene::drawAscending(tk::Canvas& down, int y)
+{
+    drawHolder(down, y);
+    drawTip(down, y);
+}
 
-    // The ascent keeps the scene-coloured pen of the turn: each position is
-    // outlined in the scene colour, which wipes the column behind it.
-    if (m_direction == Direction::Up && m_y <= lowestY) {
-        down.setPenWidth(1);
-        drawHolder(down, m_y);
-        drawTip(down, m_y);
-        --m_y;
-    }
-    if (m_direction == Direction::Up && m_y == restY)
-        finishAscent(down);
+void VickersScene::turnAtBottom(tk::Canvas& down, tk::Canvas& haupt)
+{
+    down.setBrushColor(m_sceneColour);
+    down.setPenColor(m_sceneColour);
+    drawTip(down, m_y);
+    paintPlanView(haupt);
 }
 
 void VickersScene::paintPlanView(tk::Canvas& c)
@@ -110,10 +105,8 @@ void VickersScene::paintMeanDiagonal(tk::Canvas& c)
     c.line(440, 300, 510, 300);
 }
 
-void VickersScene::finishAscent(tk::Canvas& c)
+void VickersScene::finishRun(tk::Canvas& c)
 {
-    endRun();
-
     drawTip(c, m_y);
     drawHolder(c, m_y);
     drawTip(c, m_y);

@@ -12,17 +12,25 @@
 // goes onto the main box's canvas. Both canvases share one surface.
 class VickersScene : public IndentationScene {
 public:
-    static constexpr int lowestY = 277; // the tip 7 pixels deep in the specimen
+    static constexpr int dwellStartY = 271;   // from here on the ticks slow down
+    static constexpr int bottomY = 277;       // the tip 7 pixels deep in the specimen
+    static constexpr int dwellInterval = 1500; // ms
+
+    VickersScene() : IndentationScene(40, 20) {}
 
     // The static picture, with the indenter at the current position.
     void paintStatic(tk::Canvas& haupt, int windowWidth) override;
-    // One timer tick.
-    void tick(tk::Canvas& down, tk::Canvas& haupt) override;
     // The formula block that ends a run.
     void paintFormulaBlock(tk::Canvas& c);
     // The command that shows the formulas at any time: the formula block and
     // the mean of the two diagonals.
     void paintCalculationBasis(tk::Canvas& down);
+
+protected:
+    std::span<const Stage> stages() const override;
+    void drawDescending(tk::Canvas& down, int y) override;
+    void drawAscending(tk::Canvas& down, int y) override;
+    void finishRun(tk::Canvas& down) override;
 
 private:
     static void drawHolder(tk::Canvas& c, int y);
@@ -30,6 +38,8 @@ private:
     static void drawLoadArrow(tk::Canvas& c);
     static void paintMeanDiagonal(tk::Canvas& c);
     static void paintFormulaTexts(tk::Canvas& c, bool withMeanDiagonal);
+    // At the lowest point: the tip vanishes into its impression, which is
+    // shown from above.
+    void turnAtBottom(tk::Canvas& down, tk::Canvas& haupt);
     void paintPlanView(tk::Canvas& haupt);
-    void finishAscent(tk::Canvas& down);
 };

@@ -4,11 +4,11 @@
 #include "toolkit/form.h"
 
 class QAction;
-class QTimer;
 
 namespace tk {
 class Memo;
 class PaintBox;
+class Timer;
 }
 
 // The pendulum impact tester window: the machine whose hammer swings through
@@ -34,13 +34,14 @@ public:
     void ESCClick();
 
     const PendulumScene& scene() const { return m_scene; }
+    tk::Timer* timerHammer() const { return m_timer; }
+    tk::PaintBox* linkPanel() const { return m_avt; }
 
 protected:
     void formClose() override;
 
 private:
     void resetScene();
-    void applyState();
 
     PendulumScene m_scene;
     tk::PaintBox* m_haupt;
@@ -50,7 +51,7 @@ private:
     tk::Memo* m_memo;
     QAction* m_start;
     QAction* m_neu;
-    QTimer* m_timer;
+    tk::Timer* m_timer;
 };
 
 extern TFormKerbHa* FormKerbHa;

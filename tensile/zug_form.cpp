@@ -7,11 +7,11 @@
 #include "toolkit/errors.h"
 #include "toolkit/paintbox.h"
 #include "toolkit/screen.h"
+#include "toolkit/timer.h"
 
 #include <QAction>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QTimer>
 
 TFormZug* FormZug = nullptr;
 
@@ -25,7 +25,7 @@ class TermListBox : public QListWidget {
 public:
     TermListBox(QWidget* parent, std::function<void()> onClick) : QListWidget(parent), m_onClick(std::move(onClick))
     {
-        connect(this, &QListWidget::itemClicked, this, [this] { tk::runGuarded(m_onClick); });
+        connect(this, &QListWidget::itemClicked, this, [this] { tk::runWindowHandler(this, m_onClick); });
     }
 
 protected:
@@ -34,7 +34,7 @@ protected:
         const int before = currentRow();
         QListWidget::keyPressEvent(e);
         if (currentRow() != before)
-            tk::runGuarded(m_onClick);
+            tk::runWindowHandler(this, m_onClick);
     }
 
 private:
@@ -58,20 +58,12 @@ const char* const explanation[] = {
     " wesentlich höhere Bruchdehnung.",
 };
 
-QTimer* makeTimer(QObject* parent, const QString& name, std::function<void()> handler)
-{
-    auto* timer = new QTimer(parent);
-    timer->setObjectName(name);
-    timer->setInterval(ZugScene::tickInterval);
-    QObject::connect(timer, &QTimer::timeout, parent, [h = std::move(handler)] { tk::runGuarded(h); });
-    return timer;
-}
-
 }
 
 TFormZug::TFormZug()
     : tk::Form(QStringLiteral("TFormZug"), QStringLiteral("Zugversuch nach DIN EN 10002: Spannungs-Dehnungs-Kurve"))
 {
+    setTakesChosenColour(true);
     setColor(tk::colours::windowGreen);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
 
@@ -114,9 +106,16 @@ TFormZug::TFormZug()
 
     setStatusText(QStringLiteral("ESC = Abbruch"));
 
-    m_timerUn = makeTimer(this, QStringLiteral("TimerUn"), [this] { TimerUnTimer(); });
-    m_timerCrNi = makeTimer(this, QStringLiteral("TimerCrNi"), [this] { TimerCrNiTimer(); });
-    applyState();
+    m_timerUn = addTimer(QStringLiteral("TimerUn"), ZugScene::tickInterval, [this] { TimerUnTimer(); });
+    m_timerCrNi = addTimer(QStringLiteral("TimerCrNi"), ZugScene::tickInterval, [this] { TimerCrNiTimer(); });
+
+    // While a curve grows the window takes no input and cannot be closed.
+    bindInput([this] { return !m_scene.running(); });
+    bindEnabled(m_startUn, [this] { return m_scene.startEnabled(Steel::Unalloyed); });
+    bindEnabled(m_startCrNi, [this] { return m_scene.startEnabled(Steel::Austenitic); });
+    bindEnabled(m_neu, [this] { return m_scene.eraseEnabled(); });
+    bindTimer(m_timerUn, [this] { return m_scene.running() == Steel::Unalloyed; });
+    bindTimer(m_timerCrNi, [this] { return m_scene.running() == Steel::Austenitic; });
 }
 
 void TFormZug::formCreate()
@@ -142,7 +141,6 @@ void TFormZug::startCurve(Steel steel)
     // The curve grows on the diagram as painted, never on a stale surface.
     m_diagram->ensurePainted();
     m_scene.start(steel, m_diagram->canvas());
-    applyState();
 }
 
 void TFormZug::TimerUnTimer() { curveTick(Steel::Unalloyed); }
@@ -153,14 +151,12 @@ void TFormZug::curveTick(Steel steel)
 {
     m_scene.tick(steel, m_diagram->canvas());
     m_diagram->update();
-    applyState();
 }
 
 void TFormZug::NeuClick()
 {
     repaintAll();
     m_scene.erase();
-    applyState();
 }
 
 void TFormZug::EndeClick() { close(); }
@@ -174,26 +170,4 @@ void TFormZug::ListBoxBegriffeClick()
         m_terms->update();
 }
 
-void TFormZug::formClose()
-{
-    m_scene.close(m_diagram->canvas());
-    applyState();
-}
-
-void TFormZug::applyState()
-{
-    const std::optional<Steel> running = m_scene.running();
-    setInputEnabled(!running);
-    m_startUn->setEnabled(m_scene.startEnabled(Steel::Unalloyed));
-    m_startCrNi->setEnabled(m_scene.startEnabled(Steel::Austenitic));
-    m_neu->setEnabled(m_scene.eraseEnabled());
-    const auto drive = [&](QTimer* timer, Steel steel) {
-        const bool active = running == steel;
-        if (active && !timer->isActive())
-            timer->start();
-        else if (!active)
-            timer->stop();
-    };
-    drive(m_timerUn, Steel::Unalloyed);
-    drive(m_timerCrNi, Steel::Austenitic);
-}
+void TFormZug::formClose() { m_scene.close(m_diagram->canvas()); }

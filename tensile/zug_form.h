@@ -6,11 +6,11 @@
 
 class QAction;
 class QListWidget;
-class QTimer;
 
 namespace tk {
 class Memo;
 class PaintBox;
+class Timer;
 }
 
 // Stress-strain curves of an unalloyed and a high-alloy austenitic steel,
@@ -38,6 +38,7 @@ public:
     tk::PaintBox* diagram() const { return m_diagram; }
     tk::PaintBox* termsPanel() const { return m_terms; }
     QListWidget* termList() const { return m_list; }
+    tk::Timer* timer(Steel steel) const { return steel == Steel::Unalloyed ? m_timerUn : m_timerCrNi; }
 
 protected:
     void formClose() override;
@@ -45,7 +46,6 @@ protected:
 private:
     void startCurve(Steel steel);
     void curveTick(Steel steel);
-    void applyState();
 
     ZugScene m_scene;
     tk::PaintBox* m_diagram;
@@ -55,8 +55,8 @@ private:
     QAction* m_startUn;
     QAction* m_startCrNi;
     QAction* m_neu;
-    QTimer* m_timerUn;
-    QTimer* m_timerCrNi;
+    tk::Timer* m_timerUn;
+    tk::Timer* m_timerCrNi;
 };
 
 extern TFormZug* FormZug;

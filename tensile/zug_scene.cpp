@@ -2,6 +2,7 @@
 
 #include "toolkit/canvas.h"
 #include "toolkit/colours.h"
+#include "toolkit/diagram.h"
 #include "toolkit/numbers.h"
 #include "toolkit/screen.h"
 
@@ -26,8 +27,8 @@ long double squared(int value) { return static_cast<long double>(value) * value;
 ZugScene::ZugScene(int diagramWidth, int diagramHeight)
 {
     computeFrame(diagramWidth, diagramHeight);
-    m_cx = m_frame.x0;
-    m_cy = static_cast<float>(m_frame.y2);
+    m_cursor.x = m_frame.x0;
+    m_cursor.y = static_cast<float>(m_frame.y2);
 }
 
 void ZugScene::computeFrame(int width, int height)
@@ -40,33 +41,18 @@ void ZugScene::computeFrame(int width, int height)
     m_frame.dx = tk::idiv(m_frame.x1 - m_frame.x0, 11);
 }
 
-int ZugScene::row() const { return static_cast<int>(tk::roundHalfEven(m_cy)); }
-
-QPoint ZugScene::cursorPixel() const { return {m_cx, row()}; }
-
 void ZugScene::paintDiagram(tk::Canvas& c, int windowWidth)
 {
     computeFrame(c.width(), c.height());
     const Frame& f = m_frame;
 
-    // Bands from almost black at the top edge through yellow to light green.
-    c.setPenWidth(3);
-    for (int i = 0; i <= 200; ++i) {
-        c.setPenColor(tk::tcolor(65536 - i));
-        c.line(4, 3 * i, windowWidth, 3 * i);
-    }
+    tk::drawStripes(c, windowWidth);
 
     c.setPenColor(frameBlack);
     c.setPenWidth(1);
     c.setBrushColor(plotYellow);
-    c.rectangle(f.x0, f.y1, f.x1, f.y2);
-
-    c.setPenStyle(tk::PenStyle::Dot);
-    c.setBrushStyle(tk::BrushStyle::Clear);
-    for (int i = 1; i <= 7; ++i)
-        c.line(f.x0, f.y2 - i * f.dy, f.x1, f.y2 - i * f.dy);
-    for (int i = 0; i <= 10; ++i)
-        c.line(f.x0 + i * f.dx, f.y1, f.x0 + i * f.dx, f.y2);
+    tk::drawPlotGrid(c, {.left = f.x0, .top = f.y1, .right = f.x1, .bottom = f.y2, .dx = f.dx, .dy = f.dy,
+                         .firstRow = 1, .lastRow = 7, .firstColumn = 0, .lastColumn = 10});
 
     c.setFontHeight(labelHeight);
     c.setFontColor(Qt::black);
@@ -86,8 +72,8 @@ void ZugScene::start(Steel steel, tk::Canvas& c)
 {
     m_running = steel;
     m_startEnabled[index(steel)] = false;
-    m_cx = m_frame.x0;
-    m_cy = static_cast<float>(m_frame.y2);
+    m_cursor.x = m_frame.x0;
+    m_cursor.y = static_cast<float>(m_frame.y2);
     c.moveTo(m_frame.x0, m_frame.y2);
 }
 
@@ -110,33 +96,33 @@ void ZugScene::tickUnalloyed(tk::Canvas& c)
     c.setFontColor(Qt::white);
 
     // Hooke's line, 20 rows per column, always drawn from the origin.
-    if (m_cx <= 55) {
-        m_cx += 1;
-        m_cy = single(m_cy - 20.0L);
+    if (m_cursor.x <= 55) {
+        m_cursor.x += 1;
+        m_cursor.y = single(m_cursor.y - 20.0L);
         c.moveTo(m_frame.x0, m_frame.y2);
-        c.lineTo(m_cx, row());
+        c.lineTo(m_cursor.x, m_cursor.row());
     }
     // The flatter piece up to the yield region.
-    if (m_cx > 55 && m_cx < 65) {
-        const QPoint from = cursorPixel();
-        m_cx += 1;
-        m_cy = single(220 - 0.5L * m_cx);
+    if (m_cursor.x > 55 && m_cursor.x < 65) {
+        const QPoint from = m_cursor.pixel();
+        m_cursor.x += 1;
+        m_cursor.y = single(220 - 0.5L * m_cursor.x);
         c.moveTo(from.x(), from.y());
-        c.lineTo(m_cx, row());
+        c.lineTo(m_cursor.x, m_cursor.row());
     }
     // Strain hardening up to the tensile strength at column 140.
-    if (m_cx >= 65 && m_cx < 150) {
-        c.line(m_cx, row(), m_cx + 1, row());
-        m_cx += 1;
-        m_cy = single(130 + 0.01L * squared(m_cx - 140));
+    if (m_cursor.x >= 65 && m_cursor.x < 150) {
+        c.line(m_cursor.x, m_cursor.row(), m_cursor.x + 1, m_cursor.row());
+        m_cursor.x += 1;
+        m_cursor.y = single(130 + 0.01L * squared(m_cursor.x - 140));
     }
     // Necking: the flatter fall towards fracture.
-    if (m_cx >= 150 && m_cx < 215) {
-        c.line(m_cx, row(), m_cx + 1, row());
-        m_cx += 1;
-        m_cy = single(130 + 0.003L * squared(m_cx - 140));
+    if (m_cursor.x >= 150 && m_cursor.x < 215) {
+        c.line(m_cursor.x, m_cursor.row(), m_cursor.x + 1, m_cursor.row());
+        m_cursor.x += 1;
+        m_cursor.y = single(130 + 0.003L * squared(m_cursor.x - 140));
     }
-    if (m_cx >= 215)
+    if (m_cursor.x >= 215)
         finishUnalloyed(c);
 }
 
@@ -146,30 +132,30 @@ void ZugScene::tickAustenitic(tk::Canvas& c)
     c.setPenColor(austeniticBlue);
     c.setFontColor(Qt::white);
 
-    if (m_cx <= 54) {
-        m_cx += 1;
-        m_cy = single(m_cy - 19.0L);
+    if (m_cursor.x <= 54) {
+        m_cursor.x += 1;
+        m_cursor.y = single(m_cursor.y - 19.0L);
         c.moveTo(m_frame.x0, m_frame.y2);
-        c.lineTo(m_cx, row());
+        c.lineTo(m_cursor.x, m_cursor.row());
     }
     // A steady transition without a yield point.
-    if (m_cx >= 54 && m_cx < 120) {
-        c.line(m_cx, row(), m_cx + 2, row());
-        m_cx += 2;
-        m_cy = single(303 - 1.09L * m_cx);
+    if (m_cursor.x >= 54 && m_cursor.x < 120) {
+        c.line(m_cursor.x, m_cursor.row(), m_cursor.x + 2, m_cursor.row());
+        m_cursor.x += 2;
+        m_cursor.y = single(303 - 1.09L * m_cursor.x);
     }
     // Hardening up to the tensile strength at column 310.
-    if (m_cx >= 120 && m_cx < 325) {
-        c.line(m_cx, row(), m_cx + 2, row());
-        m_cx += 2;
-        m_cy = single(96 + 0.0021L * squared(m_cx - 310));
+    if (m_cursor.x >= 120 && m_cursor.x < 325) {
+        c.line(m_cursor.x, m_cursor.row(), m_cursor.x + 2, m_cursor.row());
+        m_cursor.x += 2;
+        m_cursor.y = single(96 + 0.0021L * squared(m_cursor.x - 310));
     }
-    if (m_cx >= 325 && m_cx < 450) {
-        c.line(m_cx, row(), m_cx + 2, row());
-        m_cx += 2;
-        m_cy = single(96 + 0.003L * squared(m_cx - 320));
+    if (m_cursor.x >= 325 && m_cursor.x < 450) {
+        c.line(m_cursor.x, m_cursor.row(), m_cursor.x + 2, m_cursor.row());
+        m_cursor.x += 2;
+        m_cursor.y = single(96 + 0.003L * squared(m_cursor.x - 320));
     }
-    if (m_cx >= 450)
+    if (m_cursor.x >= 450)
         finishAustenitic(c);
 }
 
@@ -177,11 +163,11 @@ void ZugScene::finishUnalloyed(tk::Canvas& c)
 {
     c.setBrushColor(unalloyedRed);
     c.setFontHeight(labelHeight);
-    c.textOut(m_cx, static_cast<int>(tk::roundHalfEven(m_cy + 1.0L)), QStringLiteral("  Bruch  "));
+    c.textOut(m_cursor.x, static_cast<int>(tk::roundHalfEven(m_cursor.y + 1.0L)), QStringLiteral("  Bruch  "));
     c.textOut(49, 165, QStringLiteral("Re"));
     c.textOut(60, 250, QStringLiteral("Hookesche Gerade"));
     c.textOut(140, 110, QStringLiteral("Rm"));
-    c.textOut(m_cx, static_cast<int>(tk::roundHalfEven(m_cy + 20.0L)), QStringLiteral(" unlegierter Stahl "));
+    c.textOut(m_cursor.x, static_cast<int>(tk::roundHalfEven(m_cursor.y + 20.0L)), QStringLiteral(" unlegierter Stahl "));
     finish();
 }
 
@@ -191,13 +177,13 @@ void ZugScene::finishAustenitic(tk::Canvas& c)
     c.setPenColor(offsetPurple);
     c.setBrushColor(austeniticBlue);
     c.setFontHeight(labelHeight);
-    c.textOut(m_cx - 20, static_cast<int>(tk::roundHalfEven(m_cy + 1.0L)), QStringLiteral("  Bruch  "));
+    c.textOut(m_cursor.x - 20, static_cast<int>(tk::roundHalfEven(m_cursor.y + 1.0L)), QStringLiteral("  Bruch  "));
     c.textOut(73, 228, QStringLiteral("Rp0.2"));
     c.textOut(60, 250, QStringLiteral("Hookesche Gerade"));
     c.textOut(320, 76, QStringLiteral("Rm"));
     c.textOut(f.x0 + 15, f.y2 + 3, QStringLiteral(" 0.2 % Dehnung "));
-    c.textOut(m_cx - 100, static_cast<int>(tk::roundHalfEven(m_cy + 30.0L)), QStringLiteral(" hochlegierter  "));
-    c.textOut(m_cx - 100, static_cast<int>(tk::roundHalfEven(m_cy + 50.0L)),
+    c.textOut(m_cursor.x - 100, static_cast<int>(tk::roundHalfEven(m_cursor.y + 30.0L)), QStringLiteral(" hochlegierter  "));
+    c.textOut(m_cursor.x - 100, static_cast<int>(tk::roundHalfEven(m_cursor.y + 50.0L)),
               QStringLiteral(" austenitischer Stahl  "));
 
     // The 0.2 % offset line parallel to Hooke's line, and its two marks on
@@ -225,8 +211,8 @@ void ZugScene::erase()
 
 void ZugScene::close(tk::Canvas& c)
 {
-    m_cx = m_frame.x0;
-    m_cy = static_cast<float>(m_frame.y2);
+    m_cursor.x = m_frame.x0;
+    m_cursor.y = static_cast<float>(m_frame.y2);
     c.moveTo(m_frame.x0, m_frame.y2);
     m_startEnabled[0] = true;
     m_startEnabled[1] = true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/diagram.h"
+
 #include <QPoint>
 #include <optional>
 
@@ -49,15 +51,14 @@ public:
     bool startEnabled(Steel steel) const { return m_startEnabled[index(steel)]; }
     bool eraseEnabled() const { return m_eraseEnabled; }
 
-    int cursorX() const { return m_cx; }
-    float cursorY() const { return m_cy; }
+    int cursorX() const { return m_cursor.x; }
+    float cursorY() const { return m_cursor.y; }
     // The cursor as drawn: the row rounded to the nearest pixel, halves to even.
-    QPoint cursorPixel() const;
+    QPoint cursorPixel() const { return m_cursor.pixel(); }
 
 private:
     static int index(Steel steel) { return steel == Steel::Unalloyed ? 0 : 1; }
     void computeFrame(int width, int height);
-    int row() const;
     void tickUnalloyed(tk::Canvas& c);
     void tickAustenitic(tk::Canvas& c);
     void finishUnalloyed(tk::Canvas& c);
@@ -65,8 +66,7 @@ private:
     void finish();
 
     Frame m_frame;
-    int m_cx = 0;
-    float m_cy = 0;
+    tk::CurveCursor m_cursor;
     std::optional<Steel> m_running;
     bool m_startEnabled[2] = {true, true};
     bool m_eraseEnabled = false;

@@ -146,7 +146,8 @@ Canvas::Canvas(std::shared_ptr<Surface> surface)
 void Canvas::startPaint(const Font& font, const QColor& colour)
 {
     m_font = font;
-    setBrushColor(colour);
+    m_brushColor = colour;
+    m_brushStyle = BrushStyle::Solid;
 }
 
 void Canvas::setBrushColor(const QColor& c)
@@ -242,6 +243,20 @@ void Canvas::lineTo(int x, int y)
     const QPoint from = m_pos;
     const QPoint to(x, y);
     m_pos = to;
+    if (from == to) {
+        // A thin pen leaves out the last pixel, which is all a line of no
+        // length has; a wide pen draws it as a round dot of its width.
+        if (m_penWidth <= 1 || m_penStyle == PenStyle::Clear)
+            return;
+        const int w = m_penWidth;
+        const QRect dot(x - w / 2, y - w / 2, w, w);
+        drawShape(dot, false, [&](QPainter& p) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(m_penColor);
+            p.drawEllipse(dot);
+        });
+        return;
+    }
     drawShape(QRect(from, to).normalized(), false, [&](QPainter& p) { strokeLine(p, from, to); });
 }
 

@@ -54,8 +54,10 @@ enum class BrushStyle { Solid, Clear, Horizontal, Vertical, FDiagonal, BDiagonal
 // right and bottom edges excluded; polygons closed; arcs and pies
 // counter-clockwise; text by the top-left of its cell, on the brush colour
 // unless the brush is clear; a pen mode not-xor under which drawing a shape
-// twice restores every pixel. Pen, brush and font stay in force until they are
-// changed, across paints.
+// twice restores every pixel. A pen wider than one pixel draws solid whatever
+// its style, and a line of no length with it is a round dot. The pen stays in
+// force until it is changed, also from one paint to the next; brush and font
+// start each paint afresh (startPaint).
 class Canvas {
 public:
     explicit Canvas(std::shared_ptr<Surface> surface = {});
@@ -68,8 +70,8 @@ public:
     QRgb pixel(int x, int y) const { return m_surface->pixel(x, y); }
 
     // What a paint box does before its paint handler runs: the font becomes
-    // the box's font and the brush the box's colour (solid again). The pen is
-    // left as the last drawing left it.
+    // the box's font and the brush a solid brush of the box's colour. The pen
+    // (colour, width, style, mode) is left as the last drawing left it.
     void startPaint(const Font& font, const QColor& colour);
 
     // Pen

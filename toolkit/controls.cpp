@@ -1,8 +1,10 @@
 #include "controls.h"
 #include "errors.h"
+#include "form.h"
 #include "jpeg.h"
 
 #include <QFocusEvent>
+#include <QMouseEvent>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -52,6 +54,30 @@ void Panel::setColor(const QColor& colour)
     p.setColor(QPalette::Dark, QColor(128, 128, 128));
     setPalette(p);
 }
+
+void Panel::setCaption(const QString& caption, const Font& font)
+{
+    if (!m_caption) {
+        m_caption = new QLabel(this);
+        m_caption->setObjectName(objectName() + QStringLiteral("Caption"));
+        m_caption->setAlignment(Qt::AlignCenter);
+        m_caption->setGeometry(contentsRect());
+    }
+    m_caption->setFont(qtFont(font));
+    QPalette p = m_caption->palette();
+    p.setColor(QPalette::WindowText, font.color);
+    m_caption->setPalette(p);
+    m_caption->setText(caption);
+}
+
+void Panel::resizeEvent(QResizeEvent* e)
+{
+    QFrame::resizeEvent(e);
+    if (m_caption)
+        m_caption->setGeometry(contentsRect());
+}
+
+QString Panel::caption() const { return m_caption ? m_caption->text() : QString(); }
 
 Memo::Memo(QWidget* parent, const QString& name, int left, int top, int width, int height, const QColor& colour)
     : QPlainTextEdit(parent)
@@ -128,6 +154,14 @@ void Memo::setFixedLines(const QStringList& lines, const Font& font)
     setLines(lines);
 }
 
+void Memo::setScrollBars(bool vertical, bool horizontal)
+{
+    setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
+void Memo::setWordWrap(bool wrap) { setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap); }
+
 QString Memo::crlfText() const
 {
     const QStringList l = lines();
@@ -146,7 +180,7 @@ void Edit::focusOutEvent(QFocusEvent* e)
     QLineEdit::focusOutEvent(e);
     // Switching to another window is not leaving the field.
     if (m_onExit && e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason)
-        runGuarded(m_onExit);
+        runWindowHandler(this, m_onExit);
 }
 
 QPushButton* makeButton(QWidget* parent, const QString& name, int left, int top, int width, int height,
@@ -156,7 +190,8 @@ QPushButton* makeButton(QWidget* parent, const QString& name, int left, int top,
     button->setObjectName(name);
     button->setGeometry(left, top, width, height);
     if (handler)
-        QObject::connect(button, &QPushButton::clicked, button, [h = std::move(handler)] { runGuarded(h); });
+        QObject::connect(button, &QPushButton::clicked, button,
+                         [button, h = std::move(handler)] { runWindowHandler(button, h); });
     return button;
 }
 
@@ -186,6 +221,12 @@ const QImage& Picture::image()
         m_image = m_pending.valid() ? m_pending.get() : loadJpegResource(m_path);
     }
     return m_image;
+}
+
+void Picture::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && m_onClick)
+        runWindowHandler(this, m_onClick);
 }
 
 void Picture::paintEvent(QPaintEvent*)

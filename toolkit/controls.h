@@ -27,6 +27,15 @@ public:
     Panel(QWidget* parent, const QString& name, int left, int top, int width, int height, const QColor& colour,
           bool raised = true);
     void setColor(const QColor& colour);
+    // A caption centred in the panel, in a font of its own.
+    void setCaption(const QString& caption, const Font& font);
+    QString caption() const;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    QLabel* m_caption = nullptr;
 };
 
 // A multi-line text with lines as its unit, as the explanatory memos and the
@@ -49,6 +58,10 @@ public:
     void setFixedLines(const QStringList& lines, const Font& font);
     // The text with its lines separated by CR LF, as the clipboard receives it.
     QString crlfText() const;
+    // Scroll bars shown when the text needs them, and whether long lines
+    // wrap at the memo's width (they do by default).
+    void setScrollBars(bool vertical, bool horizontal);
+    void setWordWrap(bool wrap);
 };
 
 // A one-line edit field whose exit handler runs when the focus moves to
@@ -82,15 +95,18 @@ public:
     void prefetch();
     const QImage& image();
     bool isDecoded() const { return m_decoded; }
+    void setOnClick(std::function<void()> handler) { m_onClick = std::move(handler); }
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     QString m_path;
     QImage m_image;
     std::future<QImage> m_pending;
     bool m_decoded = false;
+    std::function<void()> m_onClick;
 };
 
 }

@@ -2,14 +2,15 @@
 #include "colours.h"
 #include "errors.h"
 #include "paintbox.h"
+#include "timer.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 namespace tk {
 
@@ -49,10 +50,13 @@ protected:
             return false;
         }
         const Form* form = nullptr;
-        if (auto* w = qobject_cast<QWidget*>(watched))
+        if (auto* w = qobject_cast<QWidget*>(watched)) {
             form = qobject_cast<const Form*>(w->window());
-        else if (auto* a = qobject_cast<QAction*>(watched))
+        } else if (auto* a = qobject_cast<QAction*>(watched)) {
             form = qobject_cast<const Form*>(a->parent());
+            if (form && e->type() == QEvent::Shortcut && form->isLiveWhileDisabled(a))
+                return false;
+        }
         return form && !form->inputEnabled();
     }
 
@@ -65,15 +69,17 @@ private:
     int m_users = 0;
 };
 
-QHash<QString, Form*>& directory()
+}
+
+void runWindowHandler(const QObject* inside, const std::function<void()>& handler)
 {
-    static QHash<QString, Form*> forms;
-    return forms;
+    for (const QObject* o = inside; o; o = o->parent())
+        if (auto* form = qobject_cast<Form*>(const_cast<QObject*>(o))) {
+            form->runHandler(handler);
+            return;
+        }
+    runGuarded(handler);
 }
-
-}
-
-Form* Form::find(const QString& className) { return directory().value(className, nullptr); }
 
 Form::Form(const QString& className, const QString& caption, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -91,13 +97,10 @@ Form::Form(const QString& className, const QString& caption, QWidget* parent)
     m_client->setAutoFillBackground(true);
     setWindowFont(m_font);
     setColor(colours::buttonFace);
-    directory().insert(className, this);
 }
 
 Form::~Form()
 {
-    if (directory().value(m_className) == this)
-        directory().remove(m_className);
     if (!m_inputEnabled)
         InputGate::release();
 }
@@ -217,7 +220,7 @@ QAction* Form::addMenuItem(const QString& caption, const QString& name, std::fun
         action->setShortcutContext(Qt::WindowShortcut);
     }
     if (handler)
-        connect(action, &QAction::triggered, this, [h = std::move(handler)] { runGuarded(h); });
+        connect(action, &QAction::triggered, this, [this, h = std::move(handler)] { runHandler(h); });
     if (menu)
         menu->addAction(action);
     else
@@ -231,10 +234,81 @@ QAction* Form::addEscapeItem(const QString& name, std::function<void()> handler)
     action->setObjectName(name);
     action->setShortcut(QKeySequence(Qt::Key_Escape));
     action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, [h = std::move(handler)] { runGuarded(h); });
+    connect(action, &QAction::triggered, this, [this, h = std::move(handler)] { runHandler(h); });
     // Attached to the window, not to the menu bar: it works but is never drawn.
     QWidget::addAction(action);
     return action;
+}
+
+void Form::runHandler(const std::function<void()>& handler)
+{
+    runGuarded(handler);
+    refreshBindings();
+}
+
+void Form::bind(std::function<void()> apply) { m_bindings.push_back(std::move(apply)); }
+
+void Form::bindEnabled(QAction* item, std::function<bool()> enabled)
+{
+    bind([item, enabled = std::move(enabled)] { item->setEnabled(enabled()); });
+}
+
+void Form::bindVisible(QWidget* widget, std::function<bool()> visible)
+{
+    bind([widget, visible = std::move(visible)] { widget->setVisible(visible()); });
+}
+
+void Form::bindTimer(QTimer* timer, std::function<bool()> running, std::function<int()> interval)
+{
+    bind([timer, running = std::move(running), interval = std::move(interval)] {
+        if (interval && timer->interval() != interval())
+            timer->setInterval(interval());
+        const bool on = running();
+        if (on && !timer->isActive())
+            timer->start();
+        else if (!on && timer->isActive())
+            timer->stop();
+    });
+}
+
+void Form::bindInput(std::function<bool()> enabled)
+{
+    bind([this, enabled = std::move(enabled)] { setInputEnabled(enabled()); });
+}
+
+void Form::refreshBindings()
+{
+    for (const auto& apply : m_bindings)
+        runGuarded(apply);
+}
+
+Timer* Form::addTimer(const QString& name, int interval, std::function<void()> onTimer)
+{
+    return new Timer(this, name, interval, std::move(onTimer));
+}
+
+void Form::chosenBackgroundColour(const QColor& colour)
+{
+    if (m_takesChosenColour)
+        setColor(colour);
+}
+
+bool Form::mayMinimise() const { return m_border == Border::Sizeable && windowModality() == Qt::NonModal; }
+
+void Form::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized) && !mayMinimise()) {
+        // Some window managers offer minimising whatever the window asks
+        // for; the window returns before anyone can miss it.
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            if (isVisible()) {
+                raise();
+                activateWindow();
+            }
+        });
+    }
+    QWidget::changeEvent(e);
 }
 
 void Form::setStatusText(const QString& text, const QString& name)
@@ -256,8 +330,13 @@ void Form::setStatusText(const QString& text, const QString& name)
 
 void Form::showModal()
 {
-    if (!isVisible())
+    if (!isVisible()) {
+        // A sizeable window may be maximised, but not minimised while it
+        // blocks the others.
+        if (m_border == Border::Sizeable)
+            setWindowFlag(Qt::WindowMinimizeButtonHint, false);
         setWindowModality(Qt::ApplicationModal);
+    }
     show();
     raise();
     activateWindow();
@@ -270,6 +349,8 @@ void Form::showBeside(Form* owner)
         move(m_left, m_top);
     }
     setWindowModality(Qt::NonModal);
+    if (m_border == Border::Sizeable && !isVisible())
+        setWindowFlag(Qt::WindowMinimizeButtonHint, true);
     show();
     raise();
     activateWindow();
@@ -299,7 +380,7 @@ void Form::closeEvent(QCloseEvent* e)
         e->ignore();
         return;
     }
-    runGuarded([this] { formClose(); });
+    runHandler([this] { formClose(); });
     e->accept();
     emit closed();
 }
@@ -309,6 +390,7 @@ void Form::showEvent(QShowEvent* e)
     // Each showing paints the window afresh.
     for (PaintBox* box : findChildren<PaintBox*>())
         box->invalidate();
+    refreshBindings();
     QWidget::showEvent(e);
 }
 

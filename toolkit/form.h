@@ -3,15 +3,20 @@
 #include "fonts.h"
 
 #include <QKeySequence>
+#include <QSet>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 class QAction;
 class QLabel;
 class QMenu;
 class QMenuBar;
+class QTimer;
 
 namespace tk {
+
+class Timer;
 
 // The base of every window. It gives a Qt window the behaviour the windows
 // are described in: a frame size that includes caption and menu bar, a client
@@ -20,6 +25,11 @@ namespace tk {
 // background colour and window font that children follow, creation and close
 // handlers, modal showing without a nested event loop, and a disabled state in
 // which the window ignores menu, keys, mouse and its close button.
+//
+// What a window shows of its state (items enabled, timers running and their
+// intervals, input accepted) is declared once as bindings; every handler of
+// the window (menu items, timer ticks, clicks, buttons, closing, showing)
+// runs through runHandler, which refreshes the bindings afterwards.
 class Form : public QWidget {
     Q_OBJECT
 public:
@@ -32,10 +42,6 @@ public:
     ~Form() override;
 
     const QString& className() const { return m_className; }
-
-    // The window of a class, or null if none exists. Windows that open or
-    // move each other without sharing a library find each other here.
-    static Form* find(const QString& className);
 
     // Creation handler: runs once, right after the window's global reference
     // is set; sizes and places the window.
@@ -77,6 +83,24 @@ public:
     QAction* addEscapeItem(const QString& name, std::function<void()> handler);
     QMenuBar* menuBar() const { return m_menuBar; }
 
+    // Handlers: run guarded (an error ends the handler and reaches the error
+    // box), then the bindings are refreshed.
+    void runHandler(const std::function<void()>& handler);
+
+    // Bindings, applied in the order they were declared.
+    void bind(std::function<void()> apply);
+    void bindEnabled(QAction* item, std::function<bool()> enabled);
+    void bindVisible(QWidget* widget, std::function<bool()> visible);
+    // The timer runs while `running` says so; an interval that changes
+    // restarts it with the new interval, as setting the interval of a
+    // running timer does.
+    void bindTimer(QTimer* timer, std::function<bool()> running, std::function<int()> interval = {});
+    void bindInput(std::function<bool()> enabled);
+    void refreshBindings();
+
+    // An animation timer of this window (precise, guarded, refreshing).
+    Timer* addTimer(const QString& name, int interval, std::function<void()> onTimer);
+
     // Single-text status bar along the bottom of the client area.
     void setStatusText(const QString& text, const QString& name = QStringLiteral("StatusBar1"));
     QLabel* statusBar() const { return m_status; }
@@ -92,6 +116,23 @@ public:
     // close button, without greying its contents.
     void setInputEnabled(bool enabled);
     bool inputEnabled() const { return m_inputEnabled; }
+    // A menu item whose shortcut works even while the window's input is
+    // disabled (a key that pauses a run).
+    void keepLiveWhileDisabled(QAction* item) { m_liveItems.insert(item); }
+    bool isLiveWhileDisabled(const QAction* item) const { return m_liveItems.contains(item); }
+
+    // The title window's background colour command offers its colour to every
+    // window; a window that takes it (setTakesChosenColour) shows it, others
+    // may override this to colour a part of their own.
+    virtual void chosenBackgroundColour(const QColor& colour);
+    void setTakesChosenColour(bool takes) { m_takesChosenColour = takes; }
+    bool takesChosenColour() const { return m_takesChosenColour; }
+
+    // Whether the user may minimise the window now: only a sizeable normal
+    // window that blocks no other. Tool windows show no minimise button, and
+    // a modal window that the window manager minimises anyway comes back at
+    // once, since nothing could bring it back to unblock the window below.
+    bool mayMinimise() const;
 
     // Repaints every drawing surface of the window now.
     void repaintAll();
@@ -108,6 +149,7 @@ protected:
     virtual void clientResized() {}
 
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
@@ -124,7 +166,14 @@ private:
     Font m_font;
     int m_left = 0, m_top = 0, m_width = 0, m_height = 0;
     bool m_inputEnabled = true;
+    bool m_takesChosenColour = false;
     Border m_border = Border::ToolWindow;
+    std::vector<std::function<void()>> m_bindings;
+    QSet<const QAction*> m_liveItems;
 };
+
+// Runs a handler of the window that `inside` belongs to through that window's
+// runHandler; outside any window, only guarded.
+void runWindowHandler(const QObject* inside, const std::function<void()>& handler);
 
 }

@@ -103,10 +103,18 @@ void PaintBox::paintEvent(QPaintEvent*)
     p.drawImage(0, 0, m_canvas.surface().image());
 }
 
+void PaintBox::mousePressEvent(QMouseEvent* e)
+{
+    if (m_onMouseDown) {
+        const QPoint at = e->position().toPoint();
+        runWindowHandler(this, [this, button = e->button(), at] { m_onMouseDown(button, at); });
+    }
+}
+
 void PaintBox::mouseReleaseEvent(QMouseEvent* e)
 {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && m_onClick)
-        runGuarded(m_onClick);
+        runWindowHandler(this, m_onClick);
 }
 
 }

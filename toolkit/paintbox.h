@@ -28,6 +28,9 @@ public:
     Canvas& canvas() { return m_canvas; }
     void setOnPaint(std::function<void()> handler) { m_onPaint = std::move(handler); }
     void setOnClick(std::function<void()> handler) { m_onClick = std::move(handler); }
+    // A mouse button pressed over the box, at a position in its coordinates.
+    using MouseDownHandler = std::function<void(Qt::MouseButton button, QPoint position)>;
+    void setOnMouseDown(MouseDownHandler handler) { m_onMouseDown = std::move(handler); }
 
     void setBounds(int left, int top, int width, int height);
 
@@ -40,6 +43,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent*) override;
 
@@ -53,6 +57,7 @@ private:
     bool m_dirty = true;
     std::function<void()> m_onPaint;
     std::function<void()> m_onClick;
+    MouseDownHandler m_onMouseDown;
 };
 
 }

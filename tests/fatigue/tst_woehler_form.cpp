@@ -2,6 +2,7 @@
 
 #include "fatigue/woehler_recording_form.h"
 #include "toolkit/paintbox.h"
+#include "toolkit/timer.h"
 
 #include <QAction>
 #include <QLabel>
@@ -24,7 +25,7 @@ const char* const seriesItems[] = {"WeichSp180", "WeichSp160", "WeichSp140", "We
 void ticks(int n)
 {
     for (int i = 0; i < n; ++i)
-        FormDauerWoehler->TimerSchwingTimer();
+        FormDauerWoehler->timerSchwing()->fire();
 }
 
 // Chooses a series from its menu and runs it to its end.

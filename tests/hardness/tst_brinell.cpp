@@ -1,11 +1,13 @@
 #include "hardness/brinell_form.h"
 #include "hardness/brinell_scene.h"
+#include "hardness/hb_form.h"
 
 #include "common/test_main.h"
 #include "toolkit/colours.h"
 #include "toolkit/controls.h"
 #include "toolkit/paintbox.h"
 #include "toolkit/screen.h"
+#include "toolkit/timer.h"
 
 #include <QAction>
 #include <QLabel>
@@ -55,14 +57,14 @@ QRgb formPixel(int x, int y) { return FormBrinell->paintBoxHaupt()->canvas().pix
 void ticks(int n)
 {
     for (int i = 0; i < n; ++i)
-        FormBrinell->TimerDownTimer();
+        FormBrinell->timerDown()->fire();
 }
 
 int finishRun()
 {
     int n = 0;
     while (FormBrinell->timerDown()->isActive() && n < 1000) {
-        FormBrinell->TimerDownTimer();
+        FormBrinell->timerDown()->fire();
         ++n;
     }
     return n;
@@ -353,12 +355,12 @@ private slots:
 
     void calculatorMovesWindowRight()
     {
-        tk::Form* calculator = tk::Form::find(QStringLiteral("TFormHB"));
-        std::unique_ptr<tk::Form> standIn;
-        if (!calculator) {
-            standIn = std::make_unique<tk::Form>(QStringLiteral("TFormHB"), QStringLiteral("HB"));
-            calculator = standIn.get();
+        std::unique_ptr<TFormHB> own;
+        if (!FormHB) {
+            own = std::make_unique<TFormHB>();
+            FormHB = own.get();
         }
+        tk::Form* calculator = FormHB;
         FormBrinell->show();
         item("BerechnungderBrinellwerte1")->trigger();
         QCOMPARE(FormBrinell->left(), 224);
@@ -366,6 +368,8 @@ private slots:
         QCOMPARE(calculator->windowModality(), Qt::ApplicationModal);
         calculator->close();
         calculator->hide();
+        if (own)
+            FormHB = nullptr;
     }
 };
 

@@ -1,10 +1,13 @@
 #include "common/test_main.h"
 
+#include "hardness/brinell_form.h"
+#include "hardness/collected_values.h"
 #include "hardness/hardness_formulas.h"
 #include "hardness/hb_form.h"
 #include "hardness/hv_form.h"
 #include "hardness/hvgraph_form.h"
 #include "hardness/value_list.h"
+#include "hardness/vickers_form.h"
 
 #include "toolkit/controls.h"
 #include "toolkit/errors.h"
@@ -56,19 +59,22 @@ void guarded(F handler)
 }
 
 // The measurement window a calculator moves back to the centre when it
-// closes; a stand-in where the real one is not part of the test.
-struct MeasurementWindow {
-    explicit MeasurementWindow(const QString& className)
-    {
-        window = tk::Form::find(className);
-        if (!window) {
-            standIn = std::make_unique<tk::Form>(className, QStringLiteral("Messung"));
-            window = standIn.get();
+// closes, created where no other test has created it yet.
+tk::Form* measurementWindow(const QString& className)
+{
+    if (className == QLatin1String("TFormVickers")) {
+        if (!FormVickers) {
+            FormVickers = new TFormVickers;
+            FormVickers->formCreate();
         }
+        return FormVickers;
     }
-    tk::Form* window = nullptr;
-    std::unique_ptr<tk::Form> standIn;
-};
+    if (!FormBrinell) {
+        FormBrinell = new TFormBrinell;
+        FormBrinell->formCreate();
+    }
+    return FormBrinell;
+}
 
 }
 
@@ -645,8 +651,8 @@ private slots:
     {
         QFETCH(QString, which);
         QFETCH(QString, measurement);
-        MeasurementWindow m(measurement);
-        m.window->setBounds(224, 50, 800, 600);
+        tk::Form* window = measurementWindow(measurement);
+        window->setBounds(224, 50, 800, 600);
         CalculatorForm* f = form(which);
         const bool hv = which == QLatin1String("HV");
         f->EditPruef->setText(hv ? QStringLiteral("10") : QStringLiteral("3000"));
@@ -659,8 +665,9 @@ private slots:
         f->findChild<QAction*>(QStringLiteral("ESC1"))->trigger();
 
         QVERIFY(!f->isVisible());
-        QCOMPARE(m.window->left(), 112);
-        QCOMPARE(m.window->top(), 50);
+        QCOMPARE(window->left(), 112);
+        QCOMPARE(window->top(), 50);
+        window->formCreate();
         QCOMPARE(f->MemoDaten->valueLines(), QStringList{});
         for (tk::Edit* e : {f->EditPruef, f->Edit1, f->Edit2, f->Edit3, f->Edit4, f->countEdit})
             QVERIFY2(e->text().isEmpty(), qPrintable(e->objectName()));

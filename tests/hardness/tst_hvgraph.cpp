@@ -1,5 +1,6 @@
 #include "common/test_main.h"
 
+#include "hardness/collected_values.h"
 #include "hardness/hardness_chart.h"
 #include "hardness/hb_form.h"
 #include "hardness/hv_form.h"
@@ -282,7 +283,7 @@ private slots:
     void chartColour()
     {
         FormHVGraph->show();
-        FormHVGraph->setChartColour(QColor(10, 20, 200));
+        FormHVGraph->chosenBackgroundColour(QColor(10, 20, 200));
         QApplication::processEvents();
         QCOMPARE(FormHVGraph->Chart1->colour(), QColor(10, 20, 200));
         QCOMPARE(FormHVGraph->color(), tk::colours::windowGreen);

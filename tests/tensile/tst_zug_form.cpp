@@ -4,6 +4,7 @@
 #include "tensile/zug_terms.h"
 #include "toolkit/controls.h"
 #include "toolkit/paintbox.h"
+#include "toolkit/timer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,7 +27,7 @@ QTimer* timer(const char* name) { return FormZug->findChild<QTimer*>(QString::fr
 QRgb diagramPixel(int x, int y) { return FormZug->diagram()->canvas().pixel(x, y); }
 QRgb panelPixel(int x, int y) { return FormZug->termsPanel()->canvas().pixel(x, y); }
 
-void tick(bool unalloyed) { unalloyed ? FormZug->TimerUnTimer() : FormZug->TimerCrNiTimer(); }
+void tick(bool unalloyed) { FormZug->timer(unalloyed ? Steel::Unalloyed : Steel::Austenitic)->fire(); }
 
 }
 
@@ -148,11 +149,11 @@ private slots:
     {
         item("StartUn")->trigger();
         for (int i = 0; i < 162; ++i)
-            FormZug->TimerUnTimer();
+            FormZug->timer(Steel::Unalloyed)->fire();
         item("StartCrNi")->trigger();
         QVERIFY(!item("StartUn")->isEnabled());
         for (int i = 0; i < 199; ++i)
-            FormZug->TimerCrNiTimer();
+            FormZug->timer(Steel::Austenitic)->fire();
         QVERIFY(FormZug->inputEnabled());
         QCOMPARE(diagramPixel(140, 130), red);
         QCOMPARE(diagramPixel(310, 96), blue);
@@ -175,7 +176,7 @@ private slots:
     {
         item("StartCrNi")->trigger();
         for (int i = 0; i < 199; ++i)
-            FormZug->TimerCrNiTimer();
+            FormZug->timer(Steel::Austenitic)->fire();
         QVERIFY(!item("StartCrNi")->isEnabled());
         item("ESC")->trigger();
         QVERIFY(!FormZug->isVisible());

@@ -190,8 +190,10 @@ private slots:
         c.startPaint(windowFont, QColor(0, 202, 156));
         c.setPenColor(Qt::red);
         c.setPenWidth(3);
-        c.setBrushStyle(tk::BrushStyle::Clear);
+        c.setBrushColor(Qt::blue);
+        c.setBrushStyle(tk::BrushStyle::FDiagonal);
         c.setFontHeight(30);
+        c.setFontColor(Qt::white);
 
         c.startPaint(windowFont, QColor(0, 202, 156)); // the next paint
         QCOMPARE(c.penColor(), QColor(Qt::red));
@@ -199,6 +201,7 @@ private slots:
         QCOMPARE(c.brushStyle(), tk::BrushStyle::Solid);
         QCOMPARE(c.brushColor(), QColor(0, 202, 156));
         QCOMPARE(c.font().height, 11);
+        QCOMPARE(c.font().color, QColor(Qt::black));
         c.rectangle(10, 10, 40, 40);
         QCOMPARE(b.at(20, 20), 0x00CA9Cu);
         QCOMPARE(b.at(11, 20), red); // a 3-pixel pen
@@ -373,6 +376,22 @@ private slots:
         b.canvas.line(10, 5, 60, 5);
         for (int x = 12; x < 58; ++x)
             QCOMPARE(b.at(x, 5), black);
+    }
+
+    void aLineOfNoLengthWithAWidePenIsARoundDot()
+    {
+        Board b;
+        b.canvas.setPenWidth(5);
+        b.canvas.line(20, 20, 20, 20);
+        QCOMPARE(b.at(20, 20), black);
+        QCOMPARE(b.at(18, 20), black);
+        QCOMPARE(b.at(20, 22), black);
+        QCOMPARE(b.at(18, 18), white); // round, not square
+        QCOMPARE(b.at(23, 20), white);
+        // A thin pen still draws nothing.
+        b.canvas.setPenWidth(1);
+        b.canvas.line(40, 40, 40, 40);
+        QCOMPARE(b.at(40, 40), white);
     }
 
     void sharedSurfaceShowsBothCanvases()

@@ -5,6 +5,7 @@
 #include "toolkit/form.h"
 #include "toolkit/numbers.h"
 #include "toolkit/paintbox.h"
+#include "toolkit/timer.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -230,15 +231,110 @@ private slots:
         QCOMPARE(f.box->canvas().pixel(10, 60) == 0x0000FFu, false);
     }
 
-    void findsWindowsByClass()
+    void bindingsFollowEveryHandlerAndTick()
     {
-        QVERIFY(!tk::Form::find(QStringLiteral("TFormProbe")));
-        {
-            ProbeForm f;
-            QCOMPARE(tk::Form::find(QStringLiteral("TFormProbe")), &f);
-            QCOMPARE(f.objectName(), QStringLiteral("FormProbe"));
-        }
-        QVERIFY(!tk::Form::find(QStringLiteral("TFormProbe")));
+        ProbeForm f;
+        bool running = false;
+        int ticks = 0;
+        QAction* start = f.addMenuItem(QStringLiteral("&Start"), QStringLiteral("Start"), [&] { running = true; });
+        tk::Timer* timer = f.addTimer(QStringLiteral("Timer1"), 50, [&] {
+            if (++ticks == 3)
+                running = false;
+        });
+        f.bindEnabled(start, [&] { return !running; });
+        f.bindTimer(timer, [&] { return running; }, [&] { return ticks == 0 ? 50 : 1500; });
+        f.bindInput([&] { return !running; });
+        f.refreshBindings();
+        QVERIFY(start->isEnabled());
+        QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+
+        start->trigger();
+        QVERIFY(!start->isEnabled());
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 50);
+        QVERIFY(!f.inputEnabled());
+        timer->fire();
+        QCOMPARE(timer->interval(), 1500);
+        timer->fire();
+        timer->fire();
+        QVERIFY(!timer->isActive());
+        QVERIFY(start->isEnabled());
+        QVERIFY(f.inputEnabled());
+    }
+
+    void anErrorInATickReachesTheErrorBoxAndTheTimerGoesOn()
+    {
+        ProbeForm f;
+        int ticks = 0;
+        tk::Timer* timer = f.addTimer(QStringLiteral("Timer1"), 20, [&] {
+            ++ticks;
+            tk::divide(1, 0);
+        });
+        testsupport::clearErrors();
+        timer->start();
+        QTRY_VERIFY(ticks >= 2);
+        timer->stop();
+        QCOMPARE(testsupport::errors().first(), QStringLiteral("Gleitkommadivision durch Null"));
+        QVERIFY(testsupport::errors().size() >= 2);
+        testsupport::clearErrors();
+    }
+
+    void aLiveItemWorksWhileInputIsDisabled()
+    {
+        ProbeForm f;
+        int pauses = 0;
+        QAction* pause = f.addMenuItem(QStringLiteral("&Anhalten"), QStringLiteral("Stop"), [&] { ++pauses; }, nullptr,
+                                       QKeySequence(Qt::Key_F1));
+        f.keepLiveWhileDisabled(pause);
+        f.show();
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        f.setInputEnabled(false);
+        QTest::keyClick(&f, Qt::Key_F1);
+        QCOMPARE(pauses, 1);
+        QTest::keyClick(&f, Qt::Key_Escape); // the others stay blocked
+        QCOMPARE(f.escapes, 0);
+        f.setInputEnabled(true);
+    }
+
+    void modalWindowsComeBackWhenMinimised_data()
+    {
+        QTest::addColumn<int>("border");
+        QTest::addColumn<bool>("modal");
+        QTest::addColumn<bool>("staysMinimised");
+        QTest::newRow("tool window") << int(tk::Form::Border::ToolWindow) << false << false;
+        QTest::newRow("modal tool window") << int(tk::Form::Border::ToolWindow) << true << false;
+        QTest::newRow("modal sizeable window") << int(tk::Form::Border::Sizeable) << true << false;
+        QTest::newRow("sizeable window") << int(tk::Form::Border::Sizeable) << false << true;
+    }
+    void modalWindowsComeBackWhenMinimised()
+    {
+        QFETCH(int, border);
+        QFETCH(bool, modal);
+        QFETCH(bool, staysMinimised);
+        ProbeForm f;
+        f.setBorder(tk::Form::Border(border));
+        if (modal)
+            f.showModal();
+        else
+            f.showBeside(nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QCOMPARE(bool(f.windowFlags() & Qt::WindowMinimizeButtonHint), staysMinimised);
+        f.setWindowState(Qt::WindowMinimized);
+        QTest::qWait(20);
+        QCOMPARE(bool(f.windowState() & Qt::WindowMinimized), staysMinimised);
+        f.hide();
+    }
+
+    void chosenColourGoesOnlyToWindowsThatTakeIt()
+    {
+        ProbeForm taking, keeping;
+        taking.setTakesChosenColour(true);
+        const QColor own = keeping.color();
+        taking.chosenBackgroundColour(QColor(10, 20, 30));
+        keeping.chosenBackgroundColour(QColor(10, 20, 30));
+        QCOMPARE(taking.color(), QColor(10, 20, 30));
+        QCOMPARE(keeping.color(), own);
     }
 
     void memoKeepsItsLines()

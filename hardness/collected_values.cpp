@@ -1,0 +1,6 @@
+#include "collected_values.h"
+
+CollectedValues collectedHV;
+CollectedValues collectedHB;
+std::int32_t AnzahlHV = 0;
+std::int32_t AnzahlHB = 0;

@@ -1,0 +1,35 @@
+#include "picture_form.h"
+
+#include "controls.h"
+
+namespace tk {
+
+PictureForm::PictureForm(const QString& className, const QString& caption, const QString& picturePath,
+                         const QString& pictureName, std::optional<CloseMenu> menu)
+    : Form(className, caption)
+{
+    if (menu) {
+        addMenuItem(QStringLiteral("&Ende"), menu->ende, [this] { close(); });
+        addEscapeItem(menu->esc, [this] { close(); });
+    }
+    m_picture = new Picture(client(), pictureName, picturePath);
+    m_picture->setOnClick([this] {
+        if (m_closesOnClick)
+            close();
+    });
+    clientResized();
+}
+
+void PictureForm::setPictureBounds(const QRect& bounds)
+{
+    m_bounds = bounds;
+    m_picture->setGeometry(bounds);
+}
+
+void PictureForm::clientResized()
+{
+    if (m_picture && !m_bounds)
+        m_picture->setGeometry(0, 0, clientWidth(), clientHeight());
+}
+
+}
