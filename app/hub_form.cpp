@@ -9,6 +9,7 @@
 #include "tensile/zug_form.h"
 
 #include "toolkit/colours.h"
+#include "toolkit/diagram.h"
 #include "toolkit/numbers.h"
 #include "toolkit/paintbox.h"
 #include "toolkit/screen.h"
@@ -115,11 +116,6 @@ void TFormMPUeber::PaintBoxHauptPaint()
 
 void paintOverview(tk::Canvas& c, double horizontalFactor, double verticalFactor)
 {
-    struct Text {
-        int x, y;
-        const char* text;
-    };
-
     c.setFontHeight(30);
     c.setPenColor(Qt::black);
     c.setPenWidth(1);
@@ -135,7 +131,7 @@ void paintOverview(tk::Canvas& c, double horizontalFactor, double verticalFactor
     c.rectangle(540, 180, 790, 340); // fatigue test
 
     c.setBrushStyle(tk::BrushStyle::Clear);
-    static const Text headings[] = {
+    tk::drawTexts(c, {
         {50, 380, "Normbezeichnungen und zu ermittelnde Werkstoffkennwerte"},
         {150, 420, "der hier behandelten Werkstoffprüfverfahren "},
         {50, 30, "Zugversuch"},
@@ -143,12 +139,10 @@ void paintOverview(tk::Canvas& c, double horizontalFactor, double verticalFactor
         {555, 30, "Kerbschlagbiege-"},
         {555, 52, "versuch"},
         {550, 190, "Dauerschwingversuch"},
-    };
-    for (const Text& t : headings)
-        c.textOut(t.x, t.y, QString::fromUtf8(t.text));
+    });
 
     c.setFontHeight(22);
-    static const Text entries[] = {
+    tk::drawTexts(c, {
         {50, 80, "DIN EN 10002"},
         {50, 120, "Werkstoffkennwerte:"},
         {50, 150, "Zugfestigkeit"},
@@ -170,7 +164,5 @@ void paintOverview(tk::Canvas& c, double horizontalFactor, double verticalFactor
         {555, 230, "DIN 50100"},
         {555, 260, "Ermittlung der"},
         {555, 290, "Dauerfestigkeit"},
-    };
-    for (const Text& t : entries)
-        c.textOut(t.x, t.y, QString::fromUtf8(t.text));
+    });
 }

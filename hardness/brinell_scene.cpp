@@ -27,24 +27,22 @@ void BrinellScene::drawDiameterDimension(tk::Canvas& c)
     c.polygon({{245, 167}, {235, 165}, {235, 169}, {245, 167}});
 }
 
-void BrinellScene::paintStatic(tk::Canvas& c, int windowWidth)
+void BrinellScene::drawIndenterAtRest(tk::Canvas& c)
 {
-    paintBackground(c, windowWidth);
-
-    c.setBrushColor(m_indenterColour);
     drawIndenter(c, m_y);
     drawLoadArrow(c, 50);
     drawDiameterDimension(c);
+}
 
-    c.setBrushColor(tk::colours::silver);
-    c.rectangle(50, 270, 380, 300);
-
-    c.setBrushStyle(tk::BrushStyle::Clear);
-    c.setFontHeight(24);
-    c.textOut(50, 25, QStringLiteral("Eindringkörper: Kugel aus gehärtetem Stahl. "));
-    c.textOut(110, 90, QStringLiteral("Prüfkraft  F"));
-    c.textOut(205, 140, QStringLiteral("D"));
-    c.textOut(390, 250, QStringLiteral("Probe"));
+std::span<const tk::PlacedText> BrinellScene::sceneTexts() const
+{
+    static constexpr tk::PlacedText texts[] = {
+        {50, 25, "Eindringkörper: Kugel aus gehärtetem Stahl. "},
+        {110, 90, "Prüfkraft  F"},
+        {205, 140, "D"},
+        {390, 250, "Probe"},
+    };
+    return texts;
 }
 
 std::span<const IndentationScene::Stage> BrinellScene::stages() const

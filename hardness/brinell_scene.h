@@ -19,13 +19,13 @@ public:
 
     BrinellScene() : IndentationScene(40, 20) {}
 
-    // The static picture, with the ball at the current position.
-    void paintStatic(tk::Canvas& haupt, int windowWidth) override;
     // The formula block, which ends a run and which the menu shows at any time.
     void paintFormulaBlock(tk::Canvas& c);
 
 protected:
     std::span<const Stage> stages() const override;
+    void drawIndenterAtRest(tk::Canvas& c) override;
+    std::span<const tk::PlacedText> sceneTexts() const override;
     void drawDescending(tk::Canvas& down, int y) override;
     void drawAscending(tk::Canvas& down, int y) override;
     void finishRun(tk::Canvas& down) override;

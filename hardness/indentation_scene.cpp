@@ -2,6 +2,7 @@
 
 #include "toolkit/diagram.h"
 
+
 IndentationScene::IndentationScene(int frameLeft, int frameRightInset)
     : m_frame{frameLeft, 20, 560 - frameRightInset, 480}, m_frameLeft(frameLeft), m_frameRightInset(frameRightInset)
 {
@@ -40,6 +41,21 @@ void IndentationScene::paintBackground(tk::Canvas& c, int windowWidth)
     c.setPenColor(Qt::black);
     c.setBrushColor(m_sceneColour);
     c.rectangle(m_frame.left, m_frame.top, m_frame.right, m_frame.bottom);
+}
+
+void IndentationScene::paintStatic(tk::Canvas& c, int windowWidth)
+{
+    paintBackground(c, windowWidth);
+
+    c.setBrushColor(m_indenterColour);
+    drawIndenterAtRest(c);
+
+    c.setBrushColor(tk::colours::silver);
+    c.rectangle(50, 270, 380, 300);
+
+    c.setBrushStyle(tk::BrushStyle::Clear);
+    c.setFontHeight(24);
+    tk::drawTexts(c, sceneTexts());
 }
 
 void IndentationScene::reachStages(Direction direction, tk::Canvas& down, tk::Canvas& haupt)

@@ -2,6 +2,7 @@
 
 #include "toolkit/canvas.h"
 #include "toolkit/colours.h"
+#include "toolkit/diagram.h"
 
 #include <QColor>
 #include <span>
@@ -76,8 +77,10 @@ public:
     // from rest.
     void reset();
 
-    // The static picture, on the canvas of the main paint box.
-    virtual void paintStatic(tk::Canvas& haupt, int windowWidth) = 0;
+    // The static picture, on the canvas of the main paint box: background
+    // stripes, the pink scene, the indenter at its current position with the
+    // load arrow, the silver specimen and the scene's texts.
+    void paintStatic(tk::Canvas& haupt, int windowWidth);
     // One timer tick: on the canvas of the box above, the plan view on the
     // main box's canvas (the same surface).
     void tick(tk::Canvas& down, tk::Canvas& haupt);
@@ -94,6 +97,11 @@ protected:
     IndentationScene(int frameLeft, int frameRightInset);
 
     virtual std::span<const Stage> stages() const = 0;
+    // The indenter at the current position, with the load arrow (and what
+    // else is drawn in the indenter's colour), and the texts of the scene in
+    // a cell height of 24.
+    virtual void drawIndenterAtRest(tk::Canvas& c) = 0;
+    virtual std::span<const tk::PlacedText> sceneTexts() const = 0;
     // The indenter at y, going down (the pen is black) and going up (with
     // the pen and brush the run left).
     virtual void drawDescending(tk::Canvas& down, int y) = 0;
@@ -101,10 +109,6 @@ protected:
     // The last tick of a run, back at rest: input accepted again, timer off
     // (done before this runs), and the indenter drawn at rest.
     virtual void finishRun(tk::Canvas& down) = 0;
-
-    // Static picture, first steps: frame and colours from the size of the
-    // drawing surface, the background stripes, and the pink scene frame.
-    void paintBackground(tk::Canvas& c, int windowWidth);
 
     int m_y = restY;
     Direction m_direction = Direction::Down;
@@ -119,6 +123,7 @@ protected:
 
 private:
     void setFrameAndColours(const tk::Canvas& c);
+    void paintBackground(tk::Canvas& c, int windowWidth);
     void reachStages(Direction direction, tk::Canvas& down, tk::Canvas& haupt);
 
     int m_frameLeft;

@@ -15,24 +15,22 @@ void VickersScene::drawLoadArrow(tk::Canvas& c)
     c.polygon({{212, 145}, {206, 125}, {218, 125}, {212, 145}});
 }
 
-void VickersScene::paintStatic(tk::Canvas& c, int windowWidth)
+void VickersScene::drawIndenterAtRest(tk::Canvas& c)
 {
-    paintBackground(c, windowWidth);
-
-    c.setBrushColor(m_indenterColour);
     drawHolder(c, m_y);
     drawTip(c, m_y);
     drawLoadArrow(c);
+}
 
-    c.setBrushColor(tk::colours::silver);
-    c.rectangle(50, 270, 380, 300);
-
-    c.setBrushStyle(tk::BrushStyle::Clear);
-    c.setFontHeight(24);
-    c.textOut(50, 25, QStringLiteral("Eindringkörper: vierseitige Diamantpyramide "));
-    c.textOut(50, 50, QStringLiteral("mit 136° Spitzenwinkel."));
-    c.textOut(110, 100, QStringLiteral("Prüfkraft  F"));
-    c.textOut(290, 240, QStringLiteral("Probe"));
+std::span<const tk::PlacedText> VickersScene::sceneTexts() const
+{
+    static constexpr tk::PlacedText texts[] = {
+        {50, 25, "Eindringkörper: vierseitige Diamantpyramide "},
+        {50, 50, "mit 136° Spitzenwinkel."},
+        {110, 100, "Prüfkraft  F"},
+        {290, 240, "Probe"},
+    };
+    return texts;
 }
 
 std::span<const IndentationScene::Stage> VickersScene::stages() const

@@ -18,8 +18,6 @@ public:
 
     VickersScene() : IndentationScene(40, 20) {}
 
-    // The static picture, with the indenter at the current position.
-    void paintStatic(tk::Canvas& haupt, int windowWidth) override;
     // The formula block that ends a run.
     void paintFormulaBlock(tk::Canvas& c);
     // The command that shows the formulas at any time: the formula block and
@@ -28,6 +26,8 @@ public:
 
 protected:
     std::span<const Stage> stages() const override;
+    void drawIndenterAtRest(tk::Canvas& c) override;
+    std::span<const tk::PlacedText> sceneTexts() const override;
     void drawDescending(tk::Canvas& down, int y) override;
     void drawAscending(tk::Canvas& down, int y) override;
     void finishRun(tk::Canvas& down) override;

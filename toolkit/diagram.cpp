@@ -34,12 +34,15 @@ int ScaleFactors::x(double designX) const { return int(roundHalfEven(designX * h
 
 int ScaleFactors::y(double designY) const { return int(roundHalfEven(designY * vertical)); }
 
-void drawTexts(Canvas& c, std::initializer_list<PlacedText> texts) { drawTexts(c, texts.begin(), texts.end()); }
-
-void drawTexts(Canvas& c, const PlacedText* begin, const PlacedText* end)
+void drawTexts(Canvas& c, std::initializer_list<PlacedText> texts)
 {
-    for (const PlacedText* t = begin; t != end; ++t)
-        c.textOut(t->x, t->y, QString::fromUtf8(t->text));
+    drawTexts(c, std::span<const PlacedText>(texts.begin(), texts.size()));
+}
+
+void drawTexts(Canvas& c, std::span<const PlacedText> texts)
+{
+    for (const PlacedText& t : texts)
+        c.textOut(t.x, t.y, QString::fromUtf8(t.text));
 }
 
 }

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QString>
 #include <initializer_list>
+#include <span>
 
 namespace tk {
 
@@ -73,6 +74,6 @@ struct PlacedText {
 
 // Draws each text with the canvas as it stands (font, brush).
 void drawTexts(Canvas& canvas, std::initializer_list<PlacedText> texts);
-void drawTexts(Canvas& canvas, const PlacedText* begin, const PlacedText* end);
+void drawTexts(Canvas& canvas, std::span<const PlacedText> texts);
 
 }
