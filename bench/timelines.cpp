@@ -1,0 +1,154 @@
+// Animation timelines: every animation of the program runs on a real event
+// loop, and its wall time is set against its nominal timeline, the sum of the
+// intervals its timer waits before each tick. Animations of different windows
+// run side by side; those of one window one after another.
+//
+// Run: QT_QPA_PLATFORM=offscreen build/bench/bench_timelines
+// Prints a table and exits non-zero when a run strays more than 1 % from its
+// timeline or does not end.
+#include "app/registry.h"
+#include "toolkit/form.h"
+#include "toolkit/timer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <cstdio>
+#include <map>
+#include <vector>
+
+namespace {
+
+// An animation: the window, the menu item that starts it, its timer.
+struct Animation {
+    const char* label;
+    const char* window;
+    const char* startItem;
+    const char* timer;
+};
+
+constexpr Animation animations[] = {
+    {"Vickers", "TFormVickers", "StartDown", "TimerDown"},
+    {"Brinell", "TFormBrinell", "StartDown", "TimerDown"},
+    {"Spannungs-Dehnungs-Kurve, unlegiert", "TFormZug", "StartUn", "TimerUn"},
+    {"Spannungs-Dehnungs-Kurve, austenitisch", "TFormZug", "StartCrNi", "TimerCrNi"},
+    {"Pendelschlagwerk", "TFormKerbHa", "Start", "TimerHammer1"},
+    {"Wöhlerlinie, eine Laststufe", "TFormDauerWoehler", "WeichSp180", "TimerSchwing"},
+};
+
+struct Run {
+    const Animation* animation;
+    tk::Form* window;
+    QAction* start;
+    tk::Timer* timer;
+    qint64 nominal = 0; // ms
+    qint64 began = 0;   // ns since the benchmark's start
+    double wall = 0;    // ms
+    bool ended = false;
+};
+
+// The nominal timeline: start the animation and tick it through at once,
+// adding the interval in force before each tick; then close the window, which
+// leaves it ready for the real run.
+qint64 nominalTimeline(Run& r)
+{
+    r.window->showModal();
+    r.start->trigger();
+    qint64 total = 0;
+    int ticks = 0;
+    while (r.timer->isActive() && ticks < 100000) {
+        total += r.timer->interval();
+        r.timer->fire();
+        ++ticks;
+    }
+    r.window->close();
+    return total;
+}
+
+}
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    app::createWindows();
+
+    std::vector<Run> runs;
+    for (const Animation& a : animations) {
+        tk::Form* window = app::findWindow(QString::fromLatin1(a.window));
+        if (!window)
+            continue;
+        Run r{&a, window, window->findChild<QAction*>(QString::fromLatin1(a.startItem)),
+              window->findChild<tk::Timer*>(QString::fromLatin1(a.timer))};
+        if (!r.start || !r.timer) {
+            std::fprintf(stderr, "bench_timelines: %s has no item %s or timer %s\n", a.window, a.startItem, a.timer);
+            return 1;
+        }
+        r.nominal = nominalTimeline(r);
+        runs.push_back(r);
+    }
+
+    // One queue per window; the queues run side by side.
+    std::map<tk::Form*, std::vector<Run*>> queues;
+    for (Run& r : runs)
+        queues[r.window].push_back(&r);
+
+    // The windows are shown and painted before any run starts, so that no
+    // run's first tick waits for another window's first paint.
+    for (auto& [window, queue] : queues)
+        window->showModal();
+    QCoreApplication::processEvents();
+
+    QElapsedTimer clock;
+    clock.start();
+    auto begin = [&](Run* r) {
+        r->window->showModal();
+        r->began = clock.nsecsElapsed();
+        r->start->trigger();
+    };
+    for (auto& [window, queue] : queues)
+        begin(queue.front());
+
+    QTimer watch;
+    watch.setTimerType(Qt::PreciseTimer);
+    watch.setInterval(1);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        bool all = true;
+        for (auto& [window, queue] : queues) {
+            for (std::size_t i = 0; i < queue.size(); ++i) {
+                Run* r = queue[i];
+                if (r->ended || r->began == 0)
+                    continue;
+                if (r->timer->isActive()) {
+                    all = false;
+                    break;
+                }
+                r->wall = double(clock.nsecsElapsed() - r->began) / 1e6;
+                r->ended = true;
+                window->close();
+                if (i + 1 < queue.size()) {
+                    begin(queue[i + 1]);
+                    all = false;
+                }
+                break;
+            }
+            for (Run* r : queue)
+                all = all && r->ended;
+        }
+        if (all || clock.elapsed() > 10 * 60 * 1000)
+            QCoreApplication::exit(0);
+    });
+    watch.start();
+    QApplication::exec();
+
+    std::printf("%-42s %10s %10s %8s\n", "animation", "nominal", "measured", "off");
+    int failures = 0;
+    for (const Run& r : runs) {
+        const double off = r.nominal > 0 ? 100.0 * (r.wall - double(r.nominal)) / double(r.nominal) : 0.0;
+        const bool good = r.ended && std::abs(off) <= 1.0;
+        failures += good ? 0 : 1;
+        std::printf("%-42s %8.2f s %8.2f s %+7.2f %%%s\n", r.animation->label, double(r.nominal) / 1000.0,
+                    r.wall / 1000.0, off, r.ended ? (good ? "" : "  over 1 %") : "  did not end");
+    }
+    return failures == 0 ? 0 : 1;
+}
