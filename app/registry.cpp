@@ -16,7 +16,10 @@
 #include "resources/pictures.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
+#include <QTimer>
+#include <string_view>
 #include <type_traits>
 
 namespace app {
@@ -79,6 +82,8 @@ constexpr Entry entries[] = {
     {"TFormDauer4", nullptr},
 };
 
+static_assert(std::string_view(entries[0].className) == "TFormHaupt", "the main window is created first");
+
 QList<tk::Form*>& created()
 {
     static QList<tk::Form*> c;
@@ -98,19 +103,84 @@ const QStringList& windowOrder()
     return order;
 }
 
-void createWindows()
+namespace {
+
+void setProgramIcon()
 {
-    if (!created().isEmpty())
-        return;
     // Every window shows the program's icon; QIcon reads the files only when
     // a size is asked for.
     QIcon icon;
     for (const QString& file : pictures::applicationIcon())
         icon.addFile(file);
     QApplication::setWindowIcon(icon);
-    for (const Entry& e : entries)
-        if (e.create)
+}
+
+// Creates the windows not created yet, in the order of creation.
+void createRemaining()
+{
+    const std::size_t done = std::size_t(created().size());
+    std::size_t built = 0;
+    for (const Entry& e : entries) {
+        if (!e.create)
+            continue;
+        if (built++ >= done)
             created().append(e.create());
+    }
+}
+
+// At start-up only the title window is created before it is shown; the other
+// windows follow right after its first paint has reached the screen (two
+// turns of the event loop later), and in any case before the first key or
+// mouse button is handled, so no input can find a window missing.
+class RestAfterFirstPaint : public QObject {
+public:
+    RestAfterFirstPaint() { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        switch (e->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::Close:
+            finish();
+            break;
+        case QEvent::Paint:
+            if (watched == FormHaupt && !m_scheduled) {
+                m_scheduled = true;
+                QTimer::singleShot(0, this, [this] { QTimer::singleShot(0, this, [this] { finish(); }); });
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void finish()
+    {
+        qApp->removeEventFilter(this);
+        createRemaining();
+        deleteLater();
+    }
+
+    bool m_scheduled = false;
+};
+
+}
+
+void createWindows()
+{
+    if (created().isEmpty())
+        setProgramIcon();
+    createRemaining();
 }
 
 const QList<tk::Form*>& windows() { return created(); }
@@ -141,8 +211,12 @@ QStringList createdWindows()
 
 void startProgram()
 {
-    createWindows();
+    if (!created().isEmpty())
+        return;
+    setProgramIcon();
+    created().append(entries[0].create());
     FormHaupt->show();
+    new RestAfterFirstPaint;
 }
 
 }

@@ -17,8 +17,8 @@ namespace app {
 // The class names of all windows of the program, in the order of creation.
 const QStringList& windowOrder();
 
-// Creates the windows that this build contains, in windowOrder(). Runs once;
-// later calls do nothing.
+// Creates the windows that this build contains and that do not exist yet, in
+// windowOrder(). Later calls do nothing.
 void createWindows();
 
 // The windows created, in the order of creation. Windows reach each other
@@ -36,7 +36,9 @@ bool isBuilt(const QString& className);
 // The classes created so far, in the order they were created.
 QStringList createdWindows();
 
-// Start-up as the program runs it: create every window, show the main window.
+// Start-up as the program runs it: the main window is created and shown; the
+// other windows are created right after its first paint, and before any
+// input is handled.
 void startProgram();
 
 }

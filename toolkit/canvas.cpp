@@ -22,17 +22,26 @@ void Surface::resize(int width, int height, qreal devicePixelRatio)
     endPainting();
     m_width = std::max(0, width);
     m_height = std::max(0, height);
-    const qreal dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-    m_image = QImage(std::max(1, int(std::ceil(m_width * dpr))), std::max(1, int(std::ceil(m_height * dpr))),
-                     QImage::Format_RGB32);
-    m_image.setDevicePixelRatio(dpr);
-    m_image.fill(Qt::white);
+    m_devicePixelRatio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    m_image = QImage();
+}
+
+QImage& Surface::pixels()
+{
+    if (m_image.isNull()) {
+        const qreal dpr = m_devicePixelRatio;
+        m_image = QImage(std::max(1, int(std::ceil(m_width * dpr))), std::max(1, int(std::ceil(m_height * dpr))),
+                         QImage::Format_RGB32);
+        m_image.setDevicePixelRatio(dpr);
+        m_image.fill(Qt::white);
+    }
+    return m_image;
 }
 
 QPainter& Surface::painter()
 {
     if (!m_painter) {
-        m_painter = std::make_unique<QPainter>(&m_image);
+        m_painter = std::make_unique<QPainter>(&pixels());
         m_painter->setRenderHint(QPainter::Antialiasing, false);
         m_painter->setRenderHint(QPainter::TextAntialiasing, false);
     }
@@ -50,13 +59,14 @@ void Surface::endPainting()
 const QImage& Surface::image()
 {
     endPainting();
-    return m_image;
+    return pixels();
 }
 
 QRgb Surface::pixel(int x, int y)
 {
     endPainting();
-    const qreal dpr = m_image.devicePixelRatio();
+    pixels();
+    const qreal dpr = m_devicePixelRatio;
     const int px = int(x * dpr);
     const int py = int(y * dpr);
     if (x < 0 || y < 0 || px >= m_image.width() || py >= m_image.height())
@@ -67,7 +77,7 @@ QRgb Surface::pixel(int x, int y)
 void Surface::fill(const QColor& colour)
 {
     endPainting();
-    m_image.fill(colour);
+    pixels().fill(colour);
 }
 
 // ---------------------------------------------------------------- Canvas

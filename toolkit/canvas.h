@@ -18,6 +18,8 @@ namespace tk {
 // A persistent picture that one or more canvases draw on. It keeps a single
 // painter open between drawing operations (so a timer tick costs only the
 // strokes it draws) and closes it before anyone reads or shows the pixels.
+// Its pixels are allocated when they are first drawn or read, so windows that
+// are never opened cost no picture memory.
 class Surface {
 public:
     explicit Surface(int width = 0, int height = 0, qreal devicePixelRatio = 1.0);
@@ -28,7 +30,7 @@ public:
     // Logical size; the image may have more pixels on a high-density screen.
     int width() const { return m_width; }
     int height() const { return m_height; }
-    qreal devicePixelRatio() const { return m_image.devicePixelRatio(); }
+    qreal devicePixelRatio() const { return m_devicePixelRatio; }
     void resize(int width, int height, qreal devicePixelRatio);
 
     QPainter& painter();           // opens the painter if needed
@@ -38,9 +40,11 @@ public:
 
 private:
     void endPainting();
+    QImage& pixels(); // allocates them, white, on first use
 
     int m_width = 0;
     int m_height = 0;
+    qreal m_devicePixelRatio = 1.0;
     QImage m_image;
     std::unique_ptr<QPainter> m_painter;
 };

@@ -53,7 +53,20 @@ const QStringList windowsBeyondTheHub = {
 class StartupTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { app::createWindows(); }
+    // Runs first in this executable: nothing is created yet.
+    void aKeyPressedAtOnceFindsEveryWindow()
+    {
+        app::startProgram();
+        QCOMPARE(app::createdWindows(), QStringList{QStringLiteral("TFormHaupt")});
+        QVERIFY(FormHaupt->isVisible());
+        // Before the title window has even painted, the first key brings
+        // every other window into being before it is handled.
+        QTest::keyClick(FormHaupt, Qt::Key_Shift);
+        QCOMPARE(app::createdWindows().size(), app::windows().size());
+        for (const QString& name : app::windowOrder())
+            QCOMPARE(app::findWindow(name) != nullptr, app::isBuilt(name));
+        FormHaupt->hide();
+    }
 
     void createsTheWindowsHiddenInOrder()
     {
