@@ -37,17 +37,17 @@ CalculatorForm::CalculatorForm(const QString& className, const QString& caption,
     addEscapeItem(QStringLiteral("ESC1"), [this] { ESC1Click(); });
     setStatusText(QString());
 
-    tk::makeLabel(client(), QStringLiteral("Label10"), 251, 14, layout.listTitle, boldBlack(16));
+    QLabel* listTitle = tk::makeLabel(client(), QStringLiteral("Label10"), 251, 14, layout.listTitle, boldBlack(16));
     MemoDaten = new ValueList(client(), QStringLiteral("MemoDaten"), 251, 38, 121, 385, *layout.values);
     MemoDaten->setFont(tk::qtFont(tk::Font::character(sansSerif, 16)));
 
     PanelRech = new tk::Panel(client(), QStringLiteral("PanelRech"), 7, 14, 234, 483, tk::colours::silver);
     addPanelLabel(QStringLiteral("Label1"), 10, 8, layout.heading);
-    addPanelLabel(QStringLiteral("LabelPruef"), 10, 48, layout.loadLabel);
-    addPanelLabel(QStringLiteral("Label2"), 10, 88, layout.forceLabel);
-    addPanelLabel(QStringLiteral("Label3"), 10, 120, layout.d1Label);
-    addPanelLabel(QStringLiteral("Label4"), 10, 152, layout.d2Label);
-    addPanelLabel(QStringLiteral("Label5"), 10, 192, layout.resultLabel);
+    QLabel* loadLabel = addPanelLabel(QStringLiteral("LabelPruef"), 10, 48, layout.loadLabel);
+    QLabel* forceLabel = addPanelLabel(QStringLiteral("Label2"), 10, 88, layout.forceLabel);
+    QLabel* d1Label = addPanelLabel(QStringLiteral("Label3"), 10, 120, layout.d1Label);
+    QLabel* d2Label = addPanelLabel(QStringLiteral("Label4"), 10, 152, layout.d2Label);
+    QLabel* resultLabel = addPanelLabel(QStringLiteral("Label5"), 10, 192, layout.resultLabel);
 
     EditPruef = new tk::Edit(PanelRech, QStringLiteral("EditPruef"), 160, 48, 65, 21, QStringLiteral("0"));
     EditPruef->setOnExit([this] { EditPruefExit(); });
@@ -60,7 +60,8 @@ CalculatorForm::CalculatorForm(const QString& className, const QString& caption,
                                 [this] { BitBtnRechClick(); });
     BitBtnUeber = tk::makeButton(PanelRech, QStringLiteral("BitBtnUeber"), 112, 216, 113, 25,
                                  QStringLiteral("&Übernehmen"), [this] { BitBtnUeberClick(); });
-    tk::makeLabel(PanelRech, layout.countLabelName, 8, 248, QStringLiteral("Anzahl der Härtewerte"), boldBlack(13));
+    QLabel* countLabel = tk::makeLabel(PanelRech, layout.countLabelName, 8, 248,
+                                       QStringLiteral("Anzahl der Härtewerte"), boldBlack(13));
     countEdit = new tk::Edit(PanelRech, layout.countEditName, 8, 264, 49, 21, QStringLiteral("0"));
     Button1 = tk::makeButton(PanelRech, QStringLiteral("Button1"), 88, 264, 81, 25, QStringLiteral("ok"),
                              [this] { Button1Click(); });
@@ -75,6 +76,22 @@ CalculatorForm::CalculatorForm(const QString& className, const QString& caption,
 
     PaintBoxStahl = new tk::PaintBox(PanelRech, QStringLiteral("PaintBoxStahl"), 8, 392, 217, 81);
     PaintBoxStahl->setOnPaint([this] { PaintBoxStahlPaint(); });
+
+    // A screen reader names each field by the label beside it; the lengths
+    // take the unit their separate unit labels show.
+    const auto name = [](QLabel* label, QWidget* field, const QString& unit = {}) {
+        label->setBuddy(field);
+        field->setAccessibleName((label->text().simplified() + QChar(' ') + unit).trimmed());
+    };
+    name(loadLabel, EditPruef);
+    name(forceLabel, Edit1);
+    name(d1Label, Edit2, layout.lengthUnit);
+    name(d2Label, Edit3, layout.lengthUnit);
+    name(resultLabel, Edit4);
+    name(countLabel, countEdit);
+    name(listTitle, MemoDaten);
+    PaintBoxStahl->setAccessibleName(layout.loadTable.value(0));
+    PaintBoxStahl->setAccessibleDescription(layout.loadTable.mid(1).join(QStringLiteral(", ")));
 
     const QList<QWidget*> tabOrder = {EditPruef, Edit2,     Edit3,   Edit4,          Edit1,    BitBtnRech, BitBtnUeber,
                                       BitBtn1,   ButtonNeu, countEdit, Button1, ButtonDiagramm, MemoDaten};
@@ -114,6 +131,7 @@ void CalculatorForm::BitBtn1Click() { QGuiApplication::clipboard()->setText(Memo
 
 void CalculatorForm::clearData()
 {
+    setStatusText(QString());
     MemoDaten->setValueLines({});
     for (tk::Edit* edit : {EditPruef, Edit1, Edit2, Edit3, Edit4, countEdit})
         edit->clear();

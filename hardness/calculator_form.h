@@ -37,6 +37,7 @@ public:
         QString countEditName;   // the count field
         QString resetCaption;
         QStringList loadTable;   // three lines in PaintBoxStahl
+        QString lengthUnit;      // of the two lengths, as their unit labels show it
         CollectedValues* values; // where the value list publishes its lines
     };
 

@@ -4,6 +4,7 @@
 #include "collected_values.h"
 #include "hardness_formulas.h"
 #include "hvgraph_form.h"
+#include "validity_hints.h"
 #include "value_list.h"
 
 #include "toolkit/controls.h"
@@ -17,6 +18,7 @@ namespace {
 CalculatorForm::Layout brinellLayout()
 {
     CalculatorForm::Layout l;
+    l.lengthUnit = QStringLiteral("mm");
     l.values = &collectedHB;
     l.listTitle = QStringLiteral("HB-Werte");
     l.heading = QStringLiteral("Berechnung der Brinellhärte");
@@ -58,12 +60,14 @@ void TFormHB::Edit2Exit() { MemoDaten->setHeading(hardness::brinellHeading(Edit2
 
 void TFormHB::BitBtnRechClick()
 {
+    setStatusText(QString());
     BrinellCalculation& b = brinellCalculation;
     b.ballDiameter = tk::toSingle(tk::strToFloat(Edit2->text()));
     b.indentDiameter = tk::toSingle(tk::strToFloat(Edit3->text()));
     if (const auto hb = hardness::brinellHardness(b.force, b.ballDiameter, b.indentDiameter))
         b.HBWert = *hb;
     Edit4->setText(QString::number(b.HBWert));
+    setStatusText(hardness::brinellValidityHint(b.testLoad, b.ballDiameter, b.indentDiameter));
 }
 
 void TFormHB::BitBtnUeberClick() { acceptValue(brinellCalculation.accepted); }

@@ -3,6 +3,7 @@
 #include "collected_values.h"
 #include "hardness_formulas.h"
 #include "hvgraph_form.h"
+#include "validity_hints.h"
 #include "value_list.h"
 #include "vickers_form.h"
 
@@ -19,6 +20,7 @@ namespace {
 CalculatorForm::Layout vickersLayout()
 {
     CalculatorForm::Layout l;
+    l.lengthUnit = QStringLiteral("µm");
     l.values = &collectedHV;
     l.listTitle = QStringLiteral("HV-Werte");
     l.heading = QStringLiteral("Berechnung der Vickershärte");
@@ -61,12 +63,14 @@ void TFormHV::EditPruefExit()
 
 void TFormHV::BitBtnRechClick()
 {
+    setStatusText(QString());
     VickersCalculation& v = vickersCalculation;
     v.d1 = tk::toSingle(tk::strToFloat(Edit2->text()));
     v.d2 = tk::toSingle(tk::strToFloat(Edit3->text()));
     if (const auto hv = hardness::vickersHardness(v.force, v.d1, v.d2))
         v.HVWert = *hv;
     Edit4->setText(QString::number(v.HVWert));
+    setStatusText(hardness::vickersValidityHint(v.d1, v.d2));
 }
 
 void TFormHV::BitBtnUeberClick() { acceptValue(vickersCalculation.accepted); }

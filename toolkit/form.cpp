@@ -97,6 +97,27 @@ Form::Form(const QString& className, const QString& caption, QWidget* parent)
     m_client->setAutoFillBackground(true);
     setWindowFont(m_font);
     setColor(colours::buttonFace);
+
+    // Ctrl+C puts the window's drawing on the clipboard, for a lab report;
+    // a text field with the focus keeps the key for its own text.
+    auto* copy = new QAction(QStringLiteral("Bild kopieren"), this);
+    copy->setObjectName(QStringLiteral("BildKopierenTaste"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WindowShortcut);
+    connect(copy, &QAction::triggered, this, &Form::copyPicture);
+    QWidget::addAction(copy);
+    keepLiveWhileDisabled(copy);
+}
+
+void Form::copyPicture()
+{
+    // The largest drawing that is shown: the window's main picture.
+    PaintBox* largest = nullptr;
+    for (PaintBox* box : findChildren<PaintBox*>())
+        if (box->isVisibleTo(this) && (!largest || box->width() * box->height() > largest->width() * largest->height()))
+            largest = box;
+    if (largest)
+        largest->copyPicture();
 }
 
 Form::~Form()

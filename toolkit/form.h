@@ -137,6 +137,9 @@ public:
     // Repaints every drawing surface of the window now.
     void repaintAll();
 
+    // Puts the window's largest visible drawing on the clipboard (Ctrl+C).
+    void copyPicture();
+
 signals:
     void closed();
 

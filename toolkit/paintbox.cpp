@@ -2,12 +2,28 @@
 #include "errors.h"
 #include "form.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
 namespace tk {
+
+namespace {
+
+// What every paint box offers on its context menu.
+void addCopyItem(PaintBox* box)
+{
+    auto* copy = new QAction(QStringLiteral("Bild kopieren"), box);
+    copy->setObjectName(QStringLiteral("BildKopieren"));
+    QObject::connect(copy, &QAction::triggered, box, &PaintBox::copyPicture);
+    box->addAction(copy);
+    box->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+}
 
 PaintBox::PaintBox(QWidget* parent, const QString& name, int left, int top, int width, int height)
     : QWidget(parent),
@@ -16,6 +32,7 @@ PaintBox::PaintBox(QWidget* parent, const QString& name, int left, int top, int 
     setObjectName(name);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(left, top, width, height);
+    addCopyItem(this);
 }
 
 PaintBox::PaintBox(QWidget* parent, const QString& name, PaintBox* under)
@@ -25,7 +42,16 @@ PaintBox::PaintBox(QWidget* parent, const QString& name, PaintBox* under)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(under->geometry());
     under->m_sharers.push_back(this);
+    addCopyItem(this);
 }
+
+QImage PaintBox::picture()
+{
+    ensurePainted();
+    return m_canvas.surface().image().copy();
+}
+
+void PaintBox::copyPicture() { QGuiApplication::clipboard()->setImage(picture()); }
 
 PaintBox::~PaintBox()
 {

@@ -41,6 +41,11 @@ public:
     // Runs the paint handlers if the surface is marked.
     void ensurePainted();
 
+    // The picture as the box shows it, at the screen's resolution, and the
+    // same put on the clipboard (the box's context menu "Bild kopieren").
+    QImage picture();
+    void copyPicture();
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;

@@ -684,6 +684,52 @@ private slots:
         f->close();
     }
 
+    void fieldsAreNamedByTheirLabels_data()
+    {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("HV") << "HV"
+                            << QStringList{"Prüfbedingung HV", "Prüfkraft / N", "d [1] / µm", "d [2] / µm",
+                                           "Vickershärte HV", "Anzahl der Härtewerte", "HV-Werte"};
+        QTest::newRow("HB") << "HB"
+                            << QStringList{"Prüflast in kp", "Prüfkraft in N", "D / mm", "d / mm",
+                                           "Brinellhärte HB", "Anzahl der Härtewerte", "HB-Werte"};
+    }
+    void fieldsAreNamedByTheirLabels()
+    {
+        QFETCH(QString, which);
+        QFETCH(QStringList, names);
+        CalculatorForm* f = form(which);
+        const QList<QWidget*> fields = {f->EditPruef, f->Edit1, f->Edit2, f->Edit3, f->Edit4, f->countEdit,
+                                        f->MemoDaten};
+        for (int i = 0; i < fields.size(); ++i)
+            QCOMPARE(fields[i]->accessibleName(), names[i]);
+        QVERIFY(!f->PaintBoxStahl->accessibleName().isEmpty());
+    }
+
+    void validityHintInformsOnly()
+    {
+        FormHV->EditPruef->setText(QStringLiteral("10"));
+        guarded([] { FormHV->EditPruefExit(); });
+        FormHV->Edit2->setText(QStringLiteral("320"));
+        FormHV->Edit3->setText(QStringLiteral("300"));
+        FormHV->BitBtnRech->click();
+        QVERIFY(FormHV->statusBar()->text().startsWith(QStringLiteral("Ungültig: Diagonalen")));
+        QCOMPARE(FormHV->Edit4->text(), QStringLiteral("193")); // the value stands as computed
+        FormHV->BitBtnUeber->click();
+        QCOMPARE(FormHV->MemoDaten->valueLines(), (QStringList{QStringLiteral("HV 10"), QStringLiteral("193")}));
+        // A failed entry leaves no stale hint; a reset clears it.
+        FormHV->Edit2->setText(QStringLiteral("abc"));
+        FormHV->BitBtnRech->click();
+        QVERIFY(FormHV->statusBar()->text().isEmpty());
+        testsupport::clearErrors();
+        FormHV->Edit2->setText(QStringLiteral("300"));
+        FormHV->BitBtnRech->click();
+        QVERIFY(FormHV->statusBar()->text().startsWith(QStringLiteral("Gültig")));
+        FormHV->ButtonNeu->click();
+        QVERIFY(FormHV->statusBar()->text().isEmpty());
+    }
+
     void loadTable_data()
     {
         QTest::addColumn<QString>("which");

@@ -8,6 +8,8 @@
 #include "toolkit/timer.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QTextDocument>
@@ -324,6 +326,25 @@ private slots:
         QTest::qWait(20);
         QCOMPARE(bool(f.windowState() & Qt::WindowMinimized), staysMinimised);
         f.hide();
+    }
+
+    void ctrlCCopiesTheDrawingAsShown()
+    {
+        ProbeForm f;
+        f.show();
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(&f, Qt::Key_C, Qt::ControlModifier);
+        const QImage copied = QGuiApplication::clipboard()->image();
+        QVERIFY(!copied.isNull());
+        QCOMPARE(copied.convertToFormat(QImage::Format_RGB32), f.box->canvas().surface().image());
+        QCOMPARE(copied.pixel(20, 20), qRgb(255, 0, 0)); // what the paint handler drew
+        // The drawing's context menu offers the same.
+        QAction* item = f.over->findChild<QAction*>(QStringLiteral("BildKopieren"));
+        QVERIFY(item);
+        QCOMPARE(item->text(), QStringLiteral("Bild kopieren"));
+        QCOMPARE(f.over->contextMenuPolicy(), Qt::ActionsContextMenu);
     }
 
     void chosenColourGoesOnlyToWindowsThatTakeIt()
