@@ -3,12 +3,9 @@
 #include "jpeg.h"
 
 #include <QFocusEvent>
-#include <QFontMetrics>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QTextBlock>
-#include <algorithm>
-#include <cmath>
+#include <QTextCursor>
 
 namespace tk {
 
@@ -54,13 +51,14 @@ void Panel::setColor(const QColor& colour)
 }
 
 Memo::Memo(QWidget* parent, const QString& name, int left, int top, int width, int height, const QColor& colour)
-    : QPlainTextEdit(parent)
+    : QTextEdit(parent)
 {
     setObjectName(name);
     setGeometry(left, top, width, height);
+    setAcceptRichText(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setLineWrapMode(QTextEdit::WidgetWidth);
     document()->setDocumentMargin(2);
     QPalette p = palette();
     p.setColor(QPalette::Base, colour);
@@ -78,7 +76,23 @@ QStringList Memo::lines() const
     return out;
 }
 
-void Memo::setLines(const QStringList& lines) { setPlainText(lines.join(QChar('\n'))); }
+void Memo::setLines(const QStringList& lines)
+{
+    setPlainText(lines.join(QChar('\n')));
+    applyRowPitch();
+}
+
+void Memo::applyRowPitch()
+{
+    if (m_rowPitch <= 0)
+        return;
+    QTextBlockFormat rows;
+    rows.setLineHeight(m_rowPitch, QTextBlockFormat::FixedHeight);
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    all.mergeBlockFormat(rows);
+    document()->clearUndoRedoStacks();
+}
 
 void Memo::addLine(const QString& line)
 {
@@ -100,31 +114,9 @@ void Memo::setLine(int index, const QString& line)
 
 void Memo::setFixedLines(const QStringList& lines, const Font& font)
 {
-    setLineWrapMode(QPlainTextEdit::NoWrap);
-
-    // Rows stand one cell apart, as the font of the layout has no extra
-    // leading; the text layout here adds the font's own, so the font is taken
-    // as large as rows of that pitch allow.
-    QFont shown = qtFont(font);
-    const int pitch = drawnCellHeight(font);
-    while (shown.pixelSize() > 1 && std::ceil(QFontMetricsF(shown).lineSpacing()) > pitch)
-        shown.setPixelSize(shown.pixelSize() - 1);
-
-    const int room = width() - 2 * frameWidth() - 2 * int(std::ceil(document()->documentMargin())) - cursorWidth();
-    // Full hinting would round a narrowed width back to whole pixel sizes.
-    auto narrow = [&](int stretch) {
-        shown.setStretch(stretch);
-        shown.setHintingPreference(stretch != 100 ? QFont::PreferVerticalHinting : QFont::PreferFullHinting);
-    };
-    narrow(fittingStretch(room, [&](int stretch) {
-        narrow(stretch);
-        const QFontMetrics metrics(shown);
-        int widest = 0;
-        for (const QString& line : lines)
-            widest = std::max(widest, metrics.horizontalAdvance(line));
-        return widest;
-    }));
-    setFont(shown);
+    setLineWrapMode(QTextEdit::NoWrap);
+    setFont(qtFont(font));
+    m_rowPitch = drawnCellHeight(font);
     setLines(lines);
 }
 

@@ -272,7 +272,7 @@ private slots:
         const QFontMetrics fm(memo->font());
         for (const QString& line : expected)
             QVERIFY2(fm.horizontalAdvance(line) <= memo->viewport()->width(), qPrintable(line));
-        QCOMPARE(memo->blockCount(), expected.size());
+        QCOMPARE(memo->document()->blockCount(), expected.size());
         QTextCursor end(memo->document());
         end.movePosition(QTextCursor::End);
         QVERIFY(memo->cursorRect(end).bottom() < memo->viewport()->height());
