@@ -7,7 +7,9 @@
 
 namespace tk {
 
-// Text that fits: how the fonts of the layouts are drawn on this system.
+// Text that fits: how the fonts of the layouts are drawn on this system, one
+// rule for every window, so that texts keep their places relative to each
+// other and stay in their rooms without any text being narrowed on its own.
 //
 // The windows were laid out with "MS Sans Serif", a bitmap font made in six
 // sizes, and place their texts by pixel: a subscript at a given x after its
@@ -19,11 +21,11 @@ namespace tk {
 //   cell 24: "* D * (D -      D" from x 340 carries the exponent at 454, and
 //            "...   -  d" the next one at 496 (the root sign starts at 417):
 //            the text is 110..116 and 150..158 pixels wide; " D" before the
-//            exponent at +20 is 16..21; eleven lines of an 750-pixel sheet
-//            from x 20 are at most 729 ("sinusförmiger Belastungsverlauf
-//            ... bis zum Bruch der", 84 characters).
+//            exponent at +20 is 16..21; the lines of a 750-pixel sheet from
+//            x 20 are at most 729 ("sinusförmiger Belastungsverlauf ... bis
+//            zum Bruch der", 84 characters).
 //   cell 16: " Bruchzyklenzahl N" from 320 with the subscript B at 435 is
-//            111..116; "  10" with its exponent 20 pixels on is at most 21.
+//            111..116; "  10" with its exponent 20 pixels on is about 20.
 //            Bold: "- Langer Proportionalstab:  L" from 10 with the subscript
 //            at 205 is 192..196, "...  = 10*d" with the one at 260 is
 //            247..251.
@@ -33,10 +35,11 @@ namespace tk {
 // Measured with the substitute, Liberation Sans, in full hinting (advances in
 // whole pixels), regular weight (widths in pixels):
 //
-//   pixel size     cell 24 root / sheet    cell 16 N_B / 10^x    cell 20 hub
-//   cell height 21  135 / 802                118 / 24               226 (18 px)
-//   character 19    118 / 731                113 / 22               192 (16 px)
-//   18 wide         115 / 693                  -                      -
+//   pixel size      cell 24: root / sheet   cell 16: N_B / 10^x   cell 20: hub
+//   cell height 21    135 / 802               118 / 24               226
+//   character 19      118 / 731               113 / 22               192
+//   19, 18 wide       115 / 693                 -                      -
+//   13, blanks 3        -                     111 / 21                 -
 //
 // DejaVu Sans Condensed (120 / 761 at 19 px), FreeSans (115 / 708 at 19 px,
 // but 108 for N_B at 13 px) and the narrow faces (Liberation Sans Narrow,
@@ -44,16 +47,29 @@ namespace tk {
 // bitmap font is relatively wider in its small sizes than in its large ones,
 // which no single proportional face shares.
 //
+// Bold was made by the old system from the regular letters, one pixel wider
+// each. Liberation Sans Bold at the regular width falls short of that (182
+// and 229 for the two rows above); one pixel more em width gives 196 and 244
+// (with the narrower blanks), close to the subscripts' columns, so bold
+// letters are one pixel wider in every size. The second row of that formula
+// ("- Kurzer ...:   L   =   5*d") reaches 198 and 250: the two rows cannot
+// both meet the shared columns in any face measured, as the layout's font
+// spaced them differently. The symbol font, also emboldened by the old
+// system, gets its pixel per letter as letter spacing: "σ = ε*" in bold then
+// ends where the E that follows it stands.
+//
 // So the rule: "MS Sans Serif" is Liberation Sans with the em as high as the
-// bitmap size's characters (capitals and x-height as in the original), and
-// as wide as the layouts show: like its height in every size except the cell
-// of 24, whose letters are one pixel narrower (95 %). Full hinting keeps
-// every advance a whole pixel at these widths, so letters keep their even
-// spacing (a fractional narrowing opens gaps inside words). The cell (text
-// background, row pitch) stays the bitmap's cell, with the baseline at the
-// substitute's descent above its bottom. Measured this way every text of the
-// windows stays in its room and every subscript and exponent lands next to
-// its base; the layout test checks this for every window.
+// bitmap size's characters (capitals and x-height as in the original) and as
+// wide as the layouts show: like its height, except in the cell of 24, whose
+// letters are one pixel narrower (95 %), and in the cell of 16, whose blanks
+// are one pixel narrower; bold one pixel wider. Full hinting keeps every
+// advance a whole pixel at these widths, so letters keep their even spacing
+// (a fractional narrowing opens gaps inside words). The cell (text
+// background, memo rows) stays the bitmap's cell, with the baseline at the
+// substitute's descent above its bottom. Memos with lines broken by hand
+// show them one cell apart: a cell of 18 is drawn in the bitmap size of 16,
+// so 21 rows fit the 345 pixels of a memo whose 21st line the panel below it
+// completes.
 //
 // "Arial" is Liberation Sans, which has Arial's metrics. "Symbol" (and "Times
 // New Roman") is Liberation Serif, a Times face with the Greek letters the
@@ -69,10 +85,11 @@ const QString serifFace = QStringLiteral("Liberation Serif");
 struct BitmapSize {
     int cell;
     int character; // the em of the substitute
-    int width;     // the em's horizontal size
+    int width;          // the em's horizontal size (one more in bold)
+    int spaceNarrowing; // pixels a blank is narrower than the substitute's
 };
 constexpr BitmapSize msSansSerifSizes[] = {
-    {13, 11, 11}, {16, 13, 13}, {20, 16, 16}, {24, 19, 18}, {29, 24, 24}, {37, 30, 30},
+    {13, 11, 11, 0}, {16, 13, 13, 1}, {20, 16, 16, 0}, {24, 19, 18, 0}, {29, 24, 24, 0}, {37, 30, 30, 0},
 };
 
 bool isMsSansSerif(const QString& name) { return name.compare(QStringLiteral("MS Sans Serif"), Qt::CaseInsensitive) == 0; }
@@ -140,13 +157,16 @@ QFont qtFont(const Font& font, bool aliased)
     QFont f = baseFont(font, aliased);
     if (isMsSansSerif(font.name)) {
         const BitmapSize& size = bitmapSize(font);
+        const int width = size.width + (font.bold ? 1 : 0);
         f.setPixelSize(size.character);
-        if (size.width != size.character)
-            f.setStretch(int(std::lround(100.0 * size.width / size.character)));
-    } else if (font.height < 0) {
-        f.setPixelSize(-font.height);
+        if (width != size.character)
+            f.setStretch(int(std::lround(100.0 * width / size.character)));
+        if (size.spaceNarrowing)
+            f.setWordSpacing(-size.spaceNarrowing);
     } else {
-        f.setPixelSize(pixelSizeForCell(f, std::max(1, font.height)));
+        f.setPixelSize(font.height < 0 ? -font.height : pixelSizeForCell(f, std::max(1, font.height)));
+        if (font.bold && isSymbolFont(font.name))
+            f.setLetterSpacing(QFont::AbsoluteSpacing, 1);
     }
     return f;
 }

@@ -2,6 +2,7 @@
 #include "hardness/vickers_scene.h"
 
 #include "common/test_main.h"
+#include "common/text_layout.h"
 #include "toolkit/colours.h"
 #include "toolkit/controls.h"
 #include "toolkit/paintbox.h"
@@ -75,6 +76,18 @@ int finishRun()
 class VickersSceneTest : public QObject {
     Q_OBJECT
 private slots:
+    // The formulas stay within their fraction bars and the exponent of D
+    // stands right behind it.
+    void formulaTextsFit()
+    {
+        VickersDrawing d;
+        textlayout::Recording recording;
+        d.paint();
+        d.scene.paintFormulaBlock(d.haupt);
+        const QStringList found = textlayout::faults(recording.drawings());
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("\n  "))));
+    }
+
     void pixels_data()
     {
         QTest::addColumn<int>("ticks");
