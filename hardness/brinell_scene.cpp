@@ -128,16 +128,16 @@ void BrinellScene::paintFormulaBlock(tk::Canvas& c)
     c.textOut(205, 140, QStringLiteral("D"));
     c.textOut(332, 75, QStringLiteral("Brinellhärte  HB"));
     c.textOut(270, 125, QStringLiteral("HB = "));
-    c.textOutWithin(335, 110, QStringLiteral("0.102 * Prüfkraft F "), 500);
+    c.textOut(335, 110, QStringLiteral("0.102 * Prüfkraft F "));
     c.line(320, 137, 500, 137);
-    c.textOutWithin(330, 140, QStringLiteral("Eindruckoberfläche A "), 500);
+    c.textOut(330, 140, QStringLiteral("Eindruckoberfläche A "));
     c.textOut(370, 305, QStringLiteral("d = Durchmesser"));
     c.textOut(370, 335, QStringLiteral("    des Eindrucks"));
     c.textOut(270, 185, QStringLiteral("HB = "));
     c.textOut(375, 170, QStringLiteral("0.204 * F"));
     c.line(320, 197, 510, 197);
     // The exponent of d follows at 496.
-    c.textOutWithin(340, 210, QStringLiteral("* D * (D -      D   -  d "), 496);
+    c.textOut(340, 210, QStringLiteral("* D * (D -      D   -  d "));
     c.textOut(504, 210, QStringLiteral(")"));
 
     // The exponents of D and d under the root, and the root sign over them.

@@ -10,8 +10,6 @@ class Memo;
 
 // The explanatory text along the left edge of the hardness measurements:
 // read-only, not reached by Tab, light yellow, in the window font at a cell
-// height of 18 pixels. Each line of the text is one row of the memo. Where
-// the font of this system is wider than the one the lines were written for,
-// it is narrowed just enough for the longest line to fit, rather than
-// breaking lines in the middle.
+// height of 18 pixels. Each line of the text is one row of the memo; lines
+// are never broken again.
 tk::Memo* makeExplanationMemo(QWidget* parent, const QStringList& lines);

@@ -10,9 +10,9 @@ ValueList::ValueList(QWidget* parent, const QString& name, int left, int top, in
 {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setLineWrapMode(QTextEdit::NoWrap);
     // Once the user edits the list, its text is all there is to it.
-    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+    connect(this, &QTextEdit::textChanged, this, [this] {
         if (!m_writing)
             m_oneEmptyLine = false;
         m_published.lines = valueLines();

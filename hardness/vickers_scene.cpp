@@ -131,9 +131,9 @@ void VickersScene::paintFormulaTexts(tk::Canvas& c, bool withMeanDiagonal)
     c.setPenWidth(2);
     c.textOut(322, 75, QStringLiteral("Vickershärte HV"));
     c.textOut(270, 125, QStringLiteral("HV = "));
-    c.textOutWithin(335, 110, QStringLiteral("0.102 * Prüfkraft F "), 500);
+    c.textOut(335, 110, QStringLiteral("0.102 * Prüfkraft F "));
     c.line(320, 137, 500, 137);
-    c.textOutWithin(330, 140, QStringLiteral("Eindruckoberfläche A "), 500);
+    c.textOut(330, 140, QStringLiteral("Eindruckoberfläche A "));
     c.textOut(290, 185, QStringLiteral("HV = "));
     c.textOut(375, 170, QStringLiteral("0.189 * F"));
     c.line(340, 197, 480, 197);

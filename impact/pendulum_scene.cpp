@@ -143,12 +143,11 @@ void PendulumScene::paintFormula(tk::Canvas& c)
     c.setPenColor(almostBlack);
     c.setPenWidth(2);
     c.setFontColor(black);
-    // The label must end before the fraction, whose text cells would cover it.
     const int fractionLeft = 150;
     c.setFontHeight(18);
     c.textOut(10, 10, QStringLiteral("Kerbschlagarbeit:"));
     c.textOut(5, 30, QStringLiteral("  Av = F(H - h)  "));
-    c.textOutWithin(5, 50, toughnessLabel, fractionLeft - 5);
+    c.textOut(5, 50, toughnessLabel);
     c.textOut(fractionLeft, 40, QStringLiteral("  Kerbschlagarbeit (Av)"));
     c.textOut(fractionLeft, 60, QStringLiteral("  Restquerschnitt (Ao)"));
     c.line(fractionLeft, 60, 290, 60);
@@ -202,7 +201,7 @@ void PendulumScene::paintLink(tk::Canvas& c)
     c.setFontColor(blue);
     const int margin = 6;
     c.setFontHeight(18);
-    c.textOutWithin(margin, 3, linkText, c.width() - margin);
+    c.textOut(margin, 3, linkText);
 }
 
 // ------------------------------------------------------------------ the swing

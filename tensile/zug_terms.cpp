@@ -139,7 +139,6 @@ void paintPanel(tk::Canvas& c)
     font.name = QStringLiteral("MS Sans Serif");
     font.height = 18;
     font.bold = true;
-    font.stretch = fontStretch;
     c.setFont(font);
     draw(c, 0);
 }

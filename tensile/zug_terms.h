@@ -10,11 +10,6 @@ class Canvas;
 // terms of the tensile test, one at a time, with their formulas.
 namespace zugterms {
 
-// The texts of this window were laid out for a narrower "MS Sans Serif" than
-// its substitute: at this width in percent the lines fit the panel and the
-// memo, and the lowered subscripts sit right behind their letters.
-constexpr int fontStretch = 88;
-
 // The terms in the order of the sorted list; an index into it selects the
 // explanation.
 const QStringList& names();

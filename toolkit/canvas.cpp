@@ -8,6 +8,18 @@
 
 namespace tk {
 
+// ---------------------------------------------------------------- Recording
+
+namespace {
+DrawingRecorder& recorder()
+{
+    static DrawingRecorder r;
+    return r;
+}
+}
+
+void setDrawingRecorder(DrawingRecorder r) { recorder() = std::move(r); }
+
 // ---------------------------------------------------------------- Surface
 
 Surface::Surface(int width, int height, qreal devicePixelRatio)
@@ -78,6 +90,8 @@ void Surface::fill(const QColor& colour)
 {
     endPainting();
     pixels().fill(colour);
+    if (recorder())
+        recorder()({Drawing::Fill, this, QRect(0, 0, m_width, m_height)});
 }
 
 // ---------------------------------------------------------------- Canvas
@@ -248,6 +262,15 @@ void Canvas::strokeLine(QPainter& p, const QPoint& from, const QPoint& to) const
     p.drawLine(from, to);
 }
 
+void Canvas::record(Drawing::Kind kind, const QRect& bounds, const QLine& line) const
+{
+    if (!recorder() || m_penMode != PenMode::Copy)
+        return;
+    Drawing d{kind, m_surface.get(), bounds, line};
+    d.solidPen = m_penStyle == PenStyle::Solid || m_penWidth > 1;
+    recorder()(d);
+}
+
 void Canvas::lineTo(int x, int y)
 {
     const QPoint from = m_pos;
@@ -268,12 +291,20 @@ void Canvas::lineTo(int x, int y)
         return;
     }
     drawShape(QRect(from, to).normalized(), false, [&](QPainter& p) { strokeLine(p, from, to); });
+    if (m_penStyle != PenStyle::Clear)
+        record(Drawing::Line, QRect(from, to).normalized(), QLine(from, to));
 }
 
 void Canvas::rectangle(int left, int top, int right, int bottom)
 {
     drawShape(boxOf(left, top, right, bottom), true,
               [&](QPainter& p) { p.drawRect(tracedRect(left, top, right, bottom)); });
+    const QRect traced = tracedRect(left, top, right, bottom).adjusted(0, 0, 1, 1);
+    if (m_brushStyle == BrushStyle::Solid)
+        record(Drawing::Fill, traced);
+    // An outline in the brush's own colour only fills.
+    if (m_penStyle != PenStyle::Clear && !(m_brushStyle == BrushStyle::Solid && m_penColor == m_brushColor))
+        record(Drawing::Frame, traced);
 }
 
 void Canvas::fillRect(int left, int top, int right, int bottom)
@@ -285,6 +316,8 @@ void Canvas::fillRect(int left, int top, int right, int bottom)
     const QRect b = boxOf(left, top, right, bottom);
     p.fillRect(QRect(b.left(), b.top(), b.width() - 1, b.height() - 1),
                QBrush(m_brushColor, qtBrushStyle(m_brushStyle)));
+    if (m_brushStyle == BrushStyle::Solid)
+        record(Drawing::Fill, QRect(b.left(), b.top(), b.width() - 1, b.height() - 1));
 }
 
 void Canvas::ellipse(int left, int top, int right, int bottom)
@@ -310,6 +343,9 @@ void Canvas::polyline(const std::vector<QPoint>& points)
         for (qsizetype i = 1; i < poly.size(); ++i)
             strokeLine(p, poly[i - 1], poly[i]);
     });
+    if (m_penStyle != PenStyle::Clear)
+        for (qsizetype k = 1; k < poly.size(); ++k)
+            record(Drawing::Line, QRect(poly[k - 1], poly[k]).normalized(), QLine(poly[k - 1], poly[k]));
     m_pos = points.back();
 }
 
@@ -342,32 +378,24 @@ QString Canvas::visibleText(const QString& text) const
 void Canvas::textOut(int x, int y, const QString& text)
 {
     const QFont f = qtFont(m_font, true);
-    const QFontMetrics fm(f);
+    const TextCell cell = textCell(m_font);
     const QString shown = visibleText(text);
-    const int w = fm.horizontalAdvance(shown);
+    const int w = QFontMetrics(f).horizontalAdvance(shown);
     QPainter& p = m_surface->painter();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (m_brushStyle == BrushStyle::Solid)
-        p.fillRect(QRect(x, y, w, fm.height()), m_brushColor);
+        p.fillRect(QRect(x, y, w, cell.height), m_brushColor);
     p.setFont(f);
     p.setPen(m_font.color);
-    p.drawText(x, y + fm.ascent(), shown);
+    p.drawText(x, y + cell.ascent, shown);
     m_pos = QPoint(x + w, y);
-}
-
-void Canvas::textOutWithin(int x, int y, const QString& text, int right)
-{
-    qsizetype shownLength = text.size();
-    while (shownLength > 0 && text[shownLength - 1] == QChar(' '))
-        --shownLength;
-    const QString shown = text.left(shownLength);
-    const Font own = m_font;
-    m_font.stretch = fittingStretch(right - x, [&](int stretch) {
-        m_font.stretch = stretch;
-        return textWidth(shown);
-    });
-    textOut(x, y, text);
-    m_font = own;
+    if (recorder()) {
+        Drawing d{Drawing::Text, m_surface.get(), QRect(x, y, w, cell.height)};
+        d.font = f;
+        d.text = shown;
+        d.baseline = y + cell.ascent;
+        recorder()(d);
+    }
 }
 
 int Canvas::textWidth(const QString& text) const
@@ -377,7 +405,7 @@ int Canvas::textWidth(const QString& text) const
 
 int Canvas::textHeight(const QString&) const
 {
-    return QFontMetrics(qtFont(m_font, true)).height();
+    return textCell(m_font).height;
 }
 
 }

@@ -3,8 +3,11 @@
 #include "fonts.h"
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
+#include <QLine>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <initializer_list>
@@ -48,6 +51,23 @@ private:
     QImage m_image;
     std::unique_ptr<QPainter> m_painter;
 };
+
+// What the canvases draw, for checking layouts: with a recorder installed,
+// every text is reported with its cell and font, and every line, outline and
+// fill that can bound or cover a text. Not-xor drawings (marks that a second
+// drawing removes) are not reported.
+struct Drawing {
+    enum Kind { Text, Line, Frame, Fill } kind;
+    const Surface* surface = nullptr;
+    QRect bounds;         // the text's cell, a frame's or a fill's pixels
+    QLine line;           // a line's ends
+    bool solidPen = true; // a line or frame drawn with a solid pen
+    QFont font;           // a text's font, its shown text and baseline
+    QString text;
+    int baseline = 0;
+};
+using DrawingRecorder = std::function<void(const Drawing&)>;
+void setDrawingRecorder(DrawingRecorder recorder);
 
 enum class PenStyle { Solid, Dash, Dot, DashDot, DashDotDot, Clear };
 enum class PenMode { Copy, NotXor };
@@ -127,11 +147,6 @@ public:
 
     // Text
     void textOut(int x, int y, const QString& text);
-    // Text that must end before `right` (a fraction line, a frame, the
-    // exponent beside it). Where the font of this system draws it wider than
-    // the font it was laid out for, its letters are narrowed just enough to
-    // fit; the canvas keeps its font. Trailing blanks need no room.
-    void textOutWithin(int x, int y, const QString& text, int right);
     int textWidth(const QString& text) const;
     int textHeight(const QString& text) const;
 
@@ -140,6 +155,7 @@ private:
     void preparePainter(QPainter& p, bool usesBrush) const;
     void strokeLine(QPainter& p, const QPoint& from, const QPoint& to) const;
     QString visibleText(const QString& text) const;
+    void record(Drawing::Kind kind, const QRect& bounds, const QLine& line = {}) const;
 
     std::shared_ptr<Surface> m_surface;
     QColor m_penColor = Qt::black;

@@ -5,12 +5,9 @@
 
 #include <QFocusEvent>
 #include <QMouseEvent>
-#include <QFontMetrics>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QTextBlock>
-#include <algorithm>
-#include <cmath>
+#include <QTextCursor>
 
 namespace tk {
 
@@ -80,13 +77,14 @@ void Panel::resizeEvent(QResizeEvent* e)
 QString Panel::caption() const { return m_caption ? m_caption->text() : QString(); }
 
 Memo::Memo(QWidget* parent, const QString& name, int left, int top, int width, int height, const QColor& colour)
-    : QPlainTextEdit(parent)
+    : QTextEdit(parent)
 {
     setObjectName(name);
     setGeometry(left, top, width, height);
+    setAcceptRichText(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setLineWrapMode(QTextEdit::WidgetWidth);
     document()->setDocumentMargin(2);
     QPalette p = palette();
     p.setColor(QPalette::Base, colour);
@@ -104,7 +102,23 @@ QStringList Memo::lines() const
     return out;
 }
 
-void Memo::setLines(const QStringList& lines) { setPlainText(lines.join(QChar('\n'))); }
+void Memo::setLines(const QStringList& lines)
+{
+    setPlainText(lines.join(QChar('\n')));
+    applyRowPitch();
+}
+
+void Memo::applyRowPitch()
+{
+    if (m_rowPitch <= 0)
+        return;
+    QTextBlockFormat rows;
+    rows.setLineHeight(m_rowPitch, QTextBlockFormat::FixedHeight);
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    all.mergeBlockFormat(rows);
+    document()->clearUndoRedoStacks();
+}
 
 void Memo::addLine(const QString& line)
 {
@@ -126,31 +140,9 @@ void Memo::setLine(int index, const QString& line)
 
 void Memo::setFixedLines(const QStringList& lines, const Font& font)
 {
-    setLineWrapMode(QPlainTextEdit::NoWrap);
-
-    // Rows stand one cell apart, as the font of the layout has no extra
-    // leading; the text layout here adds the font's own, so the font is taken
-    // as large as rows of that pitch allow.
-    QFont shown = qtFont(font);
-    const int pitch = drawnCellHeight(font);
-    while (shown.pixelSize() > 1 && std::ceil(QFontMetricsF(shown).lineSpacing()) > pitch)
-        shown.setPixelSize(shown.pixelSize() - 1);
-
-    const int room = width() - 2 * frameWidth() - 2 * int(std::ceil(document()->documentMargin())) - cursorWidth();
-    // Full hinting would round a narrowed width back to whole pixel sizes.
-    auto narrow = [&](int stretch) {
-        shown.setStretch(stretch);
-        shown.setHintingPreference(stretch != 100 ? QFont::PreferVerticalHinting : QFont::PreferFullHinting);
-    };
-    narrow(fittingStretch(room, [&](int stretch) {
-        narrow(stretch);
-        const QFontMetrics metrics(shown);
-        int widest = 0;
-        for (const QString& line : lines)
-            widest = std::max(widest, metrics.horizontalAdvance(line));
-        return widest;
-    }));
-    setFont(shown);
+    setLineWrapMode(QTextEdit::NoWrap);
+    setFont(qtFont(font));
+    m_rowPitch = drawnCellHeight(font);
     setLines(lines);
 }
 
@@ -160,7 +152,7 @@ void Memo::setScrollBars(bool vertical, bool horizontal)
     setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }
 
-void Memo::setWordWrap(bool wrap) { setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap); }
+void Memo::setWordWrap(bool wrap) { setLineWrapMode(wrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap); }
 
 QString Memo::crlfText() const
 {

@@ -6,8 +6,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextEdit>
 #include <QStringList>
 #include <functional>
 #include <future>
@@ -38,9 +38,9 @@ private:
     QLabel* m_caption = nullptr;
 };
 
-// A multi-line text with lines as its unit, as the explanatory memos and the
-// value lists use it.
-class Memo : public QPlainTextEdit {
+// A multi-line plain text with lines as its unit, as the explanatory memos
+// and the value lists use it.
+class Memo : public QTextEdit {
     Q_OBJECT
 public:
     Memo(QWidget* parent, const QString& name, int left, int top, int width, int height, const QColor& colour);
@@ -52,16 +52,22 @@ public:
     int lineCount() const { return lines().size(); }
     void clearLines() { setLines({}); }
     // Shows lines broken by hand for this memo's width, one per row, in the
-    // given font: the memo does not wrap them, and where this system's font
-    // draws the widest line wider than the memo, the letters are narrowed
-    // just enough for it to fit.
+    // given font: the memo does not wrap them, and its rows stand one cell
+    // of the drawn font apart (16 pixels for a cell of 18, as the bitmap font
+    // of the layouts draws it), whatever spacing this system's face has.
     void setFixedLines(const QStringList& lines, const Font& font);
+    int rowPitch() const { return m_rowPitch; }
     // The text with its lines separated by CR LF, as the clipboard receives it.
     QString crlfText() const;
     // Scroll bars shown when the text needs them, and whether long lines
     // wrap at the memo's width (they do by default).
     void setScrollBars(bool vertical, bool horizontal);
     void setWordWrap(bool wrap);
+
+private:
+    void applyRowPitch();
+
+    int m_rowPitch = 0; // 0: rows as the font spaces them
 };
 
 // A one-line edit field whose exit handler runs when the focus moves to

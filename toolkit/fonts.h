@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
-#include <functional>
 
 namespace tk {
 
@@ -18,9 +17,6 @@ struct Font {
     bool italic = false;
     bool underline = false;
     QColor color = Qt::black;
-    // Width of the letters in percent of the font's own; less than 100
-    // narrows a text that must fit a given length.
-    int stretch = 100;
 
     static Font cell(const QString& name, int cellHeight, bool bold = false)
     {
@@ -40,17 +36,19 @@ struct Font {
     }
 };
 
-// The Qt font for it: the family resolved to a metric-compatible one where
-// the named font is missing ("Arial" and "MS Sans Serif" to Liberation Sans),
-// and the pixel size chosen so that the cell or character is as high as asked.
-// Drawing surfaces use aliased text (erasable by drawing it again in the
-// background colour); controls use the default smooth text.
+// The Qt font that draws it: always one of the faces the program installs
+// (see fonts.cpp for how each named font is substituted, sized and shaped),
+// never a fallback face. Drawing surfaces use aliased text (erasable by
+// drawing it again in the background colour); controls use smooth text.
 QFont qtFont(const Font& font, bool aliased = false);
 
-// The letter width, in percent (down to 50), at which a text fits `room`
-// pixels: `widthAt(stretch)` measures it at a given width. A text that fits
-// at full width keeps 100.
-int fittingStretch(int room, const std::function<int(int stretch)>& widthAt);
+// The character cell a text is drawn in: text placed at y has its baseline
+// at y + ascent, and a text background fills `height` rows from y.
+struct TextCell {
+    int height;
+    int ascent;
+};
+TextCell textCell(const Font& font);
 
 // The height of the character cell a font is drawn with: the cell asked for,
 // or the size of the bitmap font that stands for it.

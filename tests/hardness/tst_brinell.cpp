@@ -3,6 +3,7 @@
 #include "hardness/hb_form.h"
 
 #include "common/test_main.h"
+#include "common/text_layout.h"
 #include "toolkit/colours.h"
 #include "toolkit/controls.h"
 #include "toolkit/paintbox.h"
@@ -182,6 +183,18 @@ private slots:
         QCOMPARE(d.haupt.pixel(475, 205), black);
         QCOMPARE(d.haupt.pixel(400, 137), black);
         QCOMPARE(d.haupt.font().name, QStringLiteral("MS Sans Serif"));
+    }
+
+    // The formulas stay within their fraction bars and under the root, and
+    // the exponents of D and d stand right behind them.
+    void formulaTextsFit()
+    {
+        BrinellDrawing d;
+        textlayout::Recording recording;
+        d.paint();
+        d.scene.paintFormulaBlock(d.haupt);
+        const QStringList found = textlayout::faults(recording.drawings());
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("\n  "))));
     }
 };
 

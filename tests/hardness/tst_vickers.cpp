@@ -3,6 +3,7 @@
 #include "hardness/vickers_scene.h"
 
 #include "common/test_main.h"
+#include "common/text_layout.h"
 #include "toolkit/colours.h"
 #include "toolkit/controls.h"
 #include "toolkit/paintbox.h"
@@ -77,6 +78,18 @@ int finishRun()
 class VickersSceneTest : public QObject {
     Q_OBJECT
 private slots:
+    // The formulas stay within their fraction bars and the exponent of D
+    // stands right behind it.
+    void formulaTextsFit()
+    {
+        VickersDrawing d;
+        textlayout::Recording recording;
+        d.paint();
+        d.scene.paintFormulaBlock(d.haupt);
+        const QStringList found = textlayout::faults(recording.drawings());
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("\n  "))));
+    }
+
     void pixels_data()
     {
         QTest::addColumn<int>("ticks");
@@ -274,7 +287,7 @@ private slots:
         const QFontMetrics fm(memo->font());
         for (const QString& line : expected)
             QVERIFY2(fm.horizontalAdvance(line) <= memo->viewport()->width(), qPrintable(line));
-        QCOMPARE(memo->blockCount(), expected.size());
+        QCOMPARE(memo->document()->blockCount(), expected.size());
         QTextCursor end(memo->document());
         end.movePosition(QTextCursor::End);
         QVERIFY(memo->cursorRect(end).bottom() < memo->viewport()->height());

@@ -3,7 +3,11 @@
 #include "toolkit/canvas.h"
 #include "toolkit/fonts.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QRawFont>
+#include <cmath>
 
 namespace {
 
@@ -241,34 +245,6 @@ private slots:
         QVERIFY(anyInk);
     }
 
-    void textWithinItsRoomIsNarrowedOnlyWhereItOverflows()
-    {
-        Board fits, plain;
-        fits.canvas.setFontHeight(24);
-        plain.canvas.setFontHeight(24);
-        plain.canvas.textOut(5, 5, QStringLiteral("HB = "));
-        // Trailing blanks need no room: this ends at the edge only with them.
-        const int right = 5 + plain.canvas.textWidth(QStringLiteral("HB ="));
-        fits.canvas.textOutWithin(5, 5, QStringLiteral("HB = "), right);
-        QCOMPARE(fits.snapshot(), plain.snapshot());
-
-        Board narrowed;
-        tk::Canvas& c = narrowed.canvas;
-        c.setBrushStyle(tk::BrushStyle::Clear);
-        c.setFontHeight(24);
-        const QString row = QStringLiteral("  * D * (D - D - d ");
-        QVERIFY(5 + c.textWidth(row) > 110);
-        c.textOutWithin(5, 5, row, 110);
-        QCOMPARE(c.font().stretch, 100); // the canvas keeps its font
-        int inked = 0, beyond = 0;
-        for (int y = 5; y < 30; ++y)
-            for (int x = 0; x < 120; ++x)
-                if (narrowed.at(x, y) == black)
-                    ++(x < 110 ? inked : beyond);
-        QVERIFY(inked > 50);
-        QCOMPARE(beyond, 0);
-    }
-
     void fontCellHeightIncludesTheLeading_data()
     {
         QTest::addColumn<int>("height");
@@ -315,11 +291,71 @@ private slots:
         same.height = drawn;
         QCOMPARE(tk::qtFont(f).pixelSize(), tk::qtFont(same).pixelSize());
         if (drawn > 0) {
-            const int cell = QFontMetrics(tk::qtFont(f)).height();
-            QVERIFY2(cell <= drawn && cell >= drawn - 1, qPrintable(QString::number(cell)));
+            QCOMPARE(tk::drawnCellHeight(f), drawn);
+            QVERIFY(tk::textCell(f).ascent < drawn); // the descent stays inside the cell
         } else {
             QCOMPARE(tk::qtFont(f).pixelSize(), -drawn);
         }
+    }
+
+    // Every font resolves to a face the set-up installs, never to a
+    // fallback, and that face has every glyph the symbol layout maps to.
+    void facesAreFixedAndComplete_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<QString>("face");
+        for (bool bold : {false, true}) {
+            const char* weight = bold ? "bold" : "regular";
+            QTest::addRow("MS Sans Serif %s", weight) << QStringLiteral("MS Sans Serif") << bold
+                                                      << QStringLiteral("Liberation Sans");
+            QTest::addRow("Arial %s", weight) << QStringLiteral("Arial") << bold << QStringLiteral("Liberation Sans");
+            QTest::addRow("Symbol %s", weight) << QStringLiteral("Symbol") << bold << QStringLiteral("Liberation Serif");
+        }
+    }
+    void facesAreFixedAndComplete()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, bold);
+        QFETCH(QString, face);
+        const QFont font = tk::qtFont(tk::Font::cell(name, 24, bold), true);
+        QCOMPARE(QFontInfo(font).family(), face);
+        QVERIFY(font.styleStrategy() & QFont::NoFontMerging);
+        const QRawFont raw = QRawFont::fromFont(font);
+        QString layout;
+        for (char16_t c = 0x20; c < 0x100; ++c)
+            if (c < 0x7F || c >= 0xA0)
+                layout += QChar(c);
+        const QString shown = tk::isSymbolFont(name) ? tk::symbolToUnicode(layout) : layout;
+        for (QChar c : shown)
+            QVERIFY2(raw.supportsCharacter(c), qPrintable(QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QChar('0'))));
+    }
+
+    // Letters of one word keep whole-pixel advances in every size, so aliased
+    // text has no gaps inside words; bold is wider than regular.
+    void lettersStandOnWholePixels_data()
+    {
+        QTest::addColumn<int>("cell");
+        for (int cell : {13, 16, 20, 24, 29, 37})
+            QTest::addRow("cell %d", cell) << cell;
+    }
+    void lettersStandOnWholePixels()
+    {
+        QFETCH(int, cell);
+        for (bool bold : {false, true}) {
+            const QFont font = tk::qtFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), cell, bold), true);
+            const QFontMetricsF metrics(font);
+            const QString word = QStringLiteral("Bruchdehnung Spannung");
+            for (qsizetype i = 1; i <= word.size(); ++i) {
+                const qreal x = metrics.horizontalAdvance(word.left(i));
+                QCOMPARE(x, std::round(x));
+            }
+        }
+        const QString word = QStringLiteral("Werkstoffkennwerte");
+        QVERIFY(QFontMetrics(tk::qtFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), cell, true), true))
+                    .horizontalAdvance(word) >
+                QFontMetrics(tk::qtFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), cell), true))
+                    .horizontalAdvance(word));
     }
 
     void symbolFontDrawsGreekLetters()
