@@ -13,5 +13,6 @@ class Memo;
 // height of 18 pixels. Each line of the text is one row of the memo. Where
 // the font of this system is wider than the one the lines were written for,
 // it is narrowed just enough for the longest line to fit, rather than
-// breaking lines in the middle.
-tk::Memo* makeExplanationMemo(QWidget* parent, const QStringList& lines);
+// breaking lines in the middle. It stands at the left edge of the window, as
+// high as the drawing beside it, `width` pixels wide.
+tk::Memo* makeExplanationMemo(QWidget* parent, const QStringList& lines, int width = 240);

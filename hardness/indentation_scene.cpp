@@ -21,6 +21,9 @@ void IndentationScene::reset()
     m_timerEnabled = false;
     m_y = restY;
     m_direction = Direction::Down;
+    // A run paused in a slow stage and closed would otherwise leave its slow
+    // interval to a run that is continued rather than started (Rockwell's F1).
+    m_interval = fastInterval;
 }
 
 void IndentationScene::setFrameAndColours(const tk::Canvas& c)

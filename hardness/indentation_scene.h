@@ -74,7 +74,7 @@ public:
     // Stops or continues a run where it stands: the timer goes off or on.
     void togglePause() { m_timerEnabled = !m_timerEnabled; }
     // The window closes: whatever state a run left, the next showing starts
-    // from rest.
+    // from rest, with fast ticks.
     void reset();
 
     // The static picture, on the canvas of the main paint box: background
