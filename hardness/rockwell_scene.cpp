@@ -152,6 +152,10 @@ void RockwellScene::unload(tk::Canvas& down, tk::Canvas&)
     down.setBrushColor(m_sceneColour);
     down.setPenColor(m_sceneColour);
     drawCone(down, m_y);
+    // The holder's right top corner at the lowest point lies just beside the
+    // holder one pixel higher, which the rise draws next; it would stay as a
+    // black dot beside the resting cone.
+    drawHolder(down, bottomY);
     down.rectangle(50, 80, 200, 140);
     down.rectangle(22, 230, 330, 269);
 }

@@ -140,6 +140,7 @@ private slots:
         QTest::newRow("end: holder top edge") << 153 << QPoint(212, 145) << uint(black);
         QTest::newRow("end: cone at rest") << 153 << QPoint(212, 200) << uint(red);
         QTest::newRow("end: path of the rise") << 153 << QPoint(212, 240) << uint(rose);
+        QTest::newRow("end: lowest holder corner wiped") << 153 << QPoint(253, 222) << uint(rose);
         QTest::newRow("end: cavity stays") << 153 << QPoint(212, 279) << uint(rose);
         QTest::newRow("end: marks stay") << 153 << QPoint(510, 282) << uint(black);
         QTest::newRow("end: plan view stays") << 153 << QPoint(100, 400) << uint(silver);
