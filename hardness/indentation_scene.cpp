@@ -10,6 +10,9 @@ IndentationScene::IndentationScene(int frameLeft, int frameRightInset)
 
 void IndentationScene::start()
 {
+    // A run ends at rest; only a paused run leaves the indenter elsewhere,
+    // and Start then begins a new run rather than going on from there.
+    m_y = restY;
     m_interval = fastInterval;
     m_timerEnabled = true;
     m_direction = Direction::Down;

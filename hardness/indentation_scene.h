@@ -68,8 +68,9 @@ public:
     QColor sceneColour() const { return m_sceneColour; }
     QColor indenterColour() const { return m_indenterColour; }
 
-    // The Start command: a new run begins with fast ticks, descending. The
-    // window repaints itself afterwards, which clears what the last run drew.
+    // The Start command: a new run begins at rest with fast ticks,
+    // descending. The window repaints itself afterwards, which clears what
+    // the last run drew.
     void start();
     // Stops or continues a run where it stands: the timer goes off or on.
     void togglePause() { m_timerEnabled = !m_timerEnabled; }

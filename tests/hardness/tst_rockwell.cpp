@@ -439,6 +439,21 @@ private slots:
         QCOMPARE(finishRun(), 153);
     }
 
+    // A paused window takes input again; Start then begins a new run.
+    void startWhilePausedBeginsAgainAtRest()
+    {
+        item("StartDown")->trigger();
+        ::ticks(90);
+        item("Stop")->trigger();
+        QVERIFY(item("StartDown")->isEnabled());
+        item("StartDown")->trigger();
+        QCOMPARE(FormRockwell->scene().y(), 200);
+        QCOMPARE(FormRockwell->scene().direction(), IndentationScene::Direction::Down);
+        QCOMPARE(timer()->interval(), 50);
+        QCOMPARE(formPixel(390, 270), rose);
+        QCOMPARE(finishRun(), 153);
+    }
+
     void repaintDuringRunKeepsConeAndLosesMarks()
     {
         item("StartDown")->trigger();
