@@ -2,8 +2,10 @@
 
 #include "fatigue/woehler_recording_form.h"
 #include "hardness/brinell_form.h"
+#include "hardness/haerte_form.h"
 #include "hardness/hb_form.h"
 #include "hardness/hv_form.h"
+#include "hardness/rockwell_form.h"
 #include "hardness/vickers_form.h"
 #include "impact/pendulum_form.h"
 #include "tensile/zug_form.h"
@@ -34,9 +36,9 @@ const std::vector<TFormMPUeber::TopicMenu>& TFormMPUeber::topicMenus()
 {
     static const std::vector<TopicMenu> menus = {
         {"&Härteprüfung", "Hrteprfung1",
-         {{"Härteprüfmaschine (schematisch)", "SchematischeHrteprfmaschine1", nullptr},
+         {{"Härteprüfmaschine (schematisch)", "SchematischeHrteprfmaschine1", windowOf<FormHaerte>},
           {"Brinellhärtemessung ", "Brinellhrtemessung1", windowOf<FormBrinell>},
-          {"Rockwellhärtemessung", "Rockwellhrtemessung1", nullptr},
+          {"Rockwellhärtemessung", "Rockwellhrtemessung1", windowOf<FormRockwell>},
           {"Vickershärtemessung", "Vickershrtemessung1", windowOf<FormVickers>},
           {"Vickershärteprüfeinrichtung", "vickershrteprfeinrichtung1", nullptr}}},
         {"Kerbschlagbiegeversuch", "Kerbschlagbiegeversuch1",

@@ -6,9 +6,11 @@
 
 #include "fatigue/woehler_recording_form.h"
 #include "hardness/brinell_form.h"
+#include "hardness/haerte_form.h"
 #include "hardness/hb_form.h"
 #include "hardness/hv_form.h"
 #include "hardness/hvgraph_form.h"
+#include "hardness/rockwell_form.h"
 #include "hardness/vickers_form.h"
 #include "impact/pendulum_form.h"
 #include "tensile/zug_form.h"
@@ -47,9 +49,9 @@ struct Entry {
 // first. A window without a creation function is not part of this build.
 constexpr Entry entries[] = {
     {"TFormHaupt", create<FormHaupt>},
-    {"TFormHaerte", nullptr},
+    {"TFormHaerte", create<FormHaerte>},
     {"TFormBrinell", create<FormBrinell>},
-    {"TFormRockwell", nullptr},
+    {"TFormRockwell", create<FormRockwell>},
     {"TFormVickers", create<FormVickers>},
     {"TFormZugma", nullptr},
     {"TFormZug", create<FormZug>},

@@ -31,6 +31,7 @@ struct Animation {
 constexpr Animation animations[] = {
     {"Vickers", "TFormVickers", "StartDown", "TimerDown"},
     {"Brinell", "TFormBrinell", "StartDown", "TimerDown"},
+    {"Rockwell", "TFormRockwell", "StartDown", "TimerDown"},
     {"Spannungs-Dehnungs-Kurve, unlegiert", "TFormZug", "StartUn", "TimerUn"},
     {"Spannungs-Dehnungs-Kurve, austenitisch", "TFormZug", "StartCrNi", "TimerCrNi"},
     {"Pendelschlagwerk", "TFormKerbHa", "Start", "TimerHammer1"},

@@ -9,7 +9,8 @@
 
 #include <QAction>
 
-IndentationForm::IndentationForm(const QString& className, const QString& caption, const QStringList& explanation)
+IndentationForm::IndentationForm(const QString& className, const QString& caption, const QStringList& explanation,
+                                 int memoWidth)
     : tk::Form(className, caption)
 {
     setTakesChosenColour(true);
@@ -25,7 +26,7 @@ IndentationForm::IndentationForm(const QString& className, const QString& captio
     m_paintBoxDown = new tk::PaintBox(client(), QStringLiteral("PaintBoxDown"), m_paintBoxHaupt);
 
     // The text lies over the left edge of the drawing.
-    m_memo = makeExplanationMemo(client(), explanation);
+    m_memo = makeExplanationMemo(client(), explanation, memoWidth);
 
     setStatusText(QStringLiteral("ESC = Abbruch"));
 

@@ -38,8 +38,9 @@ public:
 protected:
     // Builds the menu items "&Ende", "ESC" and "&Start"; the window adds its
     // own items after them. The timer, the Start item and the window's input
-    // follow the scene.
-    IndentationForm(const QString& className, const QString& caption, const QStringList& explanation);
+    // follow the scene. The explanation is `memoWidth` pixels wide.
+    IndentationForm(const QString& className, const QString& caption, const QStringList& explanation,
+                    int memoWidth = 240);
 
     virtual IndentationScene& indentationScene() = 0;
 

@@ -10,6 +10,9 @@ IndentationScene::IndentationScene(int frameLeft, int frameRightInset)
 
 void IndentationScene::start()
 {
+    // A run ends at rest; only a paused run leaves the indenter elsewhere,
+    // and Start then begins a new run rather than going on from there.
+    m_y = restY;
     m_interval = fastInterval;
     m_timerEnabled = true;
     m_direction = Direction::Down;
@@ -21,6 +24,9 @@ void IndentationScene::reset()
     m_timerEnabled = false;
     m_y = restY;
     m_direction = Direction::Down;
+    // A run paused in a slow stage and closed would otherwise leave its slow
+    // interval to a run that is continued rather than started (Rockwell's F1).
+    m_interval = fastInterval;
 }
 
 void IndentationScene::setFrameAndColours(const tk::Canvas& c)

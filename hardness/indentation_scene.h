@@ -68,13 +68,14 @@ public:
     QColor sceneColour() const { return m_sceneColour; }
     QColor indenterColour() const { return m_indenterColour; }
 
-    // The Start command: a new run begins with fast ticks, descending. The
-    // window repaints itself afterwards, which clears what the last run drew.
+    // The Start command: a new run begins at rest with fast ticks,
+    // descending. The window repaints itself afterwards, which clears what
+    // the last run drew.
     void start();
     // Stops or continues a run where it stands: the timer goes off or on.
     void togglePause() { m_timerEnabled = !m_timerEnabled; }
     // The window closes: whatever state a run left, the next showing starts
-    // from rest.
+    // from rest, with fast ticks.
     void reset();
 
     // The static picture, on the canvas of the main paint box: background

@@ -4,6 +4,7 @@
 #include "bench.h"
 
 #include "hardness/brinell_scene.h"
+#include "hardness/rockwell_scene.h"
 #include "hardness/vickers_scene.h"
 #include "toolkit/colours.h"
 
@@ -67,6 +68,20 @@ BENCHMARK(brinell_tick, "Brinell measurement: one tick", {
 
 BENCHMARK(brinell_repaint, "Brinell measurement: static repaint", {
     auto& s = painted<BrinellScene>();
+    for (int i = 0; i < repetitions; ++i)
+        s.repaint();
+    (void)s.surface->pixel(0, 0);
+})
+
+BENCHMARK(rockwell_tick, "Rockwell measurement: one tick", {
+    auto& s = painted<RockwellScene>();
+    for (int i = 0; i < repetitions; ++i)
+        s.tick();
+    (void)s.surface->pixel(0, 0);
+})
+
+BENCHMARK(rockwell_repaint, "Rockwell measurement: static repaint", {
+    auto& s = painted<RockwellScene>();
     for (int i = 0; i < repetitions; ++i)
         s.repaint();
     (void)s.surface->pixel(0, 0);
