@@ -128,17 +128,14 @@ private slots:
         QTest::newRow("first band, black") << QPoint(0, 200) << QRgb(0x000000);
         QTest::newRow("band 136 at the right edge") << QPoint(543, 200) << QRgb(0x8878FF);
         QTest::newRow("frame in the last band's colour") << QPoint(50, 200) << lastBand;
-        QTest::newRow("plot area") << QPoint(75, 250) << plotYellow;
         QTest::newRow("grid row") << QPoint(51, 263) << lastBand;
         QTest::newRow("beside the grid row") << QPoint(51, 264) << plotYellow;
         QTest::newRow("measured value, upper shelf") << QPoint(450, 189) << blue;
-        QTest::newRow("measured value, lower shelf") << QPoint(90, 351) << blue;
         QTest::newRow("bcc trend dot on a half") << QPoint(390, 190) << blue;
         QTest::newRow("bcc trend in the transition") << QPoint(270, 258) << blue;
         QTest::newRow("below the bcc trend") << QPoint(270, 266) << plotYellow;
         QTest::newRow("fcc trend dot on a half") << QPoint(390, 124) << red;
         QTest::newRow("fcc trend, one row lower") << QPoint(390, 127) << plotYellow;
-        QTest::newRow("fcc measured value") << QPoint(290, 128) << red;
     }
     void diagramPixels()
     {
