@@ -260,12 +260,13 @@ void ZugAnniScene::specimenTick(tk::Canvas& c)
 }
 
 // While the curve is elastic the ends move out and the shank keeps its
-// width: only the columns just outside it are cleaned.
+// width: only the columns just outside it are cleaned. The new top row runs
+// from column 70 to column 130, both included, as wide as the head.
 void ZugAnniScene::lengthenElastic(tk::Canvas& c)
 {
     m_top -= 1;
     m_bottom += 1;
-    c.line(70, m_top, 130, m_top);
+    c.line(70, m_top, 131, m_top);
     c.line(69, m_bottom, 131, m_bottom);
     c.setPenColor(plotYellow);
     c.line(69, m_top, 69, 150);

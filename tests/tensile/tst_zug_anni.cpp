@@ -213,6 +213,7 @@ private slots:
         QCOMPARE(specimenTimer()->isActive(), curveTicksBefore < curveTicks);
         // The new ends are drawn, the rows beyond them are not.
         QCOMPARE(specimenPixel(100, scene().specimenTop()), grey);
+        QCOMPARE(specimenPixel(130, scene().specimenTop()), grey); // the head's full width
         QCOMPARE(specimenPixel(100, scene().specimenBottom()), grey);
         QCOMPARE(specimenPixel(72, scene().specimenTop() - 1), plotYellow);
         QCOMPARE(specimenPixel(72, scene().specimenBottom() + 1), plotYellow);
