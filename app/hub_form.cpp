@@ -8,7 +8,9 @@
 #include "hardness/rockwell_form.h"
 #include "hardness/vickers_form.h"
 #include "impact/pendulum_form.h"
+#include "tensile/zug_anni_form.h"
 #include "tensile/zug_form.h"
+#include "tensile/zugma_form.h"
 
 #include "toolkit/colours.h"
 #include "toolkit/diagram.h"
@@ -45,8 +47,8 @@ const std::vector<TFormMPUeber::TopicMenu>& TFormMPUeber::topicMenus()
          {{"Pendelschlagwerk (schematisch)", "Kerbschlagbiegeversuch2", windowOf<FormKerbHa>},
           {"Pendelschlagwerk ", "Pendelschlagwerkschematisch1", nullptr}}},
         {"Zugversuch", "Zugversuch1",
-         {{"Zugprüfmaschine (schematisch)", "SchematischeZugprfmaschine1", nullptr},
-          {"Spannungs-Dehnungs-Kurve", "SpannungsDehnungskurve1", nullptr},
+         {{"Zugprüfmaschine (schematisch)", "SchematischeZugprfmaschine1", windowOf<FormZugma>},
+          {"Spannungs-Dehnungs-Kurve", "SpannungsDehnungskurve1", windowOf<FormZugAnniHoch>},
           {"Stahl im Zugversuch", "StahlimZugversuch1", windowOf<FormZug>},
           {"Zugprüfmaschine", "ZUgprfmaschine1", nullptr}}},
         {"&Dauerschwingversuch", "Dauerschwingversuch1",

@@ -12,8 +12,11 @@
 #include "hardness/hvgraph_form.h"
 #include "hardness/rockwell_form.h"
 #include "hardness/vickers_form.h"
+#include "impact/avt_form.h"
 #include "impact/pendulum_form.h"
+#include "tensile/zug_anni_form.h"
 #include "tensile/zug_form.h"
+#include "tensile/zugma_form.h"
 
 #include "resources/pictures.h"
 
@@ -53,16 +56,16 @@ constexpr Entry entries[] = {
     {"TFormBrinell", create<FormBrinell>},
     {"TFormRockwell", create<FormRockwell>},
     {"TFormVickers", create<FormVickers>},
-    {"TFormZugma", nullptr},
+    {"TFormZugma", create<FormZugma>},
     {"TFormZug", create<FormZug>},
     {"TFormKerbHa", create<FormKerbHa>},
-    {"TFormAvT", nullptr},
+    {"TFormAvT", create<FormAvT>},
     {"TFormBildH", nullptr},
     {"TFormBildM", nullptr},
     {"TFormBildT", nullptr},
     {"TFormHB", create<FormHB>},
     {"TFormHV", create<FormHV>},
-    {"TFormZugAnniHoch", nullptr},
+    {"TFormZugAnniHoch", create<FormZugAnniHoch>},
     {"TFormBildAus", nullptr},
     {"TFormInfo", create<FormInfo>},
     {"TFormHVA223", nullptr},

@@ -34,6 +34,8 @@ constexpr Animation animations[] = {
     {"Rockwell", "TFormRockwell", "StartDown", "TimerDown"},
     {"Spannungs-Dehnungs-Kurve, unlegiert", "TFormZug", "StartUn", "TimerUn"},
     {"Spannungs-Dehnungs-Kurve, austenitisch", "TFormZug", "StartCrNi", "TimerCrNi"},
+    {"Zugprüfmaschine", "TFormZugma", "Start", "TimerBew"},
+    {"Spannungs-Dehnungs-Kurve mit Standardprobe", "TFormZugAnniHoch", "StartZug", "TimerKurve"},
     {"Pendelschlagwerk", "TFormKerbHa", "Start", "TimerHammer1"},
     {"Wöhlerlinie, eine Laststufe", "TFormDauerWoehler", "WeichSp180", "TimerSchwing"},
 };

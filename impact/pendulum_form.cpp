@@ -1,5 +1,6 @@
 #include "pendulum_form.h"
 
+#include "impact/avt_form.h"
 #include "toolkit/colours.h"
 #include "toolkit/controls.h"
 #include "toolkit/paintbox.h"
@@ -12,9 +13,8 @@ TFormKerbHa* FormKerbHa = nullptr;
 
 namespace {
 
-// The window the link panel opens: the impact energy-temperature curve, not
-// part of this build yet, so the link shows itself disabled.
-tk::Form* energyTemperatureCurve() { return nullptr; }
+// The window the link panel opens: the impact energy-temperature curve.
+tk::Form* energyTemperatureCurve() { return FormAvT; }
 
 const QStringList explanation = {
     QStringLiteral(" Der Kerbschlagbiegeversuch ist ein "),
@@ -132,6 +132,11 @@ void TFormKerbHa::formClose()
     // Also makes the link usable again when the window is closed during a
     // swing, so the next opening starts fully in the ready state.
     resetScene();
+}
+
+void TFormKerbHa::readyForNextSwing()
+{
+    runHandler([this] { resetScene(); });
 }
 
 void TFormKerbHa::resetScene()

@@ -33,6 +33,10 @@ public:
     void EndeClick();
     void ESCClick();
 
+    // A clean scene, "&Start" available again: the curve window leaves the
+    // tester so when it closes.
+    void readyForNextSwing();
+
     const PendulumScene& scene() const { return m_scene; }
     tk::Timer* timerHammer() const { return m_timer; }
     tk::PaintBox* linkPanel() const { return m_avt; }

@@ -1,3 +1,4 @@
+#include "impact/avt_form.h"
 #include "impact/pendulum_form.h"
 #include "tests/common/test_main.h"
 #include "toolkit/controls.h"
@@ -42,11 +43,15 @@ private slots:
     {
         FormKerbHa = new TFormKerbHa;
         FormKerbHa->formCreate();
+        FormAvT = new TFormAvT;
+        FormAvT->formCreate();
         FormKerbHa->showModal();
         QApplication::processEvents();
     }
     void cleanup()
     {
+        delete FormAvT;
+        FormAvT = nullptr;
         delete FormKerbHa;
         FormKerbHa = nullptr;
     }
@@ -163,7 +168,7 @@ private slots:
         swing(ticks);
         QCOMPARE(item("Start")->isEnabled(), start);
         QCOMPARE(item("Neu")->isEnabled(), neu);
-        QCOMPARE(FormKerbHa->scene().linkEnabled(), link);
+        QCOMPARE(box("PaintBoxAvT")->isEnabled(), link);
         QCOMPARE(hammerTimer()->isActive(), timer);
         // The window stays usable throughout.
         QVERIFY(FormKerbHa->inputEnabled());
@@ -179,7 +184,7 @@ private slots:
         QVERIFY(surfaceOf("PaintBoxHaupt") == atRest);
         QVERIFY(item("Start")->isEnabled());
         QVERIFY(!item("Neu")->isEnabled());
-        QVERIFY(FormKerbHa->scene().linkEnabled());
+        QVERIFY(box("PaintBoxAvT")->isEnabled());
     }
 
     void closingStopsAndResets_data()
@@ -211,7 +216,7 @@ private slots:
         QVERIFY(!hammerTimer()->isActive());
         QVERIFY(item("Start")->isEnabled());
         QVERIFY(!item("Neu")->isEnabled());
-        QVERIFY(FormKerbHa->scene().linkEnabled());
+        QVERIFY(box("PaintBoxAvT")->isEnabled());
         QVERIFY(surfaceOf("PaintBoxHaupt") == atRest);
 
         // The next opening is the ready state, and the swing runs as before.
@@ -230,16 +235,30 @@ private slots:
         QVERIFY(FormKerbHa->scene().running());
     }
 
-    void linkShowsItselfDisabledWithoutTheCurveWindow()
+    // The link opens the curve window modally, except during the swing,
+    // when its clicks do nothing.
+    void linkOpensTheCurve_data()
     {
-        // The window the link opens is not part of this build: the link is
-        // never usable, rather than doing nothing when clicked.
-        tk::PaintBox* link = box("PaintBoxAvT");
-        QVERIFY(!link->isEnabled());
-        item("Start")->trigger();
-        swing(swingTicks);
-        QVERIFY(!FormKerbHa->scene().running());
-        QVERIFY(!link->isEnabled());
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("ready") << -1 << true;
+        QTest::newRow("swinging") << 10 << false;
+        QTest::newRow("finished") << swingTicks << true;
+    }
+    void linkOpensTheCurve()
+    {
+        QFETCH(int, ticks);
+        QFETCH(bool, opens);
+        if (ticks >= 0) {
+            item("Start")->trigger();
+            swing(ticks);
+        }
+        QTest::mouseClick(box("PaintBoxAvT"), Qt::LeftButton, {}, QPoint(40, 12));
+        QCOMPARE(FormAvT->isVisible(), opens);
+        if (opens) {
+            QCOMPARE(FormAvT->windowModality(), Qt::ApplicationModal);
+            FormAvT->close();
+        }
     }
 };
 

@@ -1,0 +1,94 @@
+#include "avt_form.h"
+
+#include "impact/pendulum_form.h"
+#include "toolkit/fonts.h"
+#include "toolkit/paintbox.h"
+
+#include <QAction>
+#include <QLabel>
+
+TFormAvT* FormAvT = nullptr;
+
+tk::Form* fracturePicture(avt::FracturePicture which)
+{
+    // The photograph windows of the fracture surfaces are not in this build:
+    // the regions of the diagram open nothing, and the menu item that shows
+    // all four stays disabled.
+    switch (which) {
+    case avt::FracturePicture::Tough: return nullptr;
+    case avt::FracturePicture::Mixed: return nullptr;
+    case avt::FracturePicture::Brittle: return nullptr;
+    case avt::FracturePicture::Austenitic: return nullptr;
+    }
+    return nullptr;
+}
+
+TFormAvT::TFormAvT() : tk::Form(QStringLiteral("TFormAvT"), QStringLiteral("Kerbschlagarbeit-Temperatur-Kurve: ISO-V-Probe"))
+{
+    // A tool window without title-bar buttons: "&Ende" and Escape close it.
+    setWindowFlag(Qt::WindowSystemMenuHint, false);
+    setWindowFlag(Qt::WindowCloseButtonHint, false);
+    setColor(Qt::white);
+    setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
+
+    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende"), [this] { EndeClick(); });
+    addEscapeItem(QStringLiteral("ESC"), [this] { ESCClick(); });
+    m_allPictures = addMenuItem(QStringLiteral("&Charakteristische Bruchflächen"),
+                                QStringLiteral("CharakteristischeBruchflchen1"),
+                                [this] { CharakteristischeBruchflchen1Click(); });
+
+    // The diagram fills the client area; the status bar lies over its foot.
+    m_diagram = new tk::PaintBox(client(), QStringLiteral("PaintBoxAvTxy"), 0, 0, 544, 419);
+    m_diagram->setOnPaint([this] { FormPaint(); });
+    m_diagram->setOnMouseDown([this](Qt::MouseButton button, QPoint p) { PaintBoxAvTxyMouseDown(button, p); });
+
+    setStatusText(QStringLiteral("ESC = Abbruch"));
+    statusBar()->setFont(tk::qtFont(tk::Font::character(QStringLiteral("MS Sans Serif"), 15)));
+
+    bindEnabled(m_allPictures, [] {
+        for (avt::FracturePicture which : avt::allPictures)
+            if (fracturePicture(which))
+                return true;
+        return false;
+    });
+}
+
+void TFormAvT::formCreate()
+{
+    FormAvT->setBounds(10, 50, 550, 460);
+    FormAvT->m_diagram->setBounds(0, 0, FormAvT->clientWidth(), FormAvT->clientHeight());
+}
+
+void TFormAvT::FormPaint() { avt::paintDiagram(m_diagram->canvas()); }
+
+void TFormAvT::PaintBoxAvTxyMouseDown(Qt::MouseButton, QPoint position)
+{
+    for (avt::FracturePicture which : avt::picturesAt(position))
+        showPicture(which);
+}
+
+void TFormAvT::CharakteristischeBruchflchen1Click()
+{
+    for (avt::FracturePicture which : avt::allPictures)
+        showPicture(which);
+}
+
+void TFormAvT::showPicture(avt::FracturePicture which)
+{
+    // Beside this window, which stays usable.
+    if (tk::Form* picture = fracturePicture(which))
+        picture->showBeside(this);
+}
+
+void TFormAvT::EndeClick() { close(); }
+
+void TFormAvT::ESCClick() { close(); }
+
+void TFormAvT::formClose()
+{
+    if (FormKerbHa)
+        FormKerbHa->readyForNextSwing();
+    for (avt::FracturePicture which : avt::allPictures)
+        if (tk::Form* picture = fracturePicture(which))
+            picture->close();
+}

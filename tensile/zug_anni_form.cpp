@@ -1,0 +1,78 @@
+#include "zug_anni_form.h"
+
+#include "toolkit/colours.h"
+#include "toolkit/paintbox.h"
+#include "toolkit/screen.h"
+#include "toolkit/timer.h"
+
+#include <QAction>
+
+TFormZugAnniHoch* FormZugAnniHoch = nullptr;
+
+TFormZugAnniHoch::TFormZugAnniHoch()
+    : tk::Form(QStringLiteral("TFormZugAnniHoch"),
+               QStringLiteral("Zugversuch nach DIN EN 10002: Spannungs-Dehnungs-Kurve mit Standardprobe"))
+{
+    setTakesChosenColour(true);
+    setColor(tk::tcolor(0x408000));
+    setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
+
+    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende"), [this] { EndeClick(); });
+    addEscapeItem(QStringLiteral("ESC"), [this] { ESCClick(); });
+    m_startZug = addMenuItem(QStringLiteral("&Start Zugversuch"), QStringLiteral("StartZug"), [this] { StartZugClick(); });
+
+    m_haupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 225, 5, 570, 500);
+    m_haupt->setOnPaint([this] { PaintBoxHauptPaint(); });
+    m_ani = new tk::PaintBox(client(), QStringLiteral("PaintBoxAni"), 5, 5, 220, 500);
+    m_ani->setOnPaint([this] { PaintBoxAniPaint(); });
+
+    setStatusText(QStringLiteral("ESC = Abbruch"));
+
+    m_timerKurve = addTimer(QStringLiteral("TimerKurve"), ZugAnniScene::curveInterval, [this] { TimerKurveTimer(); });
+    m_timerAni = addTimer(QStringLiteral("TimerAni"), ZugAnniScene::layoutSpecimenInterval, [this] { TimerAniTimer(); });
+
+    // The two timers run side by side; the specimen sets its own pace.
+    bindInput([this] { return m_scene.inputEnabled(); });
+    bindEnabled(m_startZug, [this] { return m_scene.startEnabled(); });
+    bindTimer(m_timerKurve, [this] { return m_scene.curveRunning(); });
+    bindTimer(m_timerAni, [this] { return m_scene.specimenRunning(); }, [this] { return m_scene.specimenInterval(); });
+}
+
+void TFormZugAnniHoch::formCreate()
+{
+    FormZugAnniHoch->setBounds(tk::centredLeft(800), tk::centredTop(600), 800, 600);
+    FormZugAnniHoch->m_haupt->setBounds(225, 5, 570, 500);
+    FormZugAnniHoch->m_ani->setBounds(5, 5, 220, 500);
+}
+
+void TFormZugAnniHoch::PaintBoxHauptPaint() { m_scene.paintDiagram(m_haupt->canvas(), formWidth()); }
+
+void TFormZugAnniHoch::PaintBoxAniPaint() { m_scene.paintSpecimen(m_ani->canvas()); }
+
+void TFormZugAnniHoch::StartZugClick()
+{
+    // Both start from the pictures as painted, never from stale surfaces.
+    m_haupt->ensurePainted();
+    m_ani->ensurePainted();
+    m_scene.start(m_haupt->canvas());
+}
+
+void TFormZugAnniHoch::TimerKurveTimer()
+{
+    m_haupt->ensurePainted();
+    m_scene.curveTick(m_haupt->canvas());
+    m_haupt->update();
+}
+
+void TFormZugAnniHoch::TimerAniTimer()
+{
+    m_ani->ensurePainted();
+    m_scene.specimenTick(m_ani->canvas());
+    m_ani->update();
+}
+
+void TFormZugAnniHoch::EndeClick() { close(); }
+
+void TFormZugAnniHoch::ESCClick() { close(); }
+
+void TFormZugAnniHoch::formClose() { m_scene.close(m_haupt->canvas()); }
