@@ -1,5 +1,10 @@
 #include "hub_form.h"
 
+#include "fatigue/bending_machine_form.h"
+#include "fatigue/influence_factors_form.h"
+#include "fatigue/introduction_form.h"
+#include "fatigue/load_range_form.h"
+#include "fatigue/woehler_influence_form.h"
 #include "fatigue/woehler_recording_form.h"
 #include "hardness/brinell_form.h"
 #include "hardness/haerte_form.h"
@@ -52,13 +57,13 @@ const std::vector<TFormMPUeber::TopicMenu>& TFormMPUeber::topicMenus()
           {"Stahl im Zugversuch", "StahlimZugversuch1", windowOf<FormZug>},
           {"Zugprüfmaschine", "ZUgprfmaschine1", nullptr}}},
         {"&Dauerschwingversuch", "Dauerschwingversuch1",
-         {{"Einleitung", "Einleitung1", nullptr},
-          {"Wechselbiegemaschine", "Wechselbiegemaschine1", nullptr},
-          {"Belastungsbereiche", "Belastungsbereiche1", nullptr},
-          {"Einflussgrößen", "Einflussgren1", nullptr},
-          {"Einfluss: Kristallgitter", "Whlerkurven1", nullptr},
-          {"Einfluss: Umgebung", "EinflussUmgebung1", nullptr},
-          {"Einfluss: Eigenspannungen", "EinflussEigenspannungen1", nullptr},
+         {{"Einleitung", "Einleitung1", windowOf<FormDauerTExt>},
+          {"Wechselbiegemaschine", "Wechselbiegemaschine1", windowOf<FormDauerWBM>},
+          {"Belastungsbereiche", "Belastungsbereiche1", windowOf<FormDauer1>},
+          {"Einflussgrößen", "Einflussgren1", windowOf<FormDauerEinfluss>},
+          {"Einfluss: Kristallgitter", "Whlerkurven1", windowOf<FormDauer2>},
+          {"Einfluss: Umgebung", "EinflussUmgebung1", windowOf<FormDauer3>},
+          {"Einfluss: Eigenspannungen", "EinflussEigenspannungen1", windowOf<FormDauer4>},
           {"Aufnahme einer Wöhlerlinie", "AufnahmeeinerWhlerlinie1", windowOf<FormDauerWoehler>},
           {"Dauerbruchfläche", "DauerBruchflche1", nullptr}}},
         {"&Berechnungen", "Berechnungen1",

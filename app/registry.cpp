@@ -4,6 +4,11 @@
 #include "hub_form.h"
 #include "info_form.h"
 
+#include "fatigue/bending_machine_form.h"
+#include "fatigue/influence_factors_form.h"
+#include "fatigue/introduction_form.h"
+#include "fatigue/load_range_form.h"
+#include "fatigue/woehler_influence_form.h"
 #include "fatigue/woehler_recording_form.h"
 #include "hardness/brinell_form.h"
 #include "hardness/haerte_form.h"
@@ -76,15 +81,15 @@ constexpr Entry entries[] = {
     {"TFormZugD108", nullptr},
     {"TFormHammerD108", nullptr},
     {"TFormHVGraph", create<FormHVGraph>},
-    {"TFormDauer1", nullptr},
-    {"TFormDauer2", nullptr},
-    {"TFormDauerWBM", nullptr},
-    {"TFormDauerEinfluss", nullptr},
-    {"TFormDauer3", nullptr},
+    {"TFormDauer1", create<FormDauer1>},
+    {"TFormDauer2", create<FormDauer2>},
+    {"TFormDauerWBM", create<FormDauerWBM>},
+    {"TFormDauerEinfluss", create<FormDauerEinfluss>},
+    {"TFormDauer3", create<FormDauer3>},
     {"TFormDauerWoehler", create<FormDauerWoehler>},
     {"TFormDauerBild", nullptr},
-    {"TFormDauerTExt", nullptr},
-    {"TFormDauer4", nullptr},
+    {"TFormDauerTExt", create<FormDauerTExt>},
+    {"TFormDauer4", create<FormDauer4>},
 };
 
 static_assert(std::string_view(entries[0].className) == "TFormHaupt", "the main window is created first");

@@ -10,22 +10,28 @@
 #include "toolkit/form.h"
 #include "toolkit/timer.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <vector>
 
 namespace {
 
-// An animation: the window, the menu item that starts it, its timer.
+// An animation: the window, the menu item or button that starts it, its
+// timer. One that turns until it is stopped runs a given number of ticks and
+// is then stopped by its stop item.
 struct Animation {
     const char* label;
     const char* window;
     const char* startItem;
     const char* timer;
+    const char* stopItem = nullptr;
+    int ticks = 0;
 };
 
 constexpr Animation animations[] = {
@@ -38,13 +44,37 @@ constexpr Animation animations[] = {
     {"Spannungs-Dehnungs-Kurve mit Standardprobe", "TFormZugAnniHoch", "StartZug", "TimerKurve"},
     {"Pendelschlagwerk", "TFormKerbHa", "Start", "TimerHammer1"},
     {"Wöhlerlinie, eine Laststufe", "TFormDauerWoehler", "WeichSp180", "TimerSchwing"},
+    {"Belastungsbereiche", "TFormDauer1", "ButtonStart", "TimerSchwing"},
+    {"Wechselbiegemaschine, 80 Takte", "TFormDauerWBM", "Start1", "TimerRot", "Stopp1", 80},
+    {"Wöhlerkurve, kubisch-raumzentriert", "TFormDauer2", "KubischraumzentrierteSthle1", "TimerKRZ"},
+    {"Wöhlerkurve, kubisch-flächenzentriert", "TFormDauer2", "KubischflchenzentrierteSthle1", "TimerKFZ"},
+    {"Wöhlerkurve, Ausgangszustand", "TFormDauer3", "KubischraumzentrierteSthle1", "TimerKRZ"},
+    {"Wöhlerkurve, Korrosion", "TFormDauer3", "KubischflchenzentrierteSthle1", "TimerKFZ"},
+    {"Wöhlerkurve, eigenspannungsfrei", "TFormDauer4", "Frei", "TimerFrei"},
+    {"Wöhlerkurve, Zugeigenspannungen", "TFormDauer4", "Zug", "TimerZug"},
+    {"Wöhlerkurve, Druckeigenspannungen", "TFormDauer4", "Druck", "TimerDruck"},
 };
+
+// The command behind a menu item or a button of a window.
+std::function<void()> command(tk::Form* window, const char* name)
+{
+    if (!name)
+        return {};
+    const QString objectName = QString::fromLatin1(name);
+    if (QAction* item = window->findChild<QAction*>(objectName))
+        return [item] { item->trigger(); };
+    if (QAbstractButton* button = window->findChild<QAbstractButton*>(objectName))
+        return [button] { button->click(); };
+    return {};
+}
 
 struct Run {
     const Animation* animation;
     tk::Form* window;
-    QAction* start;
+    std::function<void()> start;
     tk::Timer* timer;
+    std::function<void()> stop;
+    int ticked = 0;
     qint64 nominal = 0; // ms
     qint64 began = 0;   // ns since the benchmark's start
     double wall = 0;    // ms
@@ -57,14 +87,17 @@ struct Run {
 qint64 nominalTimeline(Run& r)
 {
     r.window->showModal();
-    r.start->trigger();
+    r.start();
     qint64 total = 0;
     int ticks = 0;
-    while (r.timer->isActive() && ticks < 100000) {
+    const int limit = r.animation->ticks > 0 ? r.animation->ticks : 100000;
+    while (r.timer->isActive() && ticks < limit) {
         total += r.timer->interval();
         r.timer->fire();
         ++ticks;
     }
+    if (r.stop)
+        r.stop();
     r.window->close();
     return total;
 }
@@ -81,9 +114,9 @@ int main(int argc, char* argv[])
         tk::Form* window = app::findWindow(QString::fromLatin1(a.window));
         if (!window)
             continue;
-        Run r{&a, window, window->findChild<QAction*>(QString::fromLatin1(a.startItem)),
-              window->findChild<tk::Timer*>(QString::fromLatin1(a.timer))};
-        if (!r.start || !r.timer) {
+        Run r{&a, window, command(window, a.startItem), window->findChild<tk::Timer*>(QString::fromLatin1(a.timer)),
+              command(window, a.stopItem)};
+        if (!r.start || !r.timer || (a.stopItem && !r.stop)) {
             std::fprintf(stderr, "bench_timelines: %s has no item %s or timer %s\n", a.window, a.startItem, a.timer);
             return 1;
         }
@@ -107,8 +140,16 @@ int main(int argc, char* argv[])
     auto begin = [&](Run* r) {
         r->window->showModal();
         r->began = clock.nsecsElapsed();
-        r->start->trigger();
+        r->start();
     };
+    // An animation that turns until stopped is stopped after its last tick,
+    // as its stop item would be chosen then.
+    for (Run& r : runs)
+        if (r.stop)
+            QObject::connect(r.timer, &QTimer::timeout, r.window, [&r] {
+                if (r.began != 0 && !r.ended && ++r.ticked == r.animation->ticks)
+                    r.stop();
+            });
     for (auto& [window, queue] : queues)
         begin(queue.front());
 

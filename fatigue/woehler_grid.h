@@ -16,7 +16,7 @@ using tk::ScaleFactors;
 struct WoehlerGridLayout {
     int frameRight = 750;      // right edge of the plot frame
     int stressTitleTop = 29;   // top of " + Spannungsamplitude in N/qmm"
-    int exponentLeft = 55;     // left of the decade exponent for 10 to the 2
+    int exponentLeft = 65;     // left of the exponent of 10 to the 2, clear of its "0"
 };
 
 // The diagram's background, plot frame and axis texts: pen black width 1,

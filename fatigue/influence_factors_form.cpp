@@ -1,0 +1,126 @@
+#include "influence_factors_form.h"
+
+#include "toolkit/colours.h"
+#include "toolkit/controls.h"
+#include "toolkit/diagram.h"
+#include "toolkit/numbers.h"
+#include "toolkit/paintbox.h"
+#include "toolkit/screen.h"
+
+TFormDauerEinfluss* FormDauerEinfluss = nullptr;
+
+namespace {
+
+// Scale of the layout; every position, size, line and font height below is
+// a design value multiplied by it and rounded.
+const tk::ScaleFactors scale{1.0, 1.0};
+
+// The paint box lies 20 right of and 10 below the client's origin.
+constexpr int boxLeft = 20;
+constexpr int boxTop = 10;
+
+struct PanelSpec {
+    const char* name;
+    const char* caption;
+    int top;
+    QColor colour;
+    bool group;
+};
+
+const QColor lightYellow(255, 255, 128);
+const QColor orange(255, 128, 64);
+const QColor lime(0, 255, 0);
+const QColor lightCyan(128, 255, 255);
+
+const PanelSpec panels[] = {
+    {"PanelWerk", "Werkstoff", 65, lightYellow, true},
+    {"PanelKris", "Kristallgitter", 30, lightYellow, false},
+    {"PanelBeha", "Wärmebehandlung", 70, lightYellow, false},
+    {"PanelEige", "Eigenspannungen", 110, lightYellow, false},
+    {"PanelForm", "Bauteilform", 195, orange, true},
+    {"PanelKerb", "Kerbeinfluss", 160, orange, false},
+    {"PanelOber", "Oberflächenzustand", 200, orange, false},
+    {"PanelAbme", "Bauteilabmessungen", 240, orange, false},
+    {"PanelBela", "Belastung", 325, lime, true},
+    {"PanelBear", "Belastungsart", 290, lime, false},
+    {"PanelMitt", "Mittelspannung", 330, lime, false},
+    {"PanelSpFr", "Spannungen und Frequenz", 370, lime, false},
+    {"PanelUmge", "Umgebung", 435, lightCyan, true},
+    {"PanelTemp", "Temperatur", 420, lightCyan, false},
+    {"PanelMedi", "Umgebungsmedium", 460, lightCyan, false},
+};
+
+// The group panels sit left, their factors right.
+constexpr QRect groupPanel{50, 0, 180, 40};
+constexpr QRect factorPanel{350, 0, 380, 30};
+
+// A group's connector, in paint-box pixels: the line from the group panel to
+// the bus at x 300 (on to x 400 where it meets the middle factor itself),
+// the bus, and the branches from the bus to the other factors. Every line
+// ends under a panel.
+struct Connector {
+    int groupRow;
+    int groupLineEnd;
+    int busTop, busBottom;
+    std::initializer_list<int> branches;
+};
+
+const Connector connectors[] = {
+    {75, 300, 35, 115, {35, 75, 115}},
+    {205, 400, 165, 245, {165, 245}},
+    {335, 400, 295, 375, {295, 375}},
+    {445, 300, 425, 465, {425, 465}},
+};
+
+int fontHeight(int height) { return int(tk::roundHalfEven(height * scale.horizontal)); }
+
+}
+
+TFormDauerEinfluss::TFormDauerEinfluss()
+    : tk::Form(QStringLiteral("TFormDauerEinfluss"), QStringLiteral("Einflussgrößen auf die Dauerfestigkeit von Bauteilen"))
+{
+    setBorder(Border::SizeableToolWindow);
+    setTakesChosenColour(true);
+    setColor(tk::colours::windowGreen);
+
+    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende1"), [this] { Ende1Click(); });
+    addEscapeItem(QStringLiteral("ESC1"), [this] { ESC1Click(); });
+
+    // Created before the panels, which lie over it.
+    m_paintBoxHaupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), boxLeft, boxTop, 750, 500);
+    m_paintBoxHaupt->setOnPaint([this] { PaintBoxHauptPaint(); });
+    for (const PanelSpec& p : panels) {
+        const QRect& shape = p.group ? groupPanel : factorPanel;
+        auto* panel = new tk::Panel(client(), QString::fromLatin1(p.name), scale.x(shape.left()), scale.y(p.top),
+                                    scale.x(shape.width()), scale.y(shape.height()), p.colour);
+        panel->setCaption(QString::fromUtf8(p.caption),
+                          tk::Font::cell(QStringLiteral("MS Sans Serif"), fontHeight(p.group ? 30 : 20), true));
+    }
+    setStatusText(QStringLiteral("ESC = Abbruch"));
+}
+
+void TFormDauerEinfluss::formCreate()
+{
+    FormDauerEinfluss->setBounds(tk::centredLeft(800), tk::centredTop(600), 800, 600);
+    FormDauerEinfluss->m_paintBoxHaupt->setBounds(scale.x(boxLeft), scale.y(boxTop), scale.x(750), scale.y(500));
+}
+
+void TFormDauerEinfluss::PaintBoxHauptPaint()
+{
+    tk::Canvas& c = m_paintBoxHaupt->canvas();
+    const tk::ScaleFactors& s = scale;
+    c.setPenColor(Qt::black);
+    c.setPenWidth(s.x(3));
+    c.setBrushColor(Qt::white);
+    c.rectangle(0, 0, m_paintBoxHaupt->width(), m_paintBoxHaupt->height());
+    for (const Connector& k : connectors) {
+        c.line(s.x(200), s.y(k.groupRow), s.x(k.groupLineEnd), s.y(k.groupRow));
+        c.line(s.x(300), s.y(k.busTop), s.x(300), s.y(k.busBottom));
+        for (int row : k.branches)
+            c.line(s.x(300), s.y(row), s.x(400), s.y(row));
+    }
+}
+
+void TFormDauerEinfluss::Ende1Click() { close(); }
+
+void TFormDauerEinfluss::ESC1Click() { close(); }

@@ -1,0 +1,144 @@
+#include "load_range_scene.h"
+
+#include "woehler_recording_scene.h"
+
+#include "toolkit/canvas.h"
+#include "toolkit/numbers.h"
+
+#include <cstdlib>
+
+namespace fatigue {
+
+namespace {
+
+const QColor grey(128, 128, 128);
+const QColor silver(192, 192, 192);
+const QColor red(255, 0, 0);
+
+constexpr int zeroRow = 250;
+
+// Where the range of the load is written, below the diagram, and the band
+// cleared before, so only the text of the latest start is seen.
+constexpr QPoint rangeTextAt{370, 460};
+constexpr int rangeBandRight = 748; // the frame of the paint box is not cleared
+constexpr int rangeBandHeight = 24;
+
+}
+
+LoadRange loadRange(std::int64_t a, std::int64_t m)
+{
+    const std::int64_t half = std::abs(a);
+    if (m == 0)
+        return LoadRange::PurelyAlternating;
+    if (m - half < 0 && m + half > 0)
+        return LoadRange::Alternating;
+    return m > 0 ? LoadRange::PulsatingTension : LoadRange::PulsatingCompression;
+}
+
+QString loadRangeText(LoadRange range)
+{
+    switch (range) {
+    case LoadRange::PulsatingTension: return QStringLiteral(" Beanspruchung im Zugschwellbereich ");
+    case LoadRange::PulsatingCompression: return QStringLiteral(" Beanspruchung im Druckschwellbereich ");
+    case LoadRange::Alternating: return QStringLiteral(" Beanspruchung im Wechselbereich ");
+    case LoadRange::PurelyAlternating: return QStringLiteral(" Reine Wechselbeanspruchung ");
+    }
+    return {};
+}
+
+void LoadRangeScene::paint(tk::Canvas& c, QSize size) const
+{
+    const ScaleFactors& s = m_scale;
+    auto font = [&](int height) { c.setFontHeight(int(tk::roundHalfEven(height * s.horizontal))); };
+
+    c.setPenColor(grey);
+    c.setBrushColor(Qt::white);
+    c.rectangle(0, 0, size.width(), size.height());
+    c.setPenWidth(1);
+    c.rectangle(s.x(30), s.y(50), s.x(740), s.y(450));
+
+    for (int y : {100, 150, 200, 300, 350, 400})
+        c.line(s.x(30), s.y(y), s.x(740), s.y(y));
+    for (int x = 80; x <= 680; x += 50)
+        c.line(s.x(x), s.y(50), s.x(x), s.y(450));
+
+    c.setBrushStyle(tk::BrushStyle::Clear);
+    font(18);
+    const tk::PlacedText scaleTexts[] = {
+        {14, 29, " + Spannung in N/qmm"}, {14, 455, " - Spannung in N/qmm "}, {3, 50, "400"}, {3, 440, "-400"},
+        {3, 140, "200"}, {3, 340, "-200"}, {715, 230, "Zeit"}, {10, 240, " 0 "}};
+    for (const tk::PlacedText& t : scaleTexts)
+        c.textOut(s.x(t.x), s.y(t.y), QString::fromUtf8(t.text));
+
+    // The grey header band; the window's edit fields and button lie on it.
+    font(24);
+    c.setBrushColor(silver);
+    c.rectangle(0, 0, s.x(750), s.y(27));
+    c.textOut(s.x(20), s.y(1), QStringLiteral("Eingabe:"));
+    c.textOut(s.x(140), s.y(1), QStringLiteral("Spannungsamplitude"));
+    c.textOut(s.x(390), s.y(1), QStringLiteral("Mittelspannung"));
+
+    c.setPenWidth(3);
+    c.line(s.x(30), s.y(50), s.x(30), s.y(450));
+    c.line(s.x(30), s.y(zeroRow), s.x(730), s.y(zeroRow));
+    c.polygon({{s.x(710), s.y(245)}, {s.x(710), s.y(255)}, {s.x(735), s.y(250)}});
+}
+
+bool LoadRangeScene::loadFitsDiagram() const
+{
+    // In 64 bits, so no entered value can wrap into the diagram.
+    return std::abs(std::int64_t(m_mean)) + std::abs(std::int64_t(m_amplitude)) <= diagramReach;
+}
+
+void LoadRangeScene::start(tk::Canvas& c)
+{
+    if (!loadFitsDiagram())
+        return;
+    if (curveComplete()) {
+        m_position = startPosition;
+        m_deflection = 0.0f;
+    }
+    m_running = true;
+
+    const ScaleFactors& s = m_scale;
+    const LoadRange range = loadRange(m_amplitude, m_mean);
+    c.setBrushColor(Qt::white);
+    c.fillRect(s.x(rangeTextAt.x()), s.y(rangeTextAt.y()), s.x(rangeBandRight),
+               s.y(rangeTextAt.y() + rangeBandHeight));
+    c.setBrushColor(red);
+    c.setFontColor(Qt::white);
+    c.setFontHeight(int(tk::roundHalfEven(24 * s.horizontal)));
+    c.textOut(s.x(rangeTextAt.x()), s.y(rangeTextAt.y()), loadRangeText(range));
+    m_shownRange = range;
+}
+
+void LoadRangeScene::tick(tk::Canvas& c)
+{
+    if (m_position >= endPosition) {
+        m_running = false;
+        return;
+    }
+    const ScaleFactors& s = m_scale;
+    c.setPenColor(red);
+    c.setPenWidth(int(tk::roundHalfEven(3 * s.horizontal)));
+    // Each point is plotted two pixels right of the position whose angle it
+    // takes, so the curve starts with a flat segment on the mean stress.
+    c.moveTo(s.x(m_position - 40), s.y(double(m_deflection) + zeroRow - m_mean));
+    m_deflection = oscillationDeflection(m_amplitude, phaseStep, m_position);
+    m_position += positionStep;
+    c.lineTo(s.x(m_position - 40), s.y(double(m_deflection) + zeroRow - m_mean));
+    if (m_position >= endPosition)
+        m_running = false;
+}
+
+void LoadRangeScene::reset()
+{
+    m_amplitude = 0;
+    m_mean = 0;
+    m_position = startPosition;
+    m_deflection = 0.0f;
+    m_running = false;
+    m_shownRange.reset();
+}
+
+}
