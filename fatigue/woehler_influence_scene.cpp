@@ -3,13 +3,15 @@
 #include "toolkit/canvas.h"
 #include "toolkit/numbers.h"
 
+#include <algorithm>
+
 namespace fatigue {
 
 namespace {
 
 // The exponents stand to the right of their "10", the axis title under the
 // title band.
-constexpr WoehlerGridLayout layout{750, 29, 65};
+constexpr WoehlerGridLayout layout{750, 29, 57};
 
 const QColor silver(192, 192, 192);
 
@@ -25,8 +27,10 @@ void WoehlerInfluenceScene::paint(tk::Canvas& c, QSize size) const
     const ScaleFactors& s = m_scale;
     const double fontFactor = s.horizontal;
     drawWoehlerAxes(c, size, layout, s, fontFactor);
-    // The index B of N_B, lowered beside the N of the axis title.
-    c.textOut(s.x(435), s.y(482), QStringLiteral("B"));
+    // The index B of N_B, lowered right after the N of the axis title (at
+    // 435 in the layout's own font, which ends the N a little further right).
+    const int afterN = s.x(320) + c.textWidth(QStringLiteral(" Bruchzyklenzahl N"));
+    c.textOut(std::min(s.x(435), afterN), s.y(482), QStringLiteral("B"));
     drawWoehlerGridLines(c, s);
 
     c.setBrushColor(silver);

@@ -268,6 +268,7 @@ void Canvas::record(Drawing::Kind kind, const QRect& bounds, const QLine& line) 
         return;
     Drawing d{kind, m_surface.get(), bounds, line};
     d.solidPen = m_penStyle == PenStyle::Solid || m_penWidth > 1;
+    d.penWidth = m_penWidth;
     recorder()(d);
 }
 

@@ -62,6 +62,7 @@ struct Drawing {
     QRect bounds;         // the text's cell, a frame's or a fill's pixels
     QLine line;           // a line's ends
     bool solidPen = true; // a line or frame drawn with a solid pen
+    int penWidth = 1;
     QFont font;           // a text's font, its shown text and baseline
     QString text;
     int baseline = 0;

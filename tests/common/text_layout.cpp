@@ -180,7 +180,7 @@ QStringList faults(const std::vector<tk::Drawing>& all)
                 if (auto edge = crossedFrame(ink, s.bounds))
                     out << QStringLiteral("%1 crosses the %2 edge of the frame %3")
                                .arg(t.describe(), *edge, rectText(s.bounds));
-            } else if (s.kind == tk::Drawing::Line && s.solidPen) {
+            } else if (s.kind == tk::Drawing::Line && s.solidPen && s.penWidth <= maxBoundaryWidth) {
                 const QLine& l = s.line;
                 const int x1 = std::min(l.x1(), l.x2()), x2 = std::max(l.x1(), l.x2());
                 const int y1 = std::min(l.y1(), l.y2()), y2 = std::max(l.y1(), l.y2());

@@ -24,6 +24,9 @@
 namespace textlayout {
 
 constexpr int scriptOffset = 3;
+// Lines drawn wider than this are strokes of a drawing (arrows, curves, the
+// bands of a background), not the bars and rules that bound a text.
+constexpr int maxBoundaryWidth = 2;
 
 // Records every drawing of every canvas while it lives.
 class Recording {

@@ -165,13 +165,11 @@ private slots:
         QCOMPARE(pixel(w.get(), 750, 200), silver); // 10 to the 9
         QCOMPARE(pixel(w.get(), 60, 75), white);
         QVERIFY(inkIn(w.get(), 436, 484, 446, 499)); // the B of N_B
-        // Each decade exponent stands clear of the "0" of its "10".
-        for (int k = 0; k < 7; ++k) {
-            const int x = 65 + 100 * k;
-            QVERIFY2(!inkIn(w.get(), x - 1, 452, x - 1, 476), qPrintable(QString::number(k)));
-            QVERIFY2(inkIn(w.get(), x, 455, x + 10, 470), qPrintable(QString::number(k)));
-            QVERIFY2(inkIn(w.get(), x - 15, 462, x - 3, 476), qPrintable(QString::number(k)));
-        }
+        // The exponents stand beside their "10" (the layout check of every
+        // window holds them to it); the last one, 9, is not cut off by the
+        // edge of the box.
+        QVERIFY(inkIn(w.get(), 757, 455, 766, 470));
+        QVERIFY(!inkIn(w.get(), 767, 455, 768, 470));
     }
 
     // The lattice window shows one curve at a time: choosing a lattice
