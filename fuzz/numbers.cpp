@@ -16,6 +16,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
+#include <limits>
 
 namespace {
 
@@ -77,8 +79,23 @@ void checkArithmetic(const char* name, Operation operation)
     }
 }
 
+// A value from the input: one of the edge cases of extended precision
+// (infinities, NaN, the limits, zeros) where the first byte asks for one,
+// else the double in the next eight bytes.
 long double takeValue(const uint8_t*& data, size_t& size)
 {
+    static const long double special[] = {
+        std::numeric_limits<long double>::infinity(),   -std::numeric_limits<long double>::infinity(),
+        std::numeric_limits<long double>::quiet_NaN(),  std::numeric_limits<long double>::max(),
+        std::numeric_limits<long double>::lowest(),     std::numeric_limits<long double>::denorm_min(),
+        std::numeric_limits<long double>::min(),        -0.0L,
+    };
+    if (size > 0) {
+        const uint8_t selector = *data++;
+        --size;
+        if (selector & 0x80)
+            return special[selector % std::size(special)];
+    }
     double d = 0;
     const size_t n = size < sizeof d ? size : sizeof d;
     std::memcpy(&d, data, n);
