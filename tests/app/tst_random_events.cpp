@@ -214,6 +214,17 @@ class RandomEventTest : public QObject {
             up(target.data());
     }
 
+    // The centre of a random visible item of a menu or menu bar.
+    template <class Menu>
+    QPoint randomItemCentre(Menu* menu, QPoint otherwise)
+    {
+        QList<QAction*> items;
+        for (QAction* a : menu->actions())
+            if (a->isVisible() && !a->isSeparator() && !menu->actionGeometry(a).isEmpty())
+                items << a;
+        return items.isEmpty() ? otherwise : menu->actionGeometry(items.at(below(int(items.size())))).center();
+    }
+
     // An open popup menu (of a menu bar or a text field's context menu)
     // takes the next event: a key or a click inside it. These go straight to
     // the menu widget: Qt 6.4 crashes on some of them sent through the window
@@ -233,7 +244,9 @@ class RandomEventTest : public QObject {
                 QTest::keyRelease(target.data(), key);
             return;
         }
-        const QPoint pos(below(qMax(1, popup->width())), below(qMax(1, popup->height())));
+        QPoint pos(below(qMax(1, popup->width())), below(qMax(1, popup->height())));
+        if (auto* menu = qobject_cast<QMenu*>(popup); menu && below(4) != 0)
+            pos = randomItemCentre(menu, pos);
         note(QStringLiteral("popup click at %1,%2 -> %3").arg(pos.x()).arg(pos.y()).arg(describe(popup)));
         QTest::mousePress(popup, Qt::LeftButton, {}, pos);
         if (target)
@@ -305,7 +318,10 @@ class RandomEventTest : public QObject {
             if (child->isVisible() && child->window() == top)
                 targets << child;
         QWidget* target = targets.at(below(int(targets.size())));
-        const QPoint local(below(qMax(1, target->width())), below(qMax(1, target->height())));
+        QPoint local(below(qMax(1, target->width())), below(qMax(1, target->height())));
+        // A click on a menu bar mostly hits one of its items.
+        if (auto* bar = qobject_cast<QMenuBar*>(target); bar && below(4) != 0)
+            local = randomItemCentre(bar, local);
         const QPoint pos = target == top ? local : target->mapTo(top, local);
         const int b = below(20);
         const Qt::MouseButton button = b < 16 ? Qt::LeftButton : b < 19 ? Qt::RightButton : Qt::MiddleButton;
