@@ -48,13 +48,15 @@ qreal niceStep(qreal rough)
 
 }
 
-HardnessChart::HardnessChart(QWidget* parent, const QString& name) : QChartView(parent)
+// The view is given its chart at construction: QChartView(parent) would make a
+// default chart that setChart() later drops without deleting.
+HardnessChart::HardnessChart(QWidget* parent, const QString& name) : QChartView(new QChart, parent)
 {
     setObjectName(name);
     setFrameShape(QFrame::NoFrame);
     setRenderHint(QPainter::Antialiasing);
 
-    auto* c = new QChart;
+    QChart* c = chart();
     c->setAnimationOptions(QChart::NoAnimation);
     c->setDropShadowEnabled(false);
     c->setBackgroundRoundness(0);
@@ -112,7 +114,6 @@ HardnessChart::HardnessChart(QWidget* parent, const QString& name) : QChartView(
     wall->setPen(QPen(QColor(128, 128, 128)));
     m_leftWall = wall;
 
-    setChart(c);
     setColour(tk::colours::windowGreen);
     connect(c, &QChart::plotAreaChanged, this, &HardnessChart::layoutMarks);
     barsChanged();

@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2 fontconfig
   xvfb
   strace python3 desktop-file-utils appstream dpkg-dev
+  clang libclang-rt-14-dev llvm
 )
 
 missing=()

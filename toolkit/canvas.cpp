@@ -353,14 +353,18 @@ void Canvas::polyline(const std::vector<QPoint>& points)
 void Canvas::arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4)
 {
     const QRect traced = tracedRect(left, top, right, bottom);
-    const auto [start, span] = arcAngles(traced, {x3, y3}, {x4, y4});
+    // Plain variables, not a structured binding: clang 14 cannot capture those in a lambda.
+    const auto [startAngle, spanAngle] = arcAngles(traced, {x3, y3}, {x4, y4});
+    const int start = startAngle, span = spanAngle;
     drawShape(boxOf(left, top, right, bottom), false, [&](QPainter& p) { p.drawArc(traced, start, span); });
 }
 
 void Canvas::pie(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4)
 {
     const QRect traced = tracedRect(left, top, right, bottom);
-    const auto [start, span] = arcAngles(traced, {x3, y3}, {x4, y4});
+    // Plain variables, not a structured binding: clang 14 cannot capture those in a lambda.
+    const auto [startAngle, spanAngle] = arcAngles(traced, {x3, y3}, {x4, y4});
+    const int start = startAngle, span = spanAngle;
     drawShape(boxOf(left, top, right, bottom), true, [&](QPainter& p) { p.drawPie(traced, start, span); });
 }
 

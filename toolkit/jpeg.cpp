@@ -25,7 +25,19 @@ void onError(j_common_ptr info)
     std::longjmp(mgr->jump, 1);
 }
 
-void onMessage(j_common_ptr, int) {} // warnings are not shown
+// libjpeg only warns about corrupt or missing data (and fills the rest of the
+// picture with grey); a warning ends decoding as an error does. Trace
+// messages (level >= 0) are ignored.
+void onMessage(j_common_ptr info, int level)
+{
+    if (level < 0)
+        onError(info);
+}
+
+// Memory libjpeg may take for a picture of maxJpegSide x maxJpegSide: twice
+// the coefficients of three full-resolution components of a progressive file
+// (2 bytes each), which leaves room for its other buffers.
+constexpr long maxDecoderMemory = 2L * maxJpegSide * maxJpegSide * 3 * 2;
 
 }
 
@@ -51,6 +63,12 @@ bool decodeInto(const QByteArray& data, QImage& image, char (&message)[JMSG_LENG
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(data.constData()),
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&info, TRUE);
+    if (info.image_width > unsigned(maxJpegSide) || info.image_height > unsigned(maxJpegSide)) {
+        std::snprintf(mgr.message, sizeof mgr.message, "JPEG too large: %u x %u", info.image_width,
+                      info.image_height);
+        std::longjmp(mgr.jump, 1);
+    }
+    info.mem->max_memory_to_use = maxDecoderMemory;
 #if defined(JCS_EXTENSIONS) && Q_BYTE_ORDER == Q_LITTLE_ENDIAN
     // Straight into the memory layout of QImage::Format_RGB32.
     info.out_color_space = JCS_EXT_BGRX;

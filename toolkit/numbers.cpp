@@ -214,7 +214,7 @@ long double squareRoot(long double value)
 {
     if (value < 0 || std::isnan(value))
         throw Error(messages::invalidOperation);
-    return std::sqrt(value);
+    return checked(std::sqrt(value));
 }
 
 long double checked(long double value)

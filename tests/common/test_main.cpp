@@ -1,11 +1,11 @@
 #include "test_main.h"
+#include "test_runner.h"
 
 #include "toolkit/errors.h"
 #include "toolkit/screen.h"
 
 #include <QApplication>
 #include <QLocale>
-#include <memory>
 #include <vector>
 
 namespace testsupport {
@@ -41,10 +41,8 @@ int main(int argc, char* argv[])
     tk::setScreenSize(QSize(1024, 768));
     tk::setErrorSink([](const QString& text) { testsupport::recorded().append(text); });
 
-    int failures = 0;
-    for (const auto& [name, factory] : testsupport::classes()) {
-        std::unique_ptr<QObject> test(factory());
-        failures += QTest::qExec(test.get(), argc, argv);
-    }
-    return failures == 0 ? 0 : 1;
+    std::vector<testsupport::TestClass> classes;
+    for (const auto& [name, factory] : testsupport::classes())
+        classes.push_back({QString::fromLatin1(name), factory});
+    return testsupport::runTests(classes, argc, argv);
 }

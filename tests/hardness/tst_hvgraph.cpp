@@ -1,3 +1,4 @@
+#include "common/live_objects.h"
 #include "common/test_main.h"
 
 #include "hardness/collected_values.h"
@@ -100,6 +101,18 @@ private slots:
         QCOMPARE(f->Chart1->colour(), QColor(0, 202, 156));
         QVERIFY(f->LabelAb->isHidden());
         QCOMPARE(f->LabelAb->text(), QStringLiteral("Abstand vom Rand"));
+    }
+
+    void deletingTheChartLeavesNothingBehind()
+    {
+        delete new HardnessChart(nullptr, QStringLiteral("Chart1")); // Qt makes its shared objects once
+        testsupport::LiveObjects live;
+        {
+            HardnessChart chart(nullptr, QStringLiteral("Chart1"));
+            chart.addBar(HardnessChart::Vickers, 300, QStringLiteral("HV"), red);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(live.classNames().join(u' '), QString());
     }
 
     void chartFollowsTheWindowSize()

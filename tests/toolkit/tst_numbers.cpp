@@ -6,6 +6,7 @@
 #include "toolkit/screen.h"
 
 #include <cmath>
+#include <limits>
 
 class NumbersTest : public QObject {
     Q_OBJECT
@@ -142,6 +143,9 @@ private slots:
         QCOMPARE(failureOf([] { tk::divide(1, 0); }), QStringLiteral("Gleitkommadivision durch Null"));
         QCOMPARE(failureOf([] { tk::divide(0, 0); }), QStringLiteral("Ungültige Gleitkommaoperation"));
         QCOMPARE(failureOf([] { tk::squareRoot(-1); }), QStringLiteral("Ungültige Gleitkommaoperation"));
+        // An infinite operand gives an infinite root, which is no result either.
+        QCOMPARE(failureOf([] { tk::squareRoot(std::numeric_limits<long double>::infinity()); }),
+                 QStringLiteral("Gleitkommaüberlauf"));
         QCOMPARE(failureOf([] { tk::toSingle(1e300L); }), QStringLiteral("Gleitkommaüberlauf"));
         QCOMPARE(double(tk::divide(1, 4)), 0.25);
         QCOMPARE(double(tk::squareRoot(0)), 0.0);

@@ -1,0 +1,60 @@
+# The link graph follows the layers: each library may link only the libraries
+# listed for it here, so a subsystem that starts using another subsystem, or a
+# library that pulls in Qt Charts, JPEG or Qt Test where it does not belong,
+# fails at configure time. The #include lines are checked by the test
+# "layering" (tests/layering/check_includes.py).
+
+set(qt_base Qt6::Core Qt6::Gui Qt6::Widgets)
+set(subsystems hardness tensile impact fatigue)
+
+set(allowed_resources Qt6::Core)
+set(allowed_toolkit ${qt_base} JPEG::JPEG resources)
+set(allowed_hardness_chart ${qt_base} Qt6::Charts toolkit)
+foreach(subsystem ${subsystems})
+  set(allowed_${subsystem} ${qt_base} toolkit resources)
+endforeach()
+list(APPEND allowed_hardness hardness_chart)
+set(allowed_app ${qt_base} toolkit resources ${subsystems})
+set(allowed_werkstoffpruefung app)
+set(allowed_test_support ${qt_base} Qt6::Test toolkit)
+
+function(check_links target)
+  get_target_property(links ${target} LINK_LIBRARIES)
+  if(NOT links)
+    return()
+  endif()
+  foreach(link ${links})
+    if(NOT link IN_LIST allowed_${target})
+      message(FATAL_ERROR "Layering: ${target} must not link ${link} (allowed: ${allowed_${target}})")
+    endif()
+  endforeach()
+endfunction()
+
+foreach(target resources toolkit hardness_chart ${subsystems} app werkstoffpruefung test_support)
+  check_links(${target})
+endforeach()
+
+# Executables beside the program (tests, benchmarks, fuzz harnesses) may link
+# any library of the program, but Qt Test only in tests and JPEG only through
+# the toolkit.
+function(check_tools directory)
+  get_property(targets DIRECTORY ${directory} PROPERTY BUILDSYSTEM_TARGETS)
+  foreach(target ${targets})
+    get_target_property(links ${target} LINK_LIBRARIES)
+    if(NOT links)
+      continue()
+    endif()
+    if(JPEG::JPEG IN_LIST links)
+      message(FATAL_ERROR "Layering: ${target} must not link JPEG::JPEG; JPEG belongs to the toolkit")
+    endif()
+    if(Qt6::Test IN_LIST links AND NOT directory MATCHES "/tests$")
+      message(FATAL_ERROR "Layering: ${target} must not link Qt6::Test outside tests/")
+    endif()
+  endforeach()
+endfunction()
+
+check_tools(${CMAKE_SOURCE_DIR}/tests)
+check_tools(${CMAKE_SOURCE_DIR}/bench)
+if(WERKSTOFF_FUZZ)
+  check_tools(${CMAKE_SOURCE_DIR}/fuzz)
+endif()
