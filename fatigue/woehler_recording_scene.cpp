@@ -168,9 +168,10 @@ void WoehlerRecordingScene::oscillate(tk::Canvas& panel, Treatment treatment, in
     if (m_counter >= endCounter) {
         amplitude = 0;
         m_running = false;
-        // The full-screen view keeps the series menus closed, also when it was
-        // entered during the last steps of the tenth series.
-        m_seriesMenusEnabled = !m_fullScreen;
+        // Every run's end opens the series menus again, also when the
+        // full-screen view was entered during the last steps of the tenth
+        // series (all their items are spent by then).
+        m_seriesMenusEnabled = true;
     }
 }
 

@@ -66,6 +66,12 @@ void BrinellScene::drawAscending(tk::Canvas& down, int y)
 void BrinellScene::turnAtBottom(tk::Canvas& down, tk::Canvas& haupt)
 {
     wipeBelowIndenter(down, m_frame.bottom - 260);
+    // The rising holder is drawn two pixels higher than the descending one,
+    // so each step of the rise retraces, in the scene colour, the holder the
+    // descent drew two steps further down; the descent's last holder, one
+    // above the lowest point, has no such step. Wiped here, it leaves none of
+    // its black outline beside the ball.
+    drawIndenter(down, bottomY - 1);
     paintPlanView(haupt);
 }
 

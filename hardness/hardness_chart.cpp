@@ -11,6 +11,7 @@
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLinearGradient>
+#include <QScopedValueRollback>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -21,6 +22,7 @@ constexpr qreal arrowLength = 20;
 constexpr qreal barWidth = 0.8; // of a category; the rest is the gap between categories
 const QColor markBackground(255, 255, 225);
 constexpr int legendWidth = 96;
+constexpr qreal wallWidth = 6;
 
 QFont arial(int charHeight) { return tk::qtFont(tk::Font::character(QStringLiteral("Arial"), charHeight)); }
 
@@ -182,7 +184,11 @@ void HardnessChart::barsChanged()
     QStringList categories;
     for (qsizetype i = 0; i < count; ++i)
         categories << QString::number(i + 1);
+    // With no categories the axis keeps the ticks it last laid out (an
+    // empty range lays out nothing); the empty chart shows neither ticks nor
+    // axis line, as when it opened.
     m_categoryAxis->setCategories(categories);
+    m_categoryAxis->setLineVisible(!categories.isEmpty());
 
     int low = 0;
     int high = 0;
@@ -195,11 +201,16 @@ void HardnessChart::barsChanged()
     // In floating point: the values may span the whole integer range.
     const qreal span = std::max(100.0, (qreal(high) - qreal(low)) * 1.2);
     const qreal step = niceStep(span / 5);
-    const qreal bottom = std::floor(low * 1.2 / step) * step;
-    const qreal top = std::max(step, std::ceil(high * 1.2 / step) * step);
-    m_valueAxis->setRange(bottom, top);
-    m_valueAxis->setTickCount(int(std::lround((top - bottom) / step)) + 1);
+    m_valueRange.step = step;
+    m_valueRange.bottom = std::floor(low * 1.2 / step) * step;
+    m_valueRange.top = std::max(step, std::ceil(high * 1.2 / step) * step);
     layoutMarks();
+}
+
+void HardnessChart::setValueTop(qreal top)
+{
+    m_valueAxis->setRange(m_valueRange.bottom, top);
+    m_valueAxis->setTickCount(int(std::lround((top - m_valueRange.bottom) / m_valueRange.step)) + 1);
 }
 
 QRectF HardnessChart::barRect(Series series, int index) const
@@ -220,9 +231,41 @@ QRectF HardnessChart::markRect(Series series, int index) const
 
 void HardnessChart::layoutMarks()
 {
-    const QRectF plot = chart()->plotArea();
-    static_cast<QGraphicsRectItem*>(m_leftWall)->setRect(plot.left(), plot.top(), 6, plot.height());
-    chart()->legend()->setGeometry(QRectF(plot.right() + 10, plot.top(), legendWidth, 80));
+    // Raising the value axis may change the width of its labels and so lay
+    // the chart out again, at once: the marks are then laid out once more.
+    if (m_layingOut) {
+        m_plotMoved = true;
+        return;
+    }
+    const QScopedValueRollback<bool> layingOut(m_layingOut, true);
+    for (int pass = 0; pass < 3; ++pass) {
+        m_plotMoved = false;
+        const QRectF plot = chart()->plotArea();
+        static_cast<QGraphicsRectItem*>(m_leftWall)->setRect(plot.left(), plot.top(), wallWidth, plot.height());
+        chart()->legend()->setGeometry(QRectF(plot.right() + 10, plot.top(), legendWidth, 80));
+
+        // Where the marks would climb out of the plot into the title, the
+        // value axis grows a step at a time to make room for them, up to
+        // twice the range the values need; beyond that the marks stay inside
+        // the plot, over each other.
+        const int steps = int(std::lround((m_valueRange.top - m_valueRange.bottom) / m_valueRange.step));
+        for (int raised = 0;; ++raised) {
+            setValueTop(m_valueRange.top + raised * m_valueRange.step);
+            if (placeMarks() || raised == steps)
+                break;
+        }
+        if (!m_plotMoved)
+            break;
+    }
+}
+
+bool HardnessChart::placeMarks()
+{
+    // Marks stay inside the plot: beside it stand the axis labels and the
+    // legend, above it the title.
+    // The boxes' outlines reach half a pixel beyond them.
+    const QRectF plot = chart()->plotArea().adjusted(wallWidth + 1, 1, -1, 0);
+    bool allInside = true;
 
     // Left to right; a mark that would cover one already placed goes above it,
     // on a longer arrow.
@@ -238,6 +281,7 @@ void HardnessChart::layoutMarks()
             const QRectF textRect = mark.text->boundingRect();
             QRectF box(0, 0, textRect.width() + 6, textRect.height() + 2);
             box.moveCenter(QPointF(foot.x(), 0));
+            box.moveLeft(std::max(plot.left(), std::min(box.left(), plot.right() - box.width())));
             box.moveBottom(foot.y() - arrowLength);
             for (bool moved = true; moved;) {
                 moved = false;
@@ -247,6 +291,10 @@ void HardnessChart::layoutMarks()
                         moved = true;
                     }
             }
+            if (box.top() < plot.top()) {
+                allInside = false;
+                box.moveTop(plot.top());
+            }
             placed << box;
             auto* rectItem = static_cast<QGraphicsRectItem*>(mark.box);
             rectItem->setRect(0, 0, box.width(), box.height());
@@ -255,6 +303,7 @@ void HardnessChart::layoutMarks()
             static_cast<QGraphicsLineItem*>(mark.arrow)->setLine(QLineF(foot, QPointF(foot.x(), box.bottom())));
         }
     }
+    return allInside;
 }
 
 void HardnessChart::resizeEvent(QResizeEvent* e)

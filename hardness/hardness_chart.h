@@ -56,7 +56,9 @@ private:
     };
 
     void barsChanged();
+    void setValueTop(qreal top);
     void layoutMarks();
+    bool placeMarks(); // whether all marks found room inside the plot
     Mark makeMark(Series series, const HardnessBar& bar);
 
     std::array<QList<HardnessBar>, 2> m_bars;
@@ -66,4 +68,10 @@ private:
     QBarCategoryAxis* m_categoryAxis = nullptr;
     QValueAxis* m_valueAxis = nullptr;
     QGraphicsItem* m_leftWall = nullptr;
+    // The value axis the bars need, in round steps; the marks may raise its top.
+    struct {
+        qreal bottom = 0, top = 100, step = 20;
+    } m_valueRange;
+    bool m_layingOut = false;
+    bool m_plotMoved = false;
 };

@@ -21,7 +21,6 @@ const QColor rose = tcolor(0xD9D9FF);
 // bit of red.
 const QColor almostBlack = tcolor(1);
 
-const QString toughnessLabel = QStringLiteral("  Kerbschlagzähigkeit =");
 const QString linkText = QStringLiteral("Kerbschlagarbeit-Temperatur-Kurve");
 
 }
@@ -143,14 +142,14 @@ void PendulumScene::paintFormula(tk::Canvas& c)
     c.setPenColor(almostBlack);
     c.setPenWidth(2);
     c.setFontColor(black);
-    const int fractionLeft = 150;
     c.setFontHeight(18);
     c.textOut(10, 10, QStringLiteral("Kerbschlagarbeit:"));
     c.textOut(5, 30, QStringLiteral("  Av = F(H - h)  "));
-    c.textOut(5, 50, toughnessLabel);
-    c.textOut(fractionLeft, 40, QStringLiteral("  Kerbschlagarbeit (Av)"));
-    c.textOut(fractionLeft, 60, QStringLiteral("  Restquerschnitt (Ao)"));
-    c.line(fractionLeft, 60, 290, 60);
+    c.textOut(5, 50, QStringLiteral("  Kerbschlagzähigkeit ="));
+    // The fraction's cells, drawn on the panel colour, follow from x 150.
+    c.textOut(150, 40, QStringLiteral("  Kerbschlagarbeit (Av)"));
+    c.textOut(150, 60, QStringLiteral("  Restquerschnitt (Ao)"));
+    c.line(150, 60, 290, 60);
 }
 
 void PendulumScene::paintSpecimen(tk::Canvas& c)

@@ -20,15 +20,23 @@ namespace {
 const QColor panelYellow = tk::tcolor(0x80FFFF);
 
 // The list of terms: a click on an item, or moving through the list with the
-// keyboard, shows the current term.
+// keyboard, shows the current term. The highlight is the term shown: one term
+// at a time, chosen again when clicked again, with Ctrl or Shift held too.
 class TermListBox : public QListWidget {
 public:
     TermListBox(QWidget* parent, std::function<void()> onClick) : QListWidget(parent), m_onClick(std::move(onClick))
     {
+        setSelectionMode(QAbstractItemView::SingleSelection);
         connect(this, &QListWidget::itemClicked, this, [this] { tk::runWindowHandler(this, m_onClick); });
     }
 
 protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent*) const override
+    {
+        return index.isValid() ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
+                               : QItemSelectionModel::NoUpdate;
+    }
+
     void keyPressEvent(QKeyEvent* e) override
     {
         const int before = currentRow();
@@ -91,7 +99,6 @@ TFormZug::TFormZug()
     m_list = new TermListBox(client(), [this] { ListBoxBegriffeClick(); });
     m_list->setObjectName(QStringLiteral("ListBoxBegriffe"));
     m_list->setGeometry(28, 360, 200, 160);
-    m_list->setSelectionMode(QAbstractItemView::MultiSelection);
     m_list->setUniformItemSizes(true);
     m_list->setFont(tk::qtFont(tk::Font::character(QStringLiteral("MS Sans Serif"), 15, true)));
     QPalette p = m_list->palette();
@@ -130,7 +137,13 @@ void TFormZug::formCreate()
 
 void TFormZug::PaintBoxHauptPaint() { m_scene.paintDiagram(m_diagram->canvas(), formWidth()); }
 
-void TFormZug::PaintBoxBegriffePaint() { zugterms::paintPanel(m_terms->canvas()); }
+void TFormZug::PaintBoxBegriffePaint()
+{
+    // The panel shows its first term by default, with no term chosen.
+    zugterms::paintPanel(m_terms->canvas());
+    m_list->clearSelection();
+    m_list->setCurrentRow(-1);
+}
 
 void TFormZug::StartUnClick() { startCurve(Steel::Unalloyed); }
 

@@ -85,6 +85,9 @@ Memo::Memo(QWidget* parent, const QString& name, int left, int top, int width, i
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QTextEdit::WidgetWidth);
+    // Tab is no input of a memo: it moves the focus on, as in every other
+    // control of a window, and never puts tab characters into the lines.
+    setTabChangesFocus(true);
     document()->setDocumentMargin(2);
     QPalette p = palette();
     p.setColor(QPalette::Base, colour);

@@ -174,6 +174,26 @@ private slots:
         }
     }
 
+    // The rise wipes all the descent left behind: at every step no black
+    // pixel stays below the top of the rising holder beside the ball, and
+    // after the run nothing black is left below the resting ball.
+    void riseLeavesNoStrayPixels()
+    {
+        BrinellDrawing d;
+        d.paint();
+        d.scene.start();
+        d.ticks(80);
+        while (d.scene.timerEnabled()) {
+            const int top = d.scene.y() - 82 + 1; // the rising holder's top, drawn on the last tick
+            QCOMPARE(d.pixelsOf(black, QRect(160, top, 106, 260 - top)), 0); // the centre line starts at 260
+            d.ticks(1);
+        }
+        QCOMPARE(d.pixelsOf(black, QRect(160, 200, 106, 60)), 0);
+        // Beside the ball at rest, below its holder.
+        QCOMPARE(d.pixelsOf(black, QRect(160, 161, 19, 39)), 0);
+        QCOMPARE(d.pixelsOf(black, QRect(246, 161, 20, 39)), 0);
+    }
+
     void formulaBlockOnItsOwn()
     {
         BrinellDrawing d;

@@ -755,6 +755,29 @@ private slots:
             QVERIFY2(black > 40, qPrintable(QString::number(row)));
         }
     }
+
+    // Tab in the value list moves the focus on and leaves the list as it
+    // was: the heading goes to the clipboard and the chart as typed.
+    void tabLeavesTheValueList_data()
+    {
+        QTest::addColumn<QString>("which");
+        QTest::newRow("HV") << "HV";
+        QTest::newRow("HB") << "HB";
+    }
+    void tabLeavesTheValueList()
+    {
+        QFETCH(QString, which);
+        CalculatorForm* f = form(which);
+        f->showModal();
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        f->MemoDaten->setFocus(Qt::MouseFocusReason); // leaving the test condition writes line 0
+        f->MemoDaten->setValueLines({which + QStringLiteral(" 10"), QStringLiteral("206")});
+        f->MemoDaten->moveCursor(QTextCursor::Start);
+        QTest::keyClick(f->MemoDaten, Qt::Key_Tab);
+        QCOMPARE(f->MemoDaten->valueLines(), (QStringList{which + QStringLiteral(" 10"), QStringLiteral("206")}));
+        QVERIFY(QApplication::focusWidget() != f->MemoDaten);
+        f->close();
+    }
 };
 
 REGISTER_TEST(TestHardnessFormulas)

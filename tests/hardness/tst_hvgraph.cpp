@@ -292,6 +292,85 @@ private slots:
         FormHVGraph->hide();
     }
 
+    // Marks stand an arrow's length above their bars where there is room,
+    // apart from each other where the value axis can make room for them, and
+    // always inside the plot: never over the title above it or the axis
+    // labels beside it.
+    void marksStayInsideThePlot_data()
+    {
+        QTest::addColumn<QString>("example");
+        QTest::addColumn<int>("bars"); // collected values per calculator
+        QTest::addColumn<bool>("fullArrows");
+        QTest::addColumn<bool>("apart");
+        QTest::newRow("Einsatzstahl") << "Einsatzstahl1" << 0 << true << true;
+        QTest::newRow("CK45") << "CK45" << 0 << true << true;
+        QTest::newRow("24 collected values") << "" << 12 << false << true;
+        QTest::newRow("60 collected values") << "" << 30 << false << false;
+    }
+    void marksStayInsideThePlot()
+    {
+        QFETCH(QString, example);
+        QFETCH(int, bars);
+        QFETCH(bool, fullArrows);
+        QFETCH(bool, apart);
+        FormHVGraph->show();
+        if (bars > 0) {
+            QStringList hv{"HV 10"}, hb{"HB 10 / 3000"};
+            for (int i = 0; i < bars; ++i) {
+                hv << QString::number(200 + 7 * i);
+                hb << QString::number(230 + 5 * i);
+            }
+            setLists(hv, hb);
+            AnzahlHV = bars;
+            AnzahlHB = bars;
+            trigger("Diagramm1");
+        } else {
+            trigger(example.toLatin1().constData());
+        }
+        QApplication::processEvents();
+        HardnessChart* chart = FormHVGraph->Chart1;
+        const QRectF plot = chart->chart()->mapRectToScene(chart->chart()->plotArea());
+        QList<QRectF> marks;
+        for (auto s : {HardnessChart::Vickers, HardnessChart::Brinell})
+            for (int i = 0; i < chart->bars(s).size(); ++i) {
+                const QRectF mark = chart->markRect(s, i);
+                const QString where = QStringLiteral("%1 %2: %3,%4 %5x%6 in %7,%8 %9x%10")
+                                          .arg(int(s)).arg(i).arg(mark.x()).arg(mark.y()).arg(mark.width())
+                                          .arg(mark.height()).arg(plot.x()).arg(plot.y()).arg(plot.width())
+                                          .arg(plot.height());
+                QVERIFY2(plot.contains(mark), qPrintable(where));
+                QVERIFY2(mark.bottom() <= chart->barRect(s, i).top() - (fullArrows ? 19 : 0), qPrintable(where));
+                marks << mark;
+            }
+        for (qsizetype i = 0; apart && i < marks.size(); ++i)
+            for (qsizetype j = i + 1; j < marks.size(); ++j)
+                QVERIFY2(!marks[i].intersects(marks[j]), qPrintable(QStringLiteral("%1 %2").arg(i).arg(j)));
+        FormHVGraph->hide();
+    }
+
+    // Emptied, the chart looks as it did when it opened: no ticks are left
+    // of the bars it showed.
+    void emptiedChartAsAtOpening_data()
+    {
+        QTest::addColumn<QString>("example");
+        QTest::newRow("Einsatzstahl") << "Einsatzstahl1";
+        QTest::newRow("CK45") << "CK45";
+    }
+    void emptiedChartAsAtOpening()
+    {
+        QFETCH(QString, example);
+        FormHVGraph->show();
+        QApplication::processEvents();
+        const QImage fresh = FormHVGraph->Chart1->grab().toImage();
+        trigger(example.toLatin1().constData());
+        QApplication::processEvents();
+        QVERIFY(FormHVGraph->Chart1->grab().toImage() != fresh);
+        trigger("NeuZeichnen");
+        QApplication::processEvents();
+        QCOMPARE(FormHVGraph->Chart1->grab().toImage(), fresh);
+        FormHVGraph->hide();
+    }
+
     // The background colour command colours the chart, not the window.
     void chartColour()
     {

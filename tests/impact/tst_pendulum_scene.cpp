@@ -315,6 +315,33 @@ private slots:
         QCOMPARE(s.at(arm), QRgb(0x000000));
     }
 
+    // The formula panel's texts keep their font's own width at their places:
+    // the label before the fraction is drawn as any text is, not narrowed
+    // into the room left of the fraction.
+    void formulaLabelInItsFontsOwnWidth()
+    {
+        auto panel = [] {
+            auto surface = std::make_shared<tk::Surface>(360, 80);
+            surface->fill(windowColour);
+            return surface;
+        };
+        auto drawn = panel();
+        tk::Canvas c(drawn);
+        c.startPaint(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11), windowColour);
+        PendulumScene::paintFormula(c);
+
+        auto plain = panel();
+        tk::Canvas p(plain);
+        p.startPaint(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11), windowColour);
+        p.setBrushColor(tk::tcolor(0xD9D9FF));
+        p.setFontHeight(18);
+        p.textOut(5, 50, QStringLiteral("  Kerbschlagzähigkeit ="));
+        // The label's own cell, left of the fraction and its bar, which are
+        // drawn after it.
+        const int width = std::min(144, p.textWidth(QStringLiteral("  Kerbschlagzähigkeit =")));
+        const QRect label(5, 50, width, 9);
+        QCOMPARE(drawn->image().copy(label), plain->image().copy(label));
+    }
 };
 
 REGISTER_TEST(PendulumSceneTest)

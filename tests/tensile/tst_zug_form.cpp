@@ -100,7 +100,6 @@ private slots:
         for (int i = 0; i < list->count(); ++i)
             items << list->item(i)->text();
         QCOMPARE(items, zugterms::names());
-        QCOMPARE(list->selectionMode(), QAbstractItemView::MultiSelection);
     }
 
     // A run disables the window until the curve's last tick.
@@ -165,8 +164,9 @@ private slots:
         item("Neu")->trigger();
         QCOMPARE(diagramPixel(140, 130), plotYellow);
         QCOMPARE(diagramPixel(310, 96), plotYellow);
-        QCOMPARE(panelPixel(200, 93), ink); // the first term again, whatever is chosen
-        QCOMPARE(FormZug->termList()->currentRow(), 6);
+        QCOMPARE(panelPixel(200, 93), ink); // the first term again, and nothing chosen
+        QVERIFY(FormZug->termList()->selectedItems().isEmpty());
+        QCOMPARE(FormZug->termList()->currentRow(), -1);
         QVERIFY(item("StartUn")->isEnabled());
         QVERIFY(item("StartCrNi")->isEnabled());
         QVERIFY(item("Neu")->isEnabled());
@@ -207,6 +207,53 @@ private slots:
         QCOMPARE(list->currentRow(), row);
         QCOMPARE(panelPixel(bar.x(), bar.y()), ink);
         QCOMPARE(panelPixel(200, 93), panelYellow); // the first term is gone
+    }
+
+    // One term is highlighted at a time, and it is the term the panel shows:
+    // clicking chooses the clicked term (again: it stays chosen), the arrow
+    // keys move the choice, and a panel showing the first term by default
+    // (opening, showing again) has nothing chosen.
+    void highlightIsTheTermShown()
+    {
+        QListWidget* list = FormZug->termList();
+        auto chosen = [list] {
+            QList<int> rows;
+            for (QListWidgetItem* i : list->selectedItems())
+                rows << list->row(i);
+            return rows;
+        };
+        auto click = [list](int row) {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        };
+        QCOMPARE(chosen(), QList<int>{});
+        QCOMPARE(list->currentRow(), -1);
+        click(2);
+        click(6);
+        QCOMPARE(chosen(), QList<int>{6});
+        click(6);
+        QCOMPARE(chosen(), QList<int>{6});
+        QCOMPARE(panelPixel(475, 108), ink);
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(chosen(), QList<int>{7});
+        QCOMPARE(panelPixel(455, 88), ink);
+        QTest::keyClick(list, Qt::Key_Up);
+        QTest::keyClick(list, Qt::Key_Up);
+        QCOMPARE(chosen(), QList<int>{5});
+        // With Ctrl held a click neither takes the chosen term away nor adds one.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          list->visualItemRect(list->item(5)).center());
+        QCOMPARE(chosen(), QList<int>{5});
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          list->visualItemRect(list->item(1)).center());
+        QCOMPARE(chosen(), QList<int>{1});
+        QCOMPARE(list->currentRow(), 1);
+
+        FormZug->hide();
+        FormZug->show();
+        QApplication::processEvents();
+        QCOMPARE(panelPixel(200, 93), ink);
+        QCOMPARE(chosen(), QList<int>{});
+        QCOMPARE(list->currentRow(), -1);
     }
 
     void keyboardChoosesTerm()
