@@ -5,14 +5,17 @@
 #include "fatigue/introduction_form.h"
 #include "fatigue/load_range_form.h"
 #include "fatigue/woehler_influence_form.h"
+#include "fatigue/fatigue_picture_form.h"
 #include "fatigue/woehler_recording_form.h"
 #include "hardness/brinell_form.h"
 #include "hardness/haerte_form.h"
 #include "hardness/hb_form.h"
 #include "hardness/hv_form.h"
 #include "hardness/rockwell_form.h"
+#include "hardness/vickers_device_forms.h"
 #include "hardness/vickers_form.h"
 #include "impact/pendulum_form.h"
+#include "impact/picture_forms.h"
 #include "tensile/zug_anni_form.h"
 #include "tensile/zug_form.h"
 #include "tensile/zugma_form.h"
@@ -47,15 +50,15 @@ const std::vector<TFormMPUeber::TopicMenu>& TFormMPUeber::topicMenus()
           {"Brinellhärtemessung ", "Brinellhrtemessung1", windowOf<FormBrinell>},
           {"Rockwellhärtemessung", "Rockwellhrtemessung1", windowOf<FormRockwell>},
           {"Vickershärtemessung", "Vickershrtemessung1", windowOf<FormVickers>},
-          {"Vickershärteprüfeinrichtung", "vickershrteprfeinrichtung1", nullptr}}},
+          {"Vickershärteprüfeinrichtung", "vickershrteprfeinrichtung1", windowOf<FormHVA223>}}},
         {"Kerbschlagbiegeversuch", "Kerbschlagbiegeversuch1",
          {{"Pendelschlagwerk (schematisch)", "Kerbschlagbiegeversuch2", windowOf<FormKerbHa>},
-          {"Pendelschlagwerk ", "Pendelschlagwerkschematisch1", nullptr}}},
+          {"Pendelschlagwerk ", "Pendelschlagwerkschematisch1", windowOf<FormHammerD108>}}},
         {"Zugversuch", "Zugversuch1",
          {{"Zugprüfmaschine (schematisch)", "SchematischeZugprfmaschine1", windowOf<FormZugma>},
           {"Spannungs-Dehnungs-Kurve", "SpannungsDehnungskurve1", windowOf<FormZugAnniHoch>},
           {"Stahl im Zugversuch", "StahlimZugversuch1", windowOf<FormZug>},
-          {"Zugprüfmaschine", "ZUgprfmaschine1", nullptr}}},
+          {"Zugprüfmaschine", "ZUgprfmaschine1", windowOf<FormZugD108>}}},
         {"&Dauerschwingversuch", "Dauerschwingversuch1",
          {{"Einleitung", "Einleitung1", windowOf<FormDauerTExt>},
           {"Wechselbiegemaschine", "Wechselbiegemaschine1", windowOf<FormDauerWBM>},
@@ -65,7 +68,7 @@ const std::vector<TFormMPUeber::TopicMenu>& TFormMPUeber::topicMenus()
           {"Einfluss: Umgebung", "EinflussUmgebung1", windowOf<FormDauer3>},
           {"Einfluss: Eigenspannungen", "EinflussEigenspannungen1", windowOf<FormDauer4>},
           {"Aufnahme einer Wöhlerlinie", "AufnahmeeinerWhlerlinie1", windowOf<FormDauerWoehler>},
-          {"Dauerbruchfläche", "DauerBruchflche1", nullptr}}},
+          {"Dauerbruchfläche", "DauerBruchflche1", windowOf<FormDauerBild>}}},
         {"&Berechnungen", "Berechnungen1",
          {{"&Vickers", "FormHauptVickers1", windowOf<FormHV>}, {"&Brinell", "Brinell1", windowOf<FormHB>}}},
     };

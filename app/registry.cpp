@@ -9,6 +9,7 @@
 #include "fatigue/introduction_form.h"
 #include "fatigue/load_range_form.h"
 #include "fatigue/woehler_influence_form.h"
+#include "fatigue/fatigue_picture_form.h"
 #include "fatigue/woehler_recording_form.h"
 #include "hardness/brinell_form.h"
 #include "hardness/haerte_form.h"
@@ -16,9 +17,11 @@
 #include "hardness/hv_form.h"
 #include "hardness/hvgraph_form.h"
 #include "hardness/rockwell_form.h"
+#include "hardness/vickers_device_forms.h"
 #include "hardness/vickers_form.h"
 #include "impact/avt_form.h"
 #include "impact/pendulum_form.h"
+#include "impact/picture_forms.h"
 #include "tensile/zug_anni_form.h"
 #include "tensile/zug_form.h"
 #include "tensile/zugma_form.h"
@@ -65,21 +68,21 @@ constexpr Entry entries[] = {
     {"TFormZug", create<FormZug>},
     {"TFormKerbHa", create<FormKerbHa>},
     {"TFormAvT", create<FormAvT>},
-    {"TFormBildH", nullptr},
-    {"TFormBildM", nullptr},
-    {"TFormBildT", nullptr},
+    {"TFormBildH", create<FormBildH>},
+    {"TFormBildM", create<FormBildM>},
+    {"TFormBildT", create<FormBildT>},
     {"TFormHB", create<FormHB>},
     {"TFormHV", create<FormHV>},
     {"TFormZugAnniHoch", create<FormZugAnniHoch>},
-    {"TFormBildAus", nullptr},
+    {"TFormBildAus", create<FormBildAus>},
     {"TFormInfo", create<FormInfo>},
-    {"TFormHVA223", nullptr},
-    {"TFormHVA223Koerper", nullptr},
-    {"TFormHVA223Kraft", nullptr},
-    {"TFormHVA223Lese", nullptr},
+    {"TFormHVA223", create<FormHVA223>},
+    {"TFormHVA223Koerper", create<FormHVA223Koerper>},
+    {"TFormHVA223Kraft", create<FormHVA223Kraft>},
+    {"TFormHVA223Lese", create<FormHVA223Lese>},
     {"TFormMPUeber", create<FormMPUeber>},
-    {"TFormZugD108", nullptr},
-    {"TFormHammerD108", nullptr},
+    {"TFormZugD108", create<FormZugD108>},
+    {"TFormHammerD108", create<FormHammerD108>},
     {"TFormHVGraph", create<FormHVGraph>},
     {"TFormDauer1", create<FormDauer1>},
     {"TFormDauer2", create<FormDauer2>},
@@ -87,7 +90,7 @@ constexpr Entry entries[] = {
     {"TFormDauerEinfluss", create<FormDauerEinfluss>},
     {"TFormDauer3", create<FormDauer3>},
     {"TFormDauerWoehler", create<FormDauerWoehler>},
-    {"TFormDauerBild", nullptr},
+    {"TFormDauerBild", create<FormDauerBild>},
     {"TFormDauerTExt", create<FormDauerTExt>},
     {"TFormDauer4", create<FormDauer4>},
 };

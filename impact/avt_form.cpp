@@ -1,6 +1,7 @@
 #include "avt_form.h"
 
 #include "impact/pendulum_form.h"
+#include "impact/picture_forms.h"
 #include "toolkit/fonts.h"
 #include "toolkit/paintbox.h"
 
@@ -11,14 +12,11 @@ TFormAvT* FormAvT = nullptr;
 
 tk::Form* fracturePicture(avt::FracturePicture which)
 {
-    // The photograph windows of the fracture surfaces are not in this build:
-    // the regions of the diagram open nothing, and the menu item that shows
-    // all four stays disabled.
     switch (which) {
-    case avt::FracturePicture::Tough: return nullptr;
-    case avt::FracturePicture::Mixed: return nullptr;
-    case avt::FracturePicture::Brittle: return nullptr;
-    case avt::FracturePicture::Austenitic: return nullptr;
+    case avt::FracturePicture::Tough: return FormBildH;
+    case avt::FracturePicture::Mixed: return FormBildM;
+    case avt::FracturePicture::Brittle: return FormBildT;
+    case avt::FracturePicture::Austenitic: return FormBildAus;
     }
     return nullptr;
 }

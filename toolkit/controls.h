@@ -101,6 +101,7 @@ public:
     void prefetch();
     const QImage& image();
     bool isDecoded() const { return m_decoded; }
+    const QString& resourcePath() const { return m_path; }
     void setOnClick(std::function<void()> handler) { m_onClick = std::move(handler); }
 
 protected:

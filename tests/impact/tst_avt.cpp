@@ -1,5 +1,6 @@
 #include "impact/avt_form.h"
 #include "impact/pendulum_form.h"
+#include "impact/picture_forms.h"
 #include "tests/common/test_main.h"
 #include "toolkit/paintbox.h"
 #include "toolkit/timer.h"
@@ -40,18 +41,17 @@ QImage pendulumScene()
     return scene->canvas().surface().image().copy();
 }
 
-QList<QWidget*> visibleWindows()
-{
-    QList<QWidget*> shown;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-            shown << w;
-    for (QWidget* w : FormAvT->findChildren<QWidget*>())
-        if (w->isWindow() && w->isVisible())
-            shown << w;
-    return shown;
 }
 
+void createPictures()
+{
+    FormBildH = new TFormBildH;
+    FormBildM = new TFormBildM;
+    FormBildT = new TFormBildT;
+    FormBildAus = new TFormBildAus;
+    for (tk::Form* picture : {static_cast<tk::Form*>(FormBildH), static_cast<tk::Form*>(FormBildM),
+                              static_cast<tk::Form*>(FormBildT), static_cast<tk::Form*>(FormBildAus)})
+        picture->formCreate();
 }
 
 class AvTTest : public QObject {
@@ -63,12 +63,21 @@ private slots:
         FormKerbHa->formCreate();
         FormAvT = new TFormAvT;
         FormAvT->formCreate();
+        createPictures();
         FormKerbHa->showModal();
         QApplication::processEvents();
         FormKerbHa->refreshBindings();
     }
     void cleanup()
     {
+        delete FormBildH;
+        delete FormBildM;
+        delete FormBildT;
+        delete FormBildAus;
+        FormBildH = nullptr;
+        FormBildM = nullptr;
+        FormBildT = nullptr;
+        FormBildAus = nullptr;
         delete FormAvT;
         FormAvT = nullptr;
         delete FormKerbHa;
@@ -92,11 +101,7 @@ private slots:
             captions << a->text();
         QCOMPARE(captions, (QStringList{"&Ende", "&Charakteristische Bruchflächen"}));
         QCOMPARE(avtItem("ESC")->shortcut(), QKeySequence(Qt::Key_Escape));
-        // No fracture photograph is part of this build: the item that shows
-        // them all is disabled rather than doing nothing.
-        for (FracturePicture which : avt::allPictures)
-            QVERIFY(!fracturePicture(which));
-        QVERIFY(!avtItem("CharakteristischeBruchflchen1")->isEnabled());
+        QVERIFY(avtItem("CharakteristischeBruchflchen1")->isEnabled());
         // The status bar lies over the foot of the diagram.
         QCOMPARE(FormAvT->statusBar()->text(), QStringLiteral("ESC = Abbruch"));
         QCOMPARE(FormAvT->client()->childAt(100, 410), FormAvT->statusBar());
@@ -169,16 +174,31 @@ private slots:
         QCOMPARE(avt::picturesAt(at), pictures);
     }
 
-    void clickingARegionShowsNothingWhileThePhotographsAreMissing()
+    // A click shows the photographs of the regions it lies in, beside the
+    // curve at their fixed places; the menu shows all four; closing the
+    // curve closes them.
+    void clickingARegionShowsItsPhotograph()
     {
         FormAvT->showModal();
         QApplication::processEvents();
-        const QList<QWidget*> before = visibleWindows();
-        for (QPoint p : {QPoint(400, 180), QPoint(300, 330), QPoint(150, 330), QPoint(100, 150)})
-            QTest::mouseClick(FormAvT->diagram(), Qt::LeftButton, {}, p);
-        QTest::mouseClick(FormAvT->diagram(), Qt::RightButton, {}, QPoint(400, 180));
-        QApplication::processEvents();
-        QCOMPARE(visibleWindows(), before);
+        QTest::mouseClick(FormAvT->diagram(), Qt::LeftButton, {}, QPoint(300, 330));
+        QVERIFY(FormBildM->isVisible());
+        QVERIFY(!FormBildH->isVisible() && !FormBildT->isVisible() && !FormBildAus->isVisible());
+        QCOMPARE(FormBildM->windowModality(), Qt::NonModal);
+        QCOMPARE(QPoint(FormBildM->left(), FormBildM->top()), QPoint(570, 191));
+        QTest::mouseClick(FormAvT->diagram(), Qt::RightButton, {}, QPoint(150, 330)); // any button
+        QVERIFY(FormBildT->isVisible());
+        QTest::mouseClick(FormAvT->diagram(), Qt::LeftButton, {}, QPoint(300, 170)); // outside every region
+        QVERIFY(!FormBildH->isVisible() && !FormBildAus->isVisible());
+
+        avtItem("CharakteristischeBruchflchen1")->trigger();
+        for (tk::Form* picture : {static_cast<tk::Form*>(FormBildH), static_cast<tk::Form*>(FormBildM),
+                                  static_cast<tk::Form*>(FormBildT), static_cast<tk::Form*>(FormBildAus)})
+            QVERIFY(picture->isVisible());
+        avtItem("ESC")->trigger();
+        for (tk::Form* picture : {static_cast<tk::Form*>(FormBildH), static_cast<tk::Form*>(FormBildM),
+                                  static_cast<tk::Form*>(FormBildT), static_cast<tk::Form*>(FormBildAus)})
+            QVERIFY(!picture->isVisible());
         QVERIFY(testsupport::errors().isEmpty());
     }
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "toolkit/picture_form.h"
+
+namespace tk {
+class PaintBox;
+}
+
+// The micrograph of a fatigue fracture surface of an austenitic Cr-Ni steel
+// with its striations: the picture along the top of the window, and below it,
+// on the black ground, its caption and a scale bar of 20 µm.
+class TFormDauerBild : public tk::PictureForm {
+    Q_OBJECT
+public:
+    TFormDauerBild();
+    void formCreate() override;
+
+    void FormPaint();
+    tk::PaintBox* windowCanvas() const { return m_canvas; }
+
+protected:
+    void clientResized() override;
+
+private:
+    tk::PaintBox* m_canvas = nullptr;
+};
+
+extern TFormDauerBild* FormDauerBild;

@@ -1,0 +1,78 @@
+#include "vickers_device_forms.h"
+
+#include "resources/pictures.h"
+#include "toolkit/screen.h"
+
+TFormHVA223* FormHVA223 = nullptr;
+TFormHVA223Lese* FormHVA223Lese = nullptr;
+TFormHVA223Kraft* FormHVA223Kraft = nullptr;
+TFormHVA223Koerper* FormHVA223Koerper = nullptr;
+
+namespace {
+
+const tk::Font deviceFont = tk::Font::cell(QStringLiteral("MS Sans Serif"), 11);
+
+void centre(tk::Form* form) { form->setBounds(tk::centredLeft(800), tk::centredTop(600), 800, 600); }
+
+// Shows a detail beside the tester, or brings it to the front when it is
+// open already.
+void showDetail(tk::Form* detail)
+{
+    if (detail)
+        detail->showBeside(FormHVA223);
+}
+
+}
+
+TFormHVA223::TFormHVA223()
+    : tk::PictureForm(QStringLiteral("TFormHVA223"), QStringLiteral("Vickershärteprüfgerät Harlunde"),
+                      pictures::vickersTester(), QStringLiteral("ImageHVA223"))
+{
+    setWindowFont(deviceFont);
+    // The menu of the tester, in its order: the invisible ESC item is
+    // attached to the window, not drawn.
+    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende1"), [this] { close(); });
+    addMenuItem(QStringLiteral("&Ableseeinrichtung"), QStringLiteral("Ableseeinrichtung1"),
+                [this] { Ableseeinrichtung1Click(); });
+    addMenuItem(QStringLiteral("&Prüfkraftauflage"), QStringLiteral("Prfkraftauflage1"),
+                [this] { Prfkraftauflage1Click(); });
+    addMenuItem(QStringLiteral("Prüfkörpereinfassung und P&robe"), QStringLiteral("PrfkrperundProbe1"),
+                [this] { PrfkrperundProbe1Click(); });
+    addEscapeItem(QStringLiteral("ESC1"), [this] { close(); });
+}
+
+void TFormHVA223::formCreate() { centre(FormHVA223); }
+
+void TFormHVA223::Ableseeinrichtung1Click() { showDetail(FormHVA223Lese); }
+
+void TFormHVA223::Prfkraftauflage1Click() { showDetail(FormHVA223Kraft); }
+
+void TFormHVA223::PrfkrperundProbe1Click() { showDetail(FormHVA223Koerper); }
+
+VickersDetailForm::VickersDetailForm(const QString& className, const QString& caption, const QString& picture,
+                                     const QString& pictureName)
+    : tk::PictureForm(className, caption, picture, pictureName, CloseMenu{QStringLiteral("Ende1"), QStringLiteral("ESC1")})
+{
+    setWindowFont(deviceFont);
+}
+
+void VickersDetailForm::formCreate() { centre(this); }
+
+TFormHVA223Lese::TFormHVA223Lese()
+    : VickersDetailForm(QStringLiteral("TFormHVA223Lese"), QStringLiteral("Vickershärteprüfgerät: Ableseeinrichtung"),
+                        pictures::vickersReadingDevice(), QStringLiteral("ImageHVA223Lese"))
+{
+}
+
+TFormHVA223Kraft::TFormHVA223Kraft()
+    : VickersDetailForm(QStringLiteral("TFormHVA223Kraft"), QStringLiteral("Vickershärteprüfgerät: Prüfkraftauflage"),
+                        pictures::vickersLoadSupport(), QStringLiteral("ImageHVA223Kraft"))
+{
+}
+
+TFormHVA223Koerper::TFormHVA223Koerper()
+    : VickersDetailForm(QStringLiteral("TFormHVA223Koerper"),
+                        QStringLiteral("Vickershärteprüfgerät: Prüfkörpereinfassung und Probe"),
+                        pictures::vickersIndenterAndSpecimen(), QStringLiteral("ImageHVA223Koerper"))
+{
+}

@@ -1,0 +1,116 @@
+#include "common/test_main.h"
+
+#include "app/registry.h"
+#include "toolkit/controls.h"
+#include "toolkit/jpeg.h"
+#include "toolkit/picture_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+
+namespace {
+
+// The number of colour channels a JPEG stores, from its frame header.
+int channels(const QByteArray& jpeg)
+{
+    for (qsizetype i = 2; i + 9 < jpeg.size();) {
+        if (uchar(jpeg[i]) != 0xFF)
+            return 0;
+        const uchar marker = uchar(jpeg[i + 1]);
+        if (marker >= 0xC0 && marker <= 0xC2)
+            return uchar(jpeg[i + 9]);
+        i += 2 + ((uchar(jpeg[i + 2]) << 8) | uchar(jpeg[i + 3]));
+    }
+    return 0;
+}
+
+}
+
+// The picture windows: every photograph has the size and channels its window
+// expects, is decoded only when its window is first shown, and shows from
+// the top-left corner of its control; a click closes the window where that is
+// its way, and "&Ende" and Escape where it has that menu.
+class PictureWindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { app::createWindows(); }
+
+    void pictures_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<bool>("closesOnClick");
+        QTest::addColumn<bool>("hasMenu");
+        for (const char* w : {"TFormHVA223", "TFormHVA223Lese", "TFormHVA223Kraft", "TFormHVA223Koerper",
+                              "TFormHammerD108", "TFormZugD108"})
+            QTest::newRow(w) << w << QSize(800, 600) << 3 << true << true;
+        for (const char* w : {"TFormBildH", "TFormBildM", "TFormBildT"})
+            QTest::newRow(w) << w << QSize(220, 161) << 3 << true << false;
+        QTest::newRow("TFormBildAus") << "TFormBildAus" << QSize(230, 161) << 3 << true << false;
+        QTest::newRow("TFormDauerBild") << "TFormDauerBild" << QSize(800, 550) << 1 << false << true;
+    }
+    void pictures()
+    {
+        QFETCH(QString, window);
+        QFETCH(QSize, size);
+        QFETCH(int, channels);
+        QFETCH(bool, closesOnClick);
+        QFETCH(bool, hasMenu);
+        auto* form = qobject_cast<tk::PictureForm*>(app::findWindow(window));
+        QVERIFY(form);
+        tk::Picture* picture = form->picture();
+        // Nothing of it is decoded at start-up.
+        QVERIFY(!picture->isDecoded());
+
+        form->show();
+        QApplication::processEvents();
+        const QImage shown = picture->grab().toImage();
+        QVERIFY(picture->isDecoded());
+        const QImage& image = picture->image();
+        QCOMPARE(image.size(), size);
+        for (QPoint p : {QPoint(0, 0), QPoint(40, 30), QPoint(100, 120)})
+            QCOMPARE(shown.pixel(p), image.pixel(p));
+
+        QFile file(picture->resourcePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(::channels(file.readAll()), channels);
+
+        QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(50, 50));
+        QCOMPARE(form->isVisible(), !closesOnClick);
+        form->show();
+        QAction* esc = form->findChild<QAction*>(QStringLiteral("ESC1"));
+        QCOMPARE(esc != nullptr, hasMenu);
+        if (esc) {
+            esc->trigger();
+            QVERIFY(!form->isVisible());
+        }
+        form->hide();
+    }
+
+    // The overall view opens its details beside itself; they stay when it closes.
+    void detailsStandBesideTheTester()
+    {
+        tk::Form* tester = app::findWindow(QStringLiteral("TFormHVA223"));
+        tester->showModal();
+        for (const char* item : {"Ableseeinrichtung1", "Prfkraftauflage1", "PrfkrperundProbe1"})
+            tester->findChild<QAction*>(QLatin1String(item))->trigger();
+        const QStringList details = {QStringLiteral("TFormHVA223Lese"), QStringLiteral("TFormHVA223Kraft"),
+                                     QStringLiteral("TFormHVA223Koerper")};
+        for (const QString& name : details) {
+            tk::Form* detail = app::findWindow(name);
+            QVERIFY(detail->isVisible());
+            QCOMPARE(detail->windowModality(), Qt::NonModal);
+            QCOMPARE(QPoint(detail->left(), detail->top()), QPoint(112, 84));
+        }
+        tester->close();
+        for (const QString& name : details) {
+            QVERIFY2(app::findWindow(name)->isVisible(), qPrintable(name));
+            app::findWindow(name)->close();
+        }
+    }
+};
+
+REGISTER_TEST(PictureWindowsTest)
+#include "tst_pictures.moc"
