@@ -55,12 +55,12 @@ void TFormDauerBild::FormPaint()
     c.line(530, 500, 670, 500);
     c.line(530, 495, 530, 505);
     c.line(670, 495, 670, 505);
-    // "20 µm": the number, then the mu of the symbol font at its place and the
-    // m right after it, so the unit reads as one word in any font.
-    c.textOut(690, 485, QStringLiteral("20"));
+    // "20 µm": the number and a blank, then the mu of the symbol font and
+    // the m, each right after the one before, so the unit reads as one word
+    // whatever the font's widths.
+    c.textOut(690, 485, QStringLiteral("20 "));
     c.setFontName(QStringLiteral("Symbol"));
-    c.textOut(732, 485, QStringLiteral("m"));
-    const int afterMu = c.penPos().x();
+    c.textOut(c.penPos().x(), 485, QStringLiteral("m"));
     c.setFontName(QStringLiteral("Ms Sans Serif"));
-    c.textOut(afterMu, 485, QStringLiteral("m"));
+    c.textOut(c.penPos().x(), 485, QStringLiteral("m"));
 }
