@@ -96,6 +96,9 @@ TFormMPUeber::TFormMPUeber()
     }
 
     m_paintBox = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 0, 0, 800, 550);
+    m_paintBox->describe(QStringLiteral("Übersicht der Prüfverfahren"),
+                         QStringLiteral("Normen und Werkstoffkennwerte von Zugversuch, Härteprüfung, Kerbschlagbiegeversuch und ") +
+                         QStringLiteral("Dauerschwingversuch"));
     m_paintBox->setOnPaint([this] { PaintBoxHauptPaint(); });
     setStatusText(QStringLiteral("ESC = Abbruch"));
 }

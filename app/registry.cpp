@@ -31,6 +31,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QTimer>
 #include <string_view>
 #include <type_traits>
@@ -220,6 +222,17 @@ QStringList createdWindows()
     for (const tk::Form* form : created())
         names << form->className();
     return names;
+}
+
+void prepareApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Mechanische Werkstoffprüfung"));
+    // Lets the desktop match the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.werkstoffpruefung.werkstoffpruefung"));
+    // The user interface is German, so are the toolkit's own dialogs.
+    static QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 }
 
 void startProgram()

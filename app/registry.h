@@ -36,6 +36,10 @@ bool isBuilt(const QString& className);
 // The classes created so far, in the order they were created.
 QStringList createdWindows();
 
+// The application's name, its desktop entry, and the toolkit's own dialogs in
+// German; runs once the QApplication exists.
+void prepareApplication();
+
 // Start-up as the program runs it: the main window is created and shown; the
 // other windows are created right after its first paint, and before any
 // input is handled.

@@ -22,6 +22,8 @@ TFormDauerWBM::TFormDauerWBM()
     addMenuItem(QStringLiteral("&Neu Starten"), QStringLiteral("NeuStarten1"), [this] { NeuStarten1Click(); });
 
     m_paintBoxHaupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 0, 0, 1, 1);
+    m_paintBoxHaupt->describe(QStringLiteral("Wechselbiegemaschine (schematisch)"),
+                              QStringLiteral("Exzenter, Pleuel und eingespannte Probe mit den Formeln der Biegespannung"));
     m_paintBoxHaupt->setOnPaint([this] { PaintBoxHauptPaint(); });
     setStatusText(QStringLiteral("ESC = Abbruch"));
 
@@ -62,7 +64,7 @@ void TFormDauerWBM::TimerRotTimer()
     // the picture shows them.
     m_paintBoxHaupt->ensurePainted();
     m_scene.tick(m_paintBoxHaupt->canvas());
-    m_paintBoxHaupt->update();
+    m_paintBoxHaupt->showDrawn();
 }
 
 void TFormDauerWBM::Ende1Click() { close(); }

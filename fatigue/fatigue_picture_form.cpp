@@ -21,6 +21,8 @@ TFormDauerBild::TFormDauerBild()
     setClosesOnClick(false);
     // The window's own canvas lies under the picture and the status bar.
     m_canvas = new tk::PaintBox(client(), QStringLiteral("FormCanvas"), 0, 0, 1, 1);
+    m_canvas->describe(QStringLiteral("Bildunterschrift"),
+                       QStringLiteral("Dauerbruch: Austenitischer Chrom-Nickel Stahl, Maßstab 20 µm"));
     m_canvas->setOnPaint([this] { FormPaint(); });
     m_canvas->lower();
     setStatusText(QStringLiteral("ESC = Abbruch"));

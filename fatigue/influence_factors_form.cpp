@@ -88,6 +88,8 @@ TFormDauerEinfluss::TFormDauerEinfluss()
 
     // Created before the panels, which lie over it.
     m_paintBoxHaupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), boxLeft, boxTop, 750, 500);
+    m_paintBoxHaupt->describe(QStringLiteral("Einflussgrößen auf die Dauerfestigkeit"),
+                              QStringLiteral("Baum der Einflussgrößen: Werkstoff, Bauteilform, Belastung, Umgebung"));
     m_paintBoxHaupt->setOnPaint([this] { PaintBoxHauptPaint(); });
     for (const PanelSpec& p : panels) {
         const QRect& shape = p.group ? groupPanel : factorPanel;

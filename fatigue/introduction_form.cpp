@@ -43,6 +43,8 @@ TFormDauerTExt::TFormDauerTExt()
     addEscapeItem(QStringLiteral("ESCAPE"), [this] { ESCAPEClick(); })->setText(QStringLiteral("ESCAPE"));
 
     m_paintBoxText = new tk::PaintBox(client(), QStringLiteral("PaintBoxText"), 20, 40, sheetWidth, sheetHeight);
+    m_paintBoxText->describe(QStringLiteral("Ermittlung der Dauerfestigkeit"),
+                             QStringLiteral("Einführungstext zum Dauerschwingversuch"));
     m_paintBoxText->setOnPaint([this] { PaintBoxTextPaint(); });
 
     setStatusText(QStringLiteral("ESC = Abbruch"), QStringLiteral("StatusBarHint"));

@@ -24,6 +24,8 @@ TFormDauer1::TFormDauer1()
 
     // The edit fields and the button lie on the header band of the diagram.
     m_paintBoxHaupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 20, 10, 750, 500);
+    m_paintBoxHaupt->describe(QStringLiteral("Spannungs-Zeit-Diagramm"),
+                              QStringLiteral("Spannung über der Zeit für die eingegebene Spannungsamplitude und Mittelspannung"));
     m_paintBoxHaupt->setOnPaint([this] { PaintBoxHauptPaint(); });
     m_editAmpli = new tk::Edit(client(), QStringLiteral("EditAmpli"), 350, 13, 50, 20, QStringLiteral("0"));
     m_editMitte = new tk::Edit(client(), QStringLiteral("EditMitte"), 550, 13, 50, 20, QStringLiteral("0"));
@@ -34,6 +36,10 @@ TFormDauer1::TFormDauer1()
 
     m_timerSchwing = addTimer(QStringLiteral("TimerSchwing"), 50, [this] { TimerSchwingTimer(); });
     bindTimer(m_timerSchwing, [this] { return m_scene.running(); });
+    bindAnnouncement(m_paintBoxHaupt, [this] {
+        return m_scene.running() ? QStringLiteral("Spannungsverlauf wird gezeichnet")
+               : m_scene.curveComplete() ? QStringLiteral("Spannungsverlauf gezeichnet") : QString();
+    });
 }
 
 void TFormDauer1::formCreate()
@@ -62,14 +68,14 @@ void TFormDauer1::ButtonStartClick()
     else
         m_paintBoxHaupt->ensurePainted();
     m_scene.start(m_paintBoxHaupt->canvas());
-    m_paintBoxHaupt->update();
+    m_paintBoxHaupt->showDrawn();
 }
 
 void TFormDauer1::TimerSchwingTimer()
 {
     m_paintBoxHaupt->ensurePainted();
     m_scene.tick(m_paintBoxHaupt->canvas());
-    m_paintBoxHaupt->update();
+    m_paintBoxHaupt->showDrawn();
 }
 
 void TFormDauer1::NeuZeichnen1Click()

@@ -47,11 +47,19 @@ WoehlerInfluenceForm::WoehlerInfluenceForm(const Layout& layout)
     addMenuItem(QStringLiteral("&Neu Zeichnen"), QStringLiteral("NeuZeichnen1"), [this] { NeuZeichnen1Click(); });
 
     m_paintBoxHaupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 10, 10, 770, 500);
+    m_paintBoxHaupt->describe(QStringLiteral("Wöhlerdiagramm"),
+                              QStringLiteral("Spannungsamplitude über der Bruchzyklenzahl, logarithmisch"));
     m_paintBoxHaupt->setOnPaint([this] { PaintBoxHauptPaint(); });
     setStatusText(QStringLiteral("ESC = Abbruch"));
 
     for (std::size_t i = 0; i < m_timers.size(); ++i)
         bindTimer(m_timers[i], [this, i] { return m_scene.running(int(i)); });
+    bindAnnouncement(m_paintBoxHaupt, [this] {
+        for (int i = 0; i < m_scene.curveCount(); ++i)
+            if (m_scene.running(i))
+                return QStringLiteral("Wöhlerkurve wird gezeichnet");
+        return QString();
+    });
 }
 
 void WoehlerInfluenceForm::place(WoehlerInfluenceForm* window)
@@ -80,7 +88,7 @@ void WoehlerInfluenceForm::CurveTimer(int curve)
     // that is shown.
     m_paintBoxHaupt->ensurePainted();
     m_scene.tick(curve, m_paintBoxHaupt->canvas());
-    m_paintBoxHaupt->update();
+    m_paintBoxHaupt->showDrawn();
 }
 
 void WoehlerInfluenceForm::NeuZeichnen1Click()

@@ -50,8 +50,11 @@ TFormDauerWoehler::TFormDauerWoehler()
     addMenuItem(QStringLiteral("&Neu Zeichnen"), QStringLiteral("NeuZeichnen1"), [this] { NeuZeichnen1Click(); });
 
     m_paintBoxHaupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 2, 10, 788, 510);
+    m_paintBoxHaupt->describe(QStringLiteral("Spannungs-Zeit-Verlauf der Laststufe"), QString());
     m_paintBoxHaupt->setOnPaint([this] { PaintBoxHauptPaint(); });
     m_paintBoxWoehler = new tk::PaintBox(client(), QStringLiteral("PaintBoxWoehler"), 250, 50, 530, 440);
+    m_paintBoxWoehler->describe(QStringLiteral("Wöhlerdiagramm"),
+                                QStringLiteral("Bruchpunkte der Laststufen, Spannungsamplitude über der Bruchzyklenzahl"));
     m_paintBoxWoehler->setOnPaint([this] { PaintBoxWoehlerPaint(); });
     setStatusText(QStringLiteral("ESC = Abbruch"));
 
@@ -75,6 +78,11 @@ TFormDauerWoehler::TFormDauerWoehler()
         m_paintBoxHaupt->setVisible(!m_scene.fullScreen());
     });
     bindTimer(m_timerSchwing, [this] { return m_scene.running(); });
+    bindAnnouncement(m_paintBoxWoehler, [this] {
+        return m_scene.running() ? QStringLiteral("Laststufe läuft")
+               : m_scene.allSeriesDone() ? QStringLiteral("Bruchpunkte aller zehn Laststufen eingetragen")
+                                         : QString();
+    });
 }
 
 void TFormDauerWoehler::formCreate()
@@ -119,8 +127,8 @@ void TFormDauerWoehler::NeuZeichnen1Click() { reset(); }
 void TFormDauerWoehler::TimerSchwingTimer()
 {
     m_scene.tick(m_paintBoxHaupt->canvas(), m_paintBoxWoehler->canvas());
-    m_paintBoxHaupt->update();
-    m_paintBoxWoehler->update();
+    m_paintBoxHaupt->showDrawn();
+    m_paintBoxWoehler->showDrawn();
 }
 
 void TFormDauerWoehler::FormPaint() { m_scene.updateDiagramFactors(); }

@@ -54,6 +54,8 @@ TFormBrinell::TFormBrinell()
                   [] { return FormHB; });
     addMenuItem(QStringLiteral("Be&rechnungsgrundlagen"), QStringLiteral("Berechnungsgrundlagen1"),
                 [this] { Berechnungsgrundlagen1Click(); });
+    describeDrawing(QStringLiteral("Brinellhärtemessung (schematisch)"),
+                    QStringLiteral("Messung beendet: Eindruck von oben mit Durchmesser d und Formeln für HB"));
     statusBar()->setFont(tk::qtFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 15)));
 }
 
@@ -66,6 +68,6 @@ void TFormBrinell::Berechnungsgrundlagen1Click()
     // A repaint still due would wipe the formulas at once.
     paintBoxHaupt()->ensurePainted();
     m_scene.paintFormulaBlock(paintBoxHaupt()->canvas());
-    paintBoxHaupt()->update();
-    paintBoxDown()->update();
+    paintBoxHaupt()->showDrawn();
+    paintBoxDown()->showDrawn();
 }

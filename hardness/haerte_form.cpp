@@ -60,6 +60,8 @@ TFormHaerte::TFormHaerte()
     addEscapeItem(QStringLiteral("ESC"), [this] { ESCClick(); });
 
     m_paintBoxHaupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 270, 5, 520, 500);
+    m_paintBoxHaupt->describe(QStringLiteral("Härteprüfmaschine (schematisch)"),
+                              QStringLiteral("Beschriftete Schemazeichnung einer Härteprüfmaschine mit ihren Bauteilen"));
     m_paintBoxHaupt->setOnPaint([this] { PaintBoxHauptPaint(); });
 
     // Along the left edge of the drawing, two pixels higher than it.

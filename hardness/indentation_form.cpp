@@ -38,6 +38,20 @@ IndentationForm::IndentationForm(const QString& className, const QString& captio
               [this] { return indentationScene().interval(); });
 }
 
+void IndentationForm::describeDrawing(const QString& name, const QString& afterRun)
+{
+    m_paintBoxHaupt->describe(name, QStringLiteral("Prüfkörper in Ruhestellung über der Probe"));
+    m_paintBoxDown->describe(name, QString());
+    bindAnnouncement(m_paintBoxHaupt, [this, afterRun] {
+        const IndentationScene& s = indentationScene();
+        if (s.timerEnabled())
+            return QStringLiteral("Messung läuft");
+        if (s.direction() == IndentationScene::Direction::Up && s.y() == IndentationScene::restY)
+            return afterRun;
+        return QString();
+    });
+}
+
 void IndentationForm::setCalculator(QAction* item, std::function<tk::Form*()> calculator)
 {
     m_calculator = std::move(calculator);
@@ -74,8 +88,8 @@ void IndentationForm::TimerDownTimer()
     // tick's drawing is not lost to it.
     m_paintBoxHaupt->ensurePainted();
     indentationScene().tick(m_paintBoxDown->canvas(), m_paintBoxHaupt->canvas());
-    m_paintBoxHaupt->update();
-    m_paintBoxDown->update();
+    m_paintBoxHaupt->showDrawn();
+    m_paintBoxDown->showDrawn();
 }
 
 void IndentationForm::formClose() { indentationScene().reset(); }

@@ -47,6 +47,9 @@ protected:
     // The item that opens the calculator, which `calculator` gives (null
     // while there is none: the item is then disabled).
     void setCalculator(QAction* item, std::function<tk::Form*()> calculator);
+    // What a screen reader hears of the drawing, and what it shows when a run
+    // has ended.
+    void describeDrawing(const QString& name, const QString& afterRun);
     void openCalculator();
 
     void formClose() override;

@@ -59,6 +59,8 @@ TFormRockwell::TFormRockwell()
     menuBar()->removeAction(m_stop);
     addAction(m_stop);
     keepLiveWhileDisabled(m_stop);
+    describeDrawing(QStringLiteral("Rockwellhärtemessung (schematisch)"),
+                    QStringLiteral("Messung beendet: Eindringtiefen to, t und tges und Eindruck von oben"));
 
     setStatusText(QStringLiteral("ESC = Abbruch, F1 = Prozess anhalten/fortfahren"));
     statusBar()->setFont(tk::qtFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 15, true)));

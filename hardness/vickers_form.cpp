@@ -48,6 +48,8 @@ TFormVickers::TFormVickers()
     setCalculator(addMenuItem(QStringLiteral("&Berechnung der Vickerswerte"), QStringLiteral("Rechnung"),
                               [this] { RechnungClick(); }),
                   [] { return FormHV; });
+    describeDrawing(QStringLiteral("Vickershärtemessung (schematisch)"),
+                    QStringLiteral("Messung beendet: Eindruck von oben mit Diagonalen d1, d2 und Formeln für HV"));
     addMenuItem(QStringLiteral("Berechnungs&grundlage"), QStringLiteral("Berechnungsgrundlage1"),
                 [this] { Berechnungsgrundlage1Click(); });
 }
@@ -61,5 +63,5 @@ void TFormVickers::Berechnungsgrundlage1Click()
     // A repaint still due would wipe the formulas at once.
     paintBoxHaupt()->ensurePainted();
     m_scene.paintCalculationBasis(paintBoxDown()->canvas());
-    paintBoxDown()->update();
+    paintBoxDown()->showDrawn();
 }

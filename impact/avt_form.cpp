@@ -35,8 +35,25 @@ TFormAvT::TFormAvT() : tk::Form(QStringLiteral("TFormAvT"), QStringLiteral("Kerb
                                 QStringLiteral("CharakteristischeBruchflchen1"),
                                 [this] { CharakteristischeBruchflchen1Click(); });
 
+    // The keys 1 to 4 show what a click on each region shows, so the
+    // photographs can be reached without a mouse.
+    int key = 0;
+    for (avt::FracturePicture which : avt::allPictures) {
+        auto* show = new QAction(this);
+        show->setObjectName(QStringLiteral("Bruchflaeche%1").arg(++key));
+        show->setShortcut(QKeySequence(Qt::Key_0 + key));
+        show->setShortcutContext(Qt::WindowShortcut);
+        connect(show, &QAction::triggered, this, [this, which] { runHandler([this, which] { showPicture(which); }); });
+        addAction(show);
+    }
+
     // The diagram fills the client area; the status bar lies over its foot.
     m_diagram = new tk::PaintBox(client(), QStringLiteral("PaintBoxAvTxy"), 0, 0, 544, 419);
+    m_diagram->describe(QStringLiteral("Kerbschlagarbeit-Temperatur-Kurve"),
+                        QStringLiteral("Kerbschlagarbeit über der Temperatur für kubisch-raumzentrierten und "
+                                       "kubisch-flächenzentrierten Stahl, mit Hochlage, Übergang und Tieflage; "
+                                       "die Tasten 1 bis 4 zeigen die Bruchflächen: zäh, Mischbruch, spröde, "
+                                       "austenitisch"));
     m_diagram->setOnPaint([this] { FormPaint(); });
     m_diagram->setOnMouseDown([this](Qt::MouseButton button, QPoint p) { PaintBoxAvTxyMouseDown(button, p); });
 

@@ -60,12 +60,19 @@ TFormKerbHa::TFormKerbHa()
     // Created in painting order: the later boxes lie over the lower edge of
     // the machine scene.
     m_haupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 260, 5, 520, 450);
+    m_haupt->describe(QStringLiteral("Pendelschlagwerk (schematisch)"),
+                      QStringLiteral("Pendelhammer in Ausgangsstellung über der Probe im Widerlager"));
     m_haupt->setOnPaint([this] { PaintBoxHauptPaint(); });
     m_probe = new tk::PaintBox(client(), QStringLiteral("PaintBoxProbe"), 420, 430, 360, 80);
+    m_probe->describe(QStringLiteral("Formel der Kerbschlagzähigkeit"),
+                      QStringLiteral("Kerbschlagzähigkeit gleich Kerbschlagarbeit durch Restquerschnitt"));
     m_probe->setOnPaint([this] { PaintBoxProbePaint(); });
     m_3achsig = new tk::PaintBox(client(), QStringLiteral("PaintBox3achsig"), 8, 390, 400, 120);
+    m_3achsig->describe(QStringLiteral("Gekerbte Probe"),
+                        QStringLiteral("Probe mit Kerb unter der Hammerfinne, dreiachsiger Spannungszustand"));
     m_3achsig->setOnPaint([this] { PaintBox3achsigPaint(); });
     m_avt = new tk::PaintBox(client(), QStringLiteral("PaintBoxAvT"), 8, 348, 230, 25);
+    m_avt->describe(QStringLiteral("Kerbschlagarbeit-Temperatur-Kurve öffnen"), QString());
     m_avt->setOnPaint([this] { PaintBoxAvTPaint(); });
     m_avt->setOnClick([this] { PaintBoxAvTClick(); });
     m_avt->setCursor(Qt::PointingHandCursor);
@@ -81,6 +88,11 @@ TFormKerbHa::TFormKerbHa()
     bindEnabled(m_neu, [this] { return m_scene.newEnabled(); });
     bind([this] { m_avt->setEnabled(m_scene.linkEnabled() && energyTemperatureCurve()); });
     bindTimer(m_timer, [this] { return m_scene.running(); });
+    bindAnnouncement(m_haupt, [this] {
+        return m_scene.running() ? QStringLiteral("Pendel schwingt")
+               : m_scene.newEnabled() ? QStringLiteral("Probe durchschlagen, Pendel ausgeschwungen")
+                                      : QString();
+    });
 }
 
 void TFormKerbHa::formCreate()
@@ -118,7 +130,7 @@ void TFormKerbHa::TimerHammer1Timer()
     // before the tick, so the hammer is erased on the picture it was drawn on.
     m_haupt->ensurePainted();
     m_scene.tick(m_haupt->canvas());
-    m_haupt->update();
+    m_haupt->showDrawn();
 }
 
 void TFormKerbHa::NeuClick() { resetScene(); }

@@ -22,8 +22,11 @@ TFormZugAnniHoch::TFormZugAnniHoch()
     m_startZug = addMenuItem(QStringLiteral("&Start Zugversuch"), QStringLiteral("StartZug"), [this] { StartZugClick(); });
 
     m_haupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 225, 5, 570, 500);
+    m_haupt->describe(QStringLiteral("Spannungs-Dehnungs-Diagramm"),
+                      QStringLiteral("Kurve mit oberer und unterer Streckgrenze"));
     m_haupt->setOnPaint([this] { PaintBoxHauptPaint(); });
     m_ani = new tk::PaintBox(client(), QStringLiteral("PaintBoxAni"), 5, 5, 220, 500);
+    m_ani->describe(QStringLiteral("Normprobe (Zugstab)"), QStringLiteral("Zugstab zwischen den Zugkräften"));
     m_ani->setOnPaint([this] { PaintBoxAniPaint(); });
 
     setStatusText(QStringLiteral("ESC = Abbruch"));
@@ -36,6 +39,12 @@ TFormZugAnniHoch::TFormZugAnniHoch()
     bindEnabled(m_startZug, [this] { return m_scene.startEnabled(); });
     bindTimer(m_timerKurve, [this] { return m_scene.curveRunning(); });
     bindTimer(m_timerAni, [this] { return m_scene.specimenRunning(); }, [this] { return m_scene.specimenInterval(); });
+    bindAnnouncement(m_haupt, [this] {
+        return m_scene.curveRunning() ? QStringLiteral("Kurve und Probe werden gezeichnet")
+               : !m_scene.startEnabled()
+                   ? QStringLiteral("Kurve bis zum Bruch gezeichnet, Probe eingeschnürt und gebrochen")
+                   : QString();
+    });
 }
 
 void TFormZugAnniHoch::formCreate()
@@ -61,14 +70,14 @@ void TFormZugAnniHoch::TimerKurveTimer()
 {
     m_haupt->ensurePainted();
     m_scene.curveTick(m_haupt->canvas());
-    m_haupt->update();
+    m_haupt->showDrawn();
 }
 
 void TFormZugAnniHoch::TimerAniTimer()
 {
     m_ani->ensurePainted();
     m_scene.specimenTick(m_ani->canvas());
-    m_ani->update();
+    m_ani->showDrawn();
 }
 
 void TFormZugAnniHoch::EndeClick() { close(); }

@@ -83,8 +83,13 @@ TFormZug::TFormZug()
     m_neu = addMenuItem(QStringLiteral("&Loeschen/Neu"), QStringLiteral("Neu"), [this] { NeuClick(); });
 
     m_diagram = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 280, 5, 500, 410);
+    m_diagram->describe(QStringLiteral("Spannungs-Dehnungs-Diagramm"),
+                        QStringLiteral("Spannung über der Dehnung für einen unlegierten und einen hochlegierten austenitischen ") +
+                        QStringLiteral("Stahl"));
     m_diagram->setOnPaint([this] { PaintBoxHauptPaint(); });
     m_terms = new tk::PaintBox(client(), QStringLiteral("PaintBoxBegriffe"), 230, 380, 550, 140);
+    m_terms->describe(QStringLiteral("Begriffe des Zugversuchs"),
+                      QStringLiteral("Definition und Formel des in der Liste gewählten Begriffs"));
     m_terms->setOnPaint([this] { PaintBoxBegriffePaint(); });
 
     m_memo = new tk::Memo(client(), QStringLiteral("MemoErlaeuterung"), 28, 5, 263, 375, panelYellow);
@@ -123,6 +128,16 @@ TFormZug::TFormZug()
     bindEnabled(m_neu, [this] { return m_scene.eraseEnabled(); });
     bindTimer(m_timerUn, [this] { return m_scene.running() == Steel::Unalloyed; });
     bindTimer(m_timerCrNi, [this] { return m_scene.running() == Steel::Austenitic; });
+    bindAnnouncement(m_diagram, [this] {
+        if (m_scene.running())
+            return QStringLiteral("Kurve wird gezeichnet");
+        QStringList drawn;
+        if (!m_scene.startEnabled(Steel::Unalloyed))
+            drawn << QStringLiteral("unlegierter Stahl");
+        if (!m_scene.startEnabled(Steel::Austenitic))
+            drawn << QStringLiteral("hochlegierter austenitischer Stahl");
+        return drawn.isEmpty() ? QString() : QStringLiteral("Kurven gezeichnet: ") + drawn.join(QStringLiteral(", "));
+    });
 }
 
 void TFormZug::formCreate()
@@ -163,7 +178,7 @@ void TFormZug::TimerCrNiTimer() { curveTick(Steel::Austenitic); }
 void TFormZug::curveTick(Steel steel)
 {
     m_scene.tick(steel, m_diagram->canvas());
-    m_diagram->update();
+    m_diagram->showDrawn();
 }
 
 void TFormZug::NeuClick()
@@ -180,7 +195,7 @@ void TFormZug::ListBoxBegriffeClick()
 {
     m_terms->ensurePainted();
     if (zugterms::showTerm(m_terms->canvas(), m_list->currentRow()))
-        m_terms->update();
+        m_terms->showDrawn();
 }
 
 void TFormZug::formClose() { m_scene.close(m_diagram->canvas()); }

@@ -59,8 +59,11 @@ TFormZugma::TFormZugma()
 
     // The moving parts are drawn on a box lying over the static machine.
     m_haupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 285, 5, 510, 500);
+    m_haupt->describe(QStringLiteral("Zugprüfmaschine (schematisch)"),
+                      QStringLiteral("Maschinenrahmen, Gewindestangen, bewegliches Querhaupt und Probe in den Spannbacken"));
     m_haupt->setOnPaint([this] { PaintBoxHauptPaint(); });
     m_bew = new tk::PaintBox(client(), QStringLiteral("PaintBoxBew"), m_haupt);
+    m_bew->describe(QStringLiteral("Zugprüfmaschine (schematisch)"), QString());
 
     m_memo = new tk::Memo(client(), QStringLiteral("MemoErlaeuterung"), 5, 5, 280, 502, tk::tcolor(0x80FFFF));
     m_memo->setReadOnly(true);
@@ -78,6 +81,10 @@ TFormZugma::TFormZugma()
     bindEnabled(m_start, [this] { return m_scene.startEnabled(); });
     bindEnabled(m_neu, [this] { return m_scene.newEnabled(); });
     bindTimer(m_timer, [this] { return m_scene.running(); }, [this] { return m_scene.interval(); });
+    bindAnnouncement(m_haupt, [this] {
+        return m_scene.running() ? QStringLiteral("Querhaupt fährt")
+               : m_scene.newEnabled() ? QStringLiteral("Probe gerissen") : QString();
+    });
 }
 
 void TFormZugma::formCreate()
@@ -101,7 +108,7 @@ void TFormZugma::TimerBewTimer()
 {
     m_haupt->ensurePainted();
     m_scene.tick(m_bew->canvas());
-    m_bew->update();
+    m_bew->showDrawn();
 }
 
 void TFormZugma::NeuClick()

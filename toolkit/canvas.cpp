@@ -86,10 +86,18 @@ QRgb Surface::pixel(int x, int y)
     return m_image.pixel(px, py) & 0xFFFFFF;
 }
 
+QRect Surface::takeDrawn()
+{
+    const QRect drawn = m_drawn & QRect(0, 0, m_width, m_height);
+    m_drawn = QRect();
+    return drawn;
+}
+
 void Surface::fill(const QColor& colour)
 {
     endPainting();
     pixels().fill(colour);
+    m_drawn = QRect(0, 0, m_width, m_height);
     if (recorder())
         recorder()({Drawing::Fill, this, QRect(0, 0, m_width, m_height)});
 }
@@ -212,6 +220,8 @@ void Canvas::preparePainter(QPainter& p, bool usesBrush) const
 
 void Canvas::drawShape(const QRect& bounds, bool usesBrush, const std::function<void(QPainter&)>& draw)
 {
+    const int reach = std::max(1, m_penWidth) + 2;
+    m_surface->markDrawn(bounds.adjusted(-reach, -reach, reach, reach));
     if (m_penMode == PenMode::Copy) {
         QPainter& p = m_surface->painter();
         preparePainter(p, usesBrush);
@@ -317,6 +327,7 @@ void Canvas::fillRect(int left, int top, int right, int bottom)
     const QRect b = boxOf(left, top, right, bottom);
     p.fillRect(QRect(b.left(), b.top(), b.width() - 1, b.height() - 1),
                QBrush(m_brushColor, qtBrushStyle(m_brushStyle)));
+    m_surface->markDrawn(b);
     if (m_brushStyle == BrushStyle::Solid)
         record(Drawing::Fill, QRect(b.left(), b.top(), b.width() - 1, b.height() - 1));
 }
@@ -373,6 +384,7 @@ void Canvas::setPixel(int x, int y, const QColor& c)
     QPainter& p = m_surface->painter();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.fillRect(QRect(x, y, 1, 1), c);
+    m_surface->markDrawn(QRect(x, y, 1, 1));
 }
 
 QString Canvas::visibleText(const QString& text) const
@@ -393,6 +405,9 @@ void Canvas::textOut(int x, int y, const QString& text)
     p.setFont(f);
     p.setPen(m_font.color);
     p.drawText(x, y + cell.ascent, shown);
+    // Letters may reach a little beyond their cell.
+    const int overhang = cell.height / 4 + 2;
+    m_surface->markDrawn(QRect(x - overhang, y - overhang, w + 2 * overhang, cell.height + 2 * overhang));
     m_pos = QPoint(x + w, y);
     if (recorder()) {
         Drawing d{Drawing::Text, m_surface.get(), QRect(x, y, w, cell.height)};

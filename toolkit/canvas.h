@@ -41,6 +41,11 @@ public:
     QRgb pixel(int x, int y);      // logical coordinates, RGB without alpha
     void fill(const QColor& colour);
 
+    // The part drawn on since it was last taken, so a tick shows only what
+    // it changed.
+    void markDrawn(const QRect& area) { m_drawn |= area; }
+    QRect takeDrawn();
+
 private:
     void endPainting();
     QImage& pixels(); // allocates them, white, on first use
@@ -49,6 +54,7 @@ private:
     int m_height = 0;
     qreal m_devicePixelRatio = 1.0;
     QImage m_image;
+    QRect m_drawn;
     std::unique_ptr<QPainter> m_painter;
 };
 

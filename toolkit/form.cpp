@@ -297,6 +297,16 @@ void Form::bindInput(std::function<bool()> enabled)
     bind([this, enabled = std::move(enabled)] { setInputEnabled(enabled()); });
 }
 
+void Form::bindAnnouncement(PaintBox* box, std::function<QString()> state)
+{
+    bind([box, state = std::move(state), last = QString()]() mutable {
+        const QString now = state();
+        if (now != last && !now.isEmpty())
+            box->announce(now);
+        last = now;
+    });
+}
+
 void Form::refreshBindings()
 {
     for (const auto& apply : m_bindings)

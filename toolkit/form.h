@@ -16,6 +16,7 @@ class QTimer;
 
 namespace tk {
 
+class PaintBox;
 class Timer;
 
 // The base of every window. It gives a Qt window the behaviour the windows
@@ -96,6 +97,9 @@ public:
     // running timer does.
     void bindTimer(QTimer* timer, std::function<bool()> running, std::function<int()> interval = {});
     void bindInput(std::function<bool()> enabled);
+    // The drawing tells a screen reader its state whenever `state` changes
+    // (an empty state says nothing).
+    void bindAnnouncement(PaintBox* box, std::function<QString()> state);
     void refreshBindings();
 
     // An animation timer of this window (precise, guarded, refreshing).

@@ -2,10 +2,12 @@
 #include "errors.h"
 #include "form.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -33,6 +35,8 @@ PaintBox::PaintBox(QWidget* parent, const QString& name, int left, int top, int 
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(left, top, width, height);
     addCopyItem(this);
+    // Until the window names it, a drawing is named after its window.
+    setAccessibleName(parent ? parent->window()->windowTitle() : QString());
 }
 
 PaintBox::PaintBox(QWidget* parent, const QString& name, PaintBox* under)
@@ -43,6 +47,21 @@ PaintBox::PaintBox(QWidget* parent, const QString& name, PaintBox* under)
     setGeometry(under->geometry());
     under->m_sharers.push_back(this);
     addCopyItem(this);
+}
+
+void PaintBox::describe(const QString& name, const QString& description)
+{
+    setAccessibleName(name);
+    setAccessibleDescription(description);
+}
+
+void PaintBox::announce(const QString& state)
+{
+    setAccessibleDescription(state);
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 QImage PaintBox::picture()
@@ -96,6 +115,16 @@ void PaintBox::repaintNow()
         s->update();
 }
 
+void PaintBox::showDrawn()
+{
+    const QRect drawn = m_canvas.surface().takeDrawn();
+    if (drawn.isEmpty())
+        return;
+    owner()->update(drawn);
+    for (PaintBox* s : owner()->m_sharers)
+        s->update(drawn);
+}
+
 void PaintBox::ensurePainted()
 {
     if (owner()->m_dirty)
@@ -122,11 +151,15 @@ void PaintBox::paintSurface()
         paintOne(s);
 }
 
-void PaintBox::paintEvent(QPaintEvent*)
+void PaintBox::paintEvent(QPaintEvent* e)
 {
     ensurePainted();
     QPainter p(this);
-    p.drawImage(0, 0, m_canvas.surface().image());
+    const QRect area = e->rect();
+    const QImage& image = m_canvas.surface().image();
+    const qreal dpr = image.devicePixelRatio();
+    p.drawImage(area, image,
+                QRectF(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr));
 }
 
 void PaintBox::mousePressEvent(QMouseEvent* e)

@@ -26,6 +26,12 @@ public:
     ~PaintBox() override;
 
     Canvas& canvas() { return m_canvas; }
+
+    // What a screen reader says of the drawing: its name and what it shows.
+    void describe(const QString& name, const QString& description);
+    // Tells a screen reader what the drawing shows now (the end of a run,
+    // a formula block that appeared).
+    void announce(const QString& state);
     void setOnPaint(std::function<void()> handler) { m_onPaint = std::move(handler); }
     void setOnClick(std::function<void()> handler) { m_onClick = std::move(handler); }
     // A mouse button pressed over the box, at a position in its coordinates.
@@ -40,6 +46,9 @@ public:
     void repaintNow();
     // Runs the paint handlers if the surface is marked.
     void ensurePainted();
+    // Shows what was drawn on the surface since it was last shown: only that
+    // part of the box (and of the boxes sharing its surface) is painted again.
+    void showDrawn();
 
     // The picture as the box shows it, at the screen's resolution, and the
     // same put on the clipboard (the box's context menu "Bild kopieren").

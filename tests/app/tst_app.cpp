@@ -92,6 +92,13 @@ private slots:
         QVERIFY(!app::findWindow(QStringLiteral("TFormUnbekannt")));
     }
 
+    void everyDrawingHasAName()
+    {
+        for (tk::Form* form : app::windows())
+            for (tk::PaintBox* box : form->findChildren<tk::PaintBox*>())
+                QVERIFY2(!box->accessibleName().isEmpty(), qPrintable(form->className() + box->objectName()));
+    }
+
     void everyWindowShowsTheProgramIcon()
     {
         for (const QString& name : app::createdWindows()) {

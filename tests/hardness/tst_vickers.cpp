@@ -448,6 +448,19 @@ private slots:
         QCOMPARE(FormVickers->left(), 112);
         FormHV = calculator;
     }
+
+    // A screen reader hears the drawing's name, and what it shows during and
+    // after a run (the description changes and is announced).
+    void theEndOfARunIsAnnounced()
+    {
+        tk::PaintBox* drawing = FormVickers->paintBoxHaupt();
+        QCOMPARE(drawing->accessibleName(), QStringLiteral("Vickershärtemessung (schematisch)"));
+        FormVickers->show();
+        item("StartDown")->trigger();
+        QCOMPARE(drawing->accessibleDescription(), QStringLiteral("Messung läuft"));
+        finishRun();
+        QVERIFY(drawing->accessibleDescription().startsWith(QStringLiteral("Messung beendet")));
+    }
 };
 
 REGISTER_TEST(VickersSceneTest)

@@ -191,6 +191,15 @@ private slots:
         QTest::mouseClick(FormAvT->diagram(), Qt::LeftButton, {}, QPoint(300, 170)); // outside every region
         QVERIFY(!FormBildH->isVisible() && !FormBildAus->isVisible());
 
+        // The keys 1 to 4 reach each photograph without a mouse.
+        for (auto [key, picture] : {std::pair{Qt::Key_1, static_cast<tk::Form*>(FormBildH)},
+                                    std::pair{Qt::Key_4, static_cast<tk::Form*>(FormBildAus)}}) {
+            FormAvT->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(FormAvT));
+            QTest::keyClick(FormAvT, key);
+            QVERIFY(picture->isVisible());
+        }
+
         avtItem("CharakteristischeBruchflchen1")->trigger();
         for (tk::Form* picture : {static_cast<tk::Form*>(FormBildH), static_cast<tk::Form*>(FormBildM),
                                   static_cast<tk::Form*>(FormBildT), static_cast<tk::Form*>(FormBildAus)})

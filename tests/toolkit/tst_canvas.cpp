@@ -430,6 +430,20 @@ private slots:
         QCOMPARE(b.at(40, 40), white);
     }
 
+    void aTickShowsOnlyWhatItDrew()
+    {
+        Board b;
+        b.canvas.surface().takeDrawn();
+        b.canvas.line(10, 20, 30, 20);
+        b.canvas.textOut(40, 40, QStringLiteral("F"));
+        const QRect drawn = b.canvas.surface().takeDrawn();
+        QVERIFY(drawn.contains(QPoint(10, 20)) && drawn.contains(QPoint(29, 20)) && drawn.contains(QPoint(42, 45)));
+        QVERIFY(drawn.width() * drawn.height() < b.canvas.width() * b.canvas.height() / 4);
+        QVERIFY(b.canvas.surface().takeDrawn().isEmpty());
+        b.canvas.surface().fill(Qt::white); // a repaint shows everything
+        QCOMPARE(b.canvas.surface().takeDrawn(), QRect(0, 0, b.canvas.width(), b.canvas.height()));
+    }
+
     void sharedSurfaceShowsBothCanvases()
     {
         auto surface = std::make_shared<tk::Surface>(50, 50);
