@@ -4,6 +4,7 @@
 
 int main(int argc, char* argv[])
 {
+    app::decodeTitlePictureEarly();
     QApplication application(argc, argv);
     app::prepareApplication();
     app::startProgram();

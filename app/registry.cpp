@@ -27,6 +27,7 @@
 #include "tensile/zugma_form.h"
 
 #include "resources/pictures.h"
+#include "toolkit/controls.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -125,8 +126,11 @@ void setProgramIcon()
     // Every window shows the program's icon; QIcon reads the files only when
     // a size is asked for.
     QIcon icon;
-    for (const QString& file : pictures::applicationIcon())
-        icon.addFile(file);
+    for (const QString& file : pictures::applicationIcon()) {
+        // The size is in the name, so no file is read to learn it.
+        const int size = file.section(QChar('-'), -1).section(QChar('.'), 0, 0).toInt();
+        icon.addFile(file, QSize(size, size));
+    }
     QApplication::setWindowIcon(icon);
 }
 
@@ -182,6 +186,7 @@ private:
     void finish()
     {
         qApp->removeEventFilter(this);
+        setProgramIcon();
         createRemaining();
         deleteLater();
     }
@@ -224,6 +229,8 @@ QStringList createdWindows()
     return names;
 }
 
+void decodeTitlePictureEarly() { tk::startDecoding(pictures::titleFracture()); }
+
 void prepareApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Mechanische Werkstoffprüfung"));
@@ -239,7 +246,8 @@ void startProgram()
 {
     if (!created().isEmpty())
         return;
-    setProgramIcon();
+    // The icon is read once the title window has painted; it reaches the
+    // title window then too.
     created().append(entries[0].create());
     FormHaupt->show();
     new RestAfterFirstPaint;

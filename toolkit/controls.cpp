@@ -3,11 +3,13 @@
 #include "form.h"
 #include "jpeg.h"
 
+#include <QFile>
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <map>
 
 namespace tk {
 
@@ -203,9 +205,30 @@ Picture::~Picture()
         m_pending.wait();
 }
 
+namespace {
+
+std::map<QString, std::future<QImage>>& earlyDecodes()
+{
+    static std::map<QString, std::future<QImage>> decodes;
+    return decodes;
+}
+
+}
+
+void startDecoding(const QString& resourcePath)
+{
+    auto& decodes = earlyDecodes();
+    if (decodes.count(resourcePath))
+        return;
+    QFile file(resourcePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    decodes[resourcePath] = std::async(std::launch::async, [bytes = file.readAll()] { return decodeJpeg(bytes); });
+}
+
 void Picture::prefetch()
 {
-    if (!m_decoded && !m_pending.valid())
+    if (!m_decoded && !m_pending.valid() && !earlyDecodes().count(m_path))
         m_pending = std::async(std::launch::async, [path = m_path] { return loadJpegResource(path); });
 }
 
@@ -213,7 +236,13 @@ const QImage& Picture::image()
 {
     if (!m_decoded) {
         m_decoded = true;
-        m_image = m_pending.valid() ? m_pending.get() : loadJpegResource(m_path);
+        auto early = earlyDecodes().find(m_path);
+        if (early != earlyDecodes().end()) {
+            m_image = early->second.get();
+            earlyDecodes().erase(early);
+        } else {
+            m_image = m_pending.valid() ? m_pending.get() : loadJpegResource(m_path);
+        }
     }
     return m_image;
 }

@@ -149,7 +149,12 @@ void Form::setTop(int top)
 
 int Form::menuBarHeight() const
 {
-    return m_menuBar->actions().isEmpty() ? 0 : m_menuBar->sizeHint().height();
+    if (m_menuBar->actions().isEmpty())
+        return 0;
+    // Every menu bar of the program is one row in the same font and style;
+    // measuring its items each time would lay out every caption again.
+    static const int height = m_menuBar->sizeHint().height();
+    return height;
 }
 
 void Form::setBorder(Border border)
