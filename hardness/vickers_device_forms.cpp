@@ -26,19 +26,18 @@ void showDetail(tk::Form* detail)
 
 TFormHVA223::TFormHVA223()
     : tk::PictureForm(QStringLiteral("TFormHVA223"), QStringLiteral("Vickershärteprüfgerät Harlunde"),
-                      pictures::vickersTester(), QStringLiteral("ImageHVA223"))
+                      pictures::vickersTester(), QStringLiteral("ImageHVA223"),
+                      CloseMenu{QStringLiteral("Ende1"), QStringLiteral("ESC1")})
 {
     setWindowFont(deviceFont);
-    // The menu of the tester, in its order: the invisible ESC item is
-    // attached to the window, not drawn.
-    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende1"), [this] { close(); });
+    // After "&Ende", the details; the invisible ESC item is attached to the
+    // window, not drawn.
     addMenuItem(QStringLiteral("&Ableseeinrichtung"), QStringLiteral("Ableseeinrichtung1"),
                 [this] { Ableseeinrichtung1Click(); });
     addMenuItem(QStringLiteral("&Prüfkraftauflage"), QStringLiteral("Prfkraftauflage1"),
                 [this] { Prfkraftauflage1Click(); });
     addMenuItem(QStringLiteral("Prüfkörpereinfassung und P&robe"), QStringLiteral("PrfkrperundProbe1"),
                 [this] { PrfkrperundProbe1Click(); });
-    addEscapeItem(QStringLiteral("ESC1"), [this] { close(); });
 }
 
 void TFormHVA223::formCreate() { centre(FormHVA223); }

@@ -145,6 +145,9 @@ void Memo::setLine(int index, const QString& line)
 
 void Memo::setFixedLines(const QStringList& lines, const Font& font)
 {
+    // Hand-broken lines are a window's explanatory text.
+    if (accessibleName().isEmpty())
+        setAccessibleName(QStringLiteral("Erläuterung"));
     setLineWrapMode(QTextEdit::NoWrap);
     setFont(qtFont(font));
     m_rowPitch = drawnCellHeight(font);

@@ -11,6 +11,10 @@ PictureForm::PictureForm(const QString& className, const QString& caption, const
     if (menu) {
         addMenuItem(QStringLiteral("&Ende"), menu->ende, [this] { close(); });
         addEscapeItem(menu->esc, [this] { close(); });
+    } else {
+        // No menu to close it from: Escape still does, so the keyboard alone
+        // can leave every picture.
+        addEscapeItem(QStringLiteral("ESC"), [this] { close(); });
     }
     m_picture = new Picture(client(), pictureName, picturePath);
     m_picture->setOnClick([this] {

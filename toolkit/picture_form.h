@@ -17,7 +17,8 @@ class PictureForm : public Form {
     Q_OBJECT
 public:
     // The object names of the "&Ende" item and the invisible "ESC" item of a
-    // picture window that has this menu; both close the window.
+    // picture window that has this menu; both close the window. A window
+    // without the menu still closes on Escape.
     struct CloseMenu {
         QString ende;
         QString esc;

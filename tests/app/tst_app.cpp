@@ -92,11 +92,14 @@ private slots:
         QVERIFY(!app::findWindow(QStringLiteral("TFormUnbekannt")));
     }
 
-    void everyDrawingHasAName()
+    void everyDrawingAndTextHasAName()
     {
-        for (tk::Form* form : app::windows())
+        for (tk::Form* form : app::windows()) {
             for (tk::PaintBox* box : form->findChildren<tk::PaintBox*>())
                 QVERIFY2(!box->accessibleName().isEmpty(), qPrintable(form->className() + box->objectName()));
+            for (tk::Memo* memo : form->findChildren<tk::Memo*>())
+                QVERIFY2(!memo->accessibleName().isEmpty(), qPrintable(form->className() + memo->objectName()));
+        }
     }
 
     void everyWindowShowsTheProgramIcon()

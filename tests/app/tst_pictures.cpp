@@ -80,12 +80,12 @@ private slots:
         QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(50, 50));
         QCOMPARE(form->isVisible(), !closesOnClick);
         form->show();
-        QAction* esc = form->findChild<QAction*>(QStringLiteral("ESC1"));
-        QCOMPARE(esc != nullptr, hasMenu);
-        if (esc) {
-            esc->trigger();
-            QVERIFY(!form->isVisible());
-        }
+        QCOMPARE(form->findChild<QAction*>(QStringLiteral("Ende1")) != nullptr, hasMenu);
+        // Escape closes every picture, with or without a menu.
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QTest::keyClick(form, Qt::Key_Escape);
+        QVERIFY(!form->isVisible());
         form->hide();
     }
 

@@ -444,6 +444,46 @@ private slots:
         QCOMPARE(b.canvas.surface().takeDrawn(), QRect(0, 0, b.canvas.width(), b.canvas.height()));
     }
 
+    // On a screen of twice the density, drawings are made at the screen's
+    // resolution rather than enlarged from a picture of half of it, and
+    // not-xor drawing still erases without a trace.
+    void crispAtTwiceTheDensity()
+    {
+        auto drawAt = [](qreal dpr) {
+            auto surface = std::make_shared<tk::Surface>(60, 40, dpr);
+            tk::Canvas c(surface);
+            c.line(5, 5, 50, 20);
+            c.setBrushStyle(tk::BrushStyle::Clear);
+            c.setFontHeight(24);
+            c.textOut(5, 15, QStringLiteral("Rs"));
+            return surface->image().copy();
+        };
+        const QImage single = drawAt(1);
+        const QImage twice = drawAt(2);
+        QCOMPARE(twice.size(), QSize(120, 80));
+        // An enlarged picture would repeat each pixel in 2 x 2 blocks.
+        const QImage enlarged = single.scaled(120, 80, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        QVERIFY(twice != enlarged);
+        int blocksBroken = 0;
+        for (int y = 0; y < 80; y += 2)
+            for (int x = 0; x < 120; x += 2)
+                if (twice.pixel(x, y) != twice.pixel(x + 1, y + 1) || twice.pixel(x, y) != twice.pixel(x + 1, y))
+                    ++blocksBroken;
+        QVERIFY(blocksBroken > 20);
+
+        auto surface = std::make_shared<tk::Surface>(60, 40, 2.0);
+        tk::Canvas c(surface);
+        drawBackdrop(c);
+        const QImage before = surface->image().copy();
+        c.setPenMode(tk::PenMode::NotXor);
+        c.setPenWidth(3);
+        for (int i = 0; i < 2; ++i) {
+            c.line(3, 30, 55, 4);
+            c.ellipse(10, 10, 40, 35);
+        }
+        QVERIFY(surface->image() == before);
+    }
+
     void sharedSurfaceShowsBothCanvases()
     {
         auto surface = std::make_shared<tk::Surface>(50, 50);
