@@ -160,6 +160,62 @@ void PaintBox::paintEvent(QPaintEvent* e)
     const qreal dpr = image.devicePixelRatio();
     p.drawImage(area, image,
                 QRectF(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr));
+    // The focus mark lies over the picture on the screen only: the surface,
+    // and so the copied picture, stays as drawn.
+    // It is a dotted frame that inverts what lies under it, so it shows on
+    // any colour.
+    if (m_focusMark && hasFocus()) {
+        p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        p.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+}
+
+void PaintBox::setOnClick(std::function<void()> handler)
+{
+    m_onClick = std::move(handler);
+    setFocusPolicy(m_onClick ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void PaintBox::keyPressEvent(QKeyEvent* e)
+{
+    const bool activates = e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (activates && m_onClick && m_focusMark && e->modifiers() == Qt::NoModifier) {
+        if (!e->isAutoRepeat())
+            runWindowHandler(this, m_onClick);
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void PaintBox::focusInEvent(QFocusEvent* e)
+{
+    // Only a box that the keyboard moved to shows the mark and takes keys: a
+    // window that gives its first Tab stop the focus on opening leaves the
+    // picture untouched.
+    m_focusMark = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason ||
+                  e->reason() == Qt::ShortcutFocusReason;
+    update();
+    QWidget::focusInEvent(e);
+}
+
+bool PaintBox::focusNextPrevChild(bool next)
+{
+    const bool moved = QWidget::focusNextPrevChild(next);
+    // The window's only Tab stop keeps the focus, and now shows it.
+    if (hasFocus() && !m_focusMark) {
+        m_focusMark = true;
+        update();
+    }
+    return moved;
+}
+
+void PaintBox::focusOutEvent(QFocusEvent* e)
+{
+    m_focusMark = false;
+    update();
+    QWidget::focusOutEvent(e);
 }
 
 void PaintBox::mousePressEvent(QMouseEvent* e)

@@ -33,7 +33,10 @@ public:
     // a formula block that appeared).
     void announce(const QString& state);
     void setOnPaint(std::function<void()> handler) { m_onPaint = std::move(handler); }
-    void setOnClick(std::function<void()> handler) { m_onClick = std::move(handler); }
+    // A box with a click handler is also a Tab stop: Space or Return does
+    // what a click does, and a focus mark shows while the keyboard is on it.
+    void setOnClick(std::function<void()> handler);
+    bool clickable() const { return bool(m_onClick); }
     // A mouse button pressed over the box, at a position in its coordinates.
     using MouseDownHandler = std::function<void(Qt::MouseButton button, QPoint position)>;
     void setOnMouseDown(MouseDownHandler handler) { m_onMouseDown = std::move(handler); }
@@ -59,6 +62,10 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
     void resizeEvent(QResizeEvent*) override;
 
 private:
@@ -69,6 +76,7 @@ private:
     PaintBox* m_under = nullptr;           // set for a box over another
     std::vector<PaintBox*> m_sharers;      // boxes over this one, in z-order
     bool m_dirty = true;
+    bool m_focusMark = false;              // reached by the keyboard
     std::function<void()> m_onPaint;
     std::function<void()> m_onClick;
     MouseDownHandler m_onMouseDown;

@@ -26,24 +26,6 @@
 // window of the registry is opened as a modal window, so windows added to the
 // registry later are covered without changes here.
 // RANDOM_EVENTS_SEED and RANDOM_EVENTS_COUNT choose another run.
-namespace {
-
-QtMessageHandler& previousHandler()
-{
-    static QtMessageHandler h = nullptr;
-    return h;
-}
-
-// The offscreen platform notes each raise() and keyboard grab it cannot do;
-// thousands of those would hide what matters.
-void withoutPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (!message.startsWith(QLatin1String("This plugin does not support")) && previousHandler())
-        previousHandler()(type, context, message);
-}
-
-}
-
 class RandomEventTest : public QObject {
     Q_OBJECT
 
@@ -371,8 +353,7 @@ private slots:
         const int chosen = qEnvironmentVariableIntValue("RANDOM_EVENTS_COUNT");
         const int count = chosen > 0 ? chosen : 10000;
         qInfo("seed %u, %d events", seed(), count);
-        const QtMessageHandler previous = qInstallMessageHandler(withoutPlatformNotes);
-        previousHandler() = previous;
+        testsupport::hidePlatformNotes();
         QTimer watchdog;
         connect(&watchdog, &QTimer::timeout, this, &RandomEventTest::watch);
         watchdog.start(100);
@@ -411,7 +392,6 @@ private slots:
                     return;
             }
         }
-        qInstallMessageHandler(previous);
         answerDialogs();
         checkModality("after the run");
         qInfo("%d events in %lld ms, %d dialogs answered, %lld error texts recorded", count, clock.elapsed(),

@@ -20,6 +20,10 @@ struct Registrar {
 const QStringList& errors();
 void clearErrors();
 
+// Keeps the offscreen platform's notes on each raise() and keyboard grab it
+// cannot do out of the log for the rest of the running test class.
+void hidePlatformNotes();
+
 }
 
 #define REGISTER_TEST(Class) \

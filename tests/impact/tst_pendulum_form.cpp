@@ -260,6 +260,26 @@ private slots:
             FormAvT->close();
         }
     }
+
+    // By keyboard the link is a Tab stop with a focus mark on the screen,
+    // never in the picture, and Space follows it.
+    void linkByKeyboard()
+    {
+        FormKerbHa->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(FormKerbHa));
+        tk::PaintBox* link = box("PaintBoxAvT");
+        const QImage unmarked = link->grab().toImage();
+        for (int k = 0; k == 0 || (QApplication::focusWidget() != link && k < 10); ++k)
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : FormKerbHa, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), link);
+        QVERIFY(link->grab().toImage() != unmarked);
+        if (qEnvironmentVariableIsSet("SAVE_FOCUS_MARK"))
+            FormKerbHa->grab().save(qEnvironmentVariable("SAVE_FOCUS_MARK"));
+        QCOMPARE(link->picture(), unmarked);
+        QTest::keyClick(link, Qt::Key_Space);
+        QVERIFY(FormAvT->isVisible());
+        FormAvT->close();
+    }
 };
 
 REGISTER_TEST(PendulumFormTest)
