@@ -29,6 +29,9 @@ TFormDauer1::TFormDauer1()
     m_paintBoxHaupt->setOnPaint([this] { PaintBoxHauptPaint(); });
     m_editAmpli = new tk::Edit(client(), QStringLiteral("EditAmpli"), 350, 13, 50, 20, QStringLiteral("0"));
     m_editMitte = new tk::Edit(client(), QStringLiteral("EditMitte"), 550, 13, 50, 20, QStringLiteral("0"));
+    // Named as the header band labels them in the drawing.
+    m_editAmpli->setAccessibleName(QStringLiteral("Spannungsamplitude"));
+    m_editMitte->setAccessibleName(QStringLiteral("Mittelspannung"));
     m_buttonStart = tk::makeButton(client(), QStringLiteral("ButtonStart"), 610, 15, 150, 22,
                                    QStringLiteral("Start der Beanspruchung"), [this] { ButtonStartClick(); });
     m_buttonStart->setFont(tk::qtFont(tk::Font::character(QStringLiteral("MS Sans Serif"), 11, true)));

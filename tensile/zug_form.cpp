@@ -103,6 +103,7 @@ TFormZug::TFormZug()
     // Above the memo, whose lower edge it overlaps, so all terms can be seen.
     m_list = new TermListBox(client(), [this] { ListBoxBegriffeClick(); });
     m_list->setObjectName(QStringLiteral("ListBoxBegriffe"));
+    m_list->setAccessibleName(QStringLiteral("Begriffe"));
     m_list->setGeometry(28, 360, 200, 160);
     m_list->setUniformItemSizes(true);
     m_list->setFont(tk::qtFont(tk::Font::character(QStringLiteral("MS Sans Serif"), 15, true)));

@@ -12,6 +12,8 @@
 #include <QAction>
 #include <QColorDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -99,6 +101,10 @@ private slots:
                 QVERIFY2(!box->accessibleName().isEmpty(), qPrintable(form->className() + box->objectName()));
             for (tk::Memo* memo : form->findChildren<tk::Memo*>())
                 QVERIFY2(!memo->accessibleName().isEmpty(), qPrintable(form->className() + memo->objectName()));
+            for (QLineEdit* field : form->findChildren<QLineEdit*>())
+                QVERIFY2(!field->accessibleName().isEmpty(), qPrintable(form->className() + field->objectName()));
+            for (QListWidget* list : form->findChildren<QListWidget*>())
+                QVERIFY2(!list->accessibleName().isEmpty(), qPrintable(form->className() + list->objectName()));
         }
     }
 
