@@ -80,7 +80,7 @@ struct Run {
     qint64 began = 0;   // ns since the benchmark's start
     double wall = 0;    // ms
     bool ended = false;
-    std::vector<double> tickCosts; // us, each tick of the nominal pass
+    std::vector<double> tickCosts{}; // us, each tick of the nominal pass
 };
 
 double median(std::vector<double> values)
@@ -228,10 +228,11 @@ int main(int argc, char* argv[])
     // a whole window under 2 ms.
     std::printf("\n%-42s %12s %12s %14s\n", "animation", "tick median", "tick max", "window repaint");
     for (const Run& r : runs) {
-        const double slowest = r.tickCosts.empty() ? 0 : *std::max_element(r.tickCosts.begin(), r.tickCosts.end());
-        const long at = long(std::max_element(r.tickCosts.begin(), r.tickCosts.end()) - r.tickCosts.begin());
-        std::printf("%-42s %9.1f us %9.1f us (%ld) %11.1f us\n", r.animation->label, median(r.tickCosts), slowest, at,
-                    repaintCost(r.window));
+        // The slowest tick, with its number in the run.
+        const auto slowest = std::max_element(r.tickCosts.begin(), r.tickCosts.end());
+        const double cost = slowest == r.tickCosts.end() ? 0 : *slowest;
+        std::printf("%-42s %9.1f us %9.1f us (%ld) %11.1f us\n", r.animation->label, median(r.tickCosts), cost,
+                    long(slowest - r.tickCosts.begin()), repaintCost(r.window));
     }
     return failures == 0 ? 0 : 1;
 }

@@ -160,10 +160,9 @@ void PaintBox::paintEvent(QPaintEvent* e)
     const qreal dpr = image.devicePixelRatio();
     p.drawImage(area, image,
                 QRectF(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr));
-    // The focus mark lies over the picture on the screen only: the surface,
-    // and so the copied picture, stays as drawn.
-    // It is a dotted frame that inverts what lies under it, so it shows on
-    // any colour.
+    // The focus mark, a dotted frame that inverts what lies under it so that
+    // it shows on any colour, lies over the picture on the screen only: the
+    // surface, and so the copied picture, stays as drawn.
     if (m_focusMark && hasFocus()) {
         p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
         p.setPen(QPen(Qt::white, 1, Qt::DotLine));

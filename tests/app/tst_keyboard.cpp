@@ -16,12 +16,12 @@
 namespace {
 
 // Where a key goes: an open menu, else the focused control, else the window.
-void press(tk::Form* form, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+void press(tk::Form* form, Qt::Key key)
 {
     QWidget* target = QApplication::activePopupWidget();
     if (!target)
         target = QApplication::focusWidget();
-    QTest::keyClick(target ? target : form, key, modifiers);
+    QTest::keyClick(target ? target : form, key);
 }
 
 QList<QAction*> commands(const QWidget* menu)

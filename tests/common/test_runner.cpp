@@ -162,12 +162,12 @@ int runTests(const std::vector<TestClass>& classes, int argc, char* argv[])
                 return fail(QStringLiteral("Unknown test class: '%1' (-classes lists them)").arg(name));
             select(name);
         } else if (arg == QLatin1String("-o")) {
-            const QString spec = value();
-            const qsizetype comma = spec.lastIndexOf(u',');
-            if (comma > 0 && formats.contains(spec.mid(comma + 1)))
-                outputs.append({spec.left(comma), spec.mid(comma + 1)});
+            const QString fileAndFormat = value();
+            const qsizetype comma = fileAndFormat.lastIndexOf(u',');
+            if (comma > 0 && formats.contains(fileAndFormat.mid(comma + 1)))
+                outputs.append({fileAndFormat.left(comma), fileAndFormat.mid(comma + 1)});
             else
-                outputs.append({spec, QString()});
+                outputs.append({fileAndFormat, QString()});
         } else if (arg.startsWith(u'-') && arg.size() > 1 && formats.contains(arg.mid(1))) {
             legacyFormat = arg.mid(1);
         } else if (arg.startsWith(u'-') && arg.size() > 1) {
