@@ -1,4 +1,5 @@
-// The JPEG decoder with any bytes, seeded with the program's own pictures:
+// The JPEG decoder with any bytes, seeded with small files of every kind in
+// fuzz/seeds/jpeg/ (made by fuzz/make_jpeg_seeds.py):
 // it returns a null image with a message or an RGB32 image within the size
 // cap, and never allocates more than the cap allows (libFuzzer's
 // -malloc_limit_mb, set by scripts/fuzz.sh, reports any larger allocation).
