@@ -11,7 +11,6 @@ packages=(
   xvfb
   strace python3 desktop-file-utils appstream dpkg-dev
   clang libclang-rt-14-dev llvm
-  libjpeg-turbo-progs  # djpeg, cjpeg and wrjpgcom for fuzz/make_jpeg_seeds.py
 )
 
 missing=()
