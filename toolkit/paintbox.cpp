@@ -1,10 +1,10 @@
 #include "paintbox.h"
+#include "clipboard.h"
 #include "errors.h"
 #include "form.h"
 
 #include <QAccessible>
 #include <QAction>
-#include <QClipboard>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -70,7 +70,7 @@ QImage PaintBox::picture()
     return m_canvas.surface().image().copy();
 }
 
-void PaintBox::copyPicture() { QGuiApplication::clipboard()->setImage(picture()); }
+void PaintBox::copyPicture() { copyImage(picture()); }
 
 PaintBox::~PaintBox()
 {
