@@ -1,7 +1,9 @@
 #include "clipboard.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QWidget>
 #include <cmath>
 
 namespace tk {
@@ -19,6 +21,15 @@ void copyImage(const QImage& picture)
 {
     if (!picture.isNull())
         QGuiApplication::clipboard()->setImage(atDrawnDensity(picture));
+}
+
+void offerCopy(QWidget* widget, std::function<QImage()> picture)
+{
+    auto* copy = new QAction(QStringLiteral("Bild kopieren"), widget);
+    copy->setObjectName(QStringLiteral("BildKopieren"));
+    QObject::connect(copy, &QAction::triggered, widget, [picture = std::move(picture)] { copyImage(picture()); });
+    widget->addAction(copy);
+    widget->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QImage>
+#include <functional>
+
+class QWidget;
 
 // Pictures for a lab report: what "Bild kopieren" and Ctrl+C put on the
 // clipboard.
@@ -13,5 +16,9 @@ QImage atDrawnDensity(QImage picture);
 
 // Puts the picture on the clipboard, tagged with its density.
 void copyImage(const QImage& picture);
+
+// Offers "Bild kopieren" on the widget's context menu; `picture` gives what
+// it copies at the moment it is chosen.
+void offerCopy(QWidget* widget, std::function<QImage()> picture);
 
 }

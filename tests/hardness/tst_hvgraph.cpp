@@ -14,6 +14,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QBarSet>
+#include <QClipboard>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -369,6 +371,47 @@ private slots:
         QApplication::processEvents();
         QCOMPARE(FormHVGraph->Chart1->grab().toImage(), fresh);
         FormHVGraph->hide();
+    }
+
+    // The chart's context menu copies it as it is shown, bars and all.
+    void copiesTheChart()
+    {
+        HardnessChart* chart = FormHVGraph->Chart1;
+        FormHVGraph->show();
+        trigger("CK45");
+        QApplication::processEvents();
+        QAction* item = chart->findChild<QAction*>(QStringLiteral("BildKopieren"));
+        QVERIFY(item);
+        item->trigger();
+        const QImage copied = QGuiApplication::clipboard()->image();
+        const QPoint bar = chart->barRect(HardnessChart::Brinell, 1).center().toPoint();
+        QCOMPARE(copied.pixelColor(bar * copied.devicePixelRatio()), chart->grab().toImage().pixelColor(bar));
+        QVERIFY(copied.pixelColor(bar * copied.devicePixelRatio()).red() > 150);
+        FormHVGraph->hide();
+    }
+
+    // A screen reader hears the bars from left to right with their values,
+    // and what the chart shows after each change.
+    void describesItsBars_data()
+    {
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<QStringList>("values");
+        QTest::newRow("at opening") << QStringList{} << QStringList{};
+        QTest::newRow("CK45") << QStringList{"CK45"} << QStringList{"200", "220", "700", "740", "500", "530"};
+        QTest::newRow("cleared") << QStringList{"CK45", "NeuZeichnen"} << QStringList{};
+    }
+    void describesItsBars()
+    {
+        QFETCH(QStringList, items);
+        QFETCH(QStringList, values);
+        for (const QString& item : items)
+            trigger(qPrintable(item));
+        const QString heard = FormHVGraph->Chart1->accessibleDescription();
+        QVERIFY(!heard.isEmpty());
+        QStringList numbers;
+        for (const auto& m : QRegularExpression(QStringLiteral("\\b\\d+\\b")).globalMatch(heard))
+            numbers << m.captured();
+        QCOMPARE(numbers, values);
     }
 
     // The background colour command colours the chart, not the window.
