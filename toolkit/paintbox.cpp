@@ -42,11 +42,17 @@ void PaintBox::describe(const QString& name, const QString& description)
 
 void PaintBox::announce(const QString& state)
 {
-    setAccessibleDescription(state);
-    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
+    // A new description reaches a screen reader as one change event, which
+    // Qt sends itself; the same words said again need it sent here.
+    if (accessibleDescription() == state) {
+        QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    } else {
+        setAccessibleDescription(state);
+    }
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+    emit announced(state);
 }
 
 QImage PaintBox::picture()
