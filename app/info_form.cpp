@@ -39,6 +39,8 @@ void TFormInfo::formCreate()
     FormInfo->m_panel->setGeometry(10, 20, 680, 320);
 }
 
+QImage TFormInfo::copiedPicture() { return client()->grab().toImage(); }
+
 void TFormInfo::Ende1Click() { close(); }
 
 void TFormInfo::ESC1Click() { close(); }

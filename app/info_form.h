@@ -17,6 +17,9 @@ public:
     void Ende1Click();
     void ESC1Click();
 
+    // The window has no drawing: Ctrl+C copies its client area as shown.
+    QImage copiedPicture() override;
+
     tk::Panel* panel() const { return m_panel; }
 
 private:

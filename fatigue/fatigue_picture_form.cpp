@@ -45,6 +45,11 @@ void TFormDauerBild::clientResized()
     m_canvas->setBounds(0, 0, clientWidth(), clientHeight());
 }
 
+QImage TFormDauerBild::copiedPicture()
+{
+    return client()->grab(QRect(0, 0, clientWidth(), clientHeight() - statusBar()->height())).toImage();
+}
+
 void TFormDauerBild::FormPaint()
 {
     tk::Canvas& c = m_canvas->canvas();

@@ -18,6 +18,9 @@ public:
     void FormPaint();
     tk::PaintBox* windowCanvas() const { return m_canvas; }
 
+    // Ctrl+C copies the micrograph together with its caption and scale bar.
+    QImage copiedPicture() override;
+
 protected:
     void clientResized() override;
 

@@ -39,9 +39,13 @@ TFormDauer1::TFormDauer1()
 
     m_timerSchwing = addTimer(QStringLiteral("TimerSchwing"), 50, [this] { TimerSchwingTimer(); });
     bindTimer(m_timerSchwing, [this] { return m_scene.running(); });
+    // The range is named while its curve grows: a Start during a run with
+    // another load changes it, and says so.
     bindAnnouncement(m_paintBoxHaupt, [this] {
-        return m_scene.running() ? QStringLiteral("Spannungsverlauf wird gezeichnet")
-               : m_scene.curveComplete() ? QStringLiteral("Spannungsverlauf gezeichnet") : QString();
+        if (m_scene.running() && m_scene.shownRange())
+            return tr("Spannungsverlauf wird gezeichnet: %1")
+                .arg(fatigue::loadRangeText(*m_scene.shownRange()).trimmed());
+        return m_scene.curveComplete() ? QStringLiteral("Spannungsverlauf gezeichnet") : QString();
     });
 }
 

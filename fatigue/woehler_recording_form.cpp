@@ -79,9 +79,21 @@ TFormDauerWoehler::TFormDauerWoehler()
     });
     bindTimer(m_timerSchwing, [this] { return m_scene.running(); });
     bindAnnouncement(m_paintBoxWoehler, [this] {
-        return m_scene.running() ? QStringLiteral("Laststufe läuft")
-               : m_scene.allSeriesDone() ? QStringLiteral("Bruchpunkte aller zehn Laststufen eingetragen")
-                                         : QString();
+        // The fracture points appear in the last few ticks of a series: they
+        // are told with its end rather than a moment before it.
+        const int last = m_scene.lastSeries();
+        if (m_scene.running()) {
+            const LoadSeries& series = fatigue::loadSeries()[last];
+            return tr("Laststufe %1 N/mm², %2: die Proben schwingen bis zum Bruch")
+                .arg(series.stressAmplitude)
+                .arg(series.treatment == Treatment::SoftAnnealed ? tr("weichgeglüht") : tr("kugelgestrahlt"));
+        }
+        if (m_scene.allSeriesDone())
+            return QStringLiteral("Bruchpunkte aller zehn Laststufen eingetragen");
+        if (last >= 0 && m_scene.seriesDone(last))
+            return tr("Proben gebrochen, ihre Bruchpunkte eingetragen: %1 von 10 Laststufen")
+                .arg(m_scene.seriesDoneCount());
+        return QString();
     });
 }
 

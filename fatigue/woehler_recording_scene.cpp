@@ -151,6 +151,7 @@ void WoehlerRecordingScene::startSeries(int series)
     m_seriesItemEnabled[series] = false;
     m_seriesMenusEnabled = false;
     m_running = true;
+    m_lastSeries = series;
 }
 
 void WoehlerRecordingScene::oscillate(tk::Canvas& panel, Treatment treatment, int& amplitude)
@@ -198,6 +199,11 @@ void WoehlerRecordingScene::tick(tk::Canvas& panel, tk::Canvas& diagram)
     }
 }
 
+int WoehlerRecordingScene::seriesDoneCount() const
+{
+    return int(std::count(m_seriesDone.begin(), m_seriesDone.end(), true));
+}
+
 bool WoehlerRecordingScene::allSeriesDone() const
 {
     return std::all_of(m_seriesDone.begin(), m_seriesDone.end(), [](bool done) { return done; });
@@ -222,6 +228,7 @@ void WoehlerRecordingScene::reset()
     m_fullScreen = false;
     m_probabilityShown.fill(false);
     m_seriesDone.fill(false);
+    m_lastSeries = -1;
     m_seriesMenusEnabled = true;
     m_seriesItemEnabled.fill(true);
     m_probabilityItemEnabled.fill(true);

@@ -48,6 +48,9 @@ public:
     float lastDeflection() const { return m_lastDeflection; }
     int amplitude(Treatment t) const { return t == Treatment::SoftAnnealed ? m_softAmplitude : m_shotAmplitude; }
     bool seriesDone(int series) const { return m_seriesDone[series]; }
+    // The series started last, -1 before the first one.
+    int lastSeries() const { return m_lastSeries; }
+    int seriesDoneCount() const;
     bool allSeriesDone() const;
     bool probabilityLineShown(int line) const { return m_probabilityShown[line]; }
     bool fullScreen() const { return m_fullScreen; }
@@ -74,6 +77,7 @@ private:
     int m_shotAmplitude = 0;
     int m_phaseStep = 15;          // degrees per counter unit
     std::array<bool, 10> m_seriesDone{};
+    int m_lastSeries = -1;
     std::array<bool, 6> m_probabilityShown{};
     bool m_fullScreen = false;
     ScaleFactors m_base;

@@ -48,8 +48,11 @@ std::span<const tk::PlacedText> BrinellScene::sceneTexts() const
 std::span<const IndentationScene::Stage> BrinellScene::stages() const
 {
     static const Stage run[] = {
-        {Direction::Down, dwellStartY, dwellInterval, false, nullptr},
-        {Direction::Down, bottomY, fastInterval, true, drawing(&BrinellScene::turnAtBottom)},
+        {Direction::Down, dwellStartY, dwellInterval, false, nullptr,
+         QT_TRANSLATE_NOOP("IndentationScene", "Prüfkraft F wird aufgebracht, die Kugel dringt in die Probe ein")},
+        {Direction::Down, fullForceY, 0, false, nullptr, QT_TRANSLATE_NOOP("IndentationScene", "Prüfkraft F wirkt ein")},
+        {Direction::Down, bottomY, fastInterval, true, drawing(&BrinellScene::turnAtBottom),
+         QT_TRANSLATE_NOOP("IndentationScene", "Entlastung: der Prüfkörper fährt zurück")},
     };
     return run;
 }

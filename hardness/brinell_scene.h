@@ -14,6 +14,7 @@
 class BrinellScene : public IndentationScene {
 public:
     static constexpr int dwellStartY = 271;   // from here on the ticks slow down
+    static constexpr int fullForceY = 276;    // the force has built up and acts until the turn
     static constexpr int bottomY = 280;       // the ball 10 pixels deep in the specimen
     static constexpr int dwellInterval = 1500; // ms
 

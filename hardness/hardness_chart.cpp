@@ -1,5 +1,6 @@
 #include "hardness_chart.h"
 
+#include "toolkit/clipboard.h"
 #include "toolkit/colours.h"
 #include "toolkit/fonts.h"
 
@@ -118,6 +119,8 @@ HardnessChart::HardnessChart(QWidget* parent, const QString& name) : QChartView(
 
     setColour(tk::colours::windowGreen);
     connect(c, &QChart::plotAreaChanged, this, &HardnessChart::layoutMarks);
+    tk::offerCopy(this, [this] { return picture(); });
+    setAccessibleName(c->title());
     barsChanged();
 }
 
@@ -149,6 +152,24 @@ void HardnessChart::clearBars()
         m_sets[s]->remove(0, m_sets[s]->count());
     }
     barsChanged();
+}
+
+QImage HardnessChart::picture() { return grab().toImage(); }
+
+void HardnessChart::copyPicture() { tk::copyImage(picture()); }
+
+void HardnessChart::describeBars()
+{
+    // A screen reader hears the bars from left to right, as they stand.
+    QStringList bars;
+    const qsizetype count = std::max(m_bars[Vickers].size(), m_bars[Brinell].size());
+    for (qsizetype i = 0; i < count; ++i)
+        for (Series s : {Vickers, Brinell})
+            if (i < m_bars[s].size())
+                bars << tr("%1, %2: %3")
+                            .arg(m_sets[s]->label(), m_bars[s].at(i).label)
+                            .arg(m_bars[s].at(i).value);
+    setAccessibleDescription(bars.isEmpty() ? tr("Keine Werte eingetragen") : bars.join(QStringLiteral("; ")));
 }
 
 QString HardnessChart::markText(Series series, int index) const
@@ -205,6 +226,7 @@ void HardnessChart::barsChanged()
     m_valueRange.bottom = std::floor(low * 1.2 / step) * step;
     m_valueRange.top = std::max(step, std::ceil(high * 1.2 / step) * step);
     layoutMarks();
+    describeBars();
 }
 
 void HardnessChart::setValueTop(qreal top)

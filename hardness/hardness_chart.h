@@ -2,6 +2,7 @@
 
 #include <QChartView>
 #include <QColor>
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <array>
@@ -45,6 +46,11 @@ public:
     QRectF markRect(Series series, int index) const;
     QString markText(Series series, int index) const;
 
+    // The chart as it is shown, and the same put on the clipboard (Ctrl+C in
+    // its window, "Bild kopieren" on its context menu).
+    QImage picture();
+    void copyPicture();
+
 protected:
     void resizeEvent(QResizeEvent* e) override;
 
@@ -56,6 +62,7 @@ private:
     };
 
     void barsChanged();
+    void describeBars();
     void setValueTop(qreal top);
     void layoutMarks();
     bool placeMarks(); // whether all marks found room inside the plot

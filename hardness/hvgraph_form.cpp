@@ -133,3 +133,5 @@ void TFormHVGraph::ESC1Click()
 void TFormHVGraph::formClose() { NeuZeichnenClick(); }
 
 void TFormHVGraph::chosenBackgroundColour(const QColor& colour) { Chart1->setColour(colour); }
+
+QImage TFormHVGraph::copiedPicture() { return Chart1->picture(); }

@@ -27,6 +27,8 @@ public:
     // The background colour command of the title window colours the chart,
     // not the window.
     void chosenBackgroundColour(const QColor& colour) override;
+    // Ctrl+C copies the chart.
+    QImage copiedPicture() override;
 
     HardnessChart* Chart1 = nullptr;
     QLabel* LabelAb = nullptr;

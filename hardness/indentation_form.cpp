@@ -45,7 +45,7 @@ void IndentationForm::describeDrawing(const QString& name, const QString& afterR
     bindAnnouncement(m_paintBoxHaupt, [this, afterRun] {
         const IndentationScene& s = indentationScene();
         if (s.timerEnabled())
-            return QStringLiteral("Messung läuft");
+            return s.stageText();
         if (s.direction() == IndentationScene::Direction::Up && s.y() == IndentationScene::restY)
             return afterRun;
         return QString();

@@ -2,6 +2,7 @@
 
 #include "toolkit/diagram.h"
 
+#include <QCoreApplication>
 
 IndentationScene::IndentationScene(int frameLeft, int frameRightInset)
     : m_frame{frameLeft, 20, 560 - frameRightInset, 480}, m_frameLeft(frameLeft), m_frameRightInset(frameRightInset)
@@ -16,6 +17,12 @@ void IndentationScene::start()
     m_interval = fastInterval;
     m_timerEnabled = true;
     m_direction = Direction::Down;
+    m_announcement = QT_TRANSLATE_NOOP("IndentationScene", "Prüfkörper senkt sich auf die Probe");
+}
+
+QString IndentationScene::stageText() const
+{
+    return m_announcement ? QCoreApplication::translate("IndentationScene", m_announcement) : QString();
 }
 
 void IndentationScene::reset()
@@ -27,6 +34,7 @@ void IndentationScene::reset()
     // A run paused in a slow stage and closed would otherwise leave its slow
     // interval to a run that is continued rather than started (Rockwell's F1).
     m_interval = fastInterval;
+    m_announcement = nullptr;
 }
 
 void IndentationScene::setFrameAndColours(const tk::Canvas& c)
@@ -75,6 +83,8 @@ void IndentationScene::reachStages(Direction direction, tk::Canvas& down, tk::Ca
             m_interval = stage.interval;
         if (stage.draw)
             (this->*stage.draw)(down, haupt);
+        if (stage.announcement)
+            m_announcement = stage.announcement;
     }
 }
 
@@ -103,6 +113,7 @@ void IndentationScene::tick(tk::Canvas& down, tk::Canvas& haupt)
     if (m_direction == Direction::Up && m_y == restY) {
         m_inputEnabled = true;
         m_timerEnabled = false;
+        m_announcement = nullptr;
         finishRun(down);
     }
 }

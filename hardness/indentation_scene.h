@@ -5,6 +5,7 @@
 #include "toolkit/diagram.h"
 
 #include <QColor>
+#include <QString>
 #include <span>
 
 // What the Brinell, Vickers and Rockwell measurements have in common: the
@@ -33,13 +34,15 @@ public:
     // A stage of the run: reached when the indenter stands at `y` going in
     // `direction`. From then on the timer runs at `interval` (0 keeps the
     // interval); at the lowest point (`turn`) the indenter turns up; `draw`,
-    // if any, draws what the stage shows.
+    // if any, draws what the stage shows; `announcement`, if any, says what
+    // the run does from then on (a text of the context "IndentationScene").
     struct Stage {
         Direction direction;
         int y;
         int interval;
         bool turn;
         StageDrawing draw;
+        const char* announcement = nullptr;
     };
 
     // A stage's drawing, from a member of a method's own scene.
@@ -92,6 +95,10 @@ public:
     int ticksPerRun() const;
     int runDuration() const;
 
+    // What the run is doing now, as a screen reader says it: the descent from
+    // Start on, then each stage that names itself; empty outside a run.
+    QString stageText() const;
+
 protected:
     // The frame of the scene lies `frameLeft` from the left edge of the
     // drawing surface and `frameRightInset` from its right edge.
@@ -129,4 +136,5 @@ private:
 
     int m_frameLeft;
     int m_frameRightInset;
+    const char* m_announcement = nullptr;
 };

@@ -41,10 +41,14 @@ std::span<const IndentationScene::Stage> RockwellScene::stages() const
 {
     static const Stage run[] = {
         {Direction::Down, preliminaryForceY, preliminaryInterval, false,
-         drawing(&RockwellScene::applyPreliminaryForce)},
-        {Direction::Down, testForceY, testForceInterval, false, drawing(&RockwellScene::applyTestForce)},
-        {Direction::Down, bottomY, dwellInterval, true, drawing(&RockwellScene::holdFullForce)},
-        {Direction::Up, unloadY, fastInterval, false, drawing(&RockwellScene::unload)},
+         drawing(&RockwellScene::applyPreliminaryForce),
+         QT_TRANSLATE_NOOP("IndentationScene", "Prüfvorkraft Fo wird aufgebracht")},
+        {Direction::Down, testForceY, testForceInterval, false, drawing(&RockwellScene::applyTestForce),
+         QT_TRANSLATE_NOOP("IndentationScene", "Prüfkraft F wird zusätzlich aufgebracht")},
+        {Direction::Down, bottomY, dwellInterval, true, drawing(&RockwellScene::holdFullForce),
+         QT_TRANSLATE_NOOP("IndentationScene", "Prüfkraft Fo + F wirkt ein")},
+        {Direction::Up, unloadY, fastInterval, false, drawing(&RockwellScene::unload),
+         QT_TRANSLATE_NOOP("IndentationScene", "Entlastung: Prüfkraft F wird weggenommen, der Prüfkörper fährt zurück")},
     };
     return run;
 }

@@ -36,8 +36,11 @@ std::span<const tk::PlacedText> VickersScene::sceneTexts() const
 std::span<const IndentationScene::Stage> VickersScene::stages() const
 {
     static const Stage run[] = {
-        {Direction::Down, dwellStartY, dwellInterval, false, nullptr},
-        {Direction::Down, bottomY, fastInterval, true, drawing(&VickersScene::turnAtBottom)},
+        {Direction::Down, dwellStartY, dwellInterval, false, nullptr,
+         QT_TRANSLATE_NOOP("IndentationScene", "Prüfkraft F wird aufgebracht, die Pyramide dringt in die Probe ein")},
+        {Direction::Down, fullForceY, 0, false, nullptr, QT_TRANSLATE_NOOP("IndentationScene", "Prüfkraft F wirkt ein")},
+        {Direction::Down, bottomY, fastInterval, true, drawing(&VickersScene::turnAtBottom),
+         QT_TRANSLATE_NOOP("IndentationScene", "Entlastung: der Prüfkörper fährt zurück")},
     };
     return run;
 }

@@ -13,6 +13,7 @@
 class VickersScene : public IndentationScene {
 public:
     static constexpr int dwellStartY = 271;   // from here on the ticks slow down
+    static constexpr int fullForceY = 274;    // the force has built up and acts until the turn
     static constexpr int bottomY = 277;       // the tip 7 pixels deep in the specimen
     static constexpr int dwellInterval = 1500; // ms
 

@@ -89,9 +89,11 @@ TFormKerbHa::TFormKerbHa()
     bind([this] { m_avt->setEnabled(m_scene.linkEnabled() && energyTemperatureCurve()); });
     bindTimer(m_timer, [this] { return m_scene.running(); });
     bindAnnouncement(m_haupt, [this] {
-        return m_scene.running() ? QStringLiteral("Pendel schwingt")
-               : m_scene.newEnabled() ? QStringLiteral("Probe durchschlagen, Pendel ausgeschwungen")
-                                      : QString();
+        if (m_scene.running())
+            return m_scene.angle() <= PendulumScene::breakAngle
+                       ? tr("Pendelhammer fällt aus der Fallhöhe H auf die Probe")
+                       : tr("Probe durchschlagen: der Pendelhammer steigt auf die Steighöhe h");
+        return m_scene.newEnabled() ? QStringLiteral("Probe durchschlagen, Pendel ausgeschwungen") : QString();
     });
 }
 

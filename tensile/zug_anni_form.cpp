@@ -40,10 +40,18 @@ TFormZugAnniHoch::TFormZugAnniHoch()
     bindTimer(m_timerKurve, [this] { return m_scene.curveRunning(); });
     bindTimer(m_timerAni, [this] { return m_scene.specimenRunning(); }, [this] { return m_scene.specimenInterval(); });
     bindAnnouncement(m_haupt, [this] {
-        return m_scene.curveRunning() ? QStringLiteral("Kurve und Probe werden gezeichnet")
-               : !m_scene.startEnabled()
-                   ? QStringLiteral("Kurve bis zum Bruch gezeichnet, Probe eingeschnürt und gebrochen")
-                   : QString();
+        switch (m_scene.stage()) {
+        case ZugAnniScene::Stage::NotStarted: break;
+        case ZugAnniScene::Stage::Elastic: return tr("Hookesche Gerade: die Probe dehnt sich elastisch");
+        case ZugAnniScene::Stage::Yielding:
+            return tr("Streckgrenze erreicht: die Probe fließt, die Spannung fällt von ReH auf ReL");
+        case ZugAnniScene::Stage::Hardening:
+            return tr("Verfestigung bis zur Zugfestigkeit Rm: die Probe wird gleichmäßig länger und dünner");
+        case ZugAnniScene::Stage::Necking: return tr("Zugfestigkeit Rm überschritten: die Probe schnürt sich ein");
+        case ZugAnniScene::Stage::Broken:
+            return QStringLiteral("Kurve bis zum Bruch gezeichnet, Probe eingeschnürt und gebrochen");
+        }
+        return QString();
     });
 }
 

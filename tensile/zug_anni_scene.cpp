@@ -49,6 +49,12 @@ constexpr NeckPhase neckPhases[] = {
 };
 constexpr int elasticEnd = 70;   // the first phase: lengthening without narrowing
 constexpr int fractureFrom = 299;
+// Where the curve leaves Hooke's line (the drop from the upper yield point
+// starts one column on), where it hardens after the yield plateau, and where
+// it has reached the tensile strength.
+constexpr int yieldFrom = elasticEnd + 2;
+constexpr int hardeningFrom = 100;
+constexpr int neckingFrom = 230;
 
 constexpr int neckRow = 250; // mid-length: top + bottom is always 500
 
@@ -138,6 +144,17 @@ void ZugAnniScene::paintSpecimen(tk::Canvas& c) const
 }
 
 // ------------------------------------------------------------------ the curve
+
+ZugAnniScene::Stage ZugAnniScene::stage() const
+{
+    if (!m_curveRunning)
+        return m_startEnabled ? Stage::NotStarted : Stage::Broken;
+    const int cx = m_cursor.x;
+    return cx < yieldFrom       ? Stage::Elastic
+           : cx < hardeningFrom ? Stage::Yielding
+           : cx < neckingFrom   ? Stage::Hardening
+                                : Stage::Necking;
+}
 
 void ZugAnniScene::start(tk::Canvas& diagram)
 {

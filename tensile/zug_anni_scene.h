@@ -49,6 +49,12 @@ public:
     // its rest length, nothing runs and a new run may start.
     void close(tk::Canvas& diagram);
 
+    // The stages of the test, as far as the curve has grown: Hooke's line,
+    // the yield point, hardening up to the tensile strength, necking, and
+    // the fracture that ends the curve.
+    enum class Stage { NotStarted, Elastic, Yielding, Hardening, Necking, Broken };
+    Stage stage() const;
+
     bool curveRunning() const { return m_curveRunning; }
     bool specimenRunning() const { return m_specimenRunning; }
     // The window takes no input while the curve grows; the specimen may

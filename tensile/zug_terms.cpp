@@ -10,18 +10,21 @@ namespace zugterms {
 namespace {
 
 // One drawing step of an explanation: a text at its cell's top-left corner,
-// a fraction bar, or a text in the Symbol font (its s and e read as the Greek
-// sigma and epsilon).
+// a fraction bar, a text in the Symbol font (its s and e read as the Greek
+// sigma and epsilon), or a subscript lowered to `y` right after the last
+// letter of `base`, a text that starts at `x`.
 struct Item {
-    enum Kind { Text, Bar, Greek } kind;
+    enum Kind { Text, Bar, Greek, Subscript } kind;
     int x, y;
     int x2 = 0, y2 = 0;
     const char* text = "";
+    const char* base = "";
 };
 
 Item text(int x, int y, const char* s) { return {Item::Text, x, y, 0, 0, s}; }
 Item bar(int x1, int y1, int x2, int y2) { return {Item::Bar, x1, y1, x2, y2, ""}; }
 Item greek(int x, int y, const char* s) { return {Item::Greek, x, y, 0, 0, s}; }
+Item subscript(int x, int y, const char* base, const char* s) { return {Item::Subscript, x, y, 0, 0, s, base}; }
 
 // The unit N/mm² as a fraction, its bar 60 pixels wide.
 void addUnit(std::vector<Item>& items, int x, int y)
@@ -73,12 +76,16 @@ const std::vector<std::vector<Item>>& entries()
          text(10, 45, "bleibende Verformung stattfindet eingesetzt. Bis zum Ende der Geraden "),
          text(10, 65, "gilt das Hookesche Gesetz.     Elastizitätsmodul für Stahl = 210000 N/qmm"),
          text(228, 85, "E"), text(180, 105, "Spannung = Dehnung * Elastizitätsmodul"), greek(180, 85, "s = e*")},
-        // Proportionalstäbe: the subscripts 0 of L0 and d0 stand a little lower.
+        // Proportionalstäbe: the subscripts 0 of L0 and d0 stand a little
+        // lower, each right after its letter in whatever font draws the row.
         {text(10, 5, "Messlänge und Durchmesser einer Zugprobe müssen, um vergleíchbare "),
          text(10, 25, "Werte für die Bruchdehnung zu erhalten, in einem festen Verhältnis "),
          text(10, 45, "zueinander stehen.      "), text(10, 65, "- Langer Proportionalstab:  L  = 10*d "),
-         text(205, 70, "0"), text(260, 70, "0"), text(10, 90, "- Kurzer Proportionalstab:   L   =   5*d "),
-         text(205, 95, "0"), text(260, 95, "0")},
+         subscript(10, 70, "- Langer Proportionalstab:  L", "0"),
+         subscript(10, 70, "- Langer Proportionalstab:  L  = 10*d", "0"),
+         text(10, 90, "- Kurzer Proportionalstab:   L   =   5*d "),
+         subscript(10, 95, "- Kurzer Proportionalstab:   L", "0"),
+         subscript(10, 95, "- Kurzer Proportionalstab:   L   =   5*d", "0")},
         // Streckgrenze
         withUnit({text(10, 5, "Die Streckgrenze R[e] ist diejenige Spannung, bei der Fließen einsetzt"),
                   text(10, 25, "ohne dass die Zugpannung weiter erhöht wird. Dabei kann es sogar beim"),
@@ -113,6 +120,9 @@ void draw(tk::Canvas& c, int index)
         case Item::Bar: c.line(item.x, item.y, item.x2, item.y2); break;
         case Item::Greek: c.setFontName(QStringLiteral("Symbol")); [[fallthrough]];
         case Item::Text: c.textOut(item.x, item.y, QString::fromUtf8(item.text)); break;
+        case Item::Subscript:
+            c.textOut(item.x + c.textWidth(QString::fromUtf8(item.base)), item.y, QString::fromUtf8(item.text));
+            break;
         }
     }
 }

@@ -82,8 +82,11 @@ TFormZugma::TFormZugma()
     bindEnabled(m_neu, [this] { return m_scene.newEnabled(); });
     bindTimer(m_timer, [this] { return m_scene.running(); }, [this] { return m_scene.interval(); });
     bindAnnouncement(m_haupt, [this] {
-        return m_scene.running() ? QStringLiteral("Querhaupt fährt")
-               : m_scene.newEnabled() ? QStringLiteral("Probe gerissen") : QString();
+        if (m_scene.running())
+            return m_scene.phase() == ZugmaScene::restPosition
+                       ? tr("Querhaupt fährt hoch und führt die Probe in die obere Einspannung")
+                       : tr("Probe eingespannt: das Querhaupt fährt abwärts und zieht die Probe in die Länge");
+        return m_scene.newEnabled() ? QStringLiteral("Probe gerissen") : QString();
     });
 }
 

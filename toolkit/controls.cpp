@@ -1,4 +1,5 @@
 #include "controls.h"
+#include "clipboard.h"
 #include "errors.h"
 #include "form.h"
 #include "jpeg.h"
@@ -200,6 +201,7 @@ Picture::Picture(QWidget* parent, const QString& name, const QString& resourcePa
 {
     setObjectName(name);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    offerCopy(this, [this] { return picture(); });
 }
 
 Picture::~Picture()
@@ -249,6 +251,10 @@ const QImage& Picture::image()
     }
     return m_image;
 }
+
+QImage Picture::picture() { return image().copy(rect() & image().rect()); }
+
+void Picture::copyPicture() { copyImage(picture()); }
 
 void Picture::mouseReleaseEvent(QMouseEvent* e)
 {

@@ -106,6 +106,10 @@ public:
     ~Picture() override;
     void prefetch();
     const QImage& image();
+    // The part of the photograph the control shows, and the same put on the
+    // clipboard (its context menu "Bild kopieren").
+    QImage picture();
+    void copyPicture();
     bool isDecoded() const { return m_decoded; }
     const QString& resourcePath() const { return m_path; }
     void setOnClick(std::function<void()> handler) { m_onClick = std::move(handler); }

@@ -1,5 +1,7 @@
 #include "form.h"
+#include "clipboard.h"
 #include "colours.h"
+#include "controls.h"
 #include "errors.h"
 #include "paintbox.h"
 #include "timer.h"
@@ -109,16 +111,23 @@ Form::Form(const QString& className, const QString& caption, QWidget* parent)
     keepLiveWhileDisabled(copy);
 }
 
-void Form::copyPicture()
+QImage Form::copiedPicture()
 {
-    // The largest drawing that is shown: the window's main picture.
-    PaintBox* largest = nullptr;
-    for (PaintBox* box : findChildren<PaintBox*>())
-        if (box->isVisibleTo(this) && (!largest || box->width() * box->height() > largest->width() * largest->height()))
-            largest = box;
-    if (largest)
-        largest->copyPicture();
+    // The largest drawing or photograph that is shown: the window's main picture.
+    QWidget* largest = nullptr;
+    const auto area = [](const QWidget* w) { return w->width() * w->height(); };
+    for (QWidget* w : findChildren<QWidget*>())
+        if ((qobject_cast<PaintBox*>(w) || qobject_cast<Picture*>(w)) && w->isVisibleTo(this) &&
+            (!largest || area(w) > area(largest)))
+            largest = w;
+    if (auto* box = qobject_cast<PaintBox*>(largest))
+        return box->picture();
+    if (auto* photograph = qobject_cast<Picture*>(largest))
+        return photograph->picture();
+    return {};
 }
+
+void Form::copyPicture() { copyImage(copiedPicture()); }
 
 Form::~Form()
 {

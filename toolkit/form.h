@@ -2,6 +2,7 @@
 
 #include "fonts.h"
 
+#include <QImage>
 #include <QKeySequence>
 #include <QSet>
 #include <QWidget>
@@ -141,7 +142,10 @@ public:
     // Repaints every drawing surface of the window now.
     void repaintAll();
 
-    // Puts the window's largest visible drawing on the clipboard (Ctrl+C).
+    // The picture the window puts on the clipboard with Ctrl+C: its largest
+    // visible drawing or photograph. A window whose picture is something
+    // else (a chart, the whole client area) says so here.
+    virtual QImage copiedPicture();
     void copyPicture();
 
 signals:

@@ -1,10 +1,9 @@
 #include "paintbox.h"
+#include "clipboard.h"
 #include "errors.h"
 #include "form.h"
 
 #include <QAccessible>
-#include <QAction>
-#include <QClipboard>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -13,20 +12,6 @@
 
 namespace tk {
 
-namespace {
-
-// What every paint box offers on its context menu.
-void addCopyItem(PaintBox* box)
-{
-    auto* copy = new QAction(QStringLiteral("Bild kopieren"), box);
-    copy->setObjectName(QStringLiteral("BildKopieren"));
-    QObject::connect(copy, &QAction::triggered, box, &PaintBox::copyPicture);
-    box->addAction(copy);
-    box->setContextMenuPolicy(Qt::ActionsContextMenu);
-}
-
-}
-
 PaintBox::PaintBox(QWidget* parent, const QString& name, int left, int top, int width, int height)
     : QWidget(parent),
       m_canvas(std::make_shared<Surface>(width, height, qGuiApp->devicePixelRatio()))
@@ -34,7 +19,7 @@ PaintBox::PaintBox(QWidget* parent, const QString& name, int left, int top, int 
     setObjectName(name);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(left, top, width, height);
-    addCopyItem(this);
+    offerCopy(this, [this] { return picture(); });
     // Until the window names it, a drawing is named after its window.
     setAccessibleName(parent ? parent->window()->windowTitle() : QString());
 }
@@ -46,7 +31,7 @@ PaintBox::PaintBox(QWidget* parent, const QString& name, PaintBox* under)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(under->geometry());
     under->m_sharers.push_back(this);
-    addCopyItem(this);
+    offerCopy(this, [this] { return picture(); });
 }
 
 void PaintBox::describe(const QString& name, const QString& description)
@@ -57,11 +42,17 @@ void PaintBox::describe(const QString& name, const QString& description)
 
 void PaintBox::announce(const QString& state)
 {
-    setAccessibleDescription(state);
-    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
+    // A new description reaches a screen reader as one change event, which
+    // Qt sends itself; the same words said again need it sent here.
+    if (accessibleDescription() == state) {
+        QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    } else {
+        setAccessibleDescription(state);
+    }
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+    emit announced(state);
 }
 
 QImage PaintBox::picture()
@@ -70,7 +61,7 @@ QImage PaintBox::picture()
     return m_canvas.surface().image().copy();
 }
 
-void PaintBox::copyPicture() { QGuiApplication::clipboard()->setImage(picture()); }
+void PaintBox::copyPicture() { copyImage(picture()); }
 
 PaintBox::~PaintBox()
 {

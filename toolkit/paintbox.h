@@ -58,6 +58,10 @@ public:
     QImage picture();
     void copyPicture();
 
+signals:
+    // The drawing has told a screen reader what it shows now.
+    void announced(const QString& state);
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;

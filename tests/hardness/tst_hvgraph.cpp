@@ -14,6 +14,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QBarSet>
+#include <QClipboard>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -368,6 +370,37 @@ private slots:
         trigger("NeuZeichnen");
         QApplication::processEvents();
         QCOMPARE(FormHVGraph->Chart1->grab().toImage(), fresh);
+        FormHVGraph->hide();
+    }
+
+    // The chart's context menu copies it as it is shown; a screen reader
+    // hears its bars' values from left to right after each change.
+    void copiesAndDescribesTheChart_data()
+    {
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<QStringList>("values");
+        QTest::newRow("CK45") << QStringList{"CK45"} << QStringList{"200", "220", "700", "740", "500", "530"};
+        QTest::newRow("cleared") << QStringList{"CK45", "NeuZeichnen"} << QStringList{};
+    }
+    void copiesAndDescribesTheChart()
+    {
+        QFETCH(QStringList, items);
+        QFETCH(QStringList, values);
+        HardnessChart* chart = FormHVGraph->Chart1;
+        FormHVGraph->show();
+        for (const QString& item : items)
+            trigger(qPrintable(item));
+        QApplication::processEvents();
+        QStringList heard;
+        for (const auto& m : QRegularExpression(QStringLiteral("\\b\\d+\\b")).globalMatch(chart->accessibleDescription()))
+            heard << m.captured();
+        QCOMPARE(heard, values);
+        QVERIFY(!chart->accessibleDescription().isEmpty());
+
+        QAction* copy = chart->findChild<QAction*>(QStringLiteral("BildKopieren"));
+        QVERIFY(copy);
+        copy->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->image(), chart->grab().toImage());
         FormHVGraph->hide();
     }
 

@@ -457,7 +457,7 @@ private slots:
         QCOMPARE(drawing->accessibleName(), QStringLiteral("Vickershärtemessung (schematisch)"));
         FormVickers->show();
         item("StartDown")->trigger();
-        QCOMPARE(drawing->accessibleDescription(), QStringLiteral("Messung läuft"));
+        QCOMPARE(drawing->accessibleDescription(), QStringLiteral("Prüfkörper senkt sich auf die Probe"));
         finishRun();
         QVERIFY(drawing->accessibleDescription().startsWith(QStringLiteral("Messung beendet")));
     }

@@ -133,12 +133,6 @@ private slots:
         zugterms::paintPanel(p.canvas);
         zugterms::showTerm(p.canvas, index);
         const QStringList found = textlayout::faults(recording.drawings());
-        // Both rows put their subscripts at the columns 205 and 260, tuned to
-        // the layout's own font: with the substitute the short rod's 0 tucks
-        // 2 pixels into the foot of its L and the long rod's d ends 8 pixels
-        // before its 0; the other two touch.
-        if (zugterms::names().at(index) == QStringLiteral("Proportionalstäbe"))
-            QEXPECT_FAIL("Proportionalstäbe", "the two rods' subscripts cannot both touch with a uniform font", Continue);
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("\n  "))));
     }
 

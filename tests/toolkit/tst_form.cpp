@@ -349,6 +349,26 @@ private slots:
         QCOMPARE(f.over->contextMenuPolicy(), Qt::ActionsContextMenu);
     }
 
+    // A copy keeps every pixel of a dense screen and is tagged so that a
+    // document shows it at its size on the screen: 100 pixels, 100/96 inch.
+    void copiesCarryTheirDensity_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("plain screen") << 1.0;
+        QTest::newRow("scaled by 2") << 2.0;
+    }
+    void copiesCarryTheirDensity()
+    {
+        QFETCH(qreal, ratio);
+        ProbeForm f;
+        f.box->canvas().surface().resize(100, 80, ratio);
+        f.copyPicture();
+        const QImage copied = QGuiApplication::clipboard()->image();
+        QCOMPARE(copied.width(), qRound(100 * ratio));
+        QCOMPARE(copied.dotsPerMeterY(), copied.dotsPerMeterX());
+        QCOMPARE(qRound(copied.width() / (copied.dotsPerMeterX() * 0.0254) * 96), 100);
+    }
+
     void chosenColourGoesOnlyToWindowsThatTakeIt()
     {
         ProbeForm taking, keeping;
