@@ -18,6 +18,7 @@
 #include <cmath>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QSignalSpy>
 
 namespace {
@@ -56,6 +57,17 @@ public:
     int closes = 0;
     int escapes = 0;
 };
+
+// The screen a fresh process starting as the program does sees at a scale factor.
+QSize screenAt(const QString& factor)
+{
+    QProcess child;
+    child.setEnvironment(QStringList{QStringLiteral("QT_SCALE_FACTOR=") + factor} + QProcess::systemEnvironment());
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--screen-size")});
+    child.waitForFinished();
+    const QList<QByteArray> size = child.readAllStandardOutput().split(' ');
+    return size.size() == 2 ? QSize(size[0].toInt(), size[1].toInt()) : QSize();
+}
 
 }
 
@@ -392,6 +404,22 @@ private slots:
         QCOMPARE(changes.count(), 1);
         QCOMPARE(changes.at(0).at(0).toString(), after);
         QCOMPARE(field.cursorPosition(), how == QLatin1String("set") ? 1 : cursor + after.size() - 4);
+    }
+
+    // A scale factor that is not a positive number counts as 1.
+    void screenAtAScaleFactor_data()
+    {
+        QTest::addColumn<double>("taken");
+        for (const char* unusable : {"0", "-2", "nan", "inf"})
+            QTest::newRow(unusable) << 1.0;
+        QTest::newRow("2") << 2.0;
+    }
+    void screenAtAScaleFactor()
+    {
+        QFETCH(double, taken);
+        const QSize native = screenAt(QStringLiteral("1"));
+        QVERIFY(!native.isEmpty());
+        QCOMPARE(screenAt(QString::fromLatin1(QTest::currentDataTag())), native / taken);
     }
 
     void memoKeepsItsLines()
