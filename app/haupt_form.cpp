@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QColorDialog>
+#include <QThread>
 
 TFormHaupt* FormHaupt = nullptr;
 
@@ -94,4 +95,12 @@ void TFormHaupt::bersicht1Click() { FormMPUeber->showModal(); }
 
 void TFormHaupt::Information1Click() { FormInfo->showModal(); }
 
-void TFormHaupt::formClose() { QCoreApplication::quit(); }
+// Closing the title window ends the program whatever state the others are
+// in. Not by quit(): that first asks every window to close, and one that
+// refuses while its run animates would keep the program running with no
+// window to end it from. Outside a running event loop there is nothing to end.
+void TFormHaupt::formClose()
+{
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
+}

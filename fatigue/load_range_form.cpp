@@ -64,10 +64,11 @@ void TFormDauer1::PaintBoxHauptPaint() { m_scene.paint(m_paintBoxHaupt->canvas()
 void TFormDauer1::ButtonStartClick()
 {
     // A text that is no whole number ends the handler here with the
-    // toolkit's message; the amplitude converted before it stays stored.
-    m_scene.setAmplitude(tk::strToInt(m_editAmpli->text()));
-    m_scene.setMean(tk::strToInt(m_editMitte->text()));
-    if (!m_scene.loadFitsDiagram())
+    // toolkit's message, and a load beyond the diagram is ignored; either way
+    // the stored load, and a curve still being drawn with it, stay as they are.
+    const int amplitude = tk::strToInt(m_editAmpli->text());
+    const int mean = tk::strToInt(m_editMitte->text());
+    if (!m_scene.setLoad(amplitude, mean))
         return;
     // A finished curve makes room for the new one on an empty diagram.
     if (m_scene.curveComplete())

@@ -84,16 +84,20 @@ void LoadRangeScene::paint(tk::Canvas& c, QSize size) const
     c.polygon({{s.x(710), s.y(245)}, {s.x(710), s.y(255)}, {s.x(735), s.y(250)}});
 }
 
-bool LoadRangeScene::loadFitsDiagram() const
+bool LoadRangeScene::setLoad(int amplitudeStress, int meanStress)
 {
+    const int amplitude = amplitudeStress / 2;
+    const int mean = meanStress / 2;
     // In 64 bits, so no entered value can wrap into the diagram.
-    return std::abs(std::int64_t(m_mean)) + std::abs(std::int64_t(m_amplitude)) <= diagramReach;
+    if (std::abs(std::int64_t(mean)) + std::abs(std::int64_t(amplitude)) > diagramReach)
+        return false;
+    m_amplitude = amplitude;
+    m_mean = mean;
+    return true;
 }
 
 void LoadRangeScene::start(tk::Canvas& c)
 {
-    if (!loadFitsDiagram())
-        return;
     if (curveComplete()) {
         m_position = startPosition;
         m_deflection = 0.0f;

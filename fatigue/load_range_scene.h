@@ -44,13 +44,11 @@ public:
     // The static diagram; `size` is that of its paint box.
     void paint(tk::Canvas& canvas, QSize size) const;
 
-    // The entered stresses in N/mm²; the diagram keeps half of each, truncated
-    // toward zero.
-    void setAmplitude(int stress) { m_amplitude = stress / 2; }
-    void setMean(int stress) { m_mean = stress / 2; }
-
-    // Whether the whole curve of the stored load lies within the diagram.
-    bool loadFitsDiagram() const;
+    // Takes the entered stresses in N/mm² when the whole curve of the load
+    // lies within the diagram, which keeps half of each, truncated toward
+    // zero. A load that does not fit is ignored: the stored one, and a curve
+    // being drawn with it, stay as they are. Returns whether it was taken.
+    bool setLoad(int amplitudeStress, int meanStress);
     // Starts drawing the stored load and writes its range below the diagram.
     // A curve already complete gives way to a new one: the caller paints the
     // diagram afresh first.

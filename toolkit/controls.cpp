@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QValidator>
+#include <algorithm>
 #include <map>
 
 namespace tk {
@@ -169,11 +171,59 @@ QString Memo::crlfText() const
     return l.isEmpty() ? QString() : l.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
+namespace {
+
+bool isLineBreak(QChar c)
+{
+    return c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f' || c == QChar(0x85) ||
+           c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
+bool isControl(QChar c) { return c.category() == QChar::Other_Control || isLineBreak(c); }
+
+// Keeps a field to one line: of a text that comes in (pasted, dropped, set,
+// inserted) the field takes the first line only, as single-line fields have
+// always done, and any other control character becomes a blank. The
+// validator is asked after each change; the cursor then stands at the end of
+// what came in, and what follows it was in the field before.
+class SingleLine : public QValidator {
+public:
+    explicit SingleLine(QLineEdit* field) : QValidator(field), m_before(field->text())
+    {
+        connect(field, &QLineEdit::textChanged, this, [this](const QString& text) { m_before = text; });
+    }
+
+    State validate(QString& input, int& pos) const override
+    {
+        if (std::none_of(input.cbegin(), input.cend(), isControl))
+            return Acceptable;
+        pos = std::clamp(pos, 0, int(input.size()));
+        const int tail = std::min(int(input.size()) - pos, int(m_before.size()));
+        const int headLimit = std::min(pos, int(m_before.size()) - tail);
+        int head = 0;
+        while (head < headLimit && input[head] == m_before[head])
+            ++head;
+        QString in = input.mid(head, pos - head);
+        const auto lineEnd = std::find_if(in.cbegin(), in.cend(), isLineBreak);
+        in.truncate(lineEnd - in.cbegin());
+        input = input.left(head) + in + input.right(tail);
+        pos = head + int(in.size());
+        std::replace_if(input.begin(), input.end(), isControl, QChar(u' '));
+        return Acceptable;
+    }
+
+private:
+    QString m_before;
+};
+
+}
+
 Edit::Edit(QWidget* parent, const QString& name, int left, int top, int width, int height, const QString& text)
     : QLineEdit(text, parent)
 {
     setObjectName(name);
     setGeometry(left, top, width, height);
+    setValidator(new SingleLine(this));
 }
 
 void Edit::focusOutEvent(QFocusEvent* e)

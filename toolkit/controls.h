@@ -71,7 +71,9 @@ private:
 };
 
 // A one-line edit field whose exit handler runs when the focus moves to
-// another control of the same window.
+// another control of the same window. It holds one line: of a text with line
+// breaks that is pasted, dropped or set it takes the first line, and other
+// control characters become blanks.
 class Edit : public QLineEdit {
     Q_OBJECT
 public:

@@ -12,7 +12,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTimer>
+#include <QWindow>
 
 namespace tk {
 
@@ -70,6 +72,15 @@ private:
     }
     int m_users = 0;
 };
+
+// The windows shown modally, the latest last: the one on top of those still
+// open is the last that is visible. Kept here rather than asked of Qt, whose
+// top modal window may be a message box, which is deleted when it closes.
+QList<QPointer<Form>>& shownModally()
+{
+    static QList<QPointer<Form>> forms;
+    return forms;
+}
 
 }
 
@@ -376,6 +387,8 @@ void Form::setStatusText(const QString& text, const QString& name)
 void Form::showModal()
 {
     if (!isVisible()) {
+        shownModally().removeIf([this](const QPointer<Form>& f) { return !f || f == this; });
+        shownModally().append(this);
         // A sizeable window may be maximised, but not minimised while it
         // blocks the others.
         if (m_border == Border::Sizeable)
@@ -393,12 +406,48 @@ void Form::showBeside(Form* owner)
         setParent(owner, windowFlags());
         move(m_left, m_top);
     }
+    // Owned by its owner again, should an earlier owner have closed first.
+    if (owner && windowHandle())
+        windowHandle()->setTransientParent(owner->windowHandle());
     setWindowModality(Qt::NonModal);
     if (m_border == Border::Sizeable && !isVisible())
         setWindowFlag(Qt::WindowMinimizeButtonHint, true);
     show();
     raise();
     activateWindow();
+}
+
+void Form::setVisible(bool visible)
+{
+    QWidget::setVisible(visible);
+    if (!visible)
+        handOverWindowsBeside();
+}
+
+void Form::handOverWindowsBeside()
+{
+    // A modal window blocks every window but its own, so a window left
+    // beside a closed one would take no input while a modal window below is
+    // open. It passes to the modal window now on top, which leaves it
+    // usable, or stands alone when none is open. Only its window changes
+    // hands: it stays where it is, as it is.
+    Form* holder = nullptr;
+    for (qsizetype i = shownModally().size(); i-- > 0 && !holder;)
+        if (Form* f = shownModally()[i]; f && f != this && f->isVisible() && f->isModal())
+            holder = f;
+    QWindow* holderWindow = holder ? holder->windowHandle() : nullptr;
+    bool handedOver = false;
+    for (Form* child : findChildren<Form*>(Qt::FindDirectChildrenOnly))
+        if (child->isWindow() && child->isVisible() && child->windowHandle()) {
+            child->windowHandle()->setTransientParent(holderWindow);
+            handedOver = true;
+        }
+    // This window, too, belongs to the holder now: Qt passes the focus that a
+    // closed window loses to the modal window that blocks it, which would
+    // come to the front and cover the windows just handed over. The focus
+    // goes where the window manager puts it, most often to one of them.
+    if (handedOver && holderWindow && windowHandle())
+        windowHandle()->setTransientParent(holderWindow);
 }
 
 void Form::setInputEnabled(bool enabled)

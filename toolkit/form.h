@@ -115,7 +115,12 @@ public:
     void showModal();
     // Shows the window without blocking, beside the window that opens it: it
     // becomes a window of its owner's, so a modal owner leaves it usable.
+    // When the owner closes first, the window stays open and usable: it
+    // passes to the modal window then on top, or stands alone.
     void showBeside(Form* owner);
+
+    // Hiding hands the windows shown beside this one on (see showBeside).
+    void setVisible(bool visible) override;
 
     // A window whose input is disabled ignores its menu, keys, mouse and its
     // close button, without greying its contents.
@@ -166,6 +171,7 @@ protected:
     void moveEvent(QMoveEvent* e) override;
 
 private:
+    void handOverWindowsBeside();
     void layoutChildren();
     int menuBarHeight() const;
     void applyGeometry();

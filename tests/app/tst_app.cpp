@@ -4,10 +4,12 @@
 #include "app/hub_form.h"
 #include "app/info_form.h"
 #include "app/registry.h"
+#include "hardness/rockwell_form.h"
 #include "toolkit/canvas.h"
 #include "toolkit/controls.h"
 #include "toolkit/paintbox.h"
 #include "toolkit/screen.h"
+#include "toolkit/timer.h"
 
 #include <QAction>
 #include <QColorDialog>
@@ -17,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QTimer>
 
 namespace {
 
@@ -252,6 +255,28 @@ private slots:
 
         for (const QString& name : app::createdWindows())
             app::findWindow(name)->setColor(original.value(name));
+    }
+
+    // "Beenden" ends the program at once, also while a run animates in a
+    // disabled window in front of the hub.
+    void beendenEndsARun()
+    {
+        FormHaupt->show();
+        FormMPUeber->showModal();
+        FormRockwell->showModal();
+        ::item(FormRockwell, "StartDown")->trigger();
+        FormRockwell->timerDown()->fire();
+        QVERIFY(!FormRockwell->inputEnabled());
+        QTimer::singleShot(0, FormHaupt, [] { item(FormHaupt, "Beenden")->trigger(); });
+        QObject stillRunning; // the guard ends with the test
+        QTimer::singleShot(3000, &stillRunning, [] { QCoreApplication::exit(1); });
+        const int result = QApplication::exec();
+        while (FormRockwell->timerDown()->isActive())
+            FormRockwell->timerDown()->fire();
+        FormRockwell->close();
+        FormMPUeber->close();
+        FormHaupt->hide();
+        QCOMPARE(result, 0);
     }
 
     void escapeEndsTheProgram()

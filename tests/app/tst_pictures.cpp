@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QMenuBar>
+#include <QWindow>
 
 namespace {
 
@@ -89,26 +91,48 @@ private slots:
         form->hide();
     }
 
-    // The overall view opens its details beside itself; they stay when it closes.
-    void detailsStandBesideTheTester()
+    // The overall view, opened from the hub, opens its details beside itself.
+    // They stay when it closes and take input through the window system as
+    // before, and the hub stays usable too.
+    void detailsStayUsableBesideTheHub_data()
     {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("click on the picture") << "click";
+        QTest::newRow("Escape") << "Escape";
+        QTest::newRow("Ende") << "Ende";
+    }
+    void detailsStayUsableBesideTheHub()
+    {
+        QFETCH(QString, way);
+        tk::Form* hub = app::findWindow(QStringLiteral("TFormMPUeber"));
         tk::Form* tester = app::findWindow(QStringLiteral("TFormHVA223"));
+        hub->showModal();
         tester->showModal();
         for (const char* item : {"Ableseeinrichtung1", "Prfkraftauflage1", "PrfkrperundProbe1"})
             tester->findChild<QAction*>(QLatin1String(item))->trigger();
-        const QStringList details = {QStringLiteral("TFormHVA223Lese"), QStringLiteral("TFormHVA223Kraft"),
-                                     QStringLiteral("TFormHVA223Koerper")};
-        for (const QString& name : details) {
-            tk::Form* detail = app::findWindow(name);
-            QVERIFY(detail->isVisible());
+        tester->close();
+        for (const char* name : {"TFormHVA223Lese", "TFormHVA223Kraft", "TFormHVA223Koerper"}) {
+            tk::Form* detail = app::findWindow(QLatin1String(name));
+            QVERIFY2(detail->isVisible(), name);
             QCOMPARE(detail->windowModality(), Qt::NonModal);
             QCOMPARE(QPoint(detail->left(), detail->top()), QPoint(112, 84));
+            QWindow* window = detail->windowHandle();
+            if (way == QLatin1String("click")) {
+                QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(400, 300));
+            } else if (way == QLatin1String("Escape")) {
+                detail->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(detail));
+                QTest::keyClick(window, Qt::Key_Escape);
+            } else { // the menu bar lies at the window's top-left corner
+                QAction* ende = detail->findChild<QAction*>(QStringLiteral("Ende1"));
+                QTest::mouseClick(window, Qt::LeftButton, {}, detail->menuBar()->actionGeometry(ende).center());
+            }
+            QVERIFY2(!detail->isVisible(), name);
         }
-        tester->close();
-        for (const QString& name : details) {
-            QVERIFY2(app::findWindow(name)->isVisible(), qPrintable(name));
-            app::findWindow(name)->close();
-        }
+        hub->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(hub));
+        QTest::keyClick(hub->windowHandle(), Qt::Key_Escape);
+        QVERIFY(!hub->isVisible());
     }
 };
 

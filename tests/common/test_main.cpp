@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <cstdio>
 #include <vector>
 
 namespace testsupport {
@@ -49,7 +50,11 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    tk::settleScaleFactor(); // as the program starts
     QApplication application(argc, argv);
+    // The scale factor test asks a fresh process for the screen it starts with.
+    if (argc == 2 && qstrcmp(argv[1], "--screen-size") == 0)
+        return std::printf("%d %d", tk::screenSize().width(), tk::screenSize().height()) < 0;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     tk::setScreenSize(QSize(1024, 768));
     tk::setErrorSink([](const QString& text) { testsupport::recorded().append(text); });

@@ -159,14 +159,29 @@ private slots:
             QVERIFY(p.y() >= 50 && p.y() <= 450);
     }
 
-    // The amplitude converted before a failing mean stays stored.
-    void aFailedConversionKeepsWhatWasStoredBefore()
+    // A start during a run with a load that is not taken leaves the run as
+    // it was: its load, its range text, and its curve within the diagram.
+    void aLoadNotTakenLeavesTheRun_data()
     {
-        enter("200", "100");
-        enter("10", "1,5");
-        QCOMPARE(testsupport::errors(), QStringList{"'1,5' ist kein gültiger Integerwert"});
-        QCOMPARE(FormDauer1->scene().amplitude(), 5);
-        QCOMPARE(FormDauer1->scene().mean(), 50);
+        QTest::addColumn<QString>("amplitude");
+        QTest::addColumn<QString>("mean");
+        QTest::newRow("1000 / 0, beyond") << "1000" << "0";
+        QTest::newRow("0 / -500, beyond") << "0" << "-500";
+        QTest::newRow("1000 / 1,5, no whole mean") << "1000" << "1,5";
+    }
+    void aLoadNotTakenLeavesTheRun()
+    {
+        QFETCH(QString, amplitude);
+        QFETCH(QString, mean);
+        enter("100", "0");
+        for (int i = 0; i < 50; ++i)
+            FormDauer1->timerSchwing()->fire();
+        enter(amplitude, mean);
+        QCOMPARE(FormDauer1->scene().amplitude(), 50);
+        QCOMPARE(FormDauer1->scene().mean(), 0);
+        QVERIFY(bandShowsOnly(" Reine Wechselbeanspruchung "));
+        for (const QPoint& p : runToEnd())
+            QVERIFY(p.y() >= 200 && p.y() <= 300);
     }
 
     // Amplitude 50: 334 ticks of 50 ms, one 2-pixel segment each, from x 32

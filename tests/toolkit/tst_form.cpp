@@ -18,6 +18,7 @@
 #include <cmath>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QSignalSpy>
 
 namespace {
@@ -56,6 +57,17 @@ public:
     int closes = 0;
     int escapes = 0;
 };
+
+// The screen a fresh process starting as the program does sees at a scale factor.
+QSize screenAt(const QString& factor)
+{
+    QProcess child;
+    child.setEnvironment(QStringList{QStringLiteral("QT_SCALE_FACTOR=") + factor} + QProcess::systemEnvironment());
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--screen-size")});
+    child.waitForFinished();
+    const QList<QByteArray> size = child.readAllStandardOutput().split(' ');
+    return size.size() == 2 ? QSize(size[0].toInt(), size[1].toInt()) : QSize();
+}
 
 }
 
@@ -378,6 +390,56 @@ private slots:
         keeping.chosenBackgroundColour(QColor(10, 20, 30));
         QCOMPARE(taking.color(), QColor(10, 20, 30));
         QCOMPARE(keeping.color(), own);
+    }
+
+    // A one-line field takes the first line of a text with line breaks,
+    // wherever it goes in, and never shows a control character.
+    void editFieldTakesTheFirstLine_data()
+    {
+        QTest::addColumn<QString>("how"); // paste (Ctrl+V), insert or set
+        QTest::addColumn<int>("cursor");  // in "1234"
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("paste LF") << "paste" << 4 << "10\n999" << "123410";
+        QTest::newRow("paste CR LF") << "paste" << 2 << "5\r\n6\r\n" << "12534";
+        QTest::newRow("paste a repeat") << "paste" << 1 << "2\n2" << "12234";
+        QTest::newRow("paste a tab") << "paste" << 4 << "\t5" << "1234 5";
+        QTest::newRow("insert") << "insert" << 4 << "5\u20296" << "12345";
+        QTest::newRow("set") << "set" << 0 << "7\n8" << "7";
+    }
+    void editFieldTakesTheFirstLine()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, cursor);
+        QFETCH(QString, text);
+        QFETCH(QString, after);
+        tk::Edit field(nullptr, QStringLiteral("Edit1"), 0, 0, 80, 21, QStringLiteral("1234"));
+        QSignalSpy changes(&field, &QLineEdit::textChanged);
+        field.setCursorPosition(cursor);
+        QGuiApplication::clipboard()->setText(text);
+        if (how == QLatin1String("paste"))
+            QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+        else
+            how == QLatin1String("insert") ? field.insert(text) : field.setText(text);
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(changes.at(0).at(0).toString(), after);
+        QCOMPARE(field.cursorPosition(), how == QLatin1String("set") ? 1 : cursor + after.size() - 4);
+    }
+
+    // A scale factor that is not a positive number counts as 1.
+    void screenAtAScaleFactor_data()
+    {
+        QTest::addColumn<double>("taken");
+        for (const char* unusable : {"0", "-2", "nan", "inf"})
+            QTest::newRow(unusable) << 1.0;
+        QTest::newRow("2") << 2.0;
+    }
+    void screenAtAScaleFactor()
+    {
+        QFETCH(double, taken);
+        const QSize native = screenAt(QStringLiteral("1"));
+        QVERIFY(!native.isEmpty());
+        QCOMPARE(screenAt(QString::fromLatin1(QTest::currentDataTag())), native / taken);
     }
 
     void memoKeepsItsLines()
