@@ -13,10 +13,13 @@ set -euo pipefail
 
 supported="Debian 12 (bookworm) and Debian 13 (trixie)"
 
-# Building and running the program.
+# Building and running the program. "a|b" takes the first of the packages
+# that is installed or that the release offers: Qt's OpenGL development files
+# (which Qt Charts' CMake files ask for) are a package of their own on
+# Debian 12 and part of qt6-base-dev from Debian 13 on.
 program_packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins qt6-translations-l10n
+  qt6-base-dev qt6-charts-dev "libqt6opengl6-dev|qt6-base-dev" libgl-dev qt6-qpa-plugins qt6-translations-l10n
   libjpeg-dev
   fonts-liberation2 fontconfig
 )
@@ -39,8 +42,31 @@ for argument in "$@"; do
   esac
 done
 
-packages=("${program_packages[@]}")
-if [ "$with_tests" -eq 1 ]; then packages+=("${test_packages[@]}"); fi
+installed() {
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
+}
+offered() {
+  local candidate
+  candidate=$(apt-cache policy "$1" 2>/dev/null | sed -n 's/^ *Candidate: *//p')
+  [ -n "$candidate" ] && [ "$candidate" != "(none)" ]
+}
+# One name for an "a|b" entry: the first installed, else the first offered,
+# else the first.
+choose() {
+  local IFS='|' alternatives name
+  read -r -a alternatives <<<"$1"
+  for name in "${alternatives[@]}"; do installed "$name" && { echo "$name"; return; }; done
+  for name in "${alternatives[@]}"; do offered "$name" && { echo "$name"; return; }; done
+  echo "${alternatives[0]}"
+}
+
+packages=()
+wanted=("${program_packages[@]}")
+if [ "$with_tests" -eq 1 ]; then wanted+=("${test_packages[@]}"); fi
+for entry in "${wanted[@]}"; do
+  name=$(choose "$entry")
+  case " ${packages[*]} " in *" $name "*) ;; *) packages+=("$name") ;; esac
+done
 if [ "$list_only" -eq 1 ]; then
   printf '%s\n' "${packages[@]}"
   exit 0
@@ -72,9 +98,6 @@ case "$id:$version" in
     echo "setup.sh: $release has not been tried; supported are $supported." >&2 ;;
 esac
 
-installed() {
-  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
-}
 missing=()
 for p in "${packages[@]}"; do
   installed "$p" || missing+=("$p")
@@ -96,10 +119,16 @@ if ! "${sudo[@]}" apt-get update >"$log" 2>&1; then
   fail "apt-get update failed; its output is in $log."
 fi
 # Packages this release does not offer, named before apt stops at the first.
+# (An "a|b" entry was chosen from a package list that may have been out of
+# date: choose again.)
+for i in "${!missing[@]}"; do
+  for entry in "${wanted[@]}"; do
+    case "|$entry|" in *"|${missing[$i]}|"*) missing[$i]=$(choose "$entry") ;; esac
+  done
+done
 unavailable=()
 for p in "${missing[@]}"; do
-  candidate=$(apt-cache policy "$p" 2>/dev/null | sed -n 's/^ *Candidate: *//p')
-  if [ -z "$candidate" ] || [ "$candidate" = "(none)" ]; then unavailable+=("$p"); fi
+  offered "$p" || unavailable+=("$p")
 done
 if [ ${#unavailable[@]} -gt 0 ]; then
   fail "$release does not offer ${unavailable[*]}; supported are $supported."
