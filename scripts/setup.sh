@@ -60,13 +60,18 @@ choose() {
   echo "${alternatives[0]}"
 }
 
-packages=()
 wanted=("${program_packages[@]}")
 if [ "$with_tests" -eq 1 ]; then wanted+=("${test_packages[@]}"); fi
-for entry in "${wanted[@]}"; do
-  name=$(choose "$entry")
-  case " ${packages[*]} " in *" $name "*) ;; *) packages+=("$name") ;; esac
-done
+# Each entry's choice, without repetitions.
+choose_all() { # entries...
+  local entry name chosen=()
+  for entry in "$@"; do
+    name=$(choose "$entry")
+    case " ${chosen[*]} " in *" $name "*) ;; *) chosen+=("$name") ;; esac
+  done
+  printf '%s\n' "${chosen[@]}"
+}
+mapfile -t packages < <(choose_all "${wanted[@]}")
 if [ "$list_only" -eq 1 ]; then
   printf '%s\n' "${packages[@]}"
   exit 0
@@ -77,12 +82,14 @@ fail() {
   exit 1
 }
 
-# The release, from /etc/os-release.
+# The release, from /etc/os-release (SETUP_OS_RELEASE names another file,
+# for the set-up's own test).
+os_release=${SETUP_OS_RELEASE:-/etc/os-release}
 release="an unknown system"
 id="" version=""
-if [ -r /etc/os-release ]; then
-  # shellcheck disable=SC1091
-  . /etc/os-release
+if [ -r "$os_release" ]; then
+  # shellcheck disable=SC1090
+  . "$os_release"
   id=${ID:-}
   version=${VERSION_ID:-}
   release=${PRETTY_NAME:-$id $version}
@@ -98,9 +105,12 @@ case "$id:$version" in
     echo "setup.sh: $release has not been tried; supported are $supported." >&2 ;;
 esac
 
-missing=()
-for p in "${packages[@]}"; do
-  installed "$p" || missing+=("$p")
+missing=() missing_entries=()
+for entry in "${wanted[@]}"; do
+  p=$(choose "$entry")
+  installed "$p" && continue
+  case " ${missing[*]} " in *" $p "*) continue ;; esac
+  missing+=("$p") missing_entries+=("$entry")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
@@ -113,19 +123,15 @@ fi
 log=$(mktemp "${TMPDIR:-/tmp}/werkstoffpruefung-setup.XXXXXX")
 echo "Installing: ${missing[*]}"
 if ! "${sudo[@]}" apt-get update >"$log" 2>&1; then
-  if grep -qiE "could not resolve|temporary failure|connection failed|unable to connect|network is unreachable" "$log"; then
+  if grep -qiE "could not resolve|temporary failure|connection failed|unable to connect|network is unreachable|failed to fetch" "$log"; then
     fail "the package sources cannot be reached (no network?); apt-get's output is in $log."
   fi
   fail "apt-get update failed; its output is in $log."
 fi
 # Packages this release does not offer, named before apt stops at the first.
-# (An "a|b" entry was chosen from a package list that may have been out of
-# date: choose again.)
-for i in "${!missing[@]}"; do
-  for entry in "${wanted[@]}"; do
-    case "|$entry|" in *"|${missing[$i]}|"*) missing[$i]=$(choose "$entry") ;; esac
-  done
-done
+# (The choice of an "a|b" entry was made from package lists that may have
+# been out of date: it is made again.)
+mapfile -t missing < <(choose_all "${missing_entries[@]}")
 unavailable=()
 for p in "${missing[@]}"; do
   offered "$p" || unavailable+=("$p")
@@ -134,7 +140,7 @@ if [ ${#unavailable[@]} -gt 0 ]; then
   fail "$release does not offer ${unavailable[*]}; supported are $supported."
 fi
 if ! DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}" >>"$log" 2>&1; then
-  if grep -qiE "could not resolve|temporary failure|connection failed|unable to connect|network is unreachable" "$log"; then
+  if grep -qiE "could not resolve|temporary failure|connection failed|unable to connect|network is unreachable|failed to fetch" "$log"; then
     fail "the packages could not be downloaded (no network?); apt-get's output is in $log."
   fi
   fail "apt-get could not install ${missing[*]} on $release (supported are $supported); its output is in $log."
