@@ -36,8 +36,12 @@ appstream_options=(--no-net --pedantic)
 # public address yet, and its metadata keeps the place for one ready. Older
 # validators do not know the tag.
 appstream_version=$(appstreamcli --version | sed -n 's/.*version: *//p')
+# lintian runs that validator without the override and reports its warning;
+# the same reason covers that.
+lintian_justified=()
 if [ "$(printf '1.0\n%s\n' "$appstream_version" | sort -V | head -n 1)" = "1.0" ]; then
   appstream_options+=(--override=url-homepage-missing=info)
+  lintian_justified+=(appstream-metadata-validation-failed)
 fi
 appstreamcli validate "${appstream_options[@]}" "$share/metainfo/$id.metainfo.xml"
 grep -q '^Icon=werkstoffpruefung$' "$share/applications/$id.desktop"
@@ -91,12 +95,12 @@ file "$work/unpacked/usr/bin/werkstoffpruefung" | grep -q ', stripped' || fail "
 readelf -S "$work/unpacked/usr/bin/werkstoffpruefung" | grep -q '\.debug_info' && fail "the packaged program carries debugging symbols"
 [ "$(dpkg-deb -f "$deb" Description | wc -l)" -gt 3 ] || fail "the package has no extended description"
 
-# lintian: no error and no warning. (Its notes, I:, are shown but pass: the
-# .comment section a plain strip leaves, and spelling hints that read the
-# German texts as English.)
+# lintian: no error, and no warning but those justified above. (Its notes,
+# I:, are shown but pass: the .comment section a plain strip leaves, and
+# spelling hints that read the German texts as English.)
 lintian_report=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep -v 'running with root privileges' || true)
 [ -z "$lintian_report" ] || echo "$lintian_report"
-if printf '%s\n' "$lintian_report" | grep -qE '^[EW]: '; then
-  fail "lintian reports errors or warnings"
-fi
+unjustified=$(printf '%s\n' "$lintian_report" | grep -E '^[EW]: ' \
+  | grep -vE ": ($(IFS='|'; echo "${lintian_justified[*]:-(none)}"))( |\$)" || true)
+[ -z "$unjustified" ] || fail "lintian reports errors or warnings: $unjustified"
 echo "installation complete"
