@@ -31,7 +31,9 @@ function(check_links target)
 endfunction()
 
 foreach(target resources toolkit hardness_chart ${subsystems} app werkstoffpruefung test_support)
-  check_links(${target})
+  if(TARGET ${target})
+    check_links(${target})
+  endif()
 endforeach()
 
 # Executables beside the program (tests, benchmarks, fuzz harnesses) may link
@@ -53,8 +55,10 @@ function(check_tools directory)
   endforeach()
 endfunction()
 
-check_tools(${CMAKE_SOURCE_DIR}/tests)
-check_tools(${CMAKE_SOURCE_DIR}/bench)
+if(BUILD_TESTING)
+  check_tools(${CMAKE_SOURCE_DIR}/tests)
+  check_tools(${CMAKE_SOURCE_DIR}/bench)
+endif()
 if(WERKSTOFF_FUZZ)
   check_tools(${CMAKE_SOURCE_DIR}/fuzz)
 endif()
