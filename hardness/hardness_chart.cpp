@@ -17,6 +17,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace hardness {
+
 namespace {
 
 constexpr qreal arrowLength = 20;
@@ -332,4 +334,6 @@ void HardnessChart::resizeEvent(QResizeEvent* e)
 {
     QChartView::resizeEvent(e);
     layoutMarks();
+}
+
 }
