@@ -8,17 +8,17 @@
 #include "fatigue/fatigue_picture_form.h"
 #include "fatigue/woehler_recording_form.h"
 #include "hardness/brinell_form.h"
-#include "hardness/haerte_form.h"
-#include "hardness/hb_form.h"
-#include "hardness/hv_form.h"
+#include "hardness/tester_schematic_form.h"
+#include "hardness/brinell_calculator_form.h"
+#include "hardness/vickers_calculator_form.h"
 #include "hardness/rockwell_form.h"
 #include "hardness/vickers_device_forms.h"
 #include "hardness/vickers_form.h"
 #include "impact/pendulum_form.h"
-#include "impact/picture_forms.h"
-#include "tensile/zug_anni_form.h"
-#include "tensile/zug_form.h"
-#include "tensile/zugma_form.h"
+#include "impact/photograph_forms.h"
+#include "tensile/standard_specimen_form.h"
+#include "tensile/stress_strain_form.h"
+#include "tensile/tensile_machine_form.h"
 
 #include "toolkit/colours.h"
 #include "toolkit/diagram.h"
@@ -126,8 +126,10 @@ void TFormMPUeber::showTopic(const Topic& topic)
 
 void TFormMPUeber::PaintBoxHauptPaint()
 {
-    paintOverview(m_paintBox->canvas(), m_horizontalFactor, m_verticalFactor);
+    app::paintOverview(m_paintBox->canvas(), m_horizontalFactor, m_verticalFactor);
 }
+
+namespace app {
 
 void paintOverview(tk::Canvas& c, double horizontalFactor, double verticalFactor)
 {
@@ -180,4 +182,6 @@ void paintOverview(tk::Canvas& c, double horizontalFactor, double verticalFactor
         {555, 260, "Ermittlung der"},
         {555, 290, "Dauerfestigkeit"},
     });
+}
+
 }

@@ -46,7 +46,11 @@ private:
     double m_verticalFactor = 1.0;
 };
 
+namespace app {
+
 // The overview table, drawn on a canvas of 800 x 550 pixels.
 void paintOverview(tk::Canvas& canvas, double horizontalFactor, double verticalFactor);
+
+}
 
 extern TFormMPUeber* FormMPUeber;

@@ -8,7 +8,7 @@
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_startup [rounds]
 // It stops with a message and a non-zero exit when a child does not start,
 // does not paint, or crashes.
-#include "app/haupt_form.h"
+#include "app/title_form.h"
 #include "app/registry.h"
 
 #include <QApplication>

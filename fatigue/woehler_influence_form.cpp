@@ -13,11 +13,13 @@ TFormDauer2* FormDauer2 = nullptr;
 TFormDauer3* FormDauer3 = nullptr;
 TFormDauer4* FormDauer4 = nullptr;
 
+namespace fatigue {
+
 namespace {
 
-std::vector<const fatigue::WoehlerCurve*> curvesOf(const WoehlerInfluenceForm::Layout& layout)
+std::vector<const WoehlerCurve*> curvesOf(const WoehlerInfluenceForm::Layout& layout)
 {
-    std::vector<const fatigue::WoehlerCurve*> curves;
+    std::vector<const WoehlerCurve*> curves;
     for (const WoehlerInfluenceForm::CurveItem& item : layout.items)
         curves.push_back(&item.curve());
     return curves;
@@ -65,7 +67,7 @@ WoehlerInfluenceForm::WoehlerInfluenceForm(const Layout& layout)
 void WoehlerInfluenceForm::place(WoehlerInfluenceForm* window)
 {
     window->setBounds(tk::centredLeft(800), tk::centredTop(600), 800, 600);
-    const fatigue::ScaleFactors& s = window->m_scene.scale();
+    const ScaleFactors& s = window->m_scene.scale();
     window->m_paintBoxHaupt->setBounds(s.x(10), s.y(10), s.x(770), s.y(500));
 }
 
@@ -98,6 +100,8 @@ void WoehlerInfluenceForm::NeuZeichnen1Click()
 }
 
 void WoehlerInfluenceForm::PaintBoxHauptPaint() { m_scene.paint(m_paintBoxHaupt->canvas(), m_paintBoxHaupt->size()); }
+
+}
 
 TFormDauer2::TFormDauer2()
     : WoehlerInfluenceForm({"TFormDauer2",

@@ -13,6 +13,8 @@ class PaintBox;
 class Timer;
 }
 
+namespace fatigue {
+
 // The windows that show how one influence changes the Wöhler curve: an
 // empty Wöhler diagram, and a menu item per curve that draws it as an
 // animation on a timer of its own. The window stays usable while a curve
@@ -24,7 +26,7 @@ public:
         const char* caption;
         const char* item;
         const char* timer;
-        const fatigue::WoehlerCurve& (*curve)();
+        const WoehlerCurve& (*curve)();
     };
     struct Layout {
         const char* className;
@@ -46,7 +48,7 @@ public:
     void CurveTimer(int curve);
     void NeuZeichnen1Click();
 
-    fatigue::WoehlerInfluenceScene& scene() { return m_scene; }
+    WoehlerInfluenceScene& scene() { return m_scene; }
     tk::PaintBox* paintBoxHaupt() const { return m_paintBoxHaupt; }
     tk::Timer* timer(int curve) const { return m_timers[curve]; }
     QAction* curveItem(int curve) const { return m_items[curve]; }
@@ -61,14 +63,16 @@ private:
     void PaintBoxHauptPaint();
 
     bool m_itemRepaints;
-    fatigue::WoehlerInfluenceScene m_scene;
+    WoehlerInfluenceScene m_scene;
     tk::PaintBox* m_paintBoxHaupt;
     std::vector<QAction*> m_items;
     std::vector<tk::Timer*> m_timers;
 };
 
+}
+
 // The crystal lattice: body-centred and face-centred cubic.
-class TFormDauer2 : public WoehlerInfluenceForm {
+class TFormDauer2 : public fatigue::WoehlerInfluenceForm {
     Q_OBJECT
 public:
     TFormDauer2();
@@ -76,7 +80,7 @@ public:
 };
 
 // The environment: initial state and corrosion.
-class TFormDauer3 : public WoehlerInfluenceForm {
+class TFormDauer3 : public fatigue::WoehlerInfluenceForm {
     Q_OBJECT
 public:
     TFormDauer3();
@@ -84,7 +88,7 @@ public:
 };
 
 // Residual stresses: none, tensile, compressive.
-class TFormDauer4 : public WoehlerInfluenceForm {
+class TFormDauer4 : public fatigue::WoehlerInfluenceForm {
     Q_OBJECT
 public:
     TFormDauer4();

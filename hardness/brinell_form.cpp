@@ -1,6 +1,6 @@
 #include "brinell_form.h"
 
-#include "hb_form.h"
+#include "brinell_calculator_form.h"
 
 #include "toolkit/fonts.h"
 #include "toolkit/paintbox.h"

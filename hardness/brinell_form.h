@@ -5,7 +5,7 @@
 
 // The Brinell measurement window: the animated indentation beside an
 // explanatory text, and the way to the Brinell calculator.
-class TFormBrinell : public IndentationForm {
+class TFormBrinell : public hardness::IndentationForm {
     Q_OBJECT
 public:
     TFormBrinell();
@@ -15,15 +15,15 @@ public:
     void BerechnungderBrinellwerte1Click();
     void Berechnungsgrundlagen1Click();
 
-    BrinellScene& scene() { return m_scene; }
+    hardness::BrinellScene& scene() { return m_scene; }
 
     static const QStringList& explanation();
 
 protected:
-    IndentationScene& indentationScene() override { return m_scene; }
+    hardness::IndentationScene& indentationScene() override { return m_scene; }
 
 private:
-    BrinellScene m_scene;
+    hardness::BrinellScene m_scene;
 };
 
 extern TFormBrinell* FormBrinell;

@@ -2,6 +2,8 @@
 
 #include "toolkit/colours.h"
 
+namespace hardness {
+
 void BrinellScene::drawIndenter(tk::Canvas& c, int y)
 {
     c.polygon({{175, y - 40}, {170, y - 80}, {253, y - 80}, {248, y - 40}, {180, y - 40}});
@@ -160,4 +162,6 @@ void BrinellScene::paintFormulaBlock(tk::Canvas& c)
     c.setFontName(QStringLiteral("Symbol"));
     c.textOut(320, 210, QStringLiteral("p"));
     c.setFontName(QStringLiteral("MS Sans Serif"));
+}
+
 }

@@ -2,6 +2,8 @@
 
 #include "indentation_scene.h"
 
+namespace hardness {
+
 // The Brinell measurement in side view: a hardened steel ball in its holder
 // is pressed into the specimen, held, withdrawn; then the round impression is
 // shown from above with its diameter d, and the formulas for HB are drawn.
@@ -44,3 +46,5 @@ private:
     void turnAtBottom(tk::Canvas& down, tk::Canvas& haupt);
     void paintPlanView(tk::Canvas& haupt);
 };
+
+}

@@ -10,6 +10,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+namespace hardness {
+
 namespace {
 
 const QString sansSerif = QStringLiteral("MS Sans Serif");
@@ -158,3 +160,5 @@ void CalculatorForm::PaintBoxStahlPaint()
 void CalculatorForm::Ende1Click() { close(); }
 
 void CalculatorForm::ESC1Click() { close(); }
+
+}

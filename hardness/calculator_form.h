@@ -7,14 +7,17 @@
 
 class QLabel;
 class QPushButton;
-class ValueList;
-struct CollectedValues;
 
 namespace tk {
 class Edit;
 class Panel;
 class PaintBox;
 }
+
+namespace hardness {
+
+class ValueList;
+struct CollectedValues;
 
 // What the Vickers and the Brinell calculator share: the panel with the
 // input fields and buttons, the list of accepted values beside it, the
@@ -91,3 +94,5 @@ protected:
 private:
     QStringList m_loadTable;
 };
+
+}

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <cstdint>
 
+namespace hardness {
+
 // What the calculators hand to the chart of hardness values: the lines of
 // each value list as they stand (line 0 the heading, lines 1 to n the values,
 // edits by the user included), published by the list whenever it changes, and
@@ -21,3 +23,5 @@ extern CollectedValues collectedHB;
 // Number of values the chart reads from each list, from line 1 on.
 extern std::int32_t AnzahlHV;
 extern std::int32_t AnzahlHB;
+
+}

@@ -17,6 +17,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace hardness {
+
 namespace {
 
 constexpr qreal arrowLength = 20;
@@ -334,4 +336,6 @@ void HardnessChart::resizeEvent(QResizeEvent* e)
 {
     QChartView::resizeEvent(e);
     layoutMarks();
+}
+
 }

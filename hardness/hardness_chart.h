@@ -13,6 +13,8 @@ class QBarSet;
 class QGraphicsItem;
 class QValueAxis;
 
+namespace hardness {
+
 // One bar of the hardness chart.
 struct HardnessBar {
     int value = 0;
@@ -82,3 +84,5 @@ private:
     bool m_layingOut = false;
     bool m_plotMoved = false;
 };
+
+}

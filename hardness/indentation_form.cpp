@@ -9,6 +9,8 @@
 
 #include <QAction>
 
+namespace hardness {
+
 IndentationForm::IndentationForm(const QString& className, const QString& caption, const QStringList& explanation,
                                  int memoWidth)
     : tk::Form(className, caption)
@@ -93,3 +95,5 @@ void IndentationForm::TimerDownTimer()
 }
 
 void IndentationForm::formClose() { indentationScene().reset(); }
+
+}

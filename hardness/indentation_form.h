@@ -14,6 +14,8 @@ class PaintBox;
 class Timer;
 }
 
+namespace hardness {
+
 // What the hardness measurement windows have in common: the two drawing
 // surfaces over each other, the explanatory text over their left edge, the
 // timer, the Start item and the window's input following the run of the
@@ -62,3 +64,5 @@ private:
     QAction* m_startDown;
     std::function<tk::Form*()> m_calculator;
 };
+
+}

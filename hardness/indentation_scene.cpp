@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+namespace hardness {
+
 IndentationScene::IndentationScene(int frameLeft, int frameRightInset)
     : m_frame{frameLeft, 20, 560 - frameRightInset, 480}, m_frameLeft(frameLeft), m_frameRightInset(frameRightInset)
 {
@@ -150,4 +152,6 @@ int IndentationScene::runDuration() const
         intervalAt(Direction::Up, y);
     }
     return duration;
+}
+
 }

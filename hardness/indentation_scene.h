@@ -8,6 +8,8 @@
 #include <QString>
 #include <span>
 
+namespace hardness {
+
 // What the Brinell, Vickers and Rockwell measurements have in common: the
 // position and direction of the indenter, the state of a run as the window
 // reflects it (timer interval, timer on or off, input accepted or not), the
@@ -138,3 +140,5 @@ private:
     int m_frameRightInset;
     const char* m_announcement = nullptr;
 };
+
+}

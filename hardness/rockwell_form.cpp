@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QMenuBar>
 
+using hardness::IndentationScene;
+
 TFormRockwell* FormRockwell = nullptr;
 
 const QStringList& TFormRockwell::explanation()

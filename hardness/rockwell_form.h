@@ -9,7 +9,7 @@ class QAction;
 // stages beside an explanatory text. F1 pauses and continues a run at any
 // moment, also while the window takes no other input, and starts a new run
 // once the last one has ended.
-class TFormRockwell : public IndentationForm {
+class TFormRockwell : public hardness::IndentationForm {
     Q_OBJECT
 public:
     TFormRockwell();
@@ -18,16 +18,16 @@ public:
     // Menu handler of this window
     void StopClick();
 
-    RockwellScene& scene() { return m_scene; }
+    hardness::RockwellScene& scene() { return m_scene; }
     QAction* stopItem() const { return m_stop; }
 
     static const QStringList& explanation();
 
 protected:
-    IndentationScene& indentationScene() override { return m_scene; }
+    hardness::IndentationScene& indentationScene() override { return m_scene; }
 
 private:
-    RockwellScene m_scene;
+    hardness::RockwellScene m_scene;
     QAction* m_stop;
 };
 

@@ -2,6 +2,8 @@
 
 #include "toolkit/colours.h"
 
+namespace hardness {
+
 void RockwellScene::drawHolder(tk::Canvas& c, int y)
 {
     c.polygon({{174, y - 15}, {170, y - 55}, {253, y - 55}, {248, y - 15}, {180, y - 15}});
@@ -174,4 +176,6 @@ void RockwellScene::finishRun(tk::Canvas& down)
     down.setPenColor(Qt::black);
     drawHolder(down, m_y);
     drawCone(down, m_y);
+}
+
 }

@@ -2,6 +2,8 @@
 
 #include "indentation_scene.h"
 
+namespace hardness {
+
 // The Rockwell C measurement in side view: a blunt diamond cone on its holder
 // is pressed into the specimen first under the preliminary test force Fo,
 // then under Fo plus the test force F, held, and withdrawn. Depth marks show
@@ -48,3 +50,5 @@ private:
     void holdFullForce(tk::Canvas& down, tk::Canvas& haupt);
     void unload(tk::Canvas& down, tk::Canvas& haupt);
 };
+
+}

@@ -4,6 +4,8 @@
 
 #include <QScrollBar>
 
+namespace hardness {
+
 ValueList::ValueList(QWidget* parent, const QString& name, int left, int top, int width, int height,
                      CollectedValues& published)
     : tk::Memo(parent, name, left, top, width, height, Qt::white), m_published(published)
@@ -55,4 +57,6 @@ QString ValueList::clipboardText() const
     for (const QString& line : valueLines())
         text += line + QStringLiteral("\r\n");
     return text;
+}
+
 }

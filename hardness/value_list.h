@@ -2,6 +2,8 @@
 
 #include "toolkit/controls.h"
 
+namespace hardness {
+
 struct CollectedValues;
 
 // The list of accepted hardness values of a calculator: line 0 the heading,
@@ -28,3 +30,5 @@ private:
     bool m_oneEmptyLine = false;
     bool m_writing = false;
 };
+
+}

@@ -48,6 +48,8 @@ void TFormHVA223::Prfkraftauflage1Click() { showDetail(FormHVA223Kraft); }
 
 void TFormHVA223::PrfkrperundProbe1Click() { showDetail(FormHVA223Koerper); }
 
+namespace hardness {
+
 VickersDetailForm::VickersDetailForm(const QString& className, const QString& caption, const QString& picture,
                                      const QString& pictureName)
     : tk::PictureForm(className, caption, picture, pictureName, CloseMenu{QStringLiteral("Ende1"), QStringLiteral("ESC1")})
@@ -56,6 +58,8 @@ VickersDetailForm::VickersDetailForm(const QString& className, const QString& ca
 }
 
 void VickersDetailForm::formCreate() { centre(this); }
+
+}
 
 TFormHVA223Lese::TFormHVA223Lese()
     : VickersDetailForm(QStringLiteral("TFormHVA223Lese"), QStringLiteral("Vickershärteprüfgerät: Ableseeinrichtung"),

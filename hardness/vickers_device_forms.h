@@ -16,6 +16,8 @@ public:
     void PrfkrperundProbe1Click();
 };
 
+namespace hardness {
+
 // One detail of the tester; the three differ only in caption and picture.
 class VickersDetailForm : public tk::PictureForm {
     Q_OBJECT
@@ -25,19 +27,21 @@ public:
     void formCreate() override;
 };
 
-class TFormHVA223Lese : public VickersDetailForm {
+}
+
+class TFormHVA223Lese : public hardness::VickersDetailForm {
     Q_OBJECT
 public:
     TFormHVA223Lese();
 };
 
-class TFormHVA223Kraft : public VickersDetailForm {
+class TFormHVA223Kraft : public hardness::VickersDetailForm {
     Q_OBJECT
 public:
     TFormHVA223Kraft();
 };
 
-class TFormHVA223Koerper : public VickersDetailForm {
+class TFormHVA223Koerper : public hardness::VickersDetailForm {
     Q_OBJECT
 public:
     TFormHVA223Koerper();

@@ -1,6 +1,6 @@
 #include "vickers_form.h"
 
-#include "hv_form.h"
+#include "vickers_calculator_form.h"
 
 #include "toolkit/paintbox.h"
 #include "toolkit/screen.h"

@@ -5,7 +5,7 @@
 
 // The Vickers measurement window: the animated indentation beside an
 // explanatory text, and the way to the Vickers calculator.
-class TFormVickers : public IndentationForm {
+class TFormVickers : public hardness::IndentationForm {
     Q_OBJECT
 public:
     TFormVickers();
@@ -15,15 +15,15 @@ public:
     void RechnungClick();
     void Berechnungsgrundlage1Click();
 
-    VickersScene& scene() { return m_scene; }
+    hardness::VickersScene& scene() { return m_scene; }
 
     static const QStringList& explanation();
 
 protected:
-    IndentationScene& indentationScene() override { return m_scene; }
+    hardness::IndentationScene& indentationScene() override { return m_scene; }
 
 private:
-    VickersScene m_scene;
+    hardness::VickersScene m_scene;
 };
 
 extern TFormVickers* FormVickers;

@@ -2,6 +2,8 @@
 
 #include "toolkit/colours.h"
 
+namespace hardness {
+
 void VickersScene::drawHolder(tk::Canvas& c, int y)
 {
     c.polygon({{174, y - 15}, {170, y - 55}, {253, y - 55}, {248, y - 15}, {180, y - 15}});
@@ -154,3 +156,5 @@ void VickersScene::paintFormulaTexts(tk::Canvas& c, bool withMeanDiagonal)
 void VickersScene::paintFormulaBlock(tk::Canvas& c) { paintFormulaTexts(c, false); }
 
 void VickersScene::paintCalculationBasis(tk::Canvas& down) { paintFormulaTexts(down, true); }
+
+}

@@ -2,6 +2,8 @@
 
 #include "indentation_scene.h"
 
+namespace hardness {
+
 // The Vickers measurement in side view: a diamond pyramid on its holder is
 // driven into the specimen, held, withdrawn; then the square impression is
 // shown from above with its diagonals, and the formulas for HV are drawn.
@@ -44,3 +46,5 @@ private:
     void turnAtBottom(tk::Canvas& down, tk::Canvas& haupt);
     void paintPlanView(tk::Canvas& haupt);
 };
+
+}

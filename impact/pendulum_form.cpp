@@ -1,6 +1,6 @@
 #include "pendulum_form.h"
 
-#include "impact/avt_form.h"
+#include "impact/energy_temperature_form.h"
 #include "toolkit/colours.h"
 #include "toolkit/controls.h"
 #include "toolkit/paintbox.h"
@@ -8,6 +8,8 @@
 #include "toolkit/timer.h"
 
 #include <QAction>
+
+using impact::PendulumScene;
 
 TFormKerbHa* FormKerbHa = nullptr;
 

@@ -37,7 +37,7 @@ public:
     // tester so when it closes.
     void readyForNextSwing();
 
-    const PendulumScene& scene() const { return m_scene; }
+    const impact::PendulumScene& scene() const { return m_scene; }
     tk::Timer* timerHammer() const { return m_timer; }
     tk::PaintBox* linkPanel() const { return m_avt; }
 
@@ -47,7 +47,7 @@ protected:
 private:
     void resetScene();
 
-    PendulumScene m_scene;
+    impact::PendulumScene m_scene;
     tk::PaintBox* m_haupt;
     tk::PaintBox* m_probe;
     tk::PaintBox* m_3achsig;

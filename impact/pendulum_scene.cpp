@@ -8,6 +8,8 @@
 
 using tk::tcolor;
 
+namespace impact {
+
 namespace {
 
 const QColor black = tcolor(0x000000);
@@ -292,3 +294,5 @@ void PendulumScene::drawHeights(tk::Canvas& c)
 }
 
 void PendulumScene::reset() { m_phase = Phase::Ready; }
+
+}

@@ -4,6 +4,8 @@
 
 #include <QPoint>
 
+namespace impact {
+
 // The pendulum impact tester: the machine with its hammer at rest, the
 // formula panel, the drawing of the notched specimen, the link panel to the
 // impact energy-temperature curve, and the swing of the hammer through the
@@ -74,3 +76,5 @@ private:
     int m_top = 10;
     int m_right = 510;
 };
+
+}

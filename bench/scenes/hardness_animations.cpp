@@ -10,6 +10,10 @@
 
 #include <memory>
 
+using hardness::BrinellScene;
+using hardness::RockwellScene;
+using hardness::VickersScene;
+
 namespace {
 
 template <class Scene>

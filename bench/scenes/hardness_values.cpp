@@ -4,8 +4,8 @@
 
 #include "hardness/hardness_chart.h"
 #include "hardness/hardness_formulas.h"
-#include "hardness/hv_form.h"
-#include "hardness/hvgraph_form.h"
+#include "hardness/vickers_calculator_form.h"
+#include "hardness/hardness_chart_form.h"
 
 #include "toolkit/paintbox.h"
 

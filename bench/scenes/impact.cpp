@@ -6,6 +6,8 @@
 
 #include <memory>
 
+using impact::PendulumScene;
+
 namespace {
 
 const QColor windowColour = tk::tcolor(0x9CCA00);

@@ -2,17 +2,17 @@
 // the diagram and the terms panel.
 #include "bench.h"
 
-#include "tensile/zug_scene.h"
-#include "tensile/zug_terms.h"
+#include "tensile/stress_strain_scene.h"
+#include "tensile/stress_strain_terms.h"
 #include "toolkit/canvas.h"
 
 #include <memory>
 
-BENCHMARK(zug_tick, "Zug: one curve tick (both steels in turn)", {
+BENCHMARK(stress_strain_tick, "Stress-strain: one curve tick (both steels in turn)", {
     static auto surface = std::make_shared<tk::Surface>(500, 410);
     static tk::Canvas canvas(surface);
-    static ZugScene scene;
-    static Steel steel = Steel::Unalloyed;
+    static tensile::StressStrainScene scene;
+    static tensile::Steel steel = tensile::Steel::Unalloyed;
     static bool painted = false;
     if (!painted) {
         scene.paintDiagram(canvas, 800);
@@ -20,7 +20,7 @@ BENCHMARK(zug_tick, "Zug: one curve tick (both steels in turn)", {
     }
     for (int i = 0; i < repetitions; ++i) {
         if (!scene.running()) {
-            steel = steel == Steel::Unalloyed ? Steel::Austenitic : Steel::Unalloyed;
+            steel = steel == tensile::Steel::Unalloyed ? tensile::Steel::Austenitic : tensile::Steel::Unalloyed;
             scene.start(steel, canvas);
         }
         scene.tick(steel, canvas);
@@ -28,17 +28,17 @@ BENCHMARK(zug_tick, "Zug: one curve tick (both steels in turn)", {
     surface->image();
 })
 
-BENCHMARK(zug_repaint, "Zug: static repaint (diagram and terms panel)", {
+BENCHMARK(stress_strain_repaint, "Stress-strain: static repaint (diagram and terms panel)", {
     static auto diagram = std::make_shared<tk::Surface>(500, 410);
     static auto panel = std::make_shared<tk::Surface>(550, 140);
     static tk::Canvas d(diagram);
     static tk::Canvas t(panel);
-    static ZugScene scene;
+    static tensile::StressStrainScene scene;
     for (int i = 0; i < repetitions; ++i) {
         diagram->fill(QColor(0, 202, 156));
         scene.paintDiagram(d, 800);
         panel->fill(QColor(0, 202, 156));
-        zugterms::paintPanel(t);
+        tensile::paintTermsPanel(t);
         diagram->image();
         panel->image();
     }

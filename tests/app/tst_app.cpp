@@ -1,6 +1,6 @@
 #include "common/test_main.h"
 
-#include "app/haupt_form.h"
+#include "app/title_form.h"
 #include "app/hub_form.h"
 #include "app/info_form.h"
 #include "app/registry.h"
@@ -376,7 +376,7 @@ private slots:
         auto surface = std::make_shared<tk::Surface>(800, 550);
         tk::Canvas c(surface);
         c.startPaint(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11), QColor(0, 202, 156));
-        paintOverview(c, 1.28, 1.28);
+        app::paintOverview(c, 1.28, 1.28);
         const QRgb black = 0, white = 0xFFFFFF, yellow = 0xFFFF80;
         QCOMPARE(c.pixel(0, 0), black);
         QCOMPARE(c.pixel(799, 300), black);  // right edge of the background

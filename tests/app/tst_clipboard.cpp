@@ -1,6 +1,6 @@
 #include "common/test_main.h"
 
-#include "app/haupt_form.h"
+#include "app/title_form.h"
 #include "app/info_form.h"
 #include "app/registry.h"
 #include "fatigue/fatigue_picture_form.h"

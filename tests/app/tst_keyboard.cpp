@@ -1,6 +1,6 @@
 #include "common/test_main.h"
 
-#include "app/haupt_form.h"
+#include "app/title_form.h"
 #include "app/registry.h"
 #include "toolkit/form.h"
 #include "toolkit/paintbox.h"

@@ -11,6 +11,8 @@
 #include <functional>
 #include <memory>
 
+using fatigue::WoehlerInfluenceForm;
+
 using fatigue::CurveAnimator;
 using fatigue::WoehlerCurve;
 

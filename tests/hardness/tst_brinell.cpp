@@ -1,6 +1,6 @@
 #include "hardness/brinell_form.h"
 #include "hardness/brinell_scene.h"
-#include "hardness/hb_form.h"
+#include "hardness/brinell_calculator_form.h"
 
 #include "common/test_main.h"
 #include "common/text_layout.h"
@@ -15,6 +15,9 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <memory>
+
+using hardness::BrinellScene;
+using hardness::IndentationScene;
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include "hardness/brinell_form.h"
 #include "hardness/collected_values.h"
 #include "hardness/hardness_formulas.h"
-#include "hardness/hb_form.h"
-#include "hardness/hv_form.h"
-#include "hardness/hvgraph_form.h"
+#include "hardness/brinell_calculator_form.h"
+#include "hardness/vickers_calculator_form.h"
+#include "hardness/hardness_chart_form.h"
 #include "hardness/value_list.h"
 #include "hardness/vickers_form.h"
 
@@ -21,6 +21,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <memory>
+
+using hardness::AnzahlHB;
+using hardness::AnzahlHV;
+using hardness::brinellCalculation;
+using hardness::CalculatorForm;
+using hardness::vickersCalculation;
 
 namespace {
 
@@ -78,7 +84,7 @@ tk::Form* measurementWindow(const QString& className)
 
 }
 
-class TestHardnessFormulas : public QObject {
+class HardnessFormulasTest : public QObject {
     Q_OBJECT
 private slots:
     void testForceAsShown_data()
@@ -196,7 +202,7 @@ private slots:
     }
 };
 
-class TestCalculatorWindows : public QObject {
+class CalculatorWindowsTest : public QObject {
     Q_OBJECT
 private:
     static CalculatorForm* form(const QString& which)
@@ -475,9 +481,9 @@ private slots:
             f->Edit2->setText(QStringLiteral("5"));
             f->BitBtnRech->click();
             if (hv)
-                QCOMPARE(::vickersCalculation.d1, 5.0f);
+                QCOMPARE(hardness::vickersCalculation.d1, 5.0f);
             else
-                QCOMPARE(::brinellCalculation.ballDiameter, 5.0f);
+                QCOMPARE(hardness::brinellCalculation.ballDiameter, 5.0f);
         }
     }
 
@@ -780,7 +786,7 @@ private slots:
     }
 };
 
-REGISTER_TEST(TestHardnessFormulas)
-REGISTER_TEST(TestCalculatorWindows)
+REGISTER_TEST(HardnessFormulasTest)
+REGISTER_TEST(CalculatorWindowsTest)
 
 #include "tst_calculators.moc"

@@ -12,6 +12,9 @@
 #include <QMenuBar>
 #include <memory>
 
+using hardness::IndentationScene;
+using hardness::RockwellScene;
+
 namespace {
 
 constexpr QRgb black = 0x000000;

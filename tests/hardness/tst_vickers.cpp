@@ -1,4 +1,4 @@
-#include "hardness/hv_form.h"
+#include "hardness/vickers_calculator_form.h"
 #include "hardness/vickers_form.h"
 #include "hardness/vickers_scene.h"
 
@@ -16,6 +16,9 @@
 #include <QTextCursor>
 #include <QTimer>
 #include <memory>
+
+using hardness::IndentationScene;
+using hardness::VickersScene;
 
 namespace {
 

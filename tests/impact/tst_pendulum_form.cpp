@@ -1,4 +1,4 @@
-#include "impact/avt_form.h"
+#include "impact/energy_temperature_form.h"
 #include "impact/pendulum_form.h"
 #include "tests/common/test_main.h"
 #include "toolkit/controls.h"

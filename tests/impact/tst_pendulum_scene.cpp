@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <memory>
 
+using impact::PendulumScene;
+
 namespace {
 
 const QColor windowColour = tk::tcolor(0x9CCA00);

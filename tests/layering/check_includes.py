@@ -44,7 +44,7 @@ def qt_headers(module):
 # Library headers and the files that may use them (prefixes of paths).
 LIBRARY_USERS = [
     ({"jpeglib.h", "jerror.h", "jconfig.h", "jmorecfg.h"}, ["toolkit/jpeg.cpp"]),
-    (qt_headers("QtCharts"), ["hardness/hardness_chart.", "hardness/hvgraph_form.", "tests/", "bench/"]),
+    (qt_headers("QtCharts"), ["hardness/hardness_chart.", "hardness/hardness_chart_form.", "tests/", "bench/"]),
     (qt_headers("QtTest"), ["tests/"]),
 ]
 

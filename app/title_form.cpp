@@ -1,0 +1,106 @@
+#include "title_form.h"
+
+#include "hub_form.h"
+#include "info_form.h"
+#include "registry.h"
+#include "resources/pictures.h"
+#include "toolkit/controls.h"
+#include "toolkit/screen.h"
+
+#include <QCoreApplication>
+#include <QColorDialog>
+#include <QThread>
+
+TFormHaupt* FormHaupt = nullptr;
+
+namespace {
+const int statusBarHeight = 19;
+}
+
+TFormHaupt::TFormHaupt() : tk::Form(QStringLiteral("TFormHaupt"), QStringLiteral("Mechanische Werkstoffprüfung"))
+{
+    setAttribute(Qt::WA_QuitOnClose, true);
+    setTakesChosenColour(true);
+    setColor(QColor(0, 128, 128));
+    setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
+
+    QMenu* datei = addMenu(QStringLiteral("&Datei"), QStringLiteral("Datei"));
+    addMenuItem(QStringLiteral("Hintergrundfarbe"), QStringLiteral("Hintergrundfarbe1"),
+                [this] { Hintergrundfarbe1Click(); }, datei);
+    addMenuItem(QStringLiteral("&Beenden"), QStringLiteral("Beenden"), [this] { BeendenClick(); }, datei);
+    addMenuItem(QStringLiteral("&Einleitung "), QStringLiteral("bersicht1"), [this] { bersicht1Click(); });
+    addEscapeItem(QStringLiteral("ESC1"), [this] { ESC1Click(); });
+    addMenuItem(QStringLiteral("&Information"), QStringLiteral("Information1"), [this] { Information1Click(); });
+
+    m_image = new tk::Picture(client(), QStringLiteral("Image1"), pictures::titleFracture());
+
+    m_panel = new tk::Panel(client(), QStringLiteral("Panel1"), 0, 0, 700, 350, QColor(0, 242, 188));
+    tk::Font title = tk::Font::character(QStringLiteral("Arial"), 32, true);
+    m_label1 = tk::makeLabel(m_panel, QStringLiteral("Label1"), 50, 90, QStringLiteral("Mechanische Werkstoffprüfung"),
+                             title, 600, 67, Qt::AlignHCenter | Qt::AlignTop);
+    title.height = -31;
+    m_label2 = tk::makeLabel(m_panel, QStringLiteral("Label2"), 50, 180,
+                             QStringLiteral("Eine Auswahl von  Prüfverfahren "), title, 600, 67,
+                             Qt::AlignHCenter | Qt::AlignTop);
+
+    setStatusText(QStringLiteral("ESC = Abbruch"));
+}
+
+void TFormHaupt::formCreate()
+{
+    const QSize screen = tk::screenSize();
+    const int width = screen.width();
+    const int height = screen.height();
+    FormHaupt->setBounds(tk::idiv(screen.width() - width, 2), tk::idiv(screen.height() - height, 2), width, height);
+
+    // The picture fills the client area above the status bar, at its natural
+    // size from the top-left corner, clipped.
+    FormHaupt->m_image->setGeometry(0, 0, clientWidth(), clientHeight() - statusBarHeight);
+    // This window is shown as soon as all windows exist; its picture is
+    // decoded on the second core while they are being created.
+    FormHaupt->m_image->prefetch();
+
+    FormHaupt->m_panel->setGeometry(tk::idiv(screen.width() - 700, 2), tk::idiv(screen.height() - 350 - 100, 2),
+                                    700, 350);
+    FormHaupt->m_label1->setGeometry(tk::idiv(m_panel->width() - 600, 2), 90, 600, 67);
+    FormHaupt->m_label2->setGeometry(50, 180, 600, 67);
+}
+
+void TFormHaupt::Hintergrundfarbe1Click()
+{
+    if (!m_colorDialog) {
+        m_colorDialog = new QColorDialog(this);
+        m_colorDialog->setObjectName(QStringLiteral("ColorDialog1"));
+        connect(m_colorDialog, &QColorDialog::colorSelected, this, [this](const QColor& c) {
+            m_lastColour = c;
+            applyBackgroundColour(c);
+        });
+    }
+    m_colorDialog->setCurrentColor(m_lastColour);
+    m_colorDialog->open();
+}
+
+void TFormHaupt::applyBackgroundColour(const QColor& colour)
+{
+    // Each window decides what the colour means to it.
+    for (tk::Form* form : app::windows())
+        form->chosenBackgroundColour(colour);
+}
+
+void TFormHaupt::BeendenClick() { close(); }
+
+void TFormHaupt::ESC1Click() { close(); }
+
+void TFormHaupt::bersicht1Click() { FormMPUeber->showModal(); }
+
+void TFormHaupt::Information1Click() { FormInfo->showModal(); }
+
+// Closing the title window ends the program whatever state the others are
+// in. Not by quit(): that first asks every window to close, and one that
+// refuses while its run animates would keep the program running with no
+// window to end it from. Outside a running event loop there is nothing to end.
+void TFormHaupt::formClose()
+{
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
+}

@@ -1,0 +1,205 @@
+#include "stress_strain_form.h"
+
+#include "stress_strain_terms.h"
+
+#include "toolkit/colours.h"
+#include "toolkit/controls.h"
+#include "toolkit/errors.h"
+#include "toolkit/paintbox.h"
+#include "toolkit/screen.h"
+#include "toolkit/timer.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QListWidget>
+
+using tensile::Steel;
+using tensile::StressStrainScene;
+
+TFormZug* FormZug = nullptr;
+
+namespace {
+
+const QColor panelYellow = tk::tcolor(0x80FFFF);
+
+// The list of terms: a click on an item, or moving through the list with the
+// keyboard, shows the current term. The highlight is the term shown: one term
+// at a time, chosen again when clicked again, with Ctrl or Shift held too.
+class TermListBox : public QListWidget {
+public:
+    TermListBox(QWidget* parent, std::function<void()> onClick) : QListWidget(parent), m_onClick(std::move(onClick))
+    {
+        setSelectionMode(QAbstractItemView::SingleSelection);
+        connect(this, &QListWidget::itemClicked, this, [this] { tk::runWindowHandler(this, m_onClick); });
+    }
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent*) const override
+    {
+        return index.isValid() ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
+                               : QItemSelectionModel::NoUpdate;
+    }
+
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        const int before = currentRow();
+        QListWidget::keyPressEvent(e);
+        if (currentRow() != before)
+            tk::runWindowHandler(this, m_onClick);
+    }
+
+private:
+    std::function<void()> m_onClick;
+};
+
+const char* const explanation[] = {
+    " Die Grafik zeigt schematisch die",
+    " Spannungs-Dehnungskurven für einen",
+    " unlegierten- und einen hochlegierten",
+    " Stahl.",
+    "  ",
+    " Im weiteren werden die wichtigsten",
+    " Kenngrößen, die bei Ermittlung einer",
+    " Spannungs-Dehnungskurve von ",
+    " Bedeutung sind, erläutert.",
+    "",
+    " Austenitische Stähle verfügen im ",
+    " lösungsgeglühten Zustand im Vergleich",
+    " zu einem unlegierten Stahl über eine",
+    " wesentlich höhere Bruchdehnung.",
+};
+
+}
+
+TFormZug::TFormZug()
+    : tk::Form(QStringLiteral("TFormZug"), QStringLiteral("Zugversuch nach DIN EN 10002: Spannungs-Dehnungs-Kurve"))
+{
+    setTakesChosenColour(true);
+    setColor(tk::colours::windowGreen);
+    setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
+
+    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende"), [this] { EndeClick(); });
+    addEscapeItem(QStringLiteral("ESC"), [this] { ESCClick(); });
+    m_startUn = addMenuItem(QStringLiteral("&unlegierter Stahl"), QStringLiteral("StartUn"), [this] { StartUnClick(); });
+    m_startCrNi = addMenuItem(QStringLiteral("&hochlegierter austenitischer Stahl"), QStringLiteral("StartCrNi"),
+                              [this] { StartCrNiClick(); });
+    m_neu = addMenuItem(QStringLiteral("&Loeschen/Neu"), QStringLiteral("Neu"), [this] { NeuClick(); });
+
+    m_diagram = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 280, 5, 500, 410);
+    m_diagram->describe(QStringLiteral("Spannungs-Dehnungs-Diagramm"),
+                        QStringLiteral("Spannung über der Dehnung für einen unlegierten und einen hochlegierten austenitischen ") +
+                        QStringLiteral("Stahl"));
+    m_diagram->setOnPaint([this] { PaintBoxHauptPaint(); });
+    m_terms = new tk::PaintBox(client(), QStringLiteral("PaintBoxBegriffe"), 230, 380, 550, 140);
+    m_terms->describe(QStringLiteral("Begriffe des Zugversuchs"),
+                      QStringLiteral("Definition und Formel des in der Liste gewählten Begriffs"));
+    m_terms->setOnPaint([this] { PaintBoxBegriffePaint(); });
+
+    m_memo = new tk::Memo(client(), QStringLiteral("MemoErlaeuterung"), 28, 5, 263, 375, panelYellow);
+    m_memo->setReadOnly(true);
+    m_memo->setFocusPolicy(Qt::ClickFocus);
+    QStringList lines;
+    for (const char* line : explanation)
+        lines << QString::fromUtf8(line);
+    m_memo->setFixedLines(lines, tk::Font::cell(QStringLiteral("MS Sans Serif"), 18));
+
+    // Above the memo, whose lower edge it overlaps, so all terms can be seen.
+    m_list = new TermListBox(client(), [this] { ListBoxBegriffeClick(); });
+    m_list->setObjectName(QStringLiteral("ListBoxBegriffe"));
+    m_list->setAccessibleName(QStringLiteral("Begriffe"));
+    m_list->setGeometry(28, 360, 200, 160);
+    m_list->setUniformItemSizes(true);
+    m_list->setFont(tk::qtFont(tk::Font::character(QStringLiteral("MS Sans Serif"), 15, true)));
+    QPalette p = m_list->palette();
+    p.setColor(QPalette::Base, panelYellow);
+    p.setColor(QPalette::Text, Qt::black);
+    m_list->setPalette(p);
+    m_list->setSortingEnabled(true);
+    for (const QString& name : tensile::termNames()) {
+        auto* item = new QListWidgetItem(name, m_list);
+        item->setSizeHint(QSize(0, 16));
+    }
+
+    setStatusText(QStringLiteral("ESC = Abbruch"));
+
+    m_timerUn = addTimer(QStringLiteral("TimerUn"), StressStrainScene::tickInterval, [this] { TimerUnTimer(); });
+    m_timerCrNi = addTimer(QStringLiteral("TimerCrNi"), StressStrainScene::tickInterval, [this] { TimerCrNiTimer(); });
+
+    // While a curve grows the window takes no input and cannot be closed.
+    bindInput([this] { return !m_scene.running(); });
+    bindEnabled(m_startUn, [this] { return m_scene.startEnabled(Steel::Unalloyed); });
+    bindEnabled(m_startCrNi, [this] { return m_scene.startEnabled(Steel::Austenitic); });
+    bindEnabled(m_neu, [this] { return m_scene.eraseEnabled(); });
+    bindTimer(m_timerUn, [this] { return m_scene.running() == Steel::Unalloyed; });
+    bindTimer(m_timerCrNi, [this] { return m_scene.running() == Steel::Austenitic; });
+    bindAnnouncement(m_diagram, [this] {
+        if (m_scene.running())
+            return QStringLiteral("Kurve wird gezeichnet");
+        QStringList drawn;
+        if (!m_scene.startEnabled(Steel::Unalloyed))
+            drawn << QStringLiteral("unlegierter Stahl");
+        if (!m_scene.startEnabled(Steel::Austenitic))
+            drawn << QStringLiteral("hochlegierter austenitischer Stahl");
+        return drawn.isEmpty() ? QString() : QStringLiteral("Kurven gezeichnet: ") + drawn.join(QStringLiteral(", "));
+    });
+}
+
+void TFormZug::formCreate()
+{
+    FormZug->setBounds(tk::centredLeft(800), tk::centredTop(600), 800, 600);
+    tk::PaintBox* haupt = FormZug->m_diagram;
+    haupt->setBounds(280, 5, 500, 410);
+    FormZug->m_terms->setBounds(haupt->x() - 50, 380, 550, 140);
+    FormZug->m_list->setGeometry(haupt->x() - 252, 360, 200, 160);
+    FormZug->m_memo->setGeometry(haupt->x() - 252, haupt->y(), 263, 375);
+}
+
+void TFormZug::PaintBoxHauptPaint() { m_scene.paintDiagram(m_diagram->canvas(), formWidth()); }
+
+void TFormZug::PaintBoxBegriffePaint()
+{
+    // The panel shows its first term by default, with no term chosen.
+    tensile::paintTermsPanel(m_terms->canvas());
+    m_list->clearSelection();
+    m_list->setCurrentRow(-1);
+}
+
+void TFormZug::StartUnClick() { startCurve(Steel::Unalloyed); }
+
+void TFormZug::StartCrNiClick() { startCurve(Steel::Austenitic); }
+
+void TFormZug::startCurve(Steel steel)
+{
+    // The curve grows on the diagram as painted, never on a stale surface.
+    m_diagram->ensurePainted();
+    m_scene.start(steel, m_diagram->canvas());
+}
+
+void TFormZug::TimerUnTimer() { curveTick(Steel::Unalloyed); }
+
+void TFormZug::TimerCrNiTimer() { curveTick(Steel::Austenitic); }
+
+void TFormZug::curveTick(Steel steel)
+{
+    m_scene.tick(steel, m_diagram->canvas());
+    m_diagram->showDrawn();
+}
+
+void TFormZug::NeuClick()
+{
+    repaintAll();
+    m_scene.erase();
+}
+
+void TFormZug::EndeClick() { close(); }
+
+void TFormZug::ESCClick() { close(); }
+
+void TFormZug::ListBoxBegriffeClick()
+{
+    m_terms->ensurePainted();
+    if (tensile::showTerm(m_terms->canvas(), m_list->currentRow()))
+        m_terms->showDrawn();
+}
+
+void TFormZug::formClose() { m_scene.close(m_diagram->canvas()); }
