@@ -32,10 +32,10 @@ TextEncoding detectEncoding(const QByteArray& bytes)
         return TextEncoding::Utf16LittleEndian;
     if (probe >= 4 && evenZeros > probe / 4 && oddZeros == 0)
         return TextEncoding::Utf16BigEndian;
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder utf8(QStringDecoder::Utf8);
     // The start may end inside a character; only the part before counts.
     const qsizetype checked = std::min<qsizetype>(bytes.size(), inspectedBytes - 4);
-    (void)utf8.decode(QByteArrayView(bytes).first(checked));
+    const QString decoded = utf8(QByteArrayView(bytes).first(checked));
     return utf8.hasError() ? TextEncoding::Latin1 : TextEncoding::Utf8;
 }
 
@@ -324,12 +324,13 @@ MachineFileInspection inspectMachineData(const QByteArray& start, const QString&
     for (int i = 0; i < int(lines.size()) && i < previewLines; ++i)
         result.firstLines << detail::decodeLine(lines[i].text, encoding);
 
-    static constexpr std::array<std::pair<Separator, DecimalMark>, 7> candidates{{
+    static constexpr std::array<std::pair<Separator, DecimalMark>, 8> candidates{{
         {Separator::Semicolon, DecimalMark::Comma},
         {Separator::Semicolon, DecimalMark::Point},
         {Separator::Tab, DecimalMark::Comma},
         {Separator::Tab, DecimalMark::Point},
         {Separator::Comma, DecimalMark::Point},
+        {Separator::Comma, DecimalMark::Comma},  // only with quoted cells
         {Separator::Blanks, DecimalMark::Comma},
         {Separator::Blanks, DecimalMark::Point},
     }};

@@ -63,8 +63,15 @@ std::optional<size_t> findFracture(const std::vector<double>& stress, size_t hig
     for (size_t i = highest; i + 1 < stress.size(); ++i) {
         const size_t last = std::min(stress.size() - 1, i + window);
         for (size_t j = i + 1; j <= last; ++j)
-            if (stress[i] - stress[j] > fall)
-                return i;
+            if (stress[i] - stress[j] > fall) {
+                // The fall begins after the last point still within half of
+                // it of the stress it starts from.
+                size_t before = i;
+                for (size_t k = i + 1; k < j; ++k)
+                    if (stress[k] >= stress[i] - fall / 2)
+                        before = k;
+                return before;
+            }
     }
     return std::nullopt;
 }
