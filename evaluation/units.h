@@ -28,6 +28,8 @@ Unit parseUnit(QStringView text);
 struct ColumnHeading {
     QString name;
     Unit unit = Unit::None;
+
+    bool operator==(const ColumnHeading&) const = default;
 };
 ColumnHeading splitHeading(const QString& text);
 
