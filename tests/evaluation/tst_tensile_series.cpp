@@ -1,5 +1,7 @@
 #include "common/test_main.h"
 
+#include "machine_file_writer.h"
+
 #include "evaluation/synthetic_tensile_curve.h"
 #include "evaluation/tensile_series.h"
 #include "evaluation/tensile_series_json.h"
@@ -26,19 +28,6 @@ TensileSpecimen typed(const QString& name, double Fm, std::optional<double> Lu, 
     t.specimen.Lu = Lu;
     t.evaluate();
     return t;
-}
-
-// Writes a record as a machine would: German decimal comma, semicolons,
-// metadata and units in the head.
-void writeMachineFile(const QString& path, const TestRecord& r)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QByteArray text = "Prüfung;Zugversuch\nProbe;1\n\nZeit [s];Kraft [kN];Verlängerung [mm]\n";
-    for (size_t i = 0; i < r.size(); ++i)
-        text += QByteArray::number(r.time[i], 'f', 2) + ';' + QByteArray::number(r.load[i] / 1000, 'f', 5) + ';'
-            + QByteArray::number(r.deformation[i], 'f', 5) + '\n';
-    f.write(text.replace('.', ','));
 }
 
 TensileSpecimen fromFile(const QString& path, const QString& name)
@@ -143,7 +132,7 @@ private slots:
     {
         QTemporaryDir dir;
         const SyntheticTest t = syntheticTest(DiscontinuousYieldingModel{}, {250, 2000, 0.002, 7});
-        writeMachineFile(dir.filePath("probe1.csv"), t.record);
+        QVERIFY(writeMachineFile(dir.filePath("probe1.csv"), t.record));
         TensileSeries series;
         series.title = QStringLiteral("Praktikum Gruppe 3");
         series.specimens.push_back(fromFile(dir.filePath("probe1.csv"), "Probe 1"));
@@ -201,7 +190,7 @@ private slots:
         QTemporaryDir first, second;
         const SyntheticTest t = syntheticTest(ContinuousYieldingModel{}, {250, 2000, 0.002, 3});
         QDir(first.path()).mkpath("daten");
-        writeMachineFile(first.filePath("daten/al.csv"), t.record);
+        QVERIFY(writeMachineFile(first.filePath("daten/al.csv"), t.record));
         TensileSeries series;
         series.specimens.push_back(fromFile(first.filePath("daten/al.csv"), "Al"));
         QCOMPARE(saveTensileSeries(first.filePath("reihe.wpserie"), series), QString());
