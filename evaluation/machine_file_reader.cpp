@@ -202,7 +202,7 @@ MachineFileReading readMachineFile(const QString& path, const MachineFileLayout&
         bytes = file.readAll();
     MachineFileReading result = readMachineData(bytes, path, layout, choice, progress);
     if (result.record)
-        result.checksum = QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+        result.checksum = QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Blake2b_256).toHex());
     return result;
 }
 
@@ -211,7 +211,7 @@ QString fileChecksum(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QCryptographicHash hash(QCryptographicHash::Sha256);
+    QCryptographicHash hash(QCryptographicHash::Blake2b_256);
     if (!hash.addData(&file))
         return {};
     return QString::fromLatin1(hash.result().toHex());

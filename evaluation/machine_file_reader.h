@@ -26,7 +26,7 @@ struct MachineFileReading {
     // A line that ended the data because nothing but text followed it (a
     // closing remark of the machine), 0 where the data ran to the end.
     int endOfDataLine = 0;
-    // SHA-256 of the whole file, in hexadecimal, so a series can tell when
+    // BLAKE2b-256 of the whole file, in hexadecimal, so a series can tell when
     // the file it refers to has changed.
     QString checksum;
 };
@@ -38,7 +38,7 @@ MachineFileReading readMachineFile(const QString& path, const MachineFileLayout&
 MachineFileReading readMachineData(const QByteArray& bytes, const QString& fileName, const MachineFileLayout& layout,
                                    const ColumnChoice& choice, const ReadProgress& progress = {});
 
-// The SHA-256 of a file's bytes in hexadecimal, empty where it cannot be read.
+// The BLAKE2b-256 of a file's bytes in hexadecimal, empty where it cannot be read.
 QString fileChecksum(const QString& path);
 
 }

@@ -19,7 +19,7 @@ struct CurveSource {
     QString path;      // absolute
     MachineFileLayout layout;
     ColumnChoice columns;
-    QString checksum;  // SHA-256 of the file as it was read
+    QString checksum;  // BLAKE2b-256 of the file as it was read
 
     bool operator==(const CurveSource&) const = default;
 };

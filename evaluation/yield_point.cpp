@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace evaluation {
 
@@ -56,10 +57,22 @@ std::optional<YieldPoint> findYieldPoint(const std::vector<double>& strain, cons
 
         YieldPoint y;
         y.drop = drop;
+        // ReH: the highest value near the smoothed peak, itself smoothed over
+        // a third of the window, so that the noise does not lift it.
         const size_t from = peak >= halfWidth ? peak - halfWidth : 0;
         const size_t to = std::min(end, peak + halfWidth + 1);
-        y.upperIndex = size_t(std::max_element(stress.begin() + long(from), stress.begin() + long(to)) - stress.begin());
-        y.upperStress = stress[y.upperIndex];
+        const size_t light = halfWidth / 3;
+        y.upperStress = -std::numeric_limits<double>::infinity();
+        for (size_t k = from; k < to; ++k) {
+            const size_t lo = k >= light ? k - light : 0, hi = std::min(stress.size(), k + light + 1);
+            double sum = 0;
+            for (size_t j = lo; j < hi; ++j)
+                sum += stress[j];
+            if (sum / double(hi - lo) > y.upperStress) {
+                y.upperStress = sum / double(hi - lo);
+                y.upperIndex = k;
+            }
+        }
 
         // The yield range: up to where the stress regains the peak, or to its
         // highest value where it never does.

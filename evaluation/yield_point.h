@@ -11,8 +11,9 @@
 //   peak (the renewed rise that necking never shows),
 // - and the plastic extension at the peak is at most 1 % (later serrations,
 //   as some aluminium alloys show while hardening, are no yield point).
-// The first peak that passes is taken. ReH is the highest measured stress
-// within the smoothing window around that peak.
+// The first peak that passes is taken. ReH is the highest stress within the
+// smoothing window around that peak, averaged over a third of the window so
+// that the noise of the force does not lift it.
 // The yield range runs from the peak to where the stress regains the peak,
 // or to its highest value where it never does. Its local minima are the
 // lowest points between a fall and a rise of at least the drop; the first is
