@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QRegularExpression>
 #include <cmath>
 #include <numbers>
 
@@ -102,6 +103,48 @@ ElongationSymbol elongationSymbol(const Specimen& s)
     const QString length = QLocale(QLocale::German).toString(s.L0, 'g', 6);
     return {QStringLiteral("A") + length + QStringLiteral("mm"),
             QStringLiteral("A<sub>") + length + QStringLiteral(" mm</sub>"), std::nullopt};
+}
+
+}
+
+namespace evaluation {
+
+SpecimenHints specimenHintsFromMetadata(const QStringList& metadata)
+{
+    SpecimenHints hints;
+    static const QRegularExpression fieldSeparator(QStringLiteral("[;\\t]|\\s{2,}"));
+    static const QRegularExpression wordSeparator(QStringLiteral("[^\\w]+"));
+    for (const QString& line : metadata) {
+        QStringList fields = line.split(fieldSeparator, Qt::SkipEmptyParts);
+        if (fields.size() < 2 || fields.size() > 3)
+            continue;
+        if (fields.size() == 3 && fields[2].trimmed() != u"mm")
+            continue;
+        QString number = fields[1].trimmed();
+        number.replace(u',', u'.');
+        bool ok = false;
+        const double value = number.toDouble(&ok);
+        if (!ok || !(value > 0))
+            continue;
+        const QStringList words = fields[0].toLower().split(wordSeparator, Qt::SkipEmptyParts);
+        auto has = [&](std::initializer_list<const char*> names) {
+            for (const char* n : names)
+                if (words.contains(QString::fromUtf8(n)))
+                    return true;
+            return false;
+        };
+        if (has({"le", "feindehnung", "extensometer"}))
+            hints.Le = value;
+        else if (has({"l0", "anfangsmesslänge", "messlänge", "gauge"}))
+            hints.L0 = value;
+        else if (has({"d0", "durchmesser", "diameter"}))
+            hints.d0 = value;
+        else if (has({"a0", "dicke", "thickness"}))
+            hints.a0 = value;
+        else if (has({"b0", "breite", "width"}))
+            hints.b0 = value;
+    }
+    return hints;
 }
 
 }

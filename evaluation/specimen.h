@@ -70,3 +70,17 @@ struct ElongationSymbol {
 ElongationSymbol elongationSymbol(const Specimen& specimen);
 
 }
+
+namespace evaluation {
+
+// Specimen dimensions a machine wrote among the lines above its table
+// ("Durchmesser d0;10,00;mm", "Anfangsmesslänge L0;50,00;mm", "Breite b0;20"),
+// so that the window can fill them in. Lines whose key names no dimension
+// are left alone; a value in another unit than mm is not taken.
+struct SpecimenHints {
+    std::optional<double> d0, a0, b0, L0, Le;
+    bool operator==(const SpecimenHints&) const = default;
+};
+SpecimenHints specimenHintsFromMetadata(const QStringList& metadata);
+
+}

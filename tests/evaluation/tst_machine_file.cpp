@@ -2,6 +2,7 @@
 
 #include "evaluation/machine_file_layout.h"
 #include "evaluation/machine_file_reader.h"
+#include "evaluation/specimen.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -12,6 +13,7 @@ using namespace evaluation;
 Q_DECLARE_METATYPE(evaluation::Separator)
 Q_DECLARE_METATYPE(evaluation::DecimalMark)
 Q_DECLARE_METATYPE(evaluation::Unit)
+Q_DECLARE_METATYPE(evaluation::SpecimenHints)
 
 namespace {
 
@@ -138,6 +140,26 @@ private slots:
         QCOMPARE(i.layout->columns[2].name, QStringLiteral("Verlängerung"));
         QCOMPARE(i.firstLines.size(), 10);
         QCOMPARE(i.firstLines[4], QStringLiteral("Zeit [s];Kraft [kN];Verlängerung [mm]"));
+    }
+
+    void specimenFromTheLinesAbove_data()
+    {
+        QTest::addColumn<QStringList>("metadata");
+        QTest::addColumn<SpecimenHints>("hints");
+        QTest::newRow("round") << QStringList{"Probe;R1", "Durchmesser d0;10,00;mm", "Anfangsmesslänge L0;50,00;mm",
+                                              "Messlänge Feindehnung Le;25;mm", "Prüftemperatur;23;°C"}
+                               << SpecimenHints{10.0, {}, {}, 50.0, 25.0};
+        QTest::newRow("flat, English, tabs") << QStringList{"Thickness\t2.5\tmm", "Width\t20", "Gauge length\t80\tmm"}
+                                             << SpecimenHints{{}, 2.5, 20.0, 80.0, {}};
+        QTest::newRow("other units and prose are left") << QStringList{"Durchmesser;0,4;in", "Breite: etwa 20 mm",
+                                                                       "L0;-5;mm"}
+                                                        << SpecimenHints{};
+    }
+    void specimenFromTheLinesAbove()
+    {
+        QFETCH(QStringList, metadata);
+        QFETCH(SpecimenHints, hints);
+        QVERIFY(specimenHintsFromMetadata(metadata) == hints);
     }
 
     void readsOtherEncodings_data()

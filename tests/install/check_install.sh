@@ -17,7 +17,10 @@ for f in "$work/usr/bin/werkstoffpruefung" \
          "$share/icons/hicolor/scalable/apps/werkstoffpruefung.svg" \
          "$share/icons/hicolor/48x48/apps/werkstoffpruefung.png" \
          "$share/icons/hicolor/128x128/apps/werkstoffpruefung.png" \
-         "$share/icons/hicolor/256x256/apps/werkstoffpruefung.png"; do
+         "$share/icons/hicolor/256x256/apps/werkstoffpruefung.png" \
+         "$share/werkstoffpruefung/examples/stahl_S355J2_ausgepraegte_streckgrenze.csv" \
+         "$share/werkstoffpruefung/examples/aluminium_EN_AW-6082_T6.csv" \
+         "$share/werkstoffpruefung/examples/austenit_X5CrNi18-10.csv"; do
   [ -s "$f" ] || { echo "not installed: ${f#$work}"; exit 1; }
 done
 [ -x "$work/usr/bin/werkstoffpruefung" ] || { echo "the program is not executable"; exit 1; }
