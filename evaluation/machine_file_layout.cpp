@@ -428,6 +428,10 @@ ColumnChoice guessColumns(const MachineFileLayout& layout)
         choice.extension = bestColumn(columns, extensionScore, {choice.force}, 2);
         choice.time = bestColumn(columns, timeScore, {choice.force, choice.extension}, 3);
     }
+    // Force and extension come first: a table of two columns has no room for
+    // a time column.
+    if ((choice.force < 0 || choice.extension < 0) && layout.columnCount < 3)
+        choice.time = -1;
     // What the names do not tell is taken by position.
     std::vector<int> free;
     for (int i = 0; i < layout.columnCount; ++i)

@@ -3,7 +3,11 @@
 // Reads the chosen columns of a testing machine's text export into a
 // TestRecord. A million lines read in well under a second: the file is mapped
 // into memory and its numbers are read with std::from_chars, only in the
-// columns chosen.
+// columns chosen. (Debian's libcsv was considered: it splits on one separator
+// character and cannot take runs of blanks as one separator, which aligned
+// exports use; it would still leave the numbers, the decimal comma and the
+// line numbers for messages to this code, so the few lines of splitting are
+// kept here.)
 #include "machine_file_layout.h"
 #include "test_record.h"
 

@@ -234,12 +234,11 @@ QJsonObject specimenToJson(const Specimen& s)
 {
     QJsonObject o;
     o.insert(QStringLiteral("crossSection"), nameOf(sectionNames, s.crossSection));
-    if (s.crossSection == CrossSection::Round) {
-        o.insert(QStringLiteral("d0"), s.d0);
-    } else {
-        o.insert(QStringLiteral("a0"), s.a0);
-        o.insert(QStringLiteral("b0"), s.b0);
-    }
+    // All dimensions, also those of the other cross-section: a user who
+    // switches between round and flat finds what was typed.
+    o.insert(QStringLiteral("d0"), s.d0);
+    o.insert(QStringLiteral("a0"), s.a0);
+    o.insert(QStringLiteral("b0"), s.b0);
     o.insert(QStringLiteral("L0"), s.L0);
     insertOptional(o, "Le", s.Le);
     o.insert(QStringLiteral("extensionSource"), nameOf(sourceNames, s.extensionSource));

@@ -83,6 +83,9 @@ private slots:
         QTest::newRow("no head, three columns: time first")
             << QByteArray("0 10 0.1\n1 20 0.2\n2 30 0.3\n") << Separator::Blanks << DecimalMark::Point << 0 << 0 << 1 << 3
             << 1 << Unit::Newton << 2 << Unit::Millimetre << 0 << false;
+        QTest::newRow("two columns, time and extension: a force is chosen all the same")
+            << QByteArray("Zeit [s];Weg [mm]\n0;0\n1;0,1\n2;0,2\n") << Separator::Semicolon << DecimalMark::Comma << 1
+            << 0 << 2 << 2 << 0 << Unit::Newton << 1 << Unit::Millimetre << -1 << false;
         QTest::newRow("stress and strain")
             << QByteArray("Dehnung in %;Spannung in N/mm²\n0,00;0\n0,05;105\n0,10;210\n") << Separator::Semicolon
             << DecimalMark::Comma << 1 << 0 << 2 << 2 << 1 << Unit::Megapascal << 0 << Unit::Percent << -1 << false;
