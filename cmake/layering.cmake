@@ -14,7 +14,9 @@ foreach(subsystem ${subsystems})
   set(allowed_${subsystem} ${qt_base} toolkit resources)
 endforeach()
 list(APPEND allowed_hardness hardness_chart)
-set(allowed_app ${qt_base} toolkit resources ${subsystems})
+# The evaluation of one's own measurements stands on Qt Core and GSL alone.
+set(allowed_evaluation Qt6::Core GSL::gsl)
+set(allowed_app ${qt_base} toolkit resources ${subsystems} evaluation)
 set(allowed_werkstoffpruefung app)
 set(allowed_test_support ${qt_base} Qt6::Test toolkit)
 
@@ -30,13 +32,13 @@ function(check_links target)
   endforeach()
 endfunction()
 
-foreach(target resources toolkit hardness_chart ${subsystems} app werkstoffpruefung test_support)
+foreach(target resources toolkit hardness_chart ${subsystems} evaluation app werkstoffpruefung test_support)
   check_links(${target})
 endforeach()
 
 # Executables beside the program (tests, benchmarks, fuzz harnesses) may link
-# any library of the program, but Qt Test only in tests and JPEG only through
-# the toolkit.
+# any library of the program, but Qt Test only in tests, JPEG only through
+# the toolkit and GSL only through the evaluation.
 function(check_tools directory)
   get_property(targets DIRECTORY ${directory} PROPERTY BUILDSYSTEM_TARGETS)
   foreach(target ${targets})
@@ -46,6 +48,9 @@ function(check_tools directory)
     endif()
     if(JPEG::JPEG IN_LIST links)
       message(FATAL_ERROR "Layering: ${target} must not link JPEG::JPEG; JPEG belongs to the toolkit")
+    endif()
+    if(GSL::gsl IN_LIST links)
+      message(FATAL_ERROR "Layering: ${target} must not link GSL::gsl; GSL belongs to the evaluation")
     endif()
     if(Qt6::Test IN_LIST links AND NOT directory MATCHES "/tests$")
       message(FATAL_ERROR "Layering: ${target} must not link Qt6::Test outside tests/")

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n
-  libjpeg-dev
+  libjpeg-dev libgsl-dev
   fonts-liberation2 fontconfig
   xvfb
   strace python3 desktop-file-utils appstream dpkg-dev

@@ -5,10 +5,11 @@ All folders share the repository root as include directory, so the compiler
 would accept any header from anywhere; this check does not. The layers:
 toolkit (with the pictures in resources) at the bottom, the test methods
 hardness, tensile, impact and fatigue on it, each independent of the others,
-and app on top. Tests of a folder may include what that folder may, the folder
+beside them the evaluation of one's own measurements, which uses nothing of
+the program, and app on top. Tests of a folder may include what that folder may, the folder
 itself and tests/common; benchmarks and fuzz harnesses anything but tests.
 Qt Charts belongs to the chart widget and its window, JPEG to the toolkit's
-decoder, Qt Test to the tests.
+decoder, GSL to the evaluation, Qt Test to the tests.
 Usage: check_includes.py SOURCE_DIR"""
 import glob
 import os
@@ -16,11 +17,12 @@ import re
 import sys
 
 SUBSYSTEMS = ["hardness", "tensile", "impact", "fatigue"]
-PROGRAM = ["resources", "toolkit", *SUBSYSTEMS, "app"]
+PROGRAM = ["resources", "toolkit", *SUBSYSTEMS, "evaluation", "app"]
 ALLOWED = {
     "resources": {"resources"},
     "toolkit": {"toolkit", "resources"},
     **{s: {s, "toolkit", "resources"} for s in SUBSYSTEMS},
+    "evaluation": {"evaluation"},
     "app": set(PROGRAM),
 }
 ALLOWED["tests/common"] = {"tests/common", "toolkit", "resources"}
@@ -41,11 +43,17 @@ def qt_headers(module):
     return names | {module}
 
 
+def gsl_headers():
+    """The headers of the GNU Scientific Library (gsl/gsl_fit.h, ...)."""
+    return set(os.listdir("/usr/include/gsl")) | {"gsl"} if os.path.isdir("/usr/include/gsl") else {"gsl"}
+
+
 # Library headers and the files that may use them (prefixes of paths).
 LIBRARY_USERS = [
     ({"jpeglib.h", "jerror.h", "jconfig.h", "jmorecfg.h"}, ["toolkit/jpeg.cpp"]),
     (qt_headers("QtCharts"), ["hardness/hardness_chart.", "hardness/hvgraph_form.", "tests/", "bench/"]),
     (qt_headers("QtTest"), ["tests/"]),
+    (gsl_headers(), ["evaluation/"]),
 ]
 
 
