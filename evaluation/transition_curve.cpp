@@ -26,9 +26,10 @@ QString tr(const char* text)
     return QCoreApplication::translate("TransitionCurve", text);
 }
 
-QString number(double v, int decimals = 1)
+// One decimal at most: "27 J", "158,3 J".
+QString number(double v)
 {
-    return QLocale().toString(v, 'f', decimals);
+    return QLocale().toString(std::round(v * 10) / 10, 'g', 12);
 }
 
 // The parameters of one fit: the free ones are packed into GSL's vector in
