@@ -1,6 +1,7 @@
 #include "evaluation/column_table.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace evaluation {
@@ -19,12 +20,27 @@ bool ColumnTable::consistent() const
         && (lines.empty() || lines.size() == n);
 }
 
+namespace {
+
+// A short word of letters ("N", "T", "DL") matches only as a word of its
+// own, so that "N" finds "N (Schwingspiele)" but not "Spannung"; anything
+// else matches as a part of the header.
+bool headerHas(const QString& header, const QString& word)
+{
+    const bool shortWord = word.size() <= 2 && std::all_of(word.begin(), word.end(), [](QChar c) { return c.isLetter(); });
+    if (!shortWord)
+        return header.contains(word, Qt::CaseInsensitive);
+    static const QRegularExpression separators(QStringLiteral("[^\\p{L}\\p{N}]+"));
+    return header.split(separators, Qt::SkipEmptyParts).contains(word, Qt::CaseInsensitive);
+}
+
+}
+
 int findColumn(const QStringList& headers, const QStringList& words, const std::vector<int>& taken)
 {
     for (const QString& word : words)
         for (int i = 0; i < headers.size(); ++i)
-            if (std::find(taken.begin(), taken.end(), i) == taken.end()
-                && headers[i].contains(word, Qt::CaseInsensitive))
+            if (std::find(taken.begin(), taken.end(), i) == taken.end() && headerHas(headers[i], word))
                 return i;
     return -1;
 }

@@ -23,8 +23,9 @@ struct ColumnTable {
     bool consistent() const;
 };
 
-// Picks the column whose header contains one of the words (case-insensitive),
-// skipping the columns in taken; -1 when none does.
+// Picks the column whose header contains one of the words (case-insensitive;
+// a word of one or two letters only as a word of its own), trying the words
+// in order and skipping the columns in taken; -1 when none matches.
 int findColumn(const QStringList& headers, const QStringList& words, const std::vector<int>& taken = {});
 
 }

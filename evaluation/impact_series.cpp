@@ -158,9 +158,9 @@ ImpactColumns guessImpactColumns(const QStringList& headers, int columnCount)
                             QStringLiteral("zäh"), QStringLiteral("%")});
     c.lateralExpansion = pick({QStringLiteral("breitung"), QStringLiteral("expansion"), QStringLiteral("lateral"),
                                QStringLiteral("mm")});
-    c.temperature = pick({QStringLiteral("temp"), QStringLiteral("°C"), QStringLiteral("T ")});
+    c.temperature = pick({QStringLiteral("temp"), QStringLiteral("°C"), QStringLiteral("T")});
     c.absorbedEnergy = pick({QStringLiteral("KV"), QStringLiteral("KU"), QStringLiteral("energ"),
-                             QStringLiteral("arbeit"), QStringLiteral("(J)"), QStringLiteral(" J")});
+                             QStringLiteral("arbeit"), QStringLiteral("J")});
     // Without telling headers: temperature, energy, shear, expansion in
     // this order, as the input table has them.
     std::vector<int> rest;

@@ -1,0 +1,105 @@
+#include "evaluation/staircase.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+namespace evaluation {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("Staircase", text);
+}
+
+QString number(double v)
+{
+    return QLocale().toString(v, 'g', 6);
+}
+
+}
+
+Outcome<Estimate> StaircaseResult::meanEstimate() const
+{
+    if (!meanStandardError)
+        return Outcome<Estimate>::none(meanStandardError.reason());
+    return Estimate{mean, *meanStandardError, events - 1};
+}
+
+Outcome<StaircaseResult> evaluateStaircase(std::span<const StaircaseTest> tests, double step)
+{
+    using Result = Outcome<StaircaseResult>;
+    if (tests.empty())
+        return Result::none(tr("Keine Probe gehört zur Treppenstufenfolge."));
+    if (!(step > 0) || !std::isfinite(step))
+        return Result::none(tr("Die Stufenweite d der Treppenstufenfolge fehlt oder ist nicht positiv."));
+    double lowest = tests[0].stressAmplitude;
+    for (const StaircaseTest& t : tests) {
+        if (!std::isfinite(t.stressAmplitude))
+            return Result::none(tr("Eine Probe der Treppenstufenfolge hat keine gültige Spannungsamplitude."));
+        lowest = std::min(lowest, t.stressAmplitude);
+    }
+
+    // Levels as whole steps above the lowest stress of the series; a stress
+    // off that grid by more than 1 % of a step is not a staircase.
+    std::map<int, int> fractures, runOuts;
+    for (const StaircaseTest& t : tests) {
+        const double steps = (t.stressAmplitude - lowest) / step;
+        const double level = std::round(steps);
+        if (std::abs(steps - level) > 0.01 || level > 1e6)
+            return Result::none(tr("Die Spannungsamplitude %1 MPa liegt nicht auf einer Stufe im Abstand "
+                                   "d = %2 MPa von %3 MPa.")
+                                    .arg(number(t.stressAmplitude), number(step), number(lowest)));
+        ++(t.runOut ? runOuts : fractures)[int(level)];
+    }
+    const auto total = [](const std::map<int, int>& m) {
+        int sum = 0;
+        for (const auto& [level, count] : m)
+            sum += count;
+        return sum;
+    };
+    const int fractureCount = total(fractures), runOutCount = total(runOuts);
+    if (fractureCount == 0)
+        return Result::none(tr("In der Treppenstufenfolge ist keine Probe gebrochen; die Dauerfestigkeit liegt "
+                               "über allen geprüften Stufen."));
+    if (runOutCount == 0)
+        return Result::none(tr("In der Treppenstufenfolge ist jede Probe gebrochen; die Dauerfestigkeit liegt "
+                               "unter allen geprüften Stufen."));
+
+    StaircaseResult r;
+    r.specimens = int(tests.size());
+    r.step = step;
+    r.countedEvent = runOutCount < fractureCount ? StaircaseResult::Event::RunOut : StaircaseResult::Event::Fracture;
+    const std::map<int, int>& counted = r.countedEvent == StaircaseResult::Event::RunOut ? runOuts : fractures;
+    const int base = counted.begin()->first;
+    r.lowestLevel = lowest + base * step;
+    for (const auto& [level, count] : counted) {
+        const int i = level - base;
+        r.events += count;
+        r.sumA += i * count;
+        r.sumB += i * i * count;
+    }
+    const double n = r.events, a = r.sumA, b = r.sumB;
+    const double sign = r.countedEvent == StaircaseResult::Event::Fracture ? -0.5 : 0.5;
+    r.mean = r.lowestLevel + step * (a / n + sign);
+    r.spreadIndex = (n * b - a * a) / (n * n);
+    if (r.spreadIndex > 0.3) {
+        const double s = 1.62 * step * (r.spreadIndex + 0.029);
+        r.standardDeviation = s;
+        // A spread index above 0.3 needs events on two levels, so N ≥ 2.
+        r.meanStandardError = s / std::sqrt(n);
+    } else {
+        const QString reason
+            = tr("(N·B − A²)/N² = %1 ist nicht größer als 0,3: die Stufen streuen zu wenig, als dass sich die "
+                 "Standardabweichung schätzen ließe (kleinere Stufenweite oder mehr Proben).")
+                  .arg(QLocale().toString(r.spreadIndex, 'f', 3));
+        r.standardDeviation = Outcome<double>::none(reason);
+        r.meanStandardError = Outcome<double>::none(reason);
+    }
+    return r;
+}
+
+}
