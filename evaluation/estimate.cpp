@@ -7,9 +7,9 @@
 
 namespace evaluation {
 
-double studentQuantile(double p, int degreesOfFreedom)
+double studentQuantile(double p, double degreesOfFreedom)
 {
-    if (degreesOfFreedom <= 0 || !(p > 0 && p < 1))
+    if (!(degreesOfFreedom > 0) || !(p > 0 && p < 1))
         return std::numeric_limits<double>::quiet_NaN();
     return gsl_cdf_tdist_Pinv(p, degreesOfFreedom);
 }

@@ -7,8 +7,9 @@ struct Estimate {
     double value = 0;
     double standardError = 0;
     // Degrees of freedom of the standard error (points minus fitted
-    // parameters); 0 marks a value the user fixed, which has no error.
-    int degreesOfFreedom = 0;
+    // parameters, or an effective number where the error rests on a less
+    // precise estimate); 0 marks a value without error, fixed by the user.
+    double degreesOfFreedom = 0;
 
     bool fixed() const { return degreesOfFreedom == 0; }
     // Half the width of the two-sided interval of the given confidence
@@ -19,6 +20,6 @@ struct Estimate {
 };
 
 // Student's t quantile: P(T <= t) = p for dof degrees of freedom.
-double studentQuantile(double p, int degreesOfFreedom);
+double studentQuantile(double p, double degreesOfFreedom);
 
 }

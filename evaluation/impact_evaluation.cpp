@@ -112,7 +112,7 @@ Outcome<Estimate> impactResult(const ImpactEvaluation& e, const char* key)
     if (is("s")) {
         if (!e.energyCurve)
             return Outcome<Estimate>::none(tr("Keine Übergangskurve."));
-        return Estimate{e.energyCurve->residualStandardDeviation, 0, e.energyCurve->degreesOfFreedom};
+        return Estimate{e.energyCurve->residualStandardDeviation, 0, double(e.energyCurve->degreesOfFreedom)};
     }
     return Outcome<Estimate>::none(tr("Unbekanntes Ergebnis."));
 }

@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <gsl/gsl_cdf.h>
+#include <gsl/gsl_randist.h>
+
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -20,13 +23,40 @@ QString number(double v)
     return QLocale().toString(v, 'g', 6);
 }
 
+// ν = s²/(2·Var(s)) with Var(s) from the probit model's Fisher information
+// over every specimen of the series; at least 1, and 1 where the
+// information does not determine the standard deviation.
+double effectiveDegreesOfFreedom(std::span<const StaircaseTest> tests, double mean, double deviation)
+{
+    double a = 0, b = 0, c = 0;
+    for (const StaircaseTest& t : tests) {
+        const double z = (t.stressAmplitude - mean) / deviation;
+        const double p = gsl_cdf_ugaussian_P(z);
+        const double q = gsl_cdf_ugaussian_Q(z);
+        if (!(p > 0 && q > 0))
+            continue;  // a level so far out carries no information
+        const double density = gsl_ran_ugaussian_pdf(z);
+        const double w = density * density / (p * q);
+        a += w;
+        b += w * z;
+        c += w * z * z;
+    }
+    // I = [[a, b], [b, c]]/s²; (I⁻¹)_σσ = a·s²/(a·c − b²).
+    const double determinant = a * c - b * b;
+    if (!(determinant > 0))
+        return 1;
+    const double variance = a * deviation * deviation / determinant;
+    const double nu = deviation * deviation / (2 * variance);
+    return std::isfinite(nu) ? std::max(1.0, nu) : 1.0;
+}
+
 }
 
 Outcome<Estimate> StaircaseResult::meanEstimate() const
 {
     if (!meanStandardError)
         return Outcome<Estimate>::none(meanStandardError.reason());
-    return Estimate{mean, *meanStandardError, events - 1};
+    return Estimate{mean, *meanStandardError, degreesOfFreedom};
 }
 
 Outcome<StaircaseResult> evaluateStaircase(std::span<const StaircaseTest> tests, double step)
@@ -89,8 +119,8 @@ Outcome<StaircaseResult> evaluateStaircase(std::span<const StaircaseTest> tests,
     if (r.spreadIndex > 0.3) {
         const double s = 1.62 * step * (r.spreadIndex + 0.029);
         r.standardDeviation = s;
-        // A spread index above 0.3 needs events on two levels, so N ≥ 2.
         r.meanStandardError = s / std::sqrt(n);
+        r.degreesOfFreedom = effectiveDegreesOfFreedom(tests, r.mean, s);
     } else {
         const QString reason
             = tr("(N·B − A²)/N² = %1 ist nicht größer als 0,3: die Stufen streuen zu wenig, als dass sich die "

@@ -11,8 +11,17 @@
 // The standard error of the mean follows Dixon and Mood's large-sample
 // approximation G·σ/√N (W. J. Dixon, A. M. Mood, J. Amer. Statist. Assoc.
 // 43 (1948) 109–126), where G depends on d/σ; this program takes s_D for σ
-// and G = 1, with N − 1 degrees of freedom. The accuracy benchmark measures
-// how often the resulting intervals contain the true mean.
+// and G = 1. The standard deviation of so few events is far less precise
+// than that of N measured values, so the interval's Student t does not take
+// N − 1 degrees of freedom but the effective number ν = s_D²/(2·Var(s_D))
+// (F. E. Satterthwaite, Biometrics Bulletin 2 (1946) 110–114), with Var(s_D)
+// from the Fisher information of the normal (probit) model over all
+// specimens of the series at σ_D and s_D (D. J. Finney, Probit Analysis,
+// 3rd ed. 1971):
+//     I = Σ w_j·[[1, z_j], [z_j, z_j²]]/s_D²,  z_j = (S_j − σ_D)/s_D,
+//     w_j = φ(z_j)²/(Φ(z_j)·(1 − Φ(z_j))),  Var(s_D) = (I⁻¹)_σσ,
+// and ν at least 1. The accuracy benchmark measures how often the resulting
+// intervals contain the true mean.
 #include "evaluation/estimate.h"
 #include "evaluation/outcome.h"
 
@@ -38,6 +47,7 @@ struct StaircaseResult {
     double mean = 0;           // σ_D, the endurance limit at 50 % probability of failure
     Outcome<double> standardDeviation = Outcome<double>::none({});  // s_D
     Outcome<double> meanStandardError = Outcome<double>::none({});
+    double degreesOfFreedom = 0;  // ν of the mean's standard error
 
     // The mean with its standard error; none where s_D is not determined.
     Outcome<Estimate> meanEstimate() const;

@@ -226,7 +226,7 @@ Outcome<Estimate> TransitionCurve::temperatureAt(double value) const
     const std::array<double, 4> gradient{dTdq * 2 * (value - us) / (step * step),
                                          dTdq * -2 * (value - ls) / (step * step), 1, std::atanh(q)};
     return Estimate{midTemperature.value + c * std::atanh(q), std::sqrt(deltaVariance(gradient, covariance)),
-                    degreesOfFreedom};
+                    double(degreesOfFreedom)};
 }
 
 Outcome<Estimate> TransitionCurve::temperatureAtShareOfUpperShelf(double share) const
@@ -243,7 +243,7 @@ Outcome<Estimate> TransitionCurve::temperatureAtShareOfUpperShelf(double share) 
     const std::array<double, 4> gradient{dTdq * 2 * (value - us) / (step * step),
                                          dTdq * (-2 * (value - ls) / (step * step) + share * 2 / step), 1,
                                          std::atanh(q)};
-    return Estimate{t->value, std::sqrt(deltaVariance(gradient, covariance)), degreesOfFreedom};
+    return Estimate{t->value, std::sqrt(deltaVariance(gradient, covariance)), double(degreesOfFreedom)};
 }
 
 Outcome<TransitionCurve> fitTransitionCurve(std::span<const TransitionPoint> points,
@@ -351,7 +351,7 @@ Outcome<TransitionCurve> fitTransitionCurve(std::span<const TransitionPoint> poi
 
     TransitionCurve result;
     const auto estimate = [&](int i, bool fixed) {
-        return fixed ? Estimate{p[i], 0, 0} : Estimate{p[i], std::sqrt(cov[i][i]), dof};
+        return fixed ? Estimate{p[i], 0, 0} : Estimate{p[i], std::sqrt(cov[i][i]), double(dof)};
     };
     result.lowerShelf = estimate(0, options.lowerShelf.has_value());
     result.upperShelf = estimate(1, options.upperShelf.has_value());

@@ -104,9 +104,9 @@ Outcome<FiniteLifeLine> fitFiniteLifeLine(std::span<const FatigueSpecimen> speci
 
     FiniteLifeLine line;
     const int dof = n - 2;
-    line.slope = Estimate{-c1, std::sqrt(cov11), dof};
+    line.slope = Estimate{-c1, std::sqrt(cov11), double(dof)};
     line.referenceStress = std::pow(10.0, meanX);
-    line.logCycles = Estimate{c0, std::sqrt(cov00), dof};
+    line.logCycles = Estimate{c0, std::sqrt(cov00), double(dof)};
     line.scatter = std::sqrt(sumsq / dof);
     line.failures = n;
     line.degreesOfFreedom = dof;

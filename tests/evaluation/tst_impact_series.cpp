@@ -202,7 +202,7 @@ private slots:
         QCOMPARE(e.shearCurve->lowerShelf.value, 0.0);
         QCOMPARE(e.shearCurve->upperShelf.value, 100.0);
         QVERIFY(std::abs(e.fatt50->value + 5) < 3);
-        QCOMPARE(e.fatt50->degreesOfFreedom, 5);
+        QCOMPARE(e.fatt50->degreesOfFreedom, 5.0);
     }
 
     void saysWhyAValueIsMissing_data()

@@ -94,7 +94,7 @@ private slots:
         if (determined) {
             QVERIFY(std::abs(fit->valueAt(t->value) - value) < 1e-9);
             QVERIFY(t->standardError > 0);
-            QCOMPARE(t->degreesOfFreedom, 5);
+            QCOMPARE(t->degreesOfFreedom, 5.0);
         } else {
             QVERIFY2(t.reason().contains(reasonPart), qPrintable(t.reason()));
         }
