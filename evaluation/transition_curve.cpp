@@ -98,6 +98,7 @@ int jacobian(const gsl_vector* x, void* data, gsl_matrix* j)
 }
 
 struct FitRun {
+    bool converged = false;
     std::array<double, 4> parameters{};
     double sumOfSquares = std::numeric_limits<double>::infinity();
     std::array<std::array<double, 4>, 4> unscaledCovariance{};
@@ -108,8 +109,8 @@ using Workspace = std::unique_ptr<gsl_multifit_nlinear_workspace, decltype(&gsl_
 using Vector = std::unique_ptr<gsl_vector, decltype(&gsl_vector_free)>;
 using Matrix = std::unique_ptr<gsl_matrix, decltype(&gsl_matrix_free)>;
 
-// One Levenberg–Marquardt run from the given start; none when it does not
-// converge.
+// One Levenberg–Marquardt run from the given start; none when it ends
+// without finite parameters, marked as not converged when it stops early.
 std::optional<FitRun> runFit(const Problem& problem, const std::array<double, 4>& start)
 {
     const size_t n = problem.points.size();
@@ -133,10 +134,9 @@ std::optional<FitRun> runFit(const Problem& problem, const std::array<double, 4>
         return std::nullopt;
     int info = 0;
     const int status = gsl_multifit_nlinear_driver(400, 1e-12, 1e-12, 0.0, nullptr, nullptr, &info, w.get());
-    if (status != GSL_SUCCESS)
-        return std::nullopt;
 
     FitRun run;
+    run.converged = status == GSL_SUCCESS;
     run.parameters = problem.unpack(gsl_multifit_nlinear_position(w.get()));
     if (!std::all_of(run.parameters.begin(), run.parameters.end(), [](double v) { return std::isfinite(v); })
         || run.parameters[3] == 0)
@@ -280,15 +280,48 @@ Outcome<TransitionCurve> fitTransitionCurve(std::span<const TransitionPoint> poi
     if (upper <= lower)
         upper = lower + std::max(1.0, std::abs(lower));
 
-    std::optional<FitRun> best;
+    std::optional<FitRun> best, bestUnconverged;
     for (const auto& start : starts(points, lower, upper)) {
         std::optional<FitRun> run = runFit(problem, start);
-        if (run && (!best || run->sumOfSquares < best->sumOfSquares))
-            best = run;
+        std::optional<FitRun>& slot = run && run->converged ? best : bestUnconverged;
+        if (run && (!slot || run->sumOfSquares < slot->sumOfSquares))
+            slot = run;
     }
-    if (!best)
+
+    // A curve that explains the points no better than their mean does
+    // (F test at the 1 % level) is a fit to the scatter on one shelf; that
+    // is also the usual reason why no fit converges.
+    const int dof = n - parameters;
+    double mean = 0;
+    for (const auto& q : points)
+        mean += q.value / n;
+    double aboutMean = 0;
+    for (const auto& q : points)
+        aboutMean += (q.value - mean) * (q.value - mean);
+    const auto explainsNoMoreThanTheMean = [&](const FitRun& run) {
+        const double explained = aboutMean - run.sumOfSquares;
+        return explained <= 0
+            || (run.sumOfSquares > 0
+                && gsl_cdf_fdist_Q((explained / (parameters - 1)) / (run.sumOfSquares / dof), parameters - 1, dof)
+                    > 0.01);
+    };
+    const QString onOneShelf = tr("Alle Punkte liegen auf einer Lage: die Kurve beschreibt sie nicht besser als "
+                                  "ihr Mittelwert, ein Übergang ist nicht zu erkennen.");
+    if (!best) {
+        if (bestUnconverged && explainsNoMoreThanTheMean(*bestUnconverged))
+            return Result::none(onOneShelf);
+        // A fit that drifts off to a middle outside the points or to a width
+        // beyond their range is bending a straight rise into a tanh.
+        const auto& q = bestUnconverged ? bestUnconverged->parameters : std::array<double, 4>{};
+        if (bestUnconverged && (q[2] < tMin || q[2] > tMax || 2 * std::abs(q[3]) > tMax - tMin))
+            return Result::none(tr("Die Punkte zeigen keinen Übergang zwischen zwei Lagen: sie ändern sich über die "
+                                   "geprüften Temperaturen nur allmählich oder erreichen eine der Lagen nicht. Es "
+                                   "fehlen Punkte auf der Tief- oder der Hochlage."));
         return Result::none(tr("Die Anpassung der Übergangskurve konvergiert nicht; die Punkte folgen keinem "
                                "Übergang von einer Tieflage zu einer Hochlage."));
+    }
+    if (explainsNoMoreThanTheMean(*best))
+        return Result::none(onOneShelf);
 
     auto p = best->parameters;
     auto cov = best->unscaledCovariance;
@@ -305,27 +338,10 @@ Outcome<TransitionCurve> fitTransitionCurve(std::span<const TransitionPoint> poi
                 swapped[a][b] = sign[a] * sign[b] * cov[from[a]][from[b]];
         cov = swapped;
     }
-    const int dof = n - parameters;
     const double variance = best->sumOfSquares / dof;
     for (auto& row : cov)
         for (double& c : row)
             c *= variance;
-
-    // A curve that explains the points no better than their mean does
-    // (F test at the 1 % level) is a fit to the scatter on one shelf.
-    double mean = 0;
-    for (const auto& q : points)
-        mean += q.value / n;
-    double aboutMean = 0;
-    for (const auto& q : points)
-        aboutMean += (q.value - mean) * (q.value - mean);
-    const double explained = aboutMean - best->sumOfSquares;
-    const bool flat = explained <= 0
-        || (best->sumOfSquares > 0
-            && gsl_cdf_fdist_Q((explained / (parameters - 1)) / variance, parameters - 1, dof) > 0.01);
-    if (flat)
-        return Result::none(tr("Alle Punkte liegen auf einer Lage: die Kurve beschreibt sie nicht besser als ihr "
-                               "Mittelwert, ein Übergang ist nicht zu erkennen."));
 
     const double tm = p[2], c = std::abs(p[3]);
     if (tMax < tm)
@@ -340,6 +356,21 @@ Outcome<TransitionCurve> fitTransitionCurve(std::span<const TransitionPoint> poi
     if (!pointInTransition)
         return Result::none(tr("Kein Punkt liegt im Übergangsbereich: die Punkte liegen auf der Hoch- oder der "
                                "Tieflage, der Verlauf dazwischen ist nicht belegt."));
+    // A fitted shelf needs points of its own: at least one a width C or
+    // more beyond the middle (88 % of the way to the shelf), or the shelf
+    // is an extrapolation of a rise.
+    if (!options.lowerShelf && !std::any_of(points.begin(), points.end(), [&](const auto& q) {
+            return q.temperature <= tm - c;
+        }))
+        return Result::none(tr("Kein Punkt liegt auf der Tieflage: auch bei der tiefsten Prüftemperatur sind die "
+                               "Proben noch im Übergang, die Tieflage wäre geraten. Es fehlen Punkte bei tieferen "
+                               "Temperaturen, oder die Tieflage wird festgelegt."));
+    if (!options.upperShelf && !std::any_of(points.begin(), points.end(), [&](const auto& q) {
+            return q.temperature >= tm + c;
+        }))
+        return Result::none(tr("Kein Punkt liegt auf der Hochlage: auch bei der höchsten Prüftemperatur sind die "
+                               "Proben noch im Übergang, die Hochlage wäre geraten. Es fehlen Punkte bei höheren "
+                               "Temperaturen, oder die Hochlage wird festgelegt."));
     if ((p[1] - p[0]) * p[3] < 0)
         return Result::none(tr("Die Werte fallen mit steigender Temperatur; eine Übergangskurve steigt von der "
                                "Tieflage zur Hochlage."));

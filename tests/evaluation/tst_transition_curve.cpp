@@ -166,6 +166,14 @@ private slots:
         QTest::newRow("falling with temperature")
             << sampled(180, 3, -20, 25, eightTemperatures, wobble) << TransitionFitOptions{}
             << QStringLiteral("fallen");
+        Points straight;
+        for (size_t i = 0; i < eightTemperatures.size(); ++i)
+            straight.push_back({eightTemperatures[i], 100 + 0.25 * eightTemperatures[i] + wobble[i]});
+        QTest::newRow("a slow straight rise") << straight << TransitionFitOptions{}
+                                              << QStringLiteral("Kein Punkt liegt auf der Tieflage");
+        QTest::newRow("no point on the upper shelf")
+            << sampled(3, 180, 50, 25, eightTemperatures, wobble) << TransitionFitOptions{3.0, {}}
+            << QStringLiteral("Kein Punkt liegt auf der Hochlage");
         QTest::newRow("a jump with no point in between")
             << Points{{-80, 3}, {-60, 5}, {-40, 2}, {-20, 4}, {0, 181}, {20, 178}, {40, 182}, {60, 179}}
             << TransitionFitOptions{} << QStringLiteral("Übergangsbereich");
