@@ -61,6 +61,8 @@ Outcome<Estimate> plain(double v)
     return Estimate{v, 0, 0};
 }
 
+Outcome<Estimate> readResult(const FatigueEvaluation& e, const char* key);
+
 }
 
 FatigueEvaluation evaluateFatigueSeries(const FatigueSeries& series)
@@ -74,8 +76,13 @@ FatigueEvaluation evaluateFatigueSeries(const FatigueSeries& series)
     if (!tests.empty())
         staircase = evaluateStaircase(tests, series.staircaseStep.value_or(0));
     Outcome<KneePoint> knee = Outcome<KneePoint>::none(tr("Es fehlt die Zeitfestigkeitsgerade oder die Dauerfestigkeit."));
-    if (line && staircase)
-        knee = KneePoint{staircase->mean, line->cyclesAt(staircase->mean)};
+    if (line && staircase) {
+        const double cycles = line->cyclesAt(staircase->mean);
+        knee = std::isfinite(cycles)
+            ? Outcome<KneePoint>(KneePoint{staircase->mean, cycles})
+            : Outcome<KneePoint>::none(tr("Die Zeitfestigkeitsgerade erreicht die Dauerfestigkeit erst jenseits "
+                                          "darstellbarer Schwingspielzahlen."));
+    }
     return FatigueEvaluation{std::move(line), std::move(staircase), std::move(knee)};
 }
 
@@ -85,6 +92,16 @@ std::span<const ResultTerm> fatigueResultTerms()
 }
 
 Outcome<Estimate> fatigueResult(const FatigueEvaluation& e, const char* key)
+{
+    Outcome<Estimate> r = readResult(e, key);
+    if (r && (!std::isfinite(r->value) || !std::isfinite(r->standardError)))
+        return Outcome<Estimate>::none(tr("Der Wert liegt außerhalb des darstellbaren Zahlenbereichs."));
+    return r;
+}
+
+namespace {
+
+Outcome<Estimate> readResult(const FatigueEvaluation& e, const char* key)
 {
     const auto is = [key](const char* k) { return std::strcmp(key, k) == 0; };
     using Result = Outcome<Estimate>;
@@ -116,6 +133,8 @@ Outcome<Estimate> fatigueResult(const FatigueEvaluation& e, const char* key)
     if (is("Nk"))
         return e.knee ? plain(e.knee->cycles) : Result::none(e.knee.reason());
     return Result::none(tr("Unbekanntes Ergebnis."));
+}
+
 }
 
 QString fatigueTableHeader()

@@ -23,6 +23,10 @@ QString number(double v)
     return QLocale().toString(v, 'g', 6);
 }
 
+// More levels than any real staircase has; it keeps the sums A and B far
+// from overflowing.
+constexpr int maxLevels = 1000;
+
 // ν = s²/(2·Var(s)) with Var(s) from the probit model's Fisher information
 // over every specimen of the series; at least 1, and 1 where the
 // information does not determine the standard deviation.
@@ -79,7 +83,12 @@ Outcome<StaircaseResult> evaluateStaircase(std::span<const StaircaseTest> tests,
     for (const StaircaseTest& t : tests) {
         const double steps = (t.stressAmplitude - lowest) / step;
         const double level = std::round(steps);
-        if (std::abs(steps - level) > 0.01 || level > 1e6)
+        if (level > maxLevels)
+            return Result::none(tr("Die Treppenstufenfolge reicht über mehr als %1 Stufen der Weite d = %2 MPa; "
+                                   "die Stufenweite passt nicht zu den Spannungsamplituden.")
+                                    .arg(maxLevels)
+                                    .arg(number(step)));
+        if (std::abs(steps - level) > 0.01)
             return Result::none(tr("Die Spannungsamplitude %1 MPa liegt nicht auf einer Stufe im Abstand "
                                    "d = %2 MPa von %3 MPa.")
                                     .arg(number(t.stressAmplitude), number(step), number(lowest)));

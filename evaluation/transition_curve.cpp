@@ -225,8 +225,12 @@ Outcome<Estimate> TransitionCurve::temperatureAt(double value) const
     const double dTdq = c / (1 - q * q);
     const std::array<double, 4> gradient{dTdq * 2 * (value - us) / (step * step),
                                          dTdq * -2 * (value - ls) / (step * step), 1, std::atanh(q)};
-    return Estimate{midTemperature.value + c * std::atanh(q), std::sqrt(deltaVariance(gradient, covariance)),
-                    double(degreesOfFreedom)};
+    const Estimate t{midTemperature.value + c * std::atanh(q), std::sqrt(deltaVariance(gradient, covariance)),
+                     double(degreesOfFreedom)};
+    if (!std::isfinite(t.value) || !std::isfinite(t.standardError))
+        return Outcome<Estimate>::none(tr("%1 %2 liegt zu nahe an einer Lage der Kurve, um eine Temperatur "
+                                          "abzulesen.").arg(number(value), unit));
+    return t;
 }
 
 Outcome<Estimate> TransitionCurve::temperatureAtShareOfUpperShelf(double share) const
@@ -243,7 +247,11 @@ Outcome<Estimate> TransitionCurve::temperatureAtShareOfUpperShelf(double share) 
     const std::array<double, 4> gradient{dTdq * 2 * (value - us) / (step * step),
                                          dTdq * (-2 * (value - ls) / (step * step) + share * 2 / step), 1,
                                          std::atanh(q)};
-    return Estimate{t->value, std::sqrt(deltaVariance(gradient, covariance)), double(degreesOfFreedom)};
+    const Estimate withShelf{t->value, std::sqrt(deltaVariance(gradient, covariance)), double(degreesOfFreedom)};
+    if (!std::isfinite(withShelf.standardError))
+        return Outcome<Estimate>::none(tr("%1 %2 liegt zu nahe an einer Lage der Kurve, um eine Temperatur "
+                                          "abzulesen.").arg(number(value), unit));
+    return withShelf;
 }
 
 Outcome<TransitionCurve> fitTransitionCurve(std::span<const TransitionPoint> points,

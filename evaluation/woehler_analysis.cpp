@@ -102,6 +102,9 @@ Outcome<FiniteLifeLine> fitFiniteLifeLine(std::span<const FatigueSpecimen> speci
         return Result::none(tr("Die Schwingspielzahl fällt nicht mit steigender Spannungsamplitude; eine "
                                "Zeitfestigkeitsgerade lässt sich nicht angeben."));
 
+    if (!std::isfinite(c0) || !std::isfinite(c1) || !std::isfinite(cov00) || !std::isfinite(cov11)
+        || !std::isfinite(sumsq))
+        return Result::none(tr("Die Spannungsamplituden liegen zu dicht beieinander, um eine Neigung zu bestimmen."));
     FiniteLifeLine line;
     const int dof = n - 2;
     line.slope = Estimate{-c1, std::sqrt(cov11), double(dof)};

@@ -141,7 +141,6 @@ private slots:
         QTest::addColumn<ColumnTable>("input");
         QTest::addColumn<int>("specimens");
         QTest::addColumn<QString>("message");
-        const ImpactColumns all{0, 1, 2, 3};
         QTest::newRow("full") << table({}, {{-20, 0, 20}, {30, 80, 150}, {10, 50, 90}, {0.2, 0.6, 1.1}}) << 3
                               << QString();
         QTest::newRow("empty optional cells and an empty row")
