@@ -201,6 +201,55 @@ double deltaVariance(const std::array<double, 4>& gradient, const std::array<std
     return std::max(v, 0.0);
 }
 
+// Why a converged fit is still no transition curve of these points; empty
+// when it is one. p holds LS, US, T_m and C.
+QString shapeProblem(std::span<const TransitionPoint> points, const TransitionFitOptions& options,
+                     const std::array<double, 4>& p, bool covarianceDefined)
+{
+    double tMin = points[0].temperature, tMax = tMin;
+    for (const auto& q : points) {
+        tMin = std::min(tMin, q.temperature);
+        tMax = std::max(tMax, q.temperature);
+    }
+    const double tm = p[2], c = std::abs(p[3]);
+    if (tMax < tm)
+        return tr("Alle Punkte liegen auf der Seite der Tieflage: die Mitte des Übergangs läge "
+                  "über der höchsten Prüftemperatur. Es fehlen Punkte bei höheren Temperaturen.");
+    if (tMin > tm)
+        return tr("Alle Punkte liegen auf der Seite der Hochlage: die Mitte des Übergangs läge "
+                  "unter der tiefsten Prüftemperatur. Es fehlen Punkte bei tieferen Temperaturen.");
+    const bool pointInTransition = std::any_of(points.begin(), points.end(), [&](const auto& q) {
+        return std::abs(q.temperature - tm) < 2 * c;
+    });
+    if (!pointInTransition)
+        return tr("Kein Punkt liegt im Übergangsbereich: die Punkte liegen auf der Hoch- oder der "
+                  "Tieflage, der Verlauf dazwischen ist nicht belegt.");
+    // A fitted shelf needs points of its own: at least one a width C or
+    // more beyond the middle (88 % of the way to the shelf), or the shelf
+    // is an extrapolation of a rise.
+    if (!options.lowerShelf && !std::any_of(points.begin(), points.end(), [&](const auto& q) {
+            return q.temperature <= tm - c;
+        }))
+        return tr("Kein Punkt liegt auf der Tieflage: auch bei der tiefsten Prüftemperatur sind die "
+                  "Proben noch im Übergang, die Tieflage wäre geraten. Es fehlen Punkte bei tieferen "
+                  "Temperaturen, oder die Tieflage wird festgelegt.");
+    if (!options.upperShelf && !std::any_of(points.begin(), points.end(), [&](const auto& q) {
+            return q.temperature >= tm + c;
+        }))
+        return tr("Kein Punkt liegt auf der Hochlage: auch bei der höchsten Prüftemperatur sind die "
+                  "Proben noch im Übergang, die Hochlage wäre geraten. Es fehlen Punkte bei höheren "
+                  "Temperaturen, oder die Hochlage wird festgelegt.");
+    if ((p[1] - p[0]) * p[3] < 0)
+        return tr("Die Werte fallen mit steigender Temperatur; eine Übergangskurve steigt von der "
+                  "Tieflage zur Hochlage.");
+    if (p[3] < 0)
+        return tr("Die festgelegte Tief- oder Hochlage passt nicht zu den Punkten.");
+    if (!covarianceDefined)
+        return tr("Die Punkte bestimmen die Parameter der Kurve nicht; es fehlen Punkte bei "
+                  "verschiedenen Temperaturen im Übergang.");
+    return {};
+}
+
 }
 
 double TransitionCurve::valueAt(double temperature) const
@@ -351,42 +400,8 @@ Outcome<TransitionCurve> fitTransitionCurve(std::span<const TransitionPoint> poi
         for (double& c : row)
             c *= variance;
 
-    const double tm = p[2], c = std::abs(p[3]);
-    if (tMax < tm)
-        return Result::none(tr("Alle Punkte liegen auf der Seite der Tieflage: die Mitte des Übergangs läge "
-                               "über der höchsten Prüftemperatur. Es fehlen Punkte bei höheren Temperaturen."));
-    if (tMin > tm)
-        return Result::none(tr("Alle Punkte liegen auf der Seite der Hochlage: die Mitte des Übergangs läge "
-                               "unter der tiefsten Prüftemperatur. Es fehlen Punkte bei tieferen Temperaturen."));
-    const bool pointInTransition = std::any_of(points.begin(), points.end(), [&](const auto& q) {
-        return std::abs(q.temperature - tm) < 2 * c;
-    });
-    if (!pointInTransition)
-        return Result::none(tr("Kein Punkt liegt im Übergangsbereich: die Punkte liegen auf der Hoch- oder der "
-                               "Tieflage, der Verlauf dazwischen ist nicht belegt."));
-    // A fitted shelf needs points of its own: at least one a width C or
-    // more beyond the middle (88 % of the way to the shelf), or the shelf
-    // is an extrapolation of a rise.
-    if (!options.lowerShelf && !std::any_of(points.begin(), points.end(), [&](const auto& q) {
-            return q.temperature <= tm - c;
-        }))
-        return Result::none(tr("Kein Punkt liegt auf der Tieflage: auch bei der tiefsten Prüftemperatur sind die "
-                               "Proben noch im Übergang, die Tieflage wäre geraten. Es fehlen Punkte bei tieferen "
-                               "Temperaturen, oder die Tieflage wird festgelegt."));
-    if (!options.upperShelf && !std::any_of(points.begin(), points.end(), [&](const auto& q) {
-            return q.temperature >= tm + c;
-        }))
-        return Result::none(tr("Kein Punkt liegt auf der Hochlage: auch bei der höchsten Prüftemperatur sind die "
-                               "Proben noch im Übergang, die Hochlage wäre geraten. Es fehlen Punkte bei höheren "
-                               "Temperaturen, oder die Hochlage wird festgelegt."));
-    if ((p[1] - p[0]) * p[3] < 0)
-        return Result::none(tr("Die Werte fallen mit steigender Temperatur; eine Übergangskurve steigt von der "
-                               "Tieflage zur Hochlage."));
-    if (p[3] < 0)
-        return Result::none(tr("Die festgelegte Tief- oder Hochlage passt nicht zu den Punkten."));
-    if (!best->covarianceDefined)
-        return Result::none(tr("Die Punkte bestimmen die Parameter der Kurve nicht; es fehlen Punkte bei "
-                               "verschiedenen Temperaturen im Übergang."));
+    if (const QString problem = shapeProblem(points, options, p, best->covarianceDefined); !problem.isEmpty())
+        return Result::none(problem);
 
     TransitionCurve result;
     const auto estimate = [&](int i, bool fixed) {
