@@ -7,6 +7,7 @@
 #include "evaluation/transition_curve.h"
 #include "evaluation/woehler_analysis.h"
 
+#include <QCoreApplication>
 #include <gsl/gsl_randist.h>
 #include <gsl/gsl_rng.h>
 
@@ -128,7 +129,7 @@ CoverageStudy transitionCoverage(const TransitionModel& m, int trials, unsigned 
         const Outcome<TransitionCurve> shearCurve = fitTransitionCurve(shear, {0.0, 100.0, QStringLiteral("%")});
         fatt.add(fromCurve(shearCurve, &TransitionCurve::midTemperature));
     }
-    return {QStringLiteral("Übergangskurve"),
+    return {QCoreApplication::translate("AccuracyStudy", "Übergangskurve"),
             {us.row(), ls.row(), tm.row(), c.row(), t27.row(), tHalf.row(), fatt.row()}};
 }
 
@@ -169,7 +170,7 @@ CoverageStudy finiteLifeCoverage(const BasquinModel& m, int trials, unsigned lon
                                     + std::pow(dx * line->slope.standardError, 2)),
                           double(line->degreesOfFreedom)});
     }
-    return {QStringLiteral("Zeitfestigkeitsgerade"), {k.row(), lgN0.row(), lgAt.row()}};
+    return {QCoreApplication::translate("AccuracyStudy", "Zeitfestigkeitsgerade"), {k.row(), lgN0.row(), lgAt.row()}};
 }
 
 CoverageStudy staircaseCoverage(const StaircaseModel& m, int trials, unsigned long seed, double confidence)
@@ -191,7 +192,7 @@ CoverageStudy staircaseCoverage(const StaircaseModel& m, int trials, unsigned lo
         const Outcome<StaircaseResult> result = evaluateStaircase(tests, m.step);
         mean.add(result ? result->meanEstimate() : Outcome<Estimate>::none(result.reason()));
     }
-    return {QStringLiteral("Treppenstufenfolge"), {mean.row()}};
+    return {QCoreApplication::translate("AccuracyStudy", "Treppenstufenfolge"), {mean.row()}};
 }
 
 }

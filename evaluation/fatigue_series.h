@@ -41,6 +41,12 @@ QString fatigueSpecimenProblem(const FatigueSpecimen& specimen);
 // nothing is.
 QString fatigueSettingsProblem(const FatigueSeries& series);
 
+// The series as the content of the series file:
+//   {"staircaseStep": MPa, "runOutLimit": cycles,
+//    "meanStress": MPa | "stressRatio": R,                 (each only when given)
+//    "specimens": [{"stressAmplitude": MPa, "cycles": N,
+//                   "runOut": true, "staircase": true}, …]}
+// runOut and staircase only where true.
 QJsonObject toJson(const FatigueSeries& series);
 Outcome<FatigueSeries> fatigueSeriesFromJson(const QJsonObject& object);
 

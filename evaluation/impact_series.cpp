@@ -44,7 +44,7 @@ QString notchName(NotchType notch)
 
 QString strikerName(StrikerRadius striker)
 {
-    return striker == StrikerRadius::TwoMillimetres ? tr("Hammerfinne 2 mm") : tr("Hammerfinne 8 mm");
+    return striker == StrikerRadius::TwoMillimetres ? tr("Finnenradius 2 mm") : tr("Finnenradius 8 mm");
 }
 
 QString impactSpecimenProblem(const ImpactSpecimen& s)

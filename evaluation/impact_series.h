@@ -27,6 +27,9 @@ struct ImpactSpecimen {
     bool operator==(const ImpactSpecimen&) const = default;
 };
 
+// The lower shelf a user typically fixes for ISO-V specimens of steel, in J.
+constexpr double typicalLowerShelf = 2.5;
+
 struct ImpactSeries {
     NotchType notch = NotchType::V;
     StrikerRadius striker = StrikerRadius::TwoMillimetres;
@@ -39,7 +42,7 @@ struct ImpactSeries {
 
 // The symbol of the absorbed energy after ISO 148-1: KV2, KV8, KU2 or KU8.
 QString energySymbol(NotchType notch, StrikerRadius striker);
-// "V-Kerb" or "U-Kerb", and "2 mm" or "8 mm", translated.
+// "V-Kerb" or "U-Kerb", and "Finnenradius 2 mm" or "8 mm", translated.
 QString notchName(NotchType notch);
 QString strikerName(StrikerRadius striker);
 
@@ -48,6 +51,13 @@ QString strikerName(StrikerRadius striker);
 // expansion, a value that is not a number); empty when nothing is.
 QString impactSpecimenProblem(const ImpactSpecimen& specimen);
 
+// The series as the content of the series file:
+//   {"specimenType": "V" | "U", "strikerRadius": 2 | 8,
+//    "fixedLowerShelf": J, "fixedUpperShelf": J,          (each only when fixed)
+//    "specimens": [{"temperature": °C, "absorbedEnergy": J,
+//                   "shearFraction": %, "lateralExpansion": mm}, …]}
+// shearFraction and lateralExpansion only where measured. Reading takes a
+// missing specimenType as "V" and a missing strikerRadius as 2.
 QJsonObject toJson(const ImpactSeries& series);
 Outcome<ImpactSeries> impactSeriesFromJson(const QJsonObject& object);
 
