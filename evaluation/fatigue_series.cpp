@@ -1,0 +1,197 @@
+#include "evaluation/fatigue_series.h"
+
+#include "evaluation/json_fields.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+
+namespace evaluation {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("FatigueSeries", text);
+}
+
+QString number(double v)
+{
+    return QLocale().toString(v, 'g', 6);
+}
+
+}
+
+QString fatigueSpecimenProblem(const FatigueSpecimen& s)
+{
+    if (!std::isfinite(s.stressAmplitude))
+        return tr("Die Spannungsamplitude ist keine Zahl.");
+    if (s.stressAmplitude <= 0)
+        return tr("Die Spannungsamplitude %1 MPa ist nicht positiv.").arg(number(s.stressAmplitude));
+    if (!std::isfinite(s.cycles))
+        return tr("Die Schwingspielzahl ist keine Zahl.");
+    if (s.cycles < 1)
+        return tr("Die Schwingspielzahl %1 ist kleiner als 1.").arg(number(s.cycles));
+    return {};
+}
+
+QString fatigueSettingsProblem(const FatigueSeries& series)
+{
+    if (series.staircaseStep && !(*series.staircaseStep > 0))
+        return tr("Die Stufenweite d der Treppenstufenfolge muss positiv sein.");
+    if (series.runOutLimit && !(*series.runOutLimit >= 1))
+        return tr("Die Grenzschwingspielzahl muss mindestens 1 sein.");
+    if (series.meanStress && series.stressRatio)
+        return tr("Die Reihe hat entweder eine Mittelspannung oder ein Spannungsverhältnis R, nicht beides.");
+    if (series.stressRatio && *series.stressRatio == 1)
+        return tr("Ein Spannungsverhältnis R = 1 ist eine ruhende Last, kein Schwingversuch.");
+    return {};
+}
+
+QJsonObject toJson(const FatigueSeries& series)
+{
+    QJsonObject o;
+    if (series.staircaseStep)
+        o.insert(QStringLiteral("staircaseStep"), *series.staircaseStep);
+    if (series.runOutLimit)
+        o.insert(QStringLiteral("runOutLimit"), *series.runOutLimit);
+    if (series.meanStress)
+        o.insert(QStringLiteral("meanStress"), *series.meanStress);
+    if (series.stressRatio)
+        o.insert(QStringLiteral("stressRatio"), *series.stressRatio);
+    QJsonArray specimens;
+    for (const FatigueSpecimen& s : series.specimens) {
+        QJsonObject so{{QStringLiteral("stressAmplitude"), s.stressAmplitude},
+                       {QStringLiteral("cycles"), s.cycles}};
+        if (s.runOut)
+            so.insert(QStringLiteral("runOut"), true);
+        if (s.staircase)
+            so.insert(QStringLiteral("staircase"), true);
+        specimens.append(so);
+    }
+    o.insert(QStringLiteral("specimens"), specimens);
+    return o;
+}
+
+Outcome<FatigueSeries> fatigueSeriesFromJson(const QJsonObject& o)
+{
+    using Result = Outcome<FatigueSeries>;
+    FatigueSeries series;
+    QString problem;
+    series.staircaseStep = detail::jsonNumber(o, "staircaseStep", false, {}, problem);
+    series.runOutLimit = detail::jsonNumber(o, "runOutLimit", false, {}, problem);
+    series.meanStress = detail::jsonNumber(o, "meanStress", false, {}, problem);
+    series.stressRatio = detail::jsonNumber(o, "stressRatio", false, {}, problem);
+    if (!problem.isEmpty())
+        return Result::none(problem);
+    if (const QString p = fatigueSettingsProblem(series); !p.isEmpty())
+        return Result::none(p);
+
+    const QJsonValue list = o.value(QStringLiteral("specimens"));
+    if (!list.isArray())
+        return Result::none(tr("Die Liste der Proben („specimens“) fehlt."));
+    const QJsonArray array = list.toArray();
+    for (int i = 0; i < array.size(); ++i) {
+        const QString where = tr("Probe %1").arg(i + 1);
+        if (!array[i].isObject())
+            return Result::none(detail::located(where, tr("Der Eintrag ist kein Objekt.")));
+        const QJsonObject so = array[i].toObject();
+        FatigueSpecimen s;
+        s.stressAmplitude = detail::jsonNumber(so, "stressAmplitude", true, where, problem).value_or(0);
+        s.cycles = detail::jsonNumber(so, "cycles", true, where, problem).value_or(0);
+        s.runOut = detail::jsonBool(so, "runOut", false, where, problem);
+        s.staircase = detail::jsonBool(so, "staircase", false, where, problem);
+        if (!problem.isEmpty())
+            return Result::none(problem);
+        if (const QString p = fatigueSpecimenProblem(s); !p.isEmpty())
+            return Result::none(detail::located(where, p));
+        series.specimens.push_back(s);
+    }
+    return series;
+}
+
+FatigueColumns guessFatigueColumns(const QStringList& headers, int columnCount)
+{
+    FatigueColumns c;
+    std::vector<int> taken;
+    const auto pick = [&](const QStringList& words) {
+        const int i = findColumn(headers, words, taken);
+        if (i >= 0)
+            taken.push_back(i);
+        return i;
+    };
+    c.runOut = pick({QStringLiteral("durchl"), QStringLiteral("run-out"), QStringLiteral("runout"),
+                     QStringLiteral("run out"), QStringLiteral("DL")});
+    c.staircase = pick({QStringLiteral("treppe"), QStringLiteral("staircase"), QStringLiteral("stair")});
+    c.stressAmplitude = pick({QStringLiteral("σa"), QStringLiteral("amplitude"), QStringLiteral("spannung"),
+                              QStringLiteral("stress"), QStringLiteral("MPa"), QStringLiteral("N/mm")});
+    c.cycles = pick({QStringLiteral("schwingspiel"), QStringLiteral("lastwechsel"), QStringLiteral("zyklen"),
+                     QStringLiteral("cycles"), QStringLiteral("N")});
+    std::vector<int> rest;
+    for (int i = 0; i < columnCount; ++i)
+        if (std::find(taken.begin(), taken.end(), i) == taken.end())
+            rest.push_back(i);
+    size_t next = 0;
+    for (int* role : {&c.stressAmplitude, &c.cycles})
+        if (*role < 0 && next < rest.size())
+            *role = rest[next++];
+    if (headers.isEmpty()) {
+        for (int* role : {&c.runOut, &c.staircase})
+            if (*role < 0 && next < rest.size())
+                *role = rest[next++];
+    }
+    return c;
+}
+
+Outcome<std::vector<FatigueSpecimen>> fatigueSpecimensFromTable(const ColumnTable& table,
+                                                               const FatigueColumns& columns,
+                                                               std::optional<double> runOutLimit)
+{
+    using Result = Outcome<std::vector<FatigueSpecimen>>;
+    if (!table.consistent())
+        return Result::none(tr("Die Spalten der Tabelle sind verschieden lang."));
+    const auto valid = [&](int c) { return c >= 0 && c < table.columnCount(); };
+    if (!valid(columns.stressAmplitude))
+        return Result::none(tr("Die Spalte der Spannungsamplitude fehlt."));
+    if (!valid(columns.cycles))
+        return Result::none(tr("Die Spalte der Schwingspielzahl fehlt."));
+    for (int c : {columns.runOut, columns.staircase})
+        if (c >= table.columnCount())
+            return Result::none(tr("Die Tabelle hat keine Spalte %1.").arg(c + 1));
+
+    std::vector<FatigueSpecimen> specimens;
+    for (int r = 0; r < table.rowCount(); ++r) {
+        const auto cell = [&](int c) -> std::optional<double> {
+            if (c < 0)
+                return std::nullopt;
+            const double v = table.columns[size_t(c)][size_t(r)];
+            return std::isnan(v) ? std::nullopt : std::optional<double>(v);
+        };
+        const std::optional<double> stress = cell(columns.stressAmplitude), n = cell(columns.cycles);
+        const std::optional<double> runOut = cell(columns.runOut), staircase = cell(columns.staircase);
+        if (!stress && !n && !runOut && !staircase)
+            continue;
+        const QString where = table.whereRow(r);
+        if (!stress)
+            return Result::none(detail::located(where, tr("Die Spannungsamplitude fehlt.")));
+        if (!n)
+            return Result::none(detail::located(where, tr("Die Schwingspielzahl fehlt.")));
+        for (const auto& flag : {runOut, staircase})
+            if (flag && *flag != 0 && *flag != 1)
+                return Result::none(detail::located(
+                    where, tr("Die Kennzeichnung %1 ist weder 0 noch 1.").arg(number(*flag))));
+        FatigueSpecimen s{*stress, *n, runOut.value_or(0) == 1, staircase.value_or(0) == 1};
+        if (columns.runOut < 0 && runOutLimit)
+            s.runOut = s.cycles >= *runOutLimit;
+        if (const QString p = fatigueSpecimenProblem(s); !p.isEmpty())
+            return Result::none(detail::located(where, p));
+        specimens.push_back(s);
+    }
+    if (specimens.empty())
+        return Result::none(tr("Die Tabelle enthält keine Probe."));
+    return specimens;
+}
+
+}
