@@ -35,7 +35,7 @@ void row(const char* name, double known, double found, double difference, double
                 unit, ok ? "ok" : "OUTSIDE");
 }
 
-double value(const TensileResult& r, Q q) { return r[q].value.value_or(std::nan("")); }
+double value(const TensileResult& r, Q q) { return r[q] ? r[q]->value : std::nan(""); }
 
 void report(const char* title, const SyntheticTest& t)
 {

@@ -221,13 +221,13 @@ int runTensileCommand(const QStringList& arguments, QTextStream& out, QTextStrea
         }
         QStringList row{name};
         for (TensileQuantity q : allTensileQuantities) {
-            const Determined& d = result[q];
-            row << (d.value ? formatForReport(q, *d.value, true) : QStringLiteral("-"));
-            if (o.reasons && !d.value)
-                err << name << QStringLiteral(": ") << quantitySymbol(q) << QStringLiteral(": ") << d.reason
+            const TensileOutcome& d = result[q];
+            row << (d ? formatForReport(q, d->value, true) : QStringLiteral("-"));
+            if (o.reasons && !d)
+                err << name << QStringLiteral(": ") << quantitySymbol(q) << QStringLiteral(": ") << d.reason()
                     << Qt::endl;
-            if (o.reasons && d.value && !d.valid)
-                err << name << QStringLiteral(": ") << quantitySymbol(q) << QStringLiteral(": ") << d.note
+            if (o.reasons && d && !d->valid)
+                err << name << QStringLiteral(": ") << quantitySymbol(q) << QStringLiteral(": ") << d->note
                     << Qt::endl;
         }
         out << row.join(u'\t') << Qt::endl;

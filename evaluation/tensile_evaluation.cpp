@@ -22,6 +22,12 @@ constexpr size_t largestHalfWidth = 25;
 constexpr size_t minimumCurvePoints = 20;
 
 using Q = TensileQuantity;
+using Value = TensileOutcome;
+
+Value determined(double value, std::optional<CurvePoint> mark = std::nullopt)
+{
+    return TensileValue{.value = value, .mark = mark};
+}
 
 struct Curve {
     std::vector<double> strain;  // from the origin of the elastic line, %
@@ -79,8 +85,8 @@ std::optional<size_t> findFracture(const std::vector<double>& stress, size_t hig
 void setAll(TensileResult& result, std::initializer_list<Q> quantities, const QString& reason)
 {
     for (Q q : quantities)
-        if (!result[q].isDetermined() && result[q].reason.isEmpty())
-            result[q] = Determined::missing(reason);
+        if (result[q].undecided())
+            result[q] = Value::none(reason);
 }
 
 const std::initializer_list<Q> curveQuantities{Q::ElasticSlope,
@@ -99,17 +105,17 @@ void evaluateTypedValues(const Specimen& specimen, double S0, TensileResult& res
 {
     if (specimen.Lu) {
         if (*specimen.Lu >= specimen.L0 && specimen.L0 > 0) {
-            result[Q::ElongationAfterFracture] = Determined::of((*specimen.Lu - specimen.L0) / specimen.L0 * 100.0);
-            result[Q::ElongationAfterFracture].note = tr("aus der gemessenen Länge Lu nach dem Bruch");
+            result[Q::ElongationAfterFracture] = TensileValue{.value = (*specimen.Lu - specimen.L0) / specimen.L0 * 100.0,
+                                                              .note = tr("aus der gemessenen Länge Lu nach dem Bruch")};
         }
     }
     const std::optional<double> Su = finalCrossSection(specimen);
     if (!Su)
-        result[Q::ReductionOfArea] = Determined::missing(
+        result[Q::ReductionOfArea] = Value::none(
             specimen.crossSection == CrossSection::Round ? tr("du oder Su nach dem Bruch ist nicht angegeben.")
                                                          : tr("Su nach dem Bruch ist nicht angegeben."));
     else if (*Su > 0 && *Su <= S0)
-        result[Q::ReductionOfArea] = Determined::of((S0 - *Su) / S0 * 100.0);
+        result[Q::ReductionOfArea] = determined((S0 - *Su) / S0 * 100.0);
 }
 
 // mE from the first rise between the set shares of the highest stress;
@@ -129,7 +135,7 @@ bool fitElasticLine(const Curve& curve, double highestStress, const TensileSetti
                               .arg(number(lower, 0), number(upper, 0), number(settings.modulusLowerShare * 100, 0),
                                    number(settings.modulusUpperShare * 100, 0));
     if (last - first < minimumElasticPoints) {
-        result[Q::ElasticSlope] = Determined::missing(
+        result[Q::ElasticSlope] = Value::none(
             tr("Nur %1 Messpunkte liegen %2; für die Gerade werden mindestens %3 gebraucht.")
                 .arg(last - first)
                 .arg(range)
@@ -139,26 +145,26 @@ bool fitElasticLine(const Curve& curve, double highestStress, const TensileSetti
     const auto line = fitStraightLine(curve.strain, curve.stress, first, last);
     if (!line || !(line->slope > 0)) {
         result[Q::ElasticSlope] =
-            Determined::missing(tr("Die Spannung steigt %1 nicht mit der Dehnung an.").arg(range));
+            Value::none(tr("Die Spannung steigt %1 nicht mit der Dehnung an.").arg(range));
         return false;
     }
     result.elastic = ElasticLine{line->slope, lower, upper, line->points};
     result.strainOrigin = -line->intercept / line->slope;
     // mE in GPa: MPa per % is 100 MPa per unit strain.
-    result[Q::ElasticSlope] = Determined::of(line->slope * 100.0 / megapascalPerGigapascal);
+    result[Q::ElasticSlope] = determined(line->slope * 100.0 / megapascalPerGigapascal);
     return true;
 }
 
 // Rp0,2: the first crossing of the smoothed curve with the offset line,
 // refined by a straight line through the raw points around it.
-Determined proofStrength(const Curve& c, double slope, size_t from)
+Value proofStrength(const Curve& c, double slope, size_t from)
 {
     auto offsetGap = [&](size_t i) { return c.smoothed[i] - slope * (c.strain[i] - proofExtension); };
     size_t crossing = from;
     while (crossing < c.end && offsetGap(crossing) > 0)
         ++crossing;
     if (crossing >= c.end || crossing == 0)
-        return Determined::missing(tr("Die Kurve erreicht vor dem Bruch keine plastische Dehnung von 0,2 %."));
+        return Value::none(tr("Die Kurve erreicht vor dem Bruch keine plastische Dehnung von 0,2 %."));
     size_t lo = crossing, hi = crossing + 1;
     const double span = 2 * smoothingStrain;
     while (lo > from && (c.strain[crossing] - c.strain[lo - 1] <= span || crossing - lo < 3))
@@ -179,7 +185,7 @@ Determined proofStrength(const Curve& c, double slope, size_t from)
         e = c.strain[crossing - 1] + t * (c.strain[crossing] - c.strain[crossing - 1]);
     }
     const double stress = slope * (e - proofExtension);
-    return Determined::of(stress, CurvePoint{e, stress});
+    return determined(stress, CurvePoint{e, stress});
 }
 
 // Fm's stress and strain: the parabola's vertex through the band below the
@@ -294,8 +300,8 @@ TensileResult evaluateTensileTest(const Specimen& specimen, const TestRecord* re
 
     if (!record) {
         if (specimen.Fm && *specimen.Fm > 0) {
-            result[Q::MaximumForce] = Determined::of(*specimen.Fm);
-            result[Q::TensileStrength] = Determined::of(*specimen.Fm * 1000.0 / S0);
+            result[Q::MaximumForce] = determined(*specimen.Fm);
+            result[Q::TensileStrength] = determined(*specimen.Fm * 1000.0 / S0);
         } else {
             setAll(result, {Q::MaximumForce, Q::TensileStrength}, tr("Fm ist nicht angegeben."));
         }
@@ -362,10 +368,10 @@ TensileResult evaluateTensileTest(const Specimen& specimen, const TestRecord* re
         for (double& e : c.strain)
             e -= result.strainOrigin;
         if (crosshead)
-            result[Q::ElasticSlope].note = tr("aus dem Traversenweg: die Maschine federt mit, mE ist daher deutlich "
+            result[Q::ElasticSlope]->note = tr("aus dem Traversenweg: die Maschine federt mit, mE ist daher deutlich "
                                               "kleiner als der Elastizitätsmodul.");
     }
-    const QString needsSlope = tr("mE ist nicht bestimmt: %1").arg(result[Q::ElasticSlope].reason);
+    const QString needsSlope = tr("mE ist nicht bestimmt: %1").arg(result[Q::ElasticSlope].reason());
 
     // Yield behaviour.
     const auto yield = findYieldPoint(c.strain, c.stress, c.smoothed, c.halfWidth, c.noise, slope, first, c.end);
@@ -373,17 +379,17 @@ TensileResult evaluateTensileTest(const Specimen& specimen, const TestRecord* re
     if (yield) {
         result.discontinuousYielding = true;
         result[Q::UpperYieldStrength] =
-            Determined::of(yield->upperStress, CurvePoint{c.strain[yield->upperIndex], yield->upperStress});
+            determined(yield->upperStress, CurvePoint{c.strain[yield->upperIndex], yield->upperStress});
         result[Q::LowerYieldStrength] =
-            Determined::of(yield->lowerStress, CurvePoint{c.strain[yield->lowerIndex], yield->lowerStress});
-        result[Q::ProofStrength] = Determined::missing(
+            determined(yield->lowerStress, CurvePoint{c.strain[yield->lowerIndex], yield->lowerStress});
+        result[Q::ProofStrength] = Value::none(
             tr("Der Werkstoff hat eine ausgeprägte Streckgrenze; bestimmt werden ReH und ReL."));
         hardeningFrom = yield->yieldEnd;
     } else {
         const QString continuous = tr("Kein ausgeprägtes Fließen: der Übergang in den plastischen Bereich ist stetig.");
-        result[Q::UpperYieldStrength] = Determined::missing(continuous);
-        result[Q::LowerYieldStrength] = Determined::missing(continuous);
-        result[Q::ProofStrength] = elastic ? proofStrength(c, slope, first) : Determined::missing(needsSlope);
+        result[Q::UpperYieldStrength] = Value::none(continuous);
+        result[Q::LowerYieldStrength] = Value::none(continuous);
+        result[Q::ProofStrength] = elastic ? proofStrength(c, slope, first) : Value::none(needsSlope);
     }
 
     // Maximum force.
@@ -394,36 +400,36 @@ TensileResult evaluateTensileTest(const Specimen& specimen, const TestRecord* re
                tr("Nach dem Fließen verfestigt der Werkstoff nicht; eine Höchstkraft Fm ist dann nicht definiert."));
     }
     if (top) {
-        result[Q::TensileStrength] = Determined::of(top->stress, *top);
-        result[Q::MaximumForce] = Determined::of(top->stress * S0 / 1000.0, *top);
+        result[Q::TensileStrength] = determined(top->stress, *top);
+        result[Q::MaximumForce] = determined(top->stress * S0 / 1000.0, *top);
         if (record->loadIsStress)
-            result[Q::MaximumForce].note = tr("aus der Spannung in der Datei und S0 berechnet");
-        result[Q::TotalExtensionAtMaxForce] = Determined::of(top->strain, *top);
+            result[Q::MaximumForce]->note = tr("aus der Spannung in der Datei und S0 berechnet");
+        result[Q::TotalExtensionAtMaxForce] = determined(top->strain, *top);
         if (elastic)
-            result[Q::PlasticExtensionAtMaxForce] = Determined::of(top->strain - top->stress / slope, *top);
+            result[Q::PlasticExtensionAtMaxForce] = determined(top->strain - top->stress / slope, *top);
         else
-            result[Q::PlasticExtensionAtMaxForce] = Determined::missing(needsSlope);
+            result[Q::PlasticExtensionAtMaxForce] = Value::none(needsSlope);
     }
 
     // Fracture.
     if (fracture) {
         const CurvePoint at{c.strain[*fracture], c.stress[*fracture]};
-        result[Q::TotalExtensionAtFracture] = Determined::of(at.strain, at);
-        if (!result[Q::ElongationAfterFracture].isDetermined() && result[Q::ElongationAfterFracture].reason.isEmpty()) {
+        result[Q::TotalExtensionAtFracture] = determined(at.strain, at);
+        if (result[Q::ElongationAfterFracture].undecided()) {
             if (!elastic) {
-                result[Q::ElongationAfterFracture] = Determined::missing(needsSlope);
+                result[Q::ElongationAfterFracture] = Value::none(needsSlope);
             } else {
-                Determined& A = result[Q::ElongationAfterFracture];
-                A = Determined::of(at.strain - at.stress / slope, CurvePoint{at.strain - at.stress / slope, 0.0});
+                Value& A = result[Q::ElongationAfterFracture];
+                A = determined(at.strain - at.stress / slope, CurvePoint{at.strain - at.stress / slope, 0.0});
                 if (crosshead) {
-                    A.valid = false;
-                    A.note = tr("aus dem Traversenweg: nicht normgerecht, die Messlänge L0 wurde nicht gemessen.");
+                    A->valid = false;
+                    A->note = tr("aus dem Traversenweg: nicht normgerecht, die Messlänge L0 wurde nicht gemessen.");
                 } else if (std::abs(extensionGaugeLength(specimen) - specimen.L0) > 1e-9) {
-                    A.valid = false;
-                    A.note = tr("aus der Kurve über Le = %1 mm, nicht über L0 = %2 mm gemessen.")
+                    A->valid = false;
+                    A->note = tr("aus der Kurve über Le = %1 mm, nicht über L0 = %2 mm gemessen.")
                                  .arg(number(extensionGaugeLength(specimen), 1), number(specimen.L0, 1));
                 } else {
-                    A.note = tr("aus der Kurve: At ohne den elastischen Anteil beim Bruch");
+                    A->note = tr("aus der Kurve: At ohne den elastischen Anteil beim Bruch");
                 }
             }
         }
@@ -437,8 +443,8 @@ TensileResult evaluateTensileTest(const Specimen& specimen, const TestRecord* re
     }
     if (crosshead)
         for (Q q : {Q::PlasticExtensionAtMaxForce, Q::TotalExtensionAtMaxForce, Q::TotalExtensionAtFracture})
-            if (result[q].isDetermined())
-                result[q].note = tr("aus dem Traversenweg");
+            if (result[q])
+                result[q]->note = tr("aus dem Traversenweg");
     return result;
 }
 

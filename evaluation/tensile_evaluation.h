@@ -23,7 +23,6 @@
 //   (its mean stress). Agt is the extension there, Ag = Agt − Rm/mE.
 // - At is the extension at the fracture, A = At − (stress at fracture)/mE, or
 //   (Lu − L0)/L0 where Lu is given; Z comes from Su or du.
-#include "determined.h"
 #include "specimen.h"
 #include "tensile_quantities.h"
 #include "test_record.h"
@@ -65,7 +64,7 @@ struct ElasticLine {
 };
 
 struct TensileResult {
-    std::array<Determined, tensileQuantityCount> values;
+    std::array<TensileOutcome, tensileQuantityCount> values;
     ElongationSymbol elongation;
     bool discontinuousYielding = false;
     std::optional<ElasticLine> elastic;
@@ -78,8 +77,8 @@ struct TensileResult {
     QString curveProblem;
     std::vector<SpecimenProblem> specimenProblems;
 
-    Determined& operator[](TensileQuantity q) { return values[size_t(q)]; }
-    const Determined& operator[](TensileQuantity q) const { return values[size_t(q)]; }
+    TensileOutcome& operator[](TensileQuantity q) { return values[size_t(q)]; }
+    const TensileOutcome& operator[](TensileQuantity q) const { return values[size_t(q)]; }
 };
 
 // record may be null: then only what the typed values give (Rm from Fm, A

@@ -3,10 +3,34 @@
 // The values a tensile test gives after DIN EN ISO 6892-1: their symbols,
 // units, names and short definitions (the text the window shows one click
 // away from each value), and how each is rounded for the report.
+#include "outcome.h"
+
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace evaluation {
+
+// A point of the stress–strain curve: strain in percent, stress in MPa.
+struct CurvePoint {
+    double strain = 0;
+    double stress = 0;
+};
+
+// A value of the tensile evaluation as the window shows it; a value that
+// cannot be determined is an Outcome without one, with its reason.
+struct TensileValue {
+    double value = 0;
+    // A remark to show beside the value (for example how it was measured and
+    // what that means for it).
+    QString note;
+    // False where the value is shown but does not meet the standard (an
+    // elongation from the crosshead travel); the note says why.
+    bool valid = true;
+    // Where the value lies on the stress–strain curve, for the diagram.
+    std::optional<CurvePoint> mark;
+};
+using TensileOutcome = Outcome<TensileValue>;
 
 enum class TensileQuantity {
     ElasticSlope,                // mE

@@ -23,43 +23,46 @@ std::array<SeriesStatistic, tensileQuantityCount> tensileStatistics(const Tensil
             if (!specimen.included)
                 continue;
             ++s.included;
-            const Determined& d = specimen.result[q];
-            if (!d.isDetermined())
+            const TensileOutcome& d = specimen.result[q];
+            if (!d)
                 continue;
-            values.push_back(*d.value);
-            allValid = allValid && d.valid;
+            values.push_back(d->value);
+            allValid = allValid && d->valid;
             if (!symbols.contains(specimen.result.elongation.text))
                 symbols << specimen.result.elongation.text;
         }
         s.count = int(values.size());
         if (s.included == 0) {
-            s.mean = s.standardDeviation = Determined::missing(tr("Keine Probe ist eingeschaltet."));
+            s.mean = s.standardDeviation = TensileOutcome::none(tr("Keine Probe ist eingeschaltet."));
             continue;
         }
         if (values.empty()) {
-            s.mean = s.standardDeviation = Determined::missing(tr("Bei keiner Probe bestimmt."));
+            s.mean = s.standardDeviation = TensileOutcome::none(tr("Bei keiner Probe bestimmt."));
             continue;
         }
         if (q == TensileQuantity::ElongationAfterFracture && symbols.size() > 1) {
-            s.mean = s.standardDeviation = Determined::missing(
+            s.mean = s.standardDeviation = TensileOutcome::none(
                 tr("Die Proben haben verschiedene Messlängen (%1); ihre Bruchdehnungen sind nicht vergleichbar.")
                     .arg(symbols.join(QStringLiteral(", "))));
             continue;
         }
-        s.mean = Determined::of(meanOf(values));
+        s.mean = TensileValue{.value = meanOf(values)};
         if (values.size() >= 2)
-            s.standardDeviation = Determined::of(standardDeviationOf(values));
+            s.standardDeviation = TensileValue{.value = standardDeviationOf(values)};
         else
             s.standardDeviation =
-                Determined::missing(tr("Für eine Standardabweichung sind mindestens zwei Werte nötig."));
+                TensileOutcome::none(tr("Für eine Standardabweichung sind mindestens zwei Werte nötig."));
         QStringList notes;
         if (s.count < s.included)
             notes << tr("aus %1 von %2 Proben").arg(s.count).arg(s.included);
-        if (!allValid) {
-            s.mean.valid = s.standardDeviation.valid = false;
+        if (!allValid)
             notes << tr("enthält Werte, die nicht normgerecht ermittelt wurden");
+        for (TensileOutcome* o : {&s.mean, &s.standardDeviation}) {
+            if (*o) {
+                (*o)->valid = allValid;
+                (*o)->note = notes.join(QStringLiteral("; "));
+            }
         }
-        s.mean.note = s.standardDeviation.note = notes.join(QStringLiteral("; "));
     }
     return statistics;
 }

@@ -53,8 +53,8 @@ struct TensileSeries {
 struct SeriesStatistic {
     int count = 0;     // values that entered
     int included = 0;  // specimens switched on
-    Determined mean;
-    Determined standardDeviation;
+    TensileOutcome mean;
+    TensileOutcome standardDeviation;
 };
 
 // Mean and sample standard deviation (GSL) of each value over the specimens

@@ -290,17 +290,17 @@ QJsonObject resultsToJson(const TensileResult& r)
 {
     QJsonObject o;
     for (TensileQuantity q : allTensileQuantities) {
-        const Determined& d = r[q];
+        const TensileOutcome& d = r[q];
         QJsonObject v;
-        if (d.value) {
-            v.insert(QStringLiteral("value"), *d.value);
-            v.insert(QStringLiteral("report"), formatForReport(q, *d.value, true));
-            if (!d.valid)
+        if (d) {
+            v.insert(QStringLiteral("value"), d->value);
+            v.insert(QStringLiteral("report"), formatForReport(q, d->value, true));
+            if (!d->valid)
                 v.insert(QStringLiteral("valid"), false);
-            if (!d.note.isEmpty())
-                v.insert(QStringLiteral("note"), d.note);
+            if (!d->note.isEmpty())
+                v.insert(QStringLiteral("note"), d->note);
         } else {
-            v.insert(QStringLiteral("reason"), d.reason);
+            v.insert(QStringLiteral("reason"), d.reason());
         }
         o.insert(quantityKey(q), v);
     }

@@ -40,11 +40,11 @@ void checkEvaluation(const TestRecord& record)
     specimen.Lu = 60;
     const TensileResult result = evaluateTensileTest(specimen, &record);
     for (TensileQuantity q : allTensileQuantities) {
-        const Determined& d = result[q];
-        if (d.value)
-            fuzz::require(std::isfinite(*d.value), "a determined value is finite", quantitySymbol(q));
+        const TensileOutcome& d = result[q];
+        if (d)
+            fuzz::require(std::isfinite(d->value), "a determined value is finite", quantitySymbol(q));
         else
-            fuzz::require(!d.reason.isEmpty(), "a missing value has a reason", quantitySymbol(q));
+            fuzz::require(!d.reason().isEmpty(), "a missing value has a reason", quantitySymbol(q));
     }
 }
 

@@ -124,10 +124,10 @@ private slots:
         QVERIFY2(result.curveProblem.isEmpty(), qPrintable(result.curveProblem));
         QTEST(result.elongation.text, "symbol");
         auto near = [&](Q q, double expected, double tolerance) {
-            const auto v = result[q].value;
-            QVERIFY2(v, qPrintable(quantitySymbol(q) + ": " + result[q].reason));
-            QVERIFY2(std::abs(*v - expected) <= tolerance,
-                     qPrintable(QStringLiteral("%1: %2 instead of %3").arg(quantitySymbol(q)).arg(*v).arg(expected)));
+            const TensileOutcome& v = result[q];
+            QVERIFY2(v, qPrintable(quantitySymbol(q) + ": " + v.reason()));
+            QVERIFY2(std::abs(v->value - expected) <= tolerance,
+                     qPrintable(QStringLiteral("%1: %2 instead of %3").arg(quantitySymbol(q)).arg(v->value).arg(expected)));
         };
         QFETCH(double, mE);
         QFETCH(double, yield);
