@@ -1,11 +1,11 @@
-#include "evaluation/accuracy_study.h"
+#include "accuracy_study.h"
 
-#include "evaluation/estimate.h"
-#include "evaluation/fatigue_series.h"
-#include "evaluation/outcome.h"
-#include "evaluation/staircase.h"
-#include "evaluation/transition_curve.h"
-#include "evaluation/woehler_analysis.h"
+#include "estimate.h"
+#include "fatigue_series.h"
+#include "outcome.h"
+#include "staircase.h"
+#include "transition_curve.h"
+#include "woehler_analysis.h"
 
 #include <QCoreApplication>
 #include <gsl/gsl_randist.h>

@@ -1,4 +1,4 @@
-#include "evaluation/column_table.h"
+#include "column_table.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

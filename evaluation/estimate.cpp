@@ -1,4 +1,4 @@
-#include "evaluation/estimate.h"
+#include "estimate.h"
 
 #include <gsl/gsl_cdf.h>
 

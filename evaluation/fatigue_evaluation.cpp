@@ -1,4 +1,4 @@
-#include "evaluation/fatigue_evaluation.h"
+#include "fatigue_evaluation.h"
 
 #include <QCoreApplication>
 #include <QtGlobal>
@@ -18,43 +18,42 @@ QString tr(const char* text)
 }
 
 const ResultTerm terms[] = {
-    {"k", "k", "", 2, true, context, QT_TRANSLATE_NOOP("FatigueEvaluation", "Neigung der Zeitfestigkeitsgeraden"),
+    {"k", "k", "k", "", 0.01, true, context,
+     QT_TRANSLATE_NOOP("FatigueEvaluation", "Neigung der Zeitfestigkeitsgeraden"),
      QT_TRANSLATE_NOOP("FatigueEvaluation", "Exponent der Basquin-Gleichung N = N0·(σa/σ0)^−k: um wie viel "
                                             "Dekaden die Schwingspielzahl steigt, wenn die Spannungsamplitude "
                                             "um eine Dekade sinkt.")},
-    {"sigma0", "σ0", "MPa", 1, false, context, QT_TRANSLATE_NOOP("FatigueEvaluation", "Bezugsspannung"),
+    {"sigma0", "σ0", "σ<sub>0</sub>", "MPa", 0.1, false, context,
+     QT_TRANSLATE_NOOP("FatigueEvaluation", "Bezugsspannung"),
      QT_TRANSLATE_NOOP("FatigueEvaluation", "Geometrisches Mittel der Spannungsamplituden der Brüche, der "
                                             "Schwerpunkt der Zeitfestigkeitsgeraden.")},
-    {"N0", "N0", "", 0, false, context, QT_TRANSLATE_NOOP("FatigueEvaluation", "Bezugsschwingspielzahl"),
+    {"N0", "N0", "N<sub>0</sub>", "", 1, false, context,
+     QT_TRANSLATE_NOOP("FatigueEvaluation", "Bezugsschwingspielzahl"),
      QT_TRANSLATE_NOOP("FatigueEvaluation", "Schwingspielzahl der Zeitfestigkeitsgeraden (50 % "
                                             "Bruchwahrscheinlichkeit) bei der Bezugsspannung σ0.")},
-    {"lgN0", "lg N0", "", 3, true, context, QT_TRANSLATE_NOOP("FatigueEvaluation", "Lage der Zeitfestigkeitsgeraden"),
+    {"lgN0", "lg N0", "lg N<sub>0</sub>", "", 0.001, true, context,
+     QT_TRANSLATE_NOOP("FatigueEvaluation", "Lage der Zeitfestigkeitsgeraden"),
      QT_TRANSLATE_NOOP("FatigueEvaluation", "Dekadischer Logarithmus von N0; sein Standardfehler ist die "
                                             "Unsicherheit der Lage der Geraden in Dekaden.")},
-    {"s", "s", "", 3, false, context, QT_TRANSLATE_NOOP("FatigueEvaluation", "Streuung"),
+    {"s", "s", "s", "", 0.001, false, context, QT_TRANSLATE_NOOP("FatigueEvaluation", "Streuung"),
      QT_TRANSLATE_NOOP("FatigueEvaluation", "Standardabweichung von lg N um die Zeitfestigkeitsgerade, mit den "
                                             "Freiheitsgraden der Regression (Brüche minus 2).")},
-    {"TN", "T_N", "", 2, false, context, QT_TRANSLATE_NOOP("FatigueEvaluation", "Streuspanne"),
+    {"TN", "T_N", "T<sub>N</sub>", "", 0.01, false, context, QT_TRANSLATE_NOOP("FatigueEvaluation", "Streuspanne"),
      QT_TRANSLATE_NOOP("FatigueEvaluation", "Verhältnis der Schwingspielzahlen für 90 % und 10 % "
                                             "Bruchwahrscheinlichkeit, T_N = 10^(2·1,2816·s); die Linien für 10 % "
                                             "und 90 % liegen um ±1,2816·s in lg N neben der Geraden für 50 %.")},
-    {"sigmaD", "σ_D", "MPa", 1, true, context, QT_TRANSLATE_NOOP("FatigueEvaluation", "Dauerfestigkeit"),
+    {"sigmaD", "σ_D", "σ<sub>D</sub>", "MPa", 0.1, true, context,
+     QT_TRANSLATE_NOOP("FatigueEvaluation", "Dauerfestigkeit"),
      QT_TRANSLATE_NOOP("FatigueEvaluation", "Spannungsamplitude, die eine Probe mit 50 % Wahrscheinlichkeit "
                                             "ohne Bruch erträgt, aus der Treppenstufenfolge nach Dixon und Mood.")},
-    {"sD", "s_D", "MPa", 1, false, context, QT_TRANSLATE_NOOP("FatigueEvaluation", "Streuung der Dauerfestigkeit"),
+    {"sD", "s_D", "s<sub>D</sub>", "MPa", 0.1, false, context,
+     QT_TRANSLATE_NOOP("FatigueEvaluation", "Streuung der Dauerfestigkeit"),
      QT_TRANSLATE_NOOP("FatigueEvaluation", "Standardabweichung der Dauerfestigkeit, 1,62·d·((N·B − A²)/N² + "
                                             "0,029); nur gültig, wo (N·B − A²)/N² größer als 0,3 ist.")},
-    {"Nk", "N_k", "", 0, false, context, QT_TRANSLATE_NOOP("FatigueEvaluation", "Abknickpunkt"),
+    {"Nk", "N_k", "N<sub>k</sub>", "", 1, false, context, QT_TRANSLATE_NOOP("FatigueEvaluation", "Abknickpunkt"),
      QT_TRANSLATE_NOOP("FatigueEvaluation", "Schwingspielzahl, bei der die Zeitfestigkeitsgerade (50 %) die "
                                             "Dauerfestigkeit erreicht.")},
 };
-
-const QString dash = QStringLiteral("–");
-
-QString cell(double v, int decimals)
-{
-    return QString::number(v, 'f', decimals);
-}
 
 Outcome<Estimate> plain(double v)
 {
@@ -137,20 +136,14 @@ Outcome<Estimate> readResult(const FatigueEvaluation& e, const char* key)
 
 }
 
-QString fatigueTableHeader()
+QStringList fatigueTableHeader()
 {
-    QStringList columns{tr("Datei"), QStringLiteral("n"), tr("Brüche"), tr("Durchläufer"), tr("Treppe"),
-                        QStringLiteral("σm/MPa"), QStringLiteral("R")};
-    for (const ResultTerm& t : terms) {
-        columns << t.columnTitle();
-        if (t.withError)
-            columns << QStringLiteral("SE(%1)").arg(QString::fromUtf8(t.symbol))
-                           + (*t.unit ? QStringLiteral("/") + QString::fromUtf8(t.unit) : QString());
-    }
-    return columns.join(QLatin1Char('\t'));
+    return QStringList{tr("Datei"), QStringLiteral("n"), tr("Brüche"), tr("Durchläufer"), tr("Treppe"),
+                       QStringLiteral("σm/MPa"), QStringLiteral("R")}
+        + termColumnTitles(terms);
 }
 
-QString fatigueTableRow(const QString& source, const FatigueSeries& series, const FatigueEvaluation& evaluation)
+QStringList fatigueTableRow(const QString& source, const FatigueSeries& series, const FatigueEvaluation& evaluation)
 {
     int fractures = 0, runOuts = 0, staircase = 0;
     for (const FatigueSpecimen& s : series.specimens) {
@@ -163,15 +156,9 @@ QString fatigueTableRow(const QString& source, const FatigueSeries& series, cons
                         QString::number(fractures),
                         QString::number(runOuts),
                         QString::number(staircase),
-                        series.meanStress ? QString::number(*series.meanStress, 'g', 6) : dash,
-                        series.stressRatio ? QString::number(*series.stressRatio, 'g', 6) : dash};
-    for (const ResultTerm& t : terms) {
-        const Outcome<Estimate> r = fatigueResult(evaluation, t.key);
-        columns << (r ? cell(r->value, t.decimals) : dash);
-        if (t.withError)
-            columns << (r && !r->fixed() ? cell(r->standardError, t.decimals + 1) : dash);
-    }
-    return columns.join(QLatin1Char('\t'));
+                        series.meanStress ? QString::number(*series.meanStress, 'g', 6) : notDetermined,
+                        series.stressRatio ? QString::number(*series.stressRatio, 'g', 6) : notDetermined};
+    return columns + termCells(terms, [&](const ResultTerm& t) { return fatigueResult(evaluation, t.key); });
 }
 
 QStringList fatigueNotes(const FatigueEvaluation& evaluation)

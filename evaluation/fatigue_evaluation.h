@@ -4,12 +4,12 @@
 // fractures, the endurance limit from the staircase series, and the knee
 // point where the line of 50 % probability of failure meets the endurance
 // limit.
-#include "evaluation/estimate.h"
-#include "evaluation/fatigue_series.h"
-#include "evaluation/outcome.h"
-#include "evaluation/result_term.h"
-#include "evaluation/staircase.h"
-#include "evaluation/woehler_analysis.h"
+#include "estimate.h"
+#include "fatigue_series.h"
+#include "outcome.h"
+#include "result_term.h"
+#include "staircase.h"
+#include "woehler_analysis.h"
 
 #include <QStringList>
 #include <span>
@@ -34,10 +34,12 @@ FatigueEvaluation evaluateFatigueSeries(const FatigueSeries& series);
 std::span<const ResultTerm> fatigueResultTerms();
 Outcome<Estimate> fatigueResult(const FatigueEvaluation& evaluation, const char* key);
 
-// One line of results per file for the command line: tab-separated, decimal
-// points, "–" for what is not determined; the header names the columns.
-QString fatigueTableHeader();
-QString fatigueTableRow(const QString& source, const FatigueSeries& series, const FatigueEvaluation& evaluation);
+// The results of a series as one row of a table (the command line writes
+// one per file, tab-separated): the source, the counts of specimens,
+// fractures, run-outs and staircase specimens, the mean stress and the
+// stress ratio, then the cells of termCells(); the header names the columns.
+QStringList fatigueTableHeader();
+QStringList fatigueTableRow(const QString& source, const FatigueSeries& series, const FatigueEvaluation& evaluation);
 // Why values are missing, one line each.
 QStringList fatigueNotes(const FatigueEvaluation& evaluation);
 

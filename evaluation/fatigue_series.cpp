@@ -1,6 +1,6 @@
-#include "evaluation/fatigue_series.h"
+#include "fatigue_series.h"
 
-#include "evaluation/json_fields.h"
+#include "json_fields.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

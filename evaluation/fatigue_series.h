@@ -4,8 +4,8 @@
 // with its stress amplitude, the cycles it endured and whether it ran out;
 // which specimens form the staircase series, its step and the run-out limit;
 // optionally the mean stress or the stress ratio the series was run at.
-#include "evaluation/column_table.h"
-#include "evaluation/outcome.h"
+#include "column_table.h"
+#include "outcome.h"
 
 #include <QJsonObject>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "evaluation/gsl_errors.h"
+#include "gsl_errors.h"
 
 #include <gsl/gsl_errno.h>
 

@@ -1,4 +1,4 @@
-#include "evaluation/impact_evaluation.h"
+#include "impact_evaluation.h"
 
 #include <QCoreApplication>
 #include <QtGlobal>
@@ -17,39 +17,34 @@ QString tr(const char* text)
 }
 
 const ResultTerm terms[] = {
-    {"US", "US", "J", 1, true, context, QT_TRANSLATE_NOOP("ImpactEvaluation", "Hochlage"),
+    {"US", "US", "US", "J", 0.1, true, context, QT_TRANSLATE_NOOP("ImpactEvaluation", "Hochlage"),
      QT_TRANSLATE_NOOP("ImpactEvaluation", "Verbrauchte Schlagenergie bei hohen Temperaturen, wo die Proben zäh "
                                            "brechen: die obere Asymptote der Übergangskurve.")},
-    {"LS", "LS", "J", 1, true, context, QT_TRANSLATE_NOOP("ImpactEvaluation", "Tieflage"),
+    {"LS", "LS", "LS", "J", 0.1, true, context, QT_TRANSLATE_NOOP("ImpactEvaluation", "Tieflage"),
      QT_TRANSLATE_NOOP("ImpactEvaluation", "Verbrauchte Schlagenergie bei tiefen Temperaturen, wo die Proben "
                                            "spröde brechen: die untere Asymptote der Übergangskurve.")},
-    {"Tm", "T_m", "°C", 1, true, context, QT_TRANSLATE_NOOP("ImpactEvaluation", "Mitte des Übergangs"),
+    {"Tm", "T_m", "T<sub>m</sub>", "°C", 0.1, true, context,
+     QT_TRANSLATE_NOOP("ImpactEvaluation", "Mitte des Übergangs"),
      QT_TRANSLATE_NOOP("ImpactEvaluation", "Temperatur, bei der die Übergangskurve in der Mitte zwischen Tief- "
                                            "und Hochlage liegt; dort ist sie am steilsten.")},
-    {"C", "C", "°C", 1, true, context, QT_TRANSLATE_NOOP("ImpactEvaluation", "Breite des Übergangs"),
+    {"C", "C", "C", "°C", 0.1, true, context, QT_TRANSLATE_NOOP("ImpactEvaluation", "Breite des Übergangs"),
      QT_TRANSLATE_NOOP("ImpactEvaluation", "Parameter der Kurve: der Übergangsbereich reicht von T_m − 2C bis "
                                            "T_m + 2C.")},
-    {"T27J", "T27J", "°C", 1, true, context, QT_TRANSLATE_NOOP("ImpactEvaluation", "Übergangstemperatur bei 27 J"),
+    {"T27J", "T27J", "T<sub>27J</sub>", "°C", 0.1, true, context,
+     QT_TRANSLATE_NOOP("ImpactEvaluation", "Übergangstemperatur bei 27 J"),
      QT_TRANSLATE_NOOP("ImpactEvaluation", "Temperatur, bei der die Übergangskurve eine verbrauchte "
                                            "Schlagenergie von 27 J erreicht.")},
-    {"T50US", "T50%US", "°C", 1, true, context,
+    {"T50US", "T50%US", "T<sub>50%US</sub>", "°C", 0.1, true, context,
      QT_TRANSLATE_NOOP("ImpactEvaluation", "Übergangstemperatur bei halber Hochlage"),
      QT_TRANSLATE_NOOP("ImpactEvaluation", "Temperatur, bei der die Übergangskurve 50 % der Hochlage erreicht.")},
-    {"FATT50", "FATT50", "°C", 1, true, context,
+    {"FATT50", "FATT50", "FATT<sub>50</sub>", "°C", 0.1, true, context,
      QT_TRANSLATE_NOOP("ImpactEvaluation", "Übergangstemperatur des Bruchaussehens"),
      QT_TRANSLATE_NOOP("ImpactEvaluation", "Temperatur, bei der die Bruchfläche zu 50 % aus Scherbruch (zähem "
                                            "Bruch) besteht, aus der Übergangskurve der Scherbruchanteile.")},
-    {"s", "s", "J", 2, false, context, QT_TRANSLATE_NOOP("ImpactEvaluation", "Streuung um die Kurve"),
+    {"s", "s", "s", "J", 0.01, false, context, QT_TRANSLATE_NOOP("ImpactEvaluation", "Streuung um die Kurve"),
      QT_TRANSLATE_NOOP("ImpactEvaluation", "Standardabweichung der Punkte um die Übergangskurve, mit den "
                                            "Freiheitsgraden der Anpassung (Punkte minus Parameter).")},
 };
-
-QString cell(double v, int decimals)
-{
-    return QString::number(v, 'f', decimals);
-}
-
-const QString dash = QStringLiteral("–");
 
 Outcome<Estimate> fromCurve(const Outcome<TransitionCurve>& curve, Estimate TransitionCurve::*member)
 {
@@ -117,29 +112,15 @@ Outcome<Estimate> impactResult(const ImpactEvaluation& e, const char* key)
     return Outcome<Estimate>::none(tr("Unbekanntes Ergebnis."));
 }
 
-QString impactTableHeader()
+QStringList impactTableHeader()
 {
-    QStringList columns{tr("Datei"), tr("Probe"), QStringLiteral("n")};
-    for (const ResultTerm& t : terms) {
-        columns << t.columnTitle();
-        if (t.withError)
-            columns << QStringLiteral("SE(%1)").arg(QString::fromUtf8(t.symbol))
-                           + (*t.unit ? QStringLiteral("/") + QString::fromUtf8(t.unit) : QString());
-    }
-    return columns.join(QLatin1Char('\t'));
+    return QStringList{tr("Datei"), tr("Probe"), QStringLiteral("n")} + termColumnTitles(terms);
 }
 
-QString impactTableRow(const QString& source, const ImpactSeries& series, const ImpactEvaluation& evaluation)
+QStringList impactTableRow(const QString& source, const ImpactSeries& series, const ImpactEvaluation& evaluation)
 {
-    QStringList columns{source, energySymbol(series.notch, series.striker),
-                        QString::number(series.specimens.size())};
-    for (const ResultTerm& t : terms) {
-        const Outcome<Estimate> r = impactResult(evaluation, t.key);
-        columns << (r ? cell(r->value, t.decimals) : dash);
-        if (t.withError)
-            columns << (r && !r->fixed() ? cell(r->standardError, t.decimals + 1) : dash);
-    }
-    return columns.join(QLatin1Char('\t'));
+    return QStringList{source, energySymbol(series.notch, series.striker), QString::number(series.specimens.size())}
+        + termCells(terms, [&](const ResultTerm& t) { return impactResult(evaluation, t.key); });
 }
 
 QStringList impactNotes(const ImpactEvaluation& evaluation)
@@ -151,7 +132,7 @@ QStringList impactNotes(const ImpactEvaluation& evaluation)
         for (const ResultTerm& t : terms) {
             const Outcome<Estimate> r = impactResult(evaluation, t.key);
             if (!r && std::strcmp(t.key, "FATT50") != 0)
-                notes << QStringLiteral("%1: %2").arg(QString::fromUtf8(t.symbol), r.reason());
+                notes << QStringLiteral("%1: %2").arg(t.symbolText(), r.reason());
         }
         if (evaluation.energyCurve->lowerShelf.fixed())
             notes << tr("Die Tieflage ist festgelegt, nicht angepasst.");

@@ -3,11 +3,11 @@
 // The evaluation of an impact series: the transition curve of the absorbed
 // energy with T27J and the temperature at half the upper shelf, and where
 // shear fractions are given their curve (shelves 0 and 100 %) with FATT50.
-#include "evaluation/estimate.h"
-#include "evaluation/impact_series.h"
-#include "evaluation/outcome.h"
-#include "evaluation/result_term.h"
-#include "evaluation/transition_curve.h"
+#include "estimate.h"
+#include "impact_series.h"
+#include "outcome.h"
+#include "result_term.h"
+#include "transition_curve.h"
 
 #include <QStringList>
 #include <span>
@@ -31,11 +31,12 @@ std::span<const ResultTerm> impactResultTerms();
 // determined. Fixed shelves come with degreesOfFreedom 0.
 Outcome<Estimate> impactResult(const ImpactEvaluation& evaluation, const char* key);
 
-// One line of results per file for the command line: tab-separated, decimal
-// points, "–" for a value that is not determined and for the standard error
-// of a fixed shelf; the header names the columns with symbols and units.
-QString impactTableHeader();
-QString impactTableRow(const QString& source, const ImpactSeries& series, const ImpactEvaluation& evaluation);
+// The results of a series as one row of a table (the command line writes
+// one per file, tab-separated): the source, the energy's symbol (KV2), the
+// number of specimens and the cells of termCells(); the header names the
+// columns with symbols and units.
+QStringList impactTableHeader();
+QStringList impactTableRow(const QString& source, const ImpactSeries& series, const ImpactEvaluation& evaluation);
 // Why values are missing, one line each ("T27J: …"), for the command line's
 // standard error output and the window's notes.
 QStringList impactNotes(const ImpactEvaluation& evaluation);

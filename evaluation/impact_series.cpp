@@ -1,6 +1,6 @@
-#include "evaluation/impact_series.h"
+#include "impact_series.h"
 
-#include "evaluation/json_fields.h"
+#include "json_fields.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

@@ -5,8 +5,8 @@
 // the striker, and the shelves the user wants fixed in the fit. Saved as the
 // content of the series file (JSON) and read back with a message for
 // anything that does not fit.
-#include "evaluation/column_table.h"
-#include "evaluation/outcome.h"
+#include "column_table.h"
+#include "outcome.h"
 
 #include <QJsonObject>
 #include <QString>

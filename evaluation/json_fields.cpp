@@ -1,4 +1,4 @@
-#include "evaluation/json_fields.h"
+#include "json_fields.h"
 
 #include <QCoreApplication>
 #include <QJsonValue>

@@ -1,4 +1,4 @@
-#include "evaluation/staircase.h"
+#include "staircase.h"
 
 #include <QCoreApplication>
 #include <QLocale>

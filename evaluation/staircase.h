@@ -22,8 +22,8 @@
 //     w_j = φ(z_j)²/(Φ(z_j)·(1 − Φ(z_j))),  Var(s_D) = (I⁻¹)_σσ,
 // and ν at least 1. The accuracy benchmark measures how often the resulting
 // intervals contain the true mean.
-#include "evaluation/estimate.h"
-#include "evaluation/outcome.h"
+#include "estimate.h"
+#include "outcome.h"
 
 #include <span>
 

@@ -159,13 +159,7 @@ int runTensileCommand(const QStringList& arguments, QTextStream& out, QTextStrea
         return commandMisused;
     }
 
-    const ElongationSymbol elongation = elongationSymbol(o.specimen);
-    QStringList header{tr("Datei")};
-    for (TensileQuantity q : allTensileQuantities) {
-        const QString symbol = q == TensileQuantity::ElongationAfterFracture ? elongation.text : quantitySymbol(q);
-        header << symbol + u'/' + quantityUnit(q);
-    }
-    out << header.join(u'\t') << Qt::endl;
+    out << tensileTableHeader(elongationSymbol(o.specimen)).join(u'\t') << Qt::endl;
 
     int status = commandSucceeded;
     for (const QString& path : o.files) {
@@ -219,18 +213,10 @@ int runTensileCommand(const QStringList& arguments, QTextStream& out, QTextStrea
             status = commandFileFailed;
             continue;
         }
-        QStringList row{name};
-        for (TensileQuantity q : allTensileQuantities) {
-            const TensileOutcome& d = result[q];
-            row << (d ? formatForReport(q, d->value, true) : QStringLiteral("-"));
-            if (o.reasons && !d)
-                err << name << QStringLiteral(": ") << quantitySymbol(q) << QStringLiteral(": ") << d.reason()
-                    << Qt::endl;
-            if (o.reasons && d && !d->valid)
-                err << name << QStringLiteral(": ") << quantitySymbol(q) << QStringLiteral(": ") << d->note
-                    << Qt::endl;
-        }
-        out << row.join(u'\t') << Qt::endl;
+        if (o.reasons)
+            for (const QString& note : tensileNotes(result))
+                err << name << QStringLiteral(": ") << note << Qt::endl;
+        out << tensileTableRow(name, result).join(u'\t') << Qt::endl;
     }
     return status;
 }

@@ -241,6 +241,34 @@ std::optional<CurvePoint> maximum(const Curve& c, size_t from)
 
 }
 
+QStringList tensileTableHeader(const ElongationSymbol& elongation)
+{
+    QStringList header = QStringList{tr("Datei")} + termColumnTitles(tensileResultTerms());
+    header[1 + int(Q::ElongationAfterFracture)] = elongation.text + u'/' + tensileTerm(Q::ElongationAfterFracture).unitText();
+    return header;
+}
+
+QStringList tensileTableRow(const QString& source, const TensileResult& result)
+{
+    QStringList row{source};
+    for (Q q : allTensileQuantities)
+        row << (result[q] ? tensileTerm(q).format(result[q]->value, true) : notDetermined);
+    return row;
+}
+
+QStringList tensileNotes(const TensileResult& result)
+{
+    QStringList notes;
+    for (Q q : allTensileQuantities) {
+        const QString symbol = q == Q::ElongationAfterFracture ? result.elongation.text : tensileTerm(q).symbolText();
+        if (!result[q])
+            notes << symbol + QStringLiteral(": ") + result[q].reason();
+        else if (!result[q]->valid)
+            notes << symbol + QStringLiteral(": ") + result[q]->note;
+    }
+    return notes;
+}
+
 QStringList settingsProblems(const TensileSettings& s)
 {
     QStringList problems;

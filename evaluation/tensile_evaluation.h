@@ -86,6 +86,16 @@ struct TensileResult {
 TensileResult evaluateTensileTest(const Specimen& specimen, const TestRecord* record,
                                   const TensileSettings& settings = {});
 
+// The values of a test as one row of a table (the command line writes one
+// per file, tab-separated): the source, then each value rounded for the
+// report with a decimal point, notDetermined where it is not determined. The
+// header names the elongation after fracture for the specimen (A80mm).
+QStringList tensileTableHeader(const ElongationSymbol& elongation);
+QStringList tensileTableRow(const QString& source, const TensileResult& result);
+// Why values are missing, and why a value shown does not meet the standard,
+// one line each ("ReH: …").
+QStringList tensileNotes(const TensileResult& result);
+
 // Fewer points than this in the elastic range leave mE undetermined.
 constexpr size_t minimumElasticPoints = 8;
 

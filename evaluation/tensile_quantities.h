@@ -1,13 +1,16 @@
 #pragma once
 
-// The values a tensile test gives after DIN EN ISO 6892-1: their symbols,
-// units, names and short definitions (the text the window shows one click
-// away from each value), and how each is rounded for the report.
+// The values a tensile test gives after DIN EN ISO 6892-1: which they are,
+// what one of them holds, and their terms (symbols, units, names and short
+// definitions, the text the window shows one click away from each value, and
+// how each is rounded for the report).
 #include "outcome.h"
+#include "result_term.h"
 
 #include <QString>
 #include <array>
 #include <optional>
+#include <span>
 
 namespace evaluation {
 
@@ -61,27 +64,14 @@ constexpr std::array<TensileQuantity, tensileQuantityCount> allTensileQuantities
     TensileQuantity::ReductionOfArea,
 };
 
-// The symbol as plain text ("ReH", "Rp0,2") and with subscripts in HTML
-// ("R<sub>eH</sub>"). The elongation after fracture is written "A" here; its
-// symbol for a given specimen comes from elongationSymbol().
-QString quantitySymbol(TensileQuantity q);
-QString quantitySymbolHtml(TensileQuantity q);
-// "MPa", "%", "GPa", "kN": the unit the value is given and reported in.
-QString quantityUnit(TensileQuantity q);
-// The German name ("obere Streckgrenze") and a short definition.
-QString quantityName(TensileQuantity q);
-QString quantityDefinition(TensileQuantity q);
-// A stable name for files and the command line ("ReH", "Rp0.2", "mE").
-QString quantityKey(TensileQuantity q);
-
-// The report's rounding: strengths to 1 MPa, percentage extensions and
-// elongations to 0,5 %, Z to 1 % (DIN EN ISO 6892-1), mE to 0,1 GPa and Fm to
-// 0,01 kN; halves go to the even multiple. The values are kept unrounded;
-// only what is shown and printed is rounded.
-double roundForReport(TensileQuantity q, double value);
-// The rounded value as text with as many decimals as its step needs, with a
-// decimal comma (German) or point (decimalPoint, for the command line).
-QString formatForReport(TensileQuantity q, double value, bool decimalPoint = false);
+// The description of each value (symbol, unit, name, definition and the
+// report's rounding), in the order of TensileQuantity. The report's rounding
+// after DIN EN ISO 6892-1: strengths to 1 MPa, percentage extensions and
+// elongations to 0,5 %, Z to 1 %; mE to 0,1 GPa and Fm to 0,01 kN. The
+// elongation after fracture is written "A" here; its symbol for a given
+// specimen comes from elongationSymbol().
+std::span<const ResultTerm> tensileResultTerms();
+const ResultTerm& tensileTerm(TensileQuantity q);
 
 // mE is computed in MPa per unit of strain (like a modulus) and reported in GPa.
 constexpr double megapascalPerGigapascal = 1000.0;

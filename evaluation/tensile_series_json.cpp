@@ -294,7 +294,7 @@ QJsonObject resultsToJson(const TensileResult& r)
         QJsonObject v;
         if (d) {
             v.insert(QStringLiteral("value"), d->value);
-            v.insert(QStringLiteral("report"), formatForReport(q, d->value, true));
+            v.insert(QStringLiteral("report"), tensileTerm(q).format(d->value, true));
             if (!d->valid)
                 v.insert(QStringLiteral("valid"), false);
             if (!d->note.isEmpty())
@@ -302,7 +302,7 @@ QJsonObject resultsToJson(const TensileResult& r)
         } else {
             v.insert(QStringLiteral("reason"), d.reason());
         }
-        o.insert(quantityKey(q), v);
+        o.insert(QLatin1String(tensileTerm(q).key), v);
     }
     o.insert(QStringLiteral("elongationSymbol"), r.elongation.text);
     return o;

@@ -1,6 +1,6 @@
-#include "evaluation/transition_curve.h"
+#include "transition_curve.h"
 
-#include "evaluation/gsl_errors.h"
+#include "gsl_errors.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -8,8 +8,8 @@
 // so that either can be fixed. The standard errors come from the covariance
 // of the fit scaled by the residual variance; those of temperatures read off
 // the curve by the delta method.
-#include "evaluation/estimate.h"
-#include "evaluation/outcome.h"
+#include "estimate.h"
+#include "outcome.h"
 
 #include <QString>
 #include <array>

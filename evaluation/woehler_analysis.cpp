@@ -1,6 +1,6 @@
-#include "evaluation/woehler_analysis.h"
+#include "woehler_analysis.h"
 
-#include "evaluation/gsl_errors.h"
+#include "gsl_errors.h"
 
 #include <QCoreApplication>
 #include <gsl/gsl_cdf.h>

@@ -7,9 +7,9 @@
 // probability of failure at ±u·s in lg N (u = 1.2816, the 90 % quantile of
 // the standard normal distribution). These lines describe the scatter of
 // the specimens; they are not confidence bands of the line.
-#include "evaluation/estimate.h"
-#include "evaluation/fatigue_series.h"
-#include "evaluation/outcome.h"
+#include "estimate.h"
+#include "fatigue_series.h"
+#include "outcome.h"
 
 #include <span>
 

@@ -42,9 +42,9 @@ void checkEvaluation(const TestRecord& record)
     for (TensileQuantity q : allTensileQuantities) {
         const TensileOutcome& d = result[q];
         if (d)
-            fuzz::require(std::isfinite(d->value), "a determined value is finite", quantitySymbol(q));
+            fuzz::require(std::isfinite(d->value), "a determined value is finite", tensileTerm(q).symbolText());
         else
-            fuzz::require(!d.reason().isEmpty(), "a missing value has a reason", quantitySymbol(q));
+            fuzz::require(!d.reason().isEmpty(), "a missing value has a reason", tensileTerm(q).symbolText());
     }
 }
 

@@ -48,8 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const evaluation::ImpactEvaluation e = evaluation::evaluateImpactSeries(*impact);
         checkResults(evaluation::impactResultTerms(), [&](const char* key) { return evaluation::impactResult(e, key); },
                      "impact results are finite or have a reason");
-        fuzz::require(evaluation::impactTableRow("f", *impact, e).count('\t')
-                          == evaluation::impactTableHeader().count('\t'),
+        fuzz::require(evaluation::impactTableRow("f", *impact, e).size()
+                          == evaluation::impactTableHeader().size(),
                       "the impact row has the header's columns");
     }
 
@@ -62,8 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const evaluation::FatigueEvaluation e = evaluation::evaluateFatigueSeries(*fatigue);
         checkResults(evaluation::fatigueResultTerms(), [&](const char* key) { return evaluation::fatigueResult(e, key); },
                      "fatigue results are finite or have a reason");
-        fuzz::require(evaluation::fatigueTableRow("f", *fatigue, e).count('\t')
-                          == evaluation::fatigueTableHeader().count('\t'),
+        fuzz::require(evaluation::fatigueTableRow("f", *fatigue, e).size()
+                          == evaluation::fatigueTableHeader().size(),
                       "the fatigue row has the header's columns");
     }
     return 0;

@@ -125,9 +125,9 @@ private slots:
         QTEST(result.elongation.text, "symbol");
         auto near = [&](Q q, double expected, double tolerance) {
             const TensileOutcome& v = result[q];
-            QVERIFY2(v, qPrintable(quantitySymbol(q) + ": " + v.reason()));
+            QVERIFY2(v, qPrintable(tensileTerm(q).symbolText() + ": " + v.reason()));
             QVERIFY2(std::abs(v->value - expected) <= tolerance,
-                     qPrintable(QStringLiteral("%1: %2 instead of %3").arg(quantitySymbol(q)).arg(v->value).arg(expected)));
+                     qPrintable(QStringLiteral("%1: %2 instead of %3").arg(tensileTerm(q).symbolText()).arg(v->value).arg(expected)));
         };
         QFETCH(double, mE);
         QFETCH(double, yield);

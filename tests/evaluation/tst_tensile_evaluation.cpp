@@ -20,7 +20,7 @@ namespace {
 double valueOf(const TensileResult& r, Q q)
 {
     if (!r[q])
-        qWarning("%s not determined: %s", qPrintable(quantitySymbol(q)), qPrintable(r[q].reason()));
+        qWarning("%s not determined: %s", qPrintable(tensileTerm(q).symbolText()), qPrintable(r[q].reason()));
     return r[q] ? r[q]->value : std::nan("");
 }
 
@@ -242,8 +242,8 @@ private slots:
     {
         QFETCH(TensileQuantity, quantity);
         QFETCH(double, value);
-        QTEST(formatForReport(quantity, value), "german");
-        QTEST(formatForReport(quantity, value, true), "point");
+        QTEST(tensileTerm(quantity).format(value), "german");
+        QTEST(tensileTerm(quantity).format(value, true), "point");
     }
 
     void badInputGivesReasons_data()
@@ -279,7 +279,7 @@ private slots:
         for (Q q : allTensileQuantities) {
             if (q == Q::ReductionOfArea && fault != "d0")
                 continue;  // measured on the broken specimen, not on the curve
-            QVERIFY2(!r[q].has_value(), qPrintable(quantitySymbol(q)));
+            QVERIFY2(!r[q].has_value(), qPrintable(tensileTerm(q).symbolText()));
             QVERIFY2(r[q].reason().contains(message), qPrintable(r[q].reason()));
         }
     }
@@ -294,7 +294,7 @@ private slots:
         QVERIFY2(r[Q::ElasticSlope].reason().startsWith("Nur "), qPrintable(r[Q::ElasticSlope].reason()));
         QVERIFY(r[Q::ElasticSlope].reason().endsWith("für die Gerade werden mindestens 8 gebraucht."));
         for (Q q : {Q::ProofStrength, Q::PlasticExtensionAtMaxForce, Q::ElongationAfterFracture})
-            QVERIFY2(r[q].reason().startsWith("mE ist nicht bestimmt: Nur "), qPrintable(quantitySymbol(q)));
+            QVERIFY2(r[q].reason().startsWith("mE ist nicht bestimmt: Nur "), qPrintable(tensileTerm(q).symbolText()));
         QVERIFY(r[Q::TensileStrength].has_value());
         QVERIFY(r[Q::TotalExtensionAtFracture].has_value());
     }
@@ -375,9 +375,9 @@ private slots:
     {
         QSet<QString> keys;
         for (Q q : allTensileQuantities) {
-            QVERIFY(!quantityName(q).isEmpty());
-            QVERIFY(quantityDefinition(q).size() > 60);
-            keys << quantityKey(q);
+            QVERIFY(!tensileTerm(q).translatedName().isEmpty());
+            QVERIFY(tensileTerm(q).translatedDefinition().size() > 60);
+            keys << QLatin1String(tensileTerm(q).key);
         }
         QCOMPARE(keys.size(), tensileQuantityCount);
     }
