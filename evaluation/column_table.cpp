@@ -1,16 +1,23 @@
 #include "column_table.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
 
 namespace evaluation {
 
+QString rowPlace(const QString& fileName, const std::vector<int>& lines, size_t row)
+{
+    const QString line = row < lines.size()
+        ? QCoreApplication::translate("ColumnTable", "Zeile %1").arg(lines[row])
+        : QCoreApplication::translate("ColumnTable", "Zeile %1 der Tabelle").arg(row + 1);
+    return fileName.isEmpty() ? line : QFileInfo(fileName).fileName() + QStringLiteral(", ") + line;
+}
+
 QString ColumnTable::whereRow(int row) const
 {
-    if (row >= 0 && row < int(lines.size()))
-        return QCoreApplication::translate("ColumnTable", "Zeile %1").arg(lines[size_t(row)]);
-    return QCoreApplication::translate("ColumnTable", "Zeile %1 der Tabelle").arg(row + 1);
+    return rowPlace(fileName, lines, size_t(row));
 }
 
 bool ColumnTable::consistent() const
@@ -20,29 +27,57 @@ bool ColumnTable::consistent() const
         && (lines.empty() || lines.size() == n);
 }
 
-namespace {
-
-// A short word of letters ("N", "T", "DL") matches only as a word of its
-// own, so that "N" finds "N (Schwingspiele)" but not "Spannung"; anything
-// else matches as a part of the header.
-bool headerHas(const QString& header, const QString& word)
+bool headerNames(const QString& header, const QStringList& words)
 {
-    const bool shortWord = word.size() <= 2 && std::all_of(word.begin(), word.end(), [](QChar c) { return c.isLetter(); });
-    if (!shortWord)
-        return header.contains(word, Qt::CaseInsensitive);
     static const QRegularExpression separators(QStringLiteral("[^\\p{L}\\p{N}]+"));
-    return header.split(separators, Qt::SkipEmptyParts).contains(word, Qt::CaseInsensitive);
-}
-
+    QStringList headerWords;
+    for (const QString& word : words) {
+        const bool shortWord
+            = word.size() <= 2 && std::all_of(word.begin(), word.end(), [](QChar c) { return c.isLetter(); });
+        if (!shortWord) {
+            if (header.contains(word, Qt::CaseInsensitive))
+                return true;
+            continue;
+        }
+        if (headerWords.isEmpty())
+            headerWords = header.split(separators, Qt::SkipEmptyParts);
+        if (headerWords.contains(word, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
 }
 
 int findColumn(const QStringList& headers, const QStringList& words, const std::vector<int>& taken)
 {
     for (const QString& word : words)
         for (int i = 0; i < headers.size(); ++i)
-            if (std::find(taken.begin(), taken.end(), i) == taken.end() && headerHas(headers[i], word))
+            if (std::find(taken.begin(), taken.end(), i) == taken.end() && headerNames(headers[i], {word}))
                 return i;
     return -1;
+}
+
+void guessColumnRoles(const QStringList& headers, int columnCount, std::initializer_list<ColumnRole> byWords,
+                      std::initializer_list<int*> byPosition, std::initializer_list<int*> optionalByPosition)
+{
+    std::vector<int> taken;
+    for (const ColumnRole& role : byWords) {
+        *role.column = findColumn(headers, role.words, taken);
+        if (*role.column >= 0)
+            taken.push_back(*role.column);
+    }
+    std::vector<int> rest;
+    for (int i = 0; i < columnCount; ++i)
+        if (std::find(taken.begin(), taken.end(), i) == taken.end())
+            rest.push_back(i);
+    size_t next = 0;
+    const auto byOrder = [&](std::initializer_list<int*> roles) {
+        for (int* role : roles)
+            if (*role < 0 && next < rest.size())
+                *role = rest[next++];
+    };
+    byOrder(byPosition);
+    if (headers.isEmpty())
+        byOrder(optionalByPosition);
 }
 
 }

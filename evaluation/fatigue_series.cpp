@@ -115,33 +115,16 @@ Outcome<FatigueSeries> fatigueSeriesFromJson(const QJsonObject& o)
 FatigueColumns guessFatigueColumns(const QStringList& headers, int columnCount)
 {
     FatigueColumns c;
-    std::vector<int> taken;
-    const auto pick = [&](const QStringList& words) {
-        const int i = findColumn(headers, words, taken);
-        if (i >= 0)
-            taken.push_back(i);
-        return i;
-    };
-    c.runOut = pick({QStringLiteral("durchl"), QStringLiteral("run-out"), QStringLiteral("runout"),
-                     QStringLiteral("run out"), QStringLiteral("DL")});
-    c.staircase = pick({QStringLiteral("treppe"), QStringLiteral("staircase"), QStringLiteral("stair")});
-    c.stressAmplitude = pick({QStringLiteral("σa"), QStringLiteral("amplitude"), QStringLiteral("spannung"),
-                              QStringLiteral("stress"), QStringLiteral("MPa"), QStringLiteral("N/mm")});
-    c.cycles = pick({QStringLiteral("schwingspiel"), QStringLiteral("lastwechsel"), QStringLiteral("zyklen"),
-                     QStringLiteral("cycles"), QStringLiteral("N")});
-    std::vector<int> rest;
-    for (int i = 0; i < columnCount; ++i)
-        if (std::find(taken.begin(), taken.end(), i) == taken.end())
-            rest.push_back(i);
-    size_t next = 0;
-    for (int* role : {&c.stressAmplitude, &c.cycles})
-        if (*role < 0 && next < rest.size())
-            *role = rest[next++];
-    if (headers.isEmpty()) {
-        for (int* role : {&c.runOut, &c.staircase})
-            if (*role < 0 && next < rest.size())
-                *role = rest[next++];
-    }
+    guessColumnRoles(headers, columnCount,
+                     {{&c.runOut, {QStringLiteral("durchl"), QStringLiteral("run-out"), QStringLiteral("runout"),
+                                   QStringLiteral("run out"), QStringLiteral("DL")}},
+                      {&c.staircase, {QStringLiteral("treppe"), QStringLiteral("staircase"), QStringLiteral("stair")}},
+                      {&c.stressAmplitude, {QStringLiteral("σa"), QStringLiteral("amplitude"),
+                                            QStringLiteral("spannung"), QStringLiteral("stress"),
+                                            QStringLiteral("MPa"), QStringLiteral("N/mm")}},
+                      {&c.cycles, {QStringLiteral("schwingspiel"), QStringLiteral("lastwechsel"),
+                                   QStringLiteral("zyklen"), QStringLiteral("cycles"), QStringLiteral("N")}}},
+                     {&c.stressAmplitude, &c.cycles}, {&c.runOut, &c.staircase});
     return c;
 }
 

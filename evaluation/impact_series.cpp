@@ -145,37 +145,19 @@ Outcome<ImpactSeries> impactSeriesFromJson(const QJsonObject& o)
 ImpactColumns guessImpactColumns(const QStringList& headers, int columnCount)
 {
     ImpactColumns c;
-    std::vector<int> taken;
-    const auto pick = [&](const QStringList& words) {
-        const int i = findColumn(headers, words, taken);
-        if (i >= 0)
-            taken.push_back(i);
-        return i;
-    };
     // The specific columns first, so that "Scherbruchanteil in %" is not
     // taken for a temperature and "Breitung in mm" not for an energy.
-    c.shearFraction = pick({QStringLiteral("scher"), QStringLiteral("shear"), QStringLiteral("SFA"),
-                            QStringLiteral("zäh"), QStringLiteral("%")});
-    c.lateralExpansion = pick({QStringLiteral("breitung"), QStringLiteral("expansion"), QStringLiteral("lateral"),
-                               QStringLiteral("mm")});
-    c.temperature = pick({QStringLiteral("temp"), QStringLiteral("°C"), QStringLiteral("T")});
-    c.absorbedEnergy = pick({QStringLiteral("KV"), QStringLiteral("KU"), QStringLiteral("energ"),
-                             QStringLiteral("arbeit"), QStringLiteral("J")});
-    // Without telling headers: temperature, energy, shear, expansion in
-    // this order, as the input table has them.
-    std::vector<int> rest;
-    for (int i = 0; i < columnCount; ++i)
-        if (std::find(taken.begin(), taken.end(), i) == taken.end())
-            rest.push_back(i);
-    size_t next = 0;
-    for (int* role : {&c.temperature, &c.absorbedEnergy})
-        if (*role < 0 && next < rest.size())
-            *role = rest[next++];
-    if (headers.isEmpty()) {
-        for (int* role : {&c.shearFraction, &c.lateralExpansion})
-            if (*role < 0 && next < rest.size())
-                *role = rest[next++];
-    }
+    // Without telling headers: temperature, energy, shear, expansion in this
+    // order, as the input table has them.
+    guessColumnRoles(headers, columnCount,
+                     {{&c.shearFraction, {QStringLiteral("scher"), QStringLiteral("shear"), QStringLiteral("SFA"),
+                                          QStringLiteral("zäh"), QStringLiteral("%")}},
+                      {&c.lateralExpansion, {QStringLiteral("breitung"), QStringLiteral("expansion"),
+                                             QStringLiteral("lateral"), QStringLiteral("mm")}},
+                      {&c.temperature, {QStringLiteral("temp"), QStringLiteral("°C"), QStringLiteral("T")}},
+                      {&c.absorbedEnergy, {QStringLiteral("KV"), QStringLiteral("KU"), QStringLiteral("energ"),
+                                           QStringLiteral("arbeit"), QStringLiteral("J")}}},
+                     {&c.temperature, &c.absorbedEnergy}, {&c.shearFraction, &c.lateralExpansion});
     return c;
 }
 

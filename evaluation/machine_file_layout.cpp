@@ -1,5 +1,6 @@
 #include "machine_file_layout.h"
 
+#include "column_table.h"
 #include "machine_file_text.h"
 
 #include <QCoreApplication>
@@ -80,6 +81,8 @@ bool isBlankLine(std::string_view line)
 
 namespace {
 
+using namespace Qt::StringLiterals;
+
 QString tr(const char* text) { return QCoreApplication::translate("MachineFile", text); }
 
 constexpr int maximumInspectedLines = 4000;
@@ -113,8 +116,9 @@ struct Candidate {
     int evidence = 0;  // fields that contain the decimal mark
 };
 
-// The longest run of lines that are numbers in the same count of at least two
-// columns; blank lines do not end a run.
+// The longest run of lines of numbers, at least two in each; blank lines do
+// not end a run. A cell may be empty (a value a table of results lacks), and
+// a line may end early; the run has as many columns as its widest line.
 Candidate longestNumericRun(const std::vector<Line>& lines, Separator separator, DecimalMark mark)
 {
     Candidate best{separator, mark};
@@ -125,31 +129,31 @@ Candidate longestNumericRun(const std::vector<Line>& lines, Separator separator,
             continue;
         const auto fields = fieldsOf(lines[i].text, separator);
         if (fields.empty())
-            continue;
-        bool numeric = fields.size() >= 2;
+            continue;  // empty cells only, as a spreadsheet writes an empty row
+        int numbers = 0;
         int evidence = 0;
+        bool numeric = true;
         for (const auto f : fields) {
             double value;
-            if (!numeric || !parseNumber(f, mark, value)) {
+            if (stripQuotes(f).empty())
+                continue;
+            if (!parseNumber(f, mark, value)) {
                 numeric = false;
                 break;
             }
+            ++numbers;
             evidence += f.find(markChar) != std::string_view::npos;
         }
-        if (!numeric) {
+        if (!numeric || numbers < 2) {
             current.runLength = 0;
             current.columns = 0;
             continue;
         }
-        if (current.runLength > 0 && int(fields.size()) == current.columns) {
-            ++current.runLength;
-            current.evidence += evidence;
-        } else {
+        if (current.runLength == 0)
             current.runStart = i;
-            current.runLength = 1;
-            current.columns = int(fields.size());
-            current.evidence = evidence;
-        }
+        ++current.runLength;
+        current.columns = std::max(current.columns, int(fields.size()));
+        current.evidence = (current.runLength == 1 ? 0 : current.evidence) + evidence;
         if (current.runLength > best.runLength)
             best = current;
     }
@@ -206,75 +210,56 @@ bool anyNumber(const QStringList& heads, DecimalMark mark)
 
 // --- Guessing the columns -----------------------------------------------------
 
-bool nameHas(const QString& name, std::initializer_list<const char16_t*> words)
-{
-    for (const char16_t* w : words)
-        if (name.contains(QStringView(w)))
-            return true;
-    return false;
-}
-
-bool nameIs(const QString& name, std::initializer_list<const char16_t*> words)
-{
-    for (const char16_t* w : words)
-        if (name == QStringView(w))
-            return true;
-    return false;
-}
-
 int forceScore(const ColumnHeading& c)
 {
-    const QString n = c.name.toLower();
+    const Dimension d = dimensionOf(c.unit);
     int score = 0;
-    if (dimensionOf(c.unit) == Dimension::Force)
+    if (d == Dimension::Force)
         score += 3;
-    if (dimensionOf(c.unit) == Dimension::Stress)
+    if (d == Dimension::Stress)
         score += 2;
-    if (nameHas(n, {u"kraft", u"force", u"last", u"load"}) || nameIs(n, {u"f"}))
+    if (headerNames(c.name, {u"kraft"_s, u"force"_s, u"last"_s, u"load"_s, u"F"_s}))
         score += 3;
-    if (nameHas(n, {u"spannung", u"stress"}) || nameIs(n, {u"sigma", u"σ"}))
+    if (headerNames(c.name, {u"spannung"_s, u"stress"_s, u"sigma"_s, u"σ"_s}))
         score += 2;
-    if (dimensionOf(c.unit) == Dimension::Length || dimensionOf(c.unit) == Dimension::Time
-        || dimensionOf(c.unit) == Dimension::Strain)
+    if (d == Dimension::Length || d == Dimension::Time || d == Dimension::Strain)
         score -= 10;
     return score;
 }
 
-bool isCrosshead(const QString& lowerName)
+bool isCrosshead(const QString& name)
 {
-    return nameHas(lowerName, {u"traverse", u"crosshead", u"standardweg", u"maschinenweg", u"kolben", u"position",
-                               u"querhaupt"});
+    return headerNames(name, {u"traverse"_s, u"crosshead"_s, u"standardweg"_s, u"maschinenweg"_s, u"kolben"_s,
+                              u"position"_s, u"querhaupt"_s});
 }
 
 int extensionScore(const ColumnHeading& c)
 {
-    const QString n = c.name.toLower();
+    const Dimension d = dimensionOf(c.unit);
     int score = 0;
-    if (dimensionOf(c.unit) == Dimension::Length)
+    if (d == Dimension::Length)
         score += 3;
-    if (dimensionOf(c.unit) == Dimension::Strain)
+    if (d == Dimension::Strain)
         score += 2;
-    if (nameHas(n, {u"verlängerung", u"verlaengerung", u"längenänderung", u"laengenaenderung", u"weg", u"extension",
-                    u"elongation", u"verschiebung", u"displacement", u"dehnung", u"strain"})
-        || nameIs(n, {u"dl", u"δl", u"Δl", u"s", u"epsilon", u"ε"}))
+    if (headerNames(c.name, {u"verlängerung"_s, u"verlaengerung"_s, u"längenänderung"_s, u"laengenaenderung"_s,
+                             u"weg"_s, u"extension"_s, u"elongation"_s, u"verschiebung"_s, u"displacement"_s,
+                             u"dehnung"_s, u"strain"_s, u"dl"_s, u"δl"_s, u"s"_s, u"epsilon"_s, u"ε"_s}))
         score += 3;
-    if (nameHas(n, {u"fein", u"extensometer", u"ansetz", u"aufnehmer", u"clip"}))
+    if (headerNames(c.name, {u"fein"_s, u"extensometer"_s, u"ansetz"_s, u"aufnehmer"_s, u"clip"_s}))
         score += 1;
-    if (isCrosshead(n))
+    if (isCrosshead(c.name))
         score -= 1;
-    if (dimensionOf(c.unit) == Dimension::Force || dimensionOf(c.unit) == Dimension::Stress
-        || dimensionOf(c.unit) == Dimension::Time)
+    if (d == Dimension::Force || d == Dimension::Stress || d == Dimension::Time)
         score -= 10;
     return score;
 }
 
 int timeScore(const ColumnHeading& c)
 {
-    const QString n = c.name.toLower();
     int score = 0;
     if (dimensionOf(c.unit) == Dimension::Time)
         score += 3;
-    if (nameHas(n, {u"zeit", u"time"}) || nameIs(n, {u"t"}))
+    if (headerNames(c.name, {u"zeit"_s, u"time"_s, u"t"_s}))
         score += 3;
     if (dimensionOf(c.unit) != Dimension::Time && c.unit != Unit::None)
         score -= 10;
@@ -342,9 +327,29 @@ MachineFileInspection inspectMachineData(const QByteArray& start, const QString&
     }
     if (best.runLength < 2) {
         result.error = tr("%1 enthält keine Tabelle aus Zahlen: keine zwei aufeinanderfolgenden Zeilen mit "
-                          "mindestens zwei Zahlen in gleich vielen Spalten.")
+                          "mindestens zwei Zahlen.")
                            .arg(name);
         return result;
+    }
+
+    auto previousNonBlank = [&](size_t index) -> std::optional<size_t> {
+        while (index-- > 0)
+            if (!detail::isBlankLine(lines[index].text))
+                return index;
+        return std::nullopt;
+    };
+    // A row with text where a number belongs, just above the numbers, is
+    // still a row of the table: the reader names its fault, where taking it
+    // for a line above the table would silently drop the rows before it.
+    while (const auto above = previousNonBlank(best.runStart)) {
+        const auto fields = fieldsOf(lines[*above].text, best.separator);
+        const auto numbers = std::count_if(fields.begin(), fields.end(), [&](std::string_view f) {
+            double value;
+            return parseNumber(f, best.mark, value);
+        });
+        if (int(fields.size()) != best.columns || numbers < 2)
+            break;
+        best.runStart = *above;
     }
 
     MachineFileLayout layout;
@@ -355,12 +360,6 @@ MachineFileInspection inspectMachineData(const QByteArray& start, const QString&
     layout.firstDataLine = lines[best.runStart].number;
 
     // Above the data: a line of units, a line of names, or both.
-    auto previousNonBlank = [&](size_t index) -> std::optional<size_t> {
-        while (index-- > 0)
-            if (!detail::isBlankLine(lines[index].text))
-                return index;
-        return std::nullopt;
-    };
     size_t metadataEnd = best.runStart;
     QStringList units;
     if (const auto above = previousNonBlank(best.runStart)) {
@@ -460,7 +459,7 @@ ColumnChoice guessColumns(const MachineFileLayout& layout)
     choice.extensionUnit = unitOf(choice.extension, Dimension::Length, Dimension::Strain, Unit::Millimetre);
     choice.timeUnit = unitOf(choice.time, Dimension::Time, Dimension::Time, Unit::Second);
     if (choice.extension >= 0 && choice.extension < int(columns.size()))
-        choice.crossheadTravel = isCrosshead(columns[choice.extension].name.toLower());
+        choice.crossheadTravel = isCrosshead(columns[choice.extension].name);
     return choice;
 }
 

@@ -38,11 +38,6 @@ struct Curve {
     size_t end = 0;  // the rows evaluated: [0, end)
 };
 
-QString where(const TestRecord& record, size_t row)
-{
-    return tr("%1, Zeile %2").arg(QFileInfo(record.fileName).fileName()).arg(record.lineOf(row));
-}
-
 // Half the width of the smoothing window: as many samples as lie within
 // smoothingStrain at the curve's typical spacing.
 size_t smoothingHalfWidth(const std::vector<double>& strain, size_t end)
@@ -380,7 +375,7 @@ TensileResult evaluateTensileTest(const Specimen& specimen, const TestRecord* re
             reached = std::max(reached, c.strain[i]);
             if (c.strain[i] < reached - tolerance)
                 return failCurve(tr("%1: die Verlängerung läuft rückwärts (von %2 % auf %3 % Dehnung).")
-                                     .arg(where(*record, i), number(reached, 3), number(c.strain[i], 3)));
+                                     .arg(record->whereRow(i), number(reached, 3), number(c.strain[i], 3)));
         }
         if (c.strain[c.end - 1] <= c.strain[0])
             return failCurve(tr("In %1 nimmt die Verlängerung nicht zu.").arg(file));

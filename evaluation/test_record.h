@@ -3,6 +3,8 @@
 // The measured columns of one tensile test, in the units the evaluation
 // works in: force in N (or stress in MPa where the machine wrote the stress),
 // extension in mm (or strain in % where it wrote the strain), time in s.
+#include "column_table.h"
+
 #include <QString>
 #include <vector>
 
@@ -19,9 +21,8 @@ struct TestRecord {
     std::vector<int> lines;
 
     size_t size() const { return load.size(); }
-    // "Zeile 17" style place of a row for messages; the row index where no
-    // lines are known.
-    int lineOf(size_t row) const { return row < lines.size() ? lines[row] : int(row) + 1; }
+    // "probe.csv, Zeile 17": where a row is, for messages.
+    QString whereRow(size_t row) const { return rowPlace(fileName, lines, row); }
 };
 
 }

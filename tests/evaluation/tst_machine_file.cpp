@@ -336,6 +336,63 @@ private slots:
         QCOMPARE(cancelled.error, QStringLiteral("Das Einlesen von big.csv wurde abgebrochen."));
     }
 
+    void readsTablesOfResults_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("headers");
+        QTest::addColumn<QString>("cells");  // rows by "|", NaN as "x"
+        QTest::addColumn<QString>("lines");
+        QTest::newRow("spreadsheet, empty cells inside and at the end")
+            << QByteArray("Reihe 3\nTemperatur in °C;KV2 in J;Scher in %;Breitung in mm\n-60;14,8;5;0,19\n"
+                          "-50;49,4;;0,69\n20;188;;\n;;;\n40;190,5;100;2,5\n")
+            << QStringList{"Temperatur in °C", "KV2 in J", "Scher in %", "Breitung in mm"}
+            << "-60 14.8 5 0.19|-50 49.4 x 0.69|20 188 x x|40 190.5 100 2.5" << "3 4 5 7";
+        QTest::newRow("tabs and points, no heads")
+            << QByteArray("300\t1e5\n250\t1e7\t1\n") << QStringList{} << "300 100000 x|250 10000000 1" << "1 2";
+        QTest::newRow("names and units on two lines")
+            << QByteArray("σa;Zeit\nMPa;s\n300;123456\n280;654321\n") << QStringList{"σa MPa", "Zeit s"}
+            << "300 123456|280 654321" << "3 4";
+    }
+    void readsTablesOfResults()
+    {
+        QFETCH(QByteArray, bytes);
+        const TableReading r = readResultTableData(bytes, "/tmp/reihe.csv");
+        QVERIFY2(r.table, qPrintable(r.error));
+        QTEST(r.table->headers, "headers");
+        QStringList rows, lines;
+        for (int i = 0; i < r.table->rowCount(); ++i) {
+            QStringList cells;
+            for (const auto& column : r.table->columns)
+                if (i < int(column.size()))
+                    cells << (std::isnan(column[size_t(i)]) ? "x" : QString::number(column[size_t(i)], 'g', 10));
+            rows << cells.join(' ');
+            lines << QString::number(r.table->lines[size_t(i)]);
+        }
+        QTEST(rows.join('|'), "cells");
+        QTEST(lines.join(' '), "lines");
+        QCOMPARE(r.table->whereRow(0), "reihe.csv, Zeile " + lines[0]);
+    }
+
+    void tablesOfResultsSayWhatAndWhere_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("text in a cell") << QByteArray("σa;N;DL\n300;1e5;0\n290;2e5;0\n280;1e7;ja\n260;1e7;1\n")
+                                        << "reihe.csv, Zeile 4: „ja“ in Spalte 3 (DL) ist keine Zahl.";
+        QTest::newRow("text in a cell of the first row")
+            << QByteArray("σa;N;DL\n300;1e5;nein\n290;2e5;0\n280;1e7;1\n")
+            << "reihe.csv, Zeile 2: „nein“ in Spalte 3 (DL) ist keine Zahl.";
+        QTest::newRow("no table") << QByteArray("Temperatur;Energie\nkalt;wenig\n") << "reihe.csv enthält keine Tabelle";
+    }
+    void tablesOfResultsSayWhatAndWhere()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, error);
+        const TableReading r = readResultTableData(bytes, "reihe.csv");
+        QVERIFY(!r.table);
+        QVERIFY2(r.error.startsWith(error), qPrintable(r.error));
+    }
+
     void readsFilesAndTellsWhenItCannot()
     {
         QTemporaryDir dir;
@@ -357,6 +414,8 @@ private slots:
         const MachineFileReading gone = readMachineFile(dir.filePath("fehlt.csv"), *i.layout, i.columns);
         QVERIFY(gone.error.startsWith("fehlt.csv lässt sich nicht öffnen"));
         QVERIFY(fileChecksum(dir.filePath("fehlt.csv")).isEmpty());
+        QVERIFY(readResultTable(dir.filePath("fehlt.csv")).error.startsWith("fehlt.csv lässt sich nicht öffnen"));
+        QCOMPARE(readResultTable(path).table->columnCount(), 3);
     }
 };
 
