@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
+#include <cmath>
 
 namespace evaluation {
 
@@ -25,6 +26,33 @@ bool ColumnTable::consistent() const
     const size_t n = size_t(rowCount());
     return std::all_of(columns.begin(), columns.end(), [n](const auto& c) { return c.size() == n; })
         && (lines.empty() || lines.size() == n);
+}
+
+std::optional<double> ColumnTable::cell(int column, int row) const
+{
+    if (column < 0 || column >= columnCount() || row < 0 || row >= int(columns[size_t(column)].size()))
+        return std::nullopt;
+    const double v = columns[size_t(column)][size_t(row)];
+    return std::isnan(v) ? std::nullopt : std::optional<double>(v);
+}
+
+QString ColumnTable::columnsProblem(std::initializer_list<std::pair<int, QString>> required,
+                                    std::initializer_list<int> optional) const
+{
+    if (!consistent())
+        return QCoreApplication::translate("ColumnTable", "Die Spalten der Tabelle sind verschieden lang.");
+    for (const auto& [column, missing] : required)
+        if (column < 0 || column >= columnCount())
+            return missing;
+    for (int column : optional)
+        if (column >= columnCount())
+            return QCoreApplication::translate("ColumnTable", "Die Tabelle hat keine Spalte %1.").arg(column + 1);
+    return {};
+}
+
+QString detail::tableHoldsNoSpecimen()
+{
+    return QCoreApplication::translate("ColumnTable", "Die Tabelle enthält keine Probe.");
 }
 
 bool headerNames(const QString& header, const QStringList& words)

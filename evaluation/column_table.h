@@ -4,9 +4,13 @@
 // vector per column, NaN for an empty cell, and for each row the line of the
 // file it came from, so that a message can say where a value is wrong; and
 // how the columns are found by the words of their heads.
+#include "outcome.h"
+
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace evaluation {
@@ -23,7 +27,23 @@ struct ColumnTable {
     QString whereRow(int row) const;
     // The columns' lengths agree, and so does the number of line numbers.
     bool consistent() const;
+    // The value of a cell; none where it is empty (NaN) or the column is
+    // not chosen (-1).
+    std::optional<double> cell(int column, int row) const;
+    // What keeps the table from being read with these columns: columns of
+    // different lengths, a required column not chosen or beyond the table
+    // (its message given with it), an optional one beyond the table; empty
+    // when nothing does.
+    QString columnsProblem(std::initializer_list<std::pair<int, QString>> required,
+                           std::initializer_list<int> optional) const;
 };
+
+// The specimens of a table, a row each: read(row, problem) gives the
+// specimen of a row, none for a row that is empty throughout, and sets
+// problem (with the row's place) for a row that cannot be taken; the first
+// problem ends the reading. A table without a specimen is a problem too.
+template <class Specimen, class Read>
+Outcome<std::vector<Specimen>> tableSpecimens(const ColumnTable& table, Read read);
 
 // "probe.csv, Zeile 12" for a row read from line 12 of a file, "Zeile 12"
 // without a file name, "Zeile 3 der Tabelle" for the third row of a table
@@ -53,5 +73,29 @@ struct ColumnRole {
 // and where the table has no heads at all, so do those of optionalByPosition.
 void guessColumnRoles(const QStringList& headers, int columnCount, std::initializer_list<ColumnRole> byWords,
                       std::initializer_list<int*> byPosition, std::initializer_list<int*> optionalByPosition);
+
+// ---------------------------------------------------------------------------
+
+namespace detail {
+QString tableHoldsNoSpecimen();
+}
+
+template <class Specimen, class Read>
+Outcome<std::vector<Specimen>> tableSpecimens(const ColumnTable& table, Read read)
+{
+    using Result = Outcome<std::vector<Specimen>>;
+    std::vector<Specimen> specimens;
+    for (int r = 0; r < table.rowCount(); ++r) {
+        QString problem;
+        std::optional<Specimen> s = read(r, problem);
+        if (!problem.isEmpty())
+            return Result::none(problem);
+        if (s)
+            specimens.push_back(std::move(*s));
+    }
+    if (specimens.empty())
+        return Result::none(detail::tableHoldsNoSpecimen());
+    return specimens;
+}
 
 }

@@ -89,26 +89,18 @@ Outcome<FatigueSeries> fatigueSeriesFromJson(const QJsonObject& o)
     if (const QString p = fatigueSettingsProblem(series); !p.isEmpty())
         return Result::none(p);
 
-    const QJsonValue list = o.value(QStringLiteral("specimens"));
-    if (!list.isArray())
-        return Result::none(tr("Die Liste der Proben („specimens“) fehlt."));
-    const QJsonArray array = list.toArray();
-    for (int i = 0; i < array.size(); ++i) {
-        const QString where = tr("Probe %1").arg(i + 1);
-        if (!array[i].isObject())
-            return Result::none(detail::located(where, tr("Der Eintrag ist kein Objekt.")));
-        const QJsonObject so = array[i].toObject();
+    const auto specimens = detail::jsonSpecimens<FatigueSpecimen>(o, [](const QJsonObject& so, const QString& where,
+                                                                           QString& problem) {
         FatigueSpecimen s;
         s.stressAmplitude = detail::jsonNumber(so, "stressAmplitude", true, where, problem).value_or(0);
         s.cycles = detail::jsonNumber(so, "cycles", true, where, problem).value_or(0);
         s.runOut = detail::jsonBool(so, "runOut", false, where, problem);
         s.staircase = detail::jsonBool(so, "staircase", false, where, problem);
-        if (!problem.isEmpty())
-            return Result::none(problem);
-        if (const QString p = fatigueSpecimenProblem(s); !p.isEmpty())
-            return Result::none(detail::located(where, p));
-        series.specimens.push_back(s);
-    }
+        return s;
+    }, fatigueSpecimenProblem);
+    if (!specimens)
+        return Result::none(specimens.reason());
+    series.specimens = *specimens;
     return series;
 }
 
@@ -132,49 +124,36 @@ Outcome<std::vector<FatigueSpecimen>> fatigueSpecimensFromTable(const ColumnTabl
                                                                const FatigueColumns& columns,
                                                                std::optional<double> runOutLimit)
 {
-    using Result = Outcome<std::vector<FatigueSpecimen>>;
-    if (!table.consistent())
-        return Result::none(tr("Die Spalten der Tabelle sind verschieden lang."));
-    const auto valid = [&](int c) { return c >= 0 && c < table.columnCount(); };
-    if (!valid(columns.stressAmplitude))
-        return Result::none(tr("Die Spalte der Spannungsamplitude fehlt."));
-    if (!valid(columns.cycles))
-        return Result::none(tr("Die Spalte der Schwingspielzahl fehlt."));
-    for (int c : {columns.runOut, columns.staircase})
-        if (c >= table.columnCount())
-            return Result::none(tr("Die Tabelle hat keine Spalte %1.").arg(c + 1));
-
-    std::vector<FatigueSpecimen> specimens;
-    for (int r = 0; r < table.rowCount(); ++r) {
-        const auto cell = [&](int c) -> std::optional<double> {
-            if (c < 0)
-                return std::nullopt;
-            const double v = table.columns[size_t(c)][size_t(r)];
-            return std::isnan(v) ? std::nullopt : std::optional<double>(v);
-        };
-        const std::optional<double> stress = cell(columns.stressAmplitude), n = cell(columns.cycles);
-        const std::optional<double> runOut = cell(columns.runOut), staircase = cell(columns.staircase);
+    if (const QString problem = table.columnsProblem(
+            {{columns.stressAmplitude, tr("Die Spalte der Spannungsamplitude fehlt.")},
+             {columns.cycles, tr("Die Spalte der Schwingspielzahl fehlt.")}},
+            {columns.runOut, columns.staircase});
+        !problem.isEmpty())
+        return Outcome<std::vector<FatigueSpecimen>>::none(problem);
+    return tableSpecimens<FatigueSpecimen>(table, [&](int r, QString& problem) -> std::optional<FatigueSpecimen> {
+        const std::optional<double> stress = table.cell(columns.stressAmplitude, r), n = table.cell(columns.cycles, r);
+        const std::optional<double> runOut = table.cell(columns.runOut, r);
+        const std::optional<double> staircase = table.cell(columns.staircase, r);
         if (!stress && !n && !runOut && !staircase)
-            continue;
-        const QString where = table.whereRow(r);
+            return std::nullopt;
+        FatigueSpecimen s;
         if (!stress)
-            return Result::none(detail::located(where, tr("Die Spannungsamplitude fehlt.")));
-        if (!n)
-            return Result::none(detail::located(where, tr("Die Schwingspielzahl fehlt.")));
+            problem = tr("Die Spannungsamplitude fehlt.");
+        else if (!n)
+            problem = tr("Die Schwingspielzahl fehlt.");
         for (const auto& flag : {runOut, staircase})
-            if (flag && *flag != 0 && *flag != 1)
-                return Result::none(detail::located(
-                    where, tr("Die Kennzeichnung %1 ist weder 0 noch 1.").arg(number(*flag))));
-        FatigueSpecimen s{*stress, *n, runOut.value_or(0) == 1, staircase.value_or(0) == 1};
-        if (columns.runOut < 0 && runOutLimit)
-            s.runOut = s.cycles >= *runOutLimit;
-        if (const QString p = fatigueSpecimenProblem(s); !p.isEmpty())
-            return Result::none(detail::located(where, p));
-        specimens.push_back(s);
-    }
-    if (specimens.empty())
-        return Result::none(tr("Die Tabelle enthält keine Probe."));
-    return specimens;
+            if (problem.isEmpty() && flag && *flag != 0 && *flag != 1)
+                problem = tr("Die Kennzeichnung %1 ist weder 0 noch 1.").arg(number(*flag));
+        if (problem.isEmpty()) {
+            s = {*stress, *n, runOut.value_or(0) == 1, staircase.value_or(0) == 1};
+            if (columns.runOut < 0 && runOutLimit)
+                s.runOut = s.cycles >= *runOutLimit;
+            problem = fatigueSpecimenProblem(s);
+        }
+        if (!problem.isEmpty())
+            problem = detail::located(table.whereRow(r), problem);
+        return s;
+    });
 }
 
 }

@@ -23,11 +23,6 @@ QString number(double v)
 
 constexpr double absoluteZero = -273.15;
 
-QString specimenWhere(int index)
-{
-    return tr("Probe %1").arg(index + 1);
-}
-
 }
 
 QString energySymbol(NotchType notch, StrikerRadius striker)
@@ -119,26 +114,18 @@ Outcome<ImpactSeries> impactSeriesFromJson(const QJsonObject& o)
     if (series.fixedLowerShelf && series.fixedUpperShelf && *series.fixedUpperShelf <= *series.fixedLowerShelf)
         return Result::none(tr("Die festgelegte Hochlage liegt nicht über der festgelegten Tieflage."));
 
-    const QJsonValue list = o.value(QStringLiteral("specimens"));
-    if (!list.isArray())
-        return Result::none(tr("Die Liste der Proben („specimens“) fehlt."));
-    const QJsonArray array = list.toArray();
-    for (int i = 0; i < array.size(); ++i) {
-        const QString where = specimenWhere(i);
-        if (!array[i].isObject())
-            return Result::none(detail::located(where, tr("Der Eintrag ist kein Objekt.")));
-        const QJsonObject so = array[i].toObject();
+    const auto specimens = detail::jsonSpecimens<ImpactSpecimen>(o, [](const QJsonObject& so, const QString& where,
+                                                                         QString& problem) {
         ImpactSpecimen s;
         s.temperature = detail::jsonNumber(so, "temperature", true, where, problem).value_or(0);
         s.absorbedEnergy = detail::jsonNumber(so, "absorbedEnergy", true, where, problem).value_or(0);
         s.shearFraction = detail::jsonNumber(so, "shearFraction", false, where, problem);
         s.lateralExpansion = detail::jsonNumber(so, "lateralExpansion", false, where, problem);
-        if (!problem.isEmpty())
-            return Result::none(problem);
-        if (const QString p = impactSpecimenProblem(s); !p.isEmpty())
-            return Result::none(detail::located(where, p));
-        series.specimens.push_back(s);
-    }
+        return s;
+    }, impactSpecimenProblem);
+    if (!specimens)
+        return Result::none(specimens.reason());
+    series.specimens = *specimens;
     return series;
 }
 
@@ -163,45 +150,29 @@ ImpactColumns guessImpactColumns(const QStringList& headers, int columnCount)
 
 Outcome<std::vector<ImpactSpecimen>> impactSpecimensFromTable(const ColumnTable& table, const ImpactColumns& columns)
 {
-    using Result = Outcome<std::vector<ImpactSpecimen>>;
-    if (!table.consistent())
-        return Result::none(tr("Die Spalten der Tabelle sind verschieden lang."));
-    const auto valid = [&](int c) { return c >= 0 && c < table.columnCount(); };
-    if (!valid(columns.temperature))
-        return Result::none(tr("Die Spalte der Prüftemperatur fehlt."));
-    if (!valid(columns.absorbedEnergy))
-        return Result::none(tr("Die Spalte der verbrauchten Schlagenergie fehlt."));
-    for (int c : {columns.shearFraction, columns.lateralExpansion})
-        if (c >= table.columnCount())
-            return Result::none(tr("Die Tabelle hat keine Spalte %1.").arg(c + 1));
-
-    std::vector<ImpactSpecimen> specimens;
-    for (int r = 0; r < table.rowCount(); ++r) {
-        const auto cell = [&](int c) -> std::optional<double> {
-            if (c < 0)
-                return std::nullopt;
-            const double v = table.columns[size_t(c)][size_t(r)];
-            return std::isnan(v) ? std::nullopt : std::optional<double>(v);
-        };
-        const std::optional<double> t = cell(columns.temperature), e = cell(columns.absorbedEnergy);
+    if (const QString problem = table.columnsProblem(
+            {{columns.temperature, tr("Die Spalte der Prüftemperatur fehlt.")},
+             {columns.absorbedEnergy, tr("Die Spalte der verbrauchten Schlagenergie fehlt.")}},
+            {columns.shearFraction, columns.lateralExpansion});
+        !problem.isEmpty())
+        return Outcome<std::vector<ImpactSpecimen>>::none(problem);
+    return tableSpecimens<ImpactSpecimen>(table, [&](int r, QString& problem) -> std::optional<ImpactSpecimen> {
+        const std::optional<double> t = table.cell(columns.temperature, r), e = table.cell(columns.absorbedEnergy, r);
         ImpactSpecimen s;
-        s.shearFraction = cell(columns.shearFraction);
-        s.lateralExpansion = cell(columns.lateralExpansion);
+        s.shearFraction = table.cell(columns.shearFraction, r);
+        s.lateralExpansion = table.cell(columns.lateralExpansion, r);
         if (!t && !e && !s.shearFraction && !s.lateralExpansion)
-            continue;
+            return std::nullopt;
         if (!t)
-            return Result::none(detail::located(table.whereRow(r), tr("Die Prüftemperatur fehlt.")));
-        if (!e)
-            return Result::none(detail::located(table.whereRow(r), tr("Die verbrauchte Schlagenergie fehlt.")));
-        s.temperature = *t;
-        s.absorbedEnergy = *e;
-        if (const QString p = impactSpecimenProblem(s); !p.isEmpty())
-            return Result::none(detail::located(table.whereRow(r), p));
-        specimens.push_back(s);
-    }
-    if (specimens.empty())
-        return Result::none(tr("Die Tabelle enthält keine Probe."));
-    return specimens;
+            problem = tr("Die Prüftemperatur fehlt.");
+        else if (!e)
+            problem = tr("Die verbrauchte Schlagenergie fehlt.");
+        else
+            problem = impactSpecimenProblem(s = {*t, *e, s.shearFraction, s.lateralExpansion});
+        if (!problem.isEmpty())
+            problem = detail::located(table.whereRow(r), problem);
+        return s;
+    });
 }
 
 }

@@ -15,6 +15,21 @@ QString tr(const char* text)
 
 }
 
+QString specimenPlace(int index)
+{
+    return tr("Probe %1").arg(index + 1);
+}
+
+QString specimensMissing()
+{
+    return tr("Die Liste der Proben („specimens“) fehlt.");
+}
+
+QString entryNotAnObject()
+{
+    return tr("Der Eintrag ist kein Objekt.");
+}
+
 QString located(const QString& where, const QString& message)
 {
     return where.isEmpty() ? message : where + QStringLiteral(": ") + message;

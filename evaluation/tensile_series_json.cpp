@@ -1,5 +1,7 @@
 #include "tensile_series_json.h"
 
+#include "json_fields.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -61,21 +63,18 @@ E valueOf(const Names<E> (&names)[N], const QJsonObject& o, const char* key, E f
     throw Damage{tr("%1: „%2“ hat den unbekannten Wert „%3“.").arg(where, QLatin1String(key), v.toString())};
 }
 
-double number(const QJsonObject& o, const char* key, const QString& where, double fallback = 0)
-{
-    const QJsonValue v = o.value(QLatin1String(key));
-    if (v.isUndefined())
-        return fallback;
-    if (!v.isDouble() || !std::isfinite(v.toDouble()))
-        throw Damage{tr("%1: „%2“ ist keine Zahl.").arg(where, QLatin1String(key))};
-    return v.toDouble();
-}
-
 std::optional<double> optionalNumber(const QJsonObject& o, const char* key, const QString& where)
 {
-    if (!o.contains(QLatin1String(key)) || o.value(QLatin1String(key)).isNull())
-        return std::nullopt;
-    return number(o, key, where);
+    QString problem;
+    const std::optional<double> value = detail::jsonNumber(o, key, false, where, problem);
+    if (!problem.isEmpty())
+        throw Damage{problem};
+    return value;
+}
+
+double number(const QJsonObject& o, const char* key, const QString& where, double fallback = 0)
+{
+    return optionalNumber(o, key, where).value_or(fallback);
 }
 
 int integer(const QJsonObject& o, const char* key, const QString& where, int fallback)
