@@ -156,4 +156,19 @@ Outcome<std::vector<FatigueSpecimen>> fatigueSpecimensFromTable(const ColumnTabl
     });
 }
 
+SeriesDocument fatigueSeriesDocument(const FatigueSeries& series)
+{
+    return {.kind = QLatin1String(fatigueSeriesKind), .series = toJson(series)};
+}
+
+QString saveFatigueSeries(const QString& path, const FatigueSeries& series)
+{
+    return writeSeriesFile(path, fatigueSeriesDocument(series));
+}
+
+Outcome<FatigueSeries> openFatigueSeries(const QString& path)
+{
+    return openSeries(path, QLatin1String(fatigueSeriesKind), fatigueSeriesFromJson);
+}
+
 }

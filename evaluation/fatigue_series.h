@@ -6,6 +6,7 @@
 // optionally the mean stress or the stress ratio the series was run at.
 #include "column_table.h"
 #include "outcome.h"
+#include "series_file.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -49,6 +50,14 @@ QString fatigueSettingsProblem(const FatigueSeries& series);
 // runOut and staircase only where true.
 QJsonObject toJson(const FatigueSeries& series);
 Outcome<FatigueSeries> fatigueSeriesFromJson(const QJsonObject& object);
+
+// The series file of the kind "fatigue": the series as its document, to save it
+// or to keep it for recovery (writeRecoveryFile); saving and opening with
+// messages that name the file.
+inline constexpr char fatigueSeriesKind[] = "fatigue";
+SeriesDocument fatigueSeriesDocument(const FatigueSeries& series);
+QString saveFatigueSeries(const QString& path, const FatigueSeries& series);
+Outcome<FatigueSeries> openFatigueSeries(const QString& path);
 
 struct FatigueColumns {
     int stressAmplitude = -1;

@@ -175,4 +175,19 @@ Outcome<std::vector<ImpactSpecimen>> impactSpecimensFromTable(const ColumnTable&
     });
 }
 
+SeriesDocument impactSeriesDocument(const ImpactSeries& series)
+{
+    return {.kind = QLatin1String(impactSeriesKind), .series = toJson(series)};
+}
+
+QString saveImpactSeries(const QString& path, const ImpactSeries& series)
+{
+    return writeSeriesFile(path, impactSeriesDocument(series));
+}
+
+Outcome<ImpactSeries> openImpactSeries(const QString& path)
+{
+    return openSeries(path, QLatin1String(impactSeriesKind), impactSeriesFromJson);
+}
+
 }

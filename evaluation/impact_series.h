@@ -7,6 +7,7 @@
 // anything that does not fit.
 #include "column_table.h"
 #include "outcome.h"
+#include "series_file.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -60,6 +61,14 @@ QString impactSpecimenProblem(const ImpactSpecimen& specimen);
 // missing specimenType as "V" and a missing strikerRadius as 2.
 QJsonObject toJson(const ImpactSeries& series);
 Outcome<ImpactSeries> impactSeriesFromJson(const QJsonObject& object);
+
+// The series file of the kind "impact": the series as its document, to save it
+// or to keep it for recovery (writeRecoveryFile); saving and opening with
+// messages that name the file.
+inline constexpr char impactSeriesKind[] = "impact";
+SeriesDocument impactSeriesDocument(const ImpactSeries& series);
+QString saveImpactSeries(const QString& path, const ImpactSeries& series);
+Outcome<ImpactSeries> openImpactSeries(const QString& path);
 
 // Which column of a table holds what; -1 for a column that is not there.
 struct ImpactColumns {

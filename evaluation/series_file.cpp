@@ -1,5 +1,9 @@
 #include "series_file.h"
 
+#include "fatigue_series.h"
+#include "impact_series.h"
+#include "tensile_series_json.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -31,9 +35,12 @@ std::pair<int, int> lineAndColumn(const QByteArray& bytes, qsizetype offset)
 const std::vector<SeriesKind>& seriesKinds()
 {
     static const std::vector<SeriesKind> kinds{
-        {"tensile", QT_TRANSLATE_NOOP("SeriesFile", "Zugversuch")},
-        {"impact", QT_TRANSLATE_NOOP("SeriesFile", "Kerbschlagbiegeversuch")},
-        {"fatigue", QT_TRANSLATE_NOOP("SeriesFile", "Wöhlerversuch")},
+        {tensileSeriesKind, QT_TRANSLATE_NOOP("SeriesFile", "Zugversuch"),
+         [](const QJsonObject& series) { return tensileSeriesFromJson(series, {}).error; }},
+        {impactSeriesKind, QT_TRANSLATE_NOOP("SeriesFile", "Kerbschlagbiegeversuch"),
+         [](const QJsonObject& series) { return impactSeriesFromJson(series).reason(); }},
+        {fatigueSeriesKind, QT_TRANSLATE_NOOP("SeriesFile", "Wöhlerversuch"),
+         [](const QJsonObject& series) { return fatigueSeriesFromJson(series).reason(); }},
     };
     return kinds;
 }
@@ -95,9 +102,9 @@ SeriesFileReading parseSeriesFile(const QByteArray& bytes, const QString& fileNa
     }
     SeriesDocument document;
     document.kind = root.value(QStringLiteral("kind")).toString();
-    const bool known = std::any_of(seriesKinds().begin(), seriesKinds().end(),
+    const auto kind = std::find_if(seriesKinds().begin(), seriesKinds().end(),
                                    [&](const SeriesKind& k) { return document.kind == QLatin1String(k.key); });
-    if (!known) {
+    if (kind == seriesKinds().end()) {
         result.error = tr("%1 enthält eine Auswertung der Art „%2“, die dieses Programm nicht kennt.")
                            .arg(name, document.kind);
         return result;
@@ -112,6 +119,10 @@ SeriesFileReading parseSeriesFile(const QByteArray& bytes, const QString& fileNa
         return result;
     }
     document.series = root.value(QStringLiteral("series")).toObject();
+    if (const QString problem = kind->contentProblem(document.series); !problem.isEmpty()) {
+        result.error = tr("%1 ist beschädigt. %2").arg(name, problem);
+        return result;
+    }
     document.saved = QDateTime::fromString(root.value(QStringLiteral("saved")).toString(), Qt::ISODate);
     document.originalPath = root.value(QStringLiteral("recoveryOf")).toString();
     result.document = std::move(document);
@@ -170,9 +181,11 @@ std::vector<RecoveryFile> findRecoveryFiles()
         if (!QFileInfo::exists(path))
             continue;
         const SeriesFileReading reading = readSeriesFile(path, QLatin1String(kind.key));
-        if (!reading.document)
+        if (!reading.document) {
+            found.push_back({path, QLatin1String(kind.key), {}, QFileInfo(path).lastModified().toUTC(), reading.error});
             continue;
-        found.push_back({path, reading.document->kind, reading.document->originalPath, reading.document->saved});
+        }
+        found.push_back({path, reading.document->kind, reading.document->originalPath, reading.document->saved, {}});
     }
     return found;
 }

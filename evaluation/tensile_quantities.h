@@ -26,12 +26,12 @@ struct TensileValue {
     double value = 0;
     // A remark to show beside the value (for example how it was measured and
     // what that means for it).
-    QString note;
+    QString note{};
     // False where the value is shown but does not meet the standard (an
     // elongation from the crosshead travel); the note says why.
     bool valid = true;
     // Where the value lies on the stress–strain curve, for the diagram.
-    std::optional<CurvePoint> mark;
+    std::optional<CurvePoint> mark{};
 };
 using TensileOutcome = Outcome<TensileValue>;
 

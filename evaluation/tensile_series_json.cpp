@@ -344,22 +344,20 @@ QJsonObject toJson(const TensileSeries& series, const QString& seriesPath)
 TensileSeriesReading tensileSeriesFromJson(const QJsonObject& json, const QString& seriesPath)
 {
     TensileSeriesReading reading;
-    const QString file = nameOnly(seriesPath);
     try {
         TensileSeries series;
         series.title = json.value(QStringLiteral("title")).toString();
         const QJsonValue list = json.value(QStringLiteral("specimens"));
         if (!list.isArray())
-            throw Damage{tr("%1 ist beschädigt: die Liste der Proben fehlt.").arg(file)};
-        int number = 0;
-        for (const QJsonValue& v : list.toArray()) {
-            ++number;
-            if (!v.isObject())
-                throw Damage{tr("%1 ist beschädigt: Probe %2 ist kein Objekt.").arg(file).arg(number)};
-            const QJsonObject o = v.toObject();
+            throw Damage{detail::specimensMissing()};
+        const QJsonArray array = list.toArray();
+        for (int i = 0; i < array.size(); ++i) {
+            if (!array[i].isObject())
+                throw Damage{detail::located(detail::specimenPlace(i), detail::entryNotAnObject())};
+            const QJsonObject o = array[i].toObject();
             TensileSpecimen t;
-            t.name = o.value(QStringLiteral("name")).toString(tr("Probe %1").arg(number));
-            const QString where = tr("%1, %2").arg(file, t.name);
+            t.name = o.value(QStringLiteral("name")).toString(detail::specimenPlace(i));
+            const QString where = t.name;
             t.included = o.value(QStringLiteral("included")).toBool(true);
             t.specimen = specimenFromJson(o.value(QStringLiteral("specimen")).toObject(), where);
             t.settings = settingsFromJson(o.value(QStringLiteral("settings")).toObject(), where);
@@ -379,7 +377,7 @@ TensileSeriesReading tensileSeriesFromJson(const QJsonObject& json, const QStrin
                 source.layout = layoutFromJson(s.value(QStringLiteral("layout")).toObject(), where);
                 source.columns = columnsFromJson(s.value(QStringLiteral("columns")).toObject(), where);
                 if (const QString problem = checkColumnChoice(source.layout, source.columns); !problem.isEmpty())
-                    throw Damage{where + QStringLiteral(": ") + problem};
+                    throw Damage{detail::located(where, problem)};
                 t.source = std::move(source);
             }
             if (o.value(QStringLiteral("curve")).isObject()) {
@@ -450,10 +448,7 @@ TensileSeriesReading openTensileSeries(const QString& path, const ReadProgress& 
 
 SeriesDocument tensileSeriesDocument(const TensileSeries& series, const QString& seriesPath)
 {
-    SeriesDocument document;
-    document.kind = QLatin1String(tensileSeriesKind);
-    document.series = toJson(series, seriesPath);
-    return document;
+    return {.kind = QLatin1String(tensileSeriesKind), .series = toJson(series, seriesPath)};
 }
 
 QString saveTensileSeries(const QString& path, const TensileSeries& series)

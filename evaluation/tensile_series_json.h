@@ -24,7 +24,9 @@ struct TensileSeriesReading {
     QStringList warnings; // it can, but something is not as it was
 };
 
-// The series without its curves (records stay empty except embedded ones).
+// The series without its curves (records stay empty except embedded ones);
+// the error says what is wrong with the content and where ("P1: „d0“ ist
+// keine Zahl."), the file it came from is named by the caller.
 TensileSeriesReading tensileSeriesFromJson(const QJsonObject& json, const QString& seriesPath);
 
 // Everything a window needs: the envelope, the content, the curves read

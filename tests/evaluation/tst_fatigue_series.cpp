@@ -36,7 +36,7 @@ FatigueSeries woehlerSeries()
 
 ColumnTable table(std::vector<std::vector<double>> columns, std::vector<int> lines = {})
 {
-    return ColumnTable{{}, columns, lines};
+    return ColumnTable{{}, columns, lines, {}};
 }
 
 const double empty = std::nan("");

@@ -40,7 +40,7 @@ QJsonObject specimen(double t, double kv)
 
 ColumnTable table(QStringList headers, std::vector<std::vector<double>> columns, std::vector<int> lines = {})
 {
-    return ColumnTable{headers, columns, lines};
+    return ColumnTable{headers, columns, lines, {}};
 }
 
 const double empty = std::nan("");

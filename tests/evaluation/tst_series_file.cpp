@@ -1,9 +1,13 @@
 #include "common/test_main.h"
 
+#include "evaluation/fatigue_series.h"
+#include "evaluation/impact_series.h"
 #include "evaluation/series_file.h"
+#include "evaluation/tensile_series_json.h"
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -12,12 +16,32 @@ using namespace evaluation;
 
 namespace {
 
-SeriesDocument document(const QString& kind, int specimens)
+// An empty series of the kind, told apart by its title.
+SeriesDocument document(const QString& kind, const QString& title = {})
 {
     SeriesDocument d;
     d.kind = kind;
-    d.series.insert("specimens", specimens);
+    d.series.insert("title", title);
+    d.series.insert("specimens", QJsonArray());
     return d;
+}
+
+ImpactSeries impactSeries()
+{
+    ImpactSeries s;
+    s.notch = NotchType::U;
+    s.fixedLowerShelf = 3;
+    s.specimens = {{-40, 12.5, 10.0, {}}, {0, 80, {}, 0.9}, {40, 150, 100.0, 1.8}};
+    return s;
+}
+
+FatigueSeries fatigueSeries()
+{
+    FatigueSeries s;
+    s.staircaseStep = 10;
+    s.stressRatio = -1;
+    s.specimens = {{400, 1.2e5, false, false}, {250, 1e7, true, true}, {260, 3.1e6, false, true}};
+    return s;
 }
 
 }
@@ -29,7 +53,7 @@ private slots:
 
     void envelopeRoundTrip()
     {
-        SeriesDocument d = document("impact", 8);
+        SeriesDocument d = document("impact", "Gruppe 3");
         d.saved = QDateTime(QDate(2024, 5, 14), QTime(10, 21, 7), Qt::UTC);
         const QByteArray bytes = seriesFileBytes(d);
         const QJsonObject root = QJsonDocument::fromJson(bytes).object();
@@ -69,6 +93,14 @@ private slots:
         QTest::newRow("no series")
             << QByteArray(R"({"format": "werkstoffpruefung-series", "version": 1, "kind": "tensile"})") << ""
             << "reihe.wpserie ist beschädigt: die Versuchsreihe fehlt.";
+        QTest::newRow("content its kind refuses")
+            << QByteArray(R"({"format": "werkstoffpruefung-series", "version": 1, "kind": "fatigue",
+                              "series": {"specimens": [{"stressAmplitude": 300}]}})")
+            << "" << "reihe.wpserie ist beschädigt. Probe 1: „cycles“ fehlt.";
+        QTest::newRow("content of another kind")
+            << QByteArray(R"({"format": "werkstoffpruefung-series", "version": 1, "kind": "impact",
+                              "series": {"specimens": [{"name": "P1", "specimen": {"d0": 10, "L0": 50}}]}})")
+            << "" << "reihe.wpserie ist beschädigt. Probe 1: „temperature“ fehlt.";
     }
     void faultyFilesAreNamed()
     {
@@ -83,7 +115,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("reihe.wpserie");
-        QCOMPARE(writeSeriesFile(path, document("tensile", 1)), QString());
+        QCOMPARE(writeSeriesFile(path, document("tensile", "vorher")), QString());
         const QByteArray before = [&] {
             QFile f(path);
             f.open(QIODevice::ReadOnly);
@@ -95,7 +127,7 @@ private slots:
 
         // A folder that cannot be written to: a message, and the old file stays.
         const QString blocked = dir.filePath("reihe.wpserie/neu.wpserie");
-        const QString error = writeSeriesFile(blocked, document("tensile", 2));
+        const QString error = writeSeriesFile(blocked, document("tensile", "neu"));
         QVERIFY2(error.startsWith("neu.wpserie lässt sich nicht speichern: "), qPrintable(error));
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -105,15 +137,62 @@ private slots:
         QVERIFY(missing.error.startsWith("fehlt.wpserie lässt sich nicht öffnen: "));
     }
 
+    void everyKindSavesAndOpensThroughTheEnvelope_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("tensile") << "tensile";
+        QTest::newRow("impact") << "impact";
+        QTest::newRow("fatigue") << "fatigue";
+    }
+    void everyKindSavesAndOpensThroughTheEnvelope()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("reihe.wpserie");
+        // Each kind opens its own files and refuses the others' with a message.
+        const auto others = [&](const QString& own) {
+            QStringList errors;
+            if (own != "tensile")
+                errors << openTensileSeries(path).error;
+            if (own != "impact")
+                errors << openImpactSeries(path).reason();
+            if (own != "fatigue")
+                errors << openFatigueSeries(path).reason();
+            return errors;
+        };
+        if (kind == "tensile") {
+            TensileSeries s;
+            s.title = "Gruppe 3";
+            QCOMPARE(saveTensileSeries(path, s), QString());
+            const TensileSeriesReading back = openTensileSeries(path);
+            QVERIFY2(back.series, qPrintable(back.error));
+            QCOMPARE(back.series->title, s.title);
+        } else if (kind == "impact") {
+            QCOMPARE(saveImpactSeries(path, impactSeries()), QString());
+            const Outcome<ImpactSeries> back = openImpactSeries(path);
+            QVERIFY2(back, qPrintable(back.reason()));
+            QVERIFY(*back == impactSeries());
+        } else {
+            QCOMPARE(saveFatigueSeries(path, fatigueSeries()), QString());
+            const Outcome<FatigueSeries> back = openFatigueSeries(path);
+            QVERIFY2(back, qPrintable(back.reason()));
+            QVERIFY(*back == fatigueSeries());
+        }
+        QCOMPARE(readSeriesFile(path).document->kind, kind);
+        for (const QString& error : others(kind))
+            QVERIFY2(error.startsWith("reihe.wpserie enthält keine Auswertung „"), qPrintable(error));
+        QVERIFY(!openImpactSeries(dir.filePath("fehlt.wpserie")).reason().isEmpty());
+    }
+
     void recoveryFiles()
     {
         for (const SeriesKind& k : seriesKinds())
             QVERIFY(discardRecoveryFile(k.key));
         QVERIFY(findRecoveryFiles().empty());
-        SeriesDocument d = document("tensile", 3);
+        SeriesDocument d = document("tensile", "Zugversuche");
         d.originalPath = "/home/student/zug.wpserie";
         QCOMPARE(writeRecoveryFile(d), QString());
-        QCOMPARE(writeRecoveryFile(document("fatigue", 2)), QString());
+        QCOMPARE(writeRecoveryFile(fatigueSeriesDocument(fatigueSeries())), QString());
         const auto found = findRecoveryFiles();
         QCOMPARE(found.size(), size_t(2));
         QCOMPARE(found[0].kind, QStringLiteral("tensile"));
@@ -122,6 +201,17 @@ private slots:
         QVERIFY(found[0].saved.secsTo(QDateTime::currentDateTimeUtc()) < 60);
         QCOMPARE(readSeriesFile(found[0].path, "tensile").document->series, d.series);
         QCOMPARE(found[1].originalPath, QString());
+        QVERIFY(*openFatigueSeries(found[1].path) == fatigueSeries());
+        QVERIFY(found[0].problem.isEmpty() && found[1].problem.isEmpty());
+        // A damaged one is named with its problem, so that it can be discarded.
+        QFile damaged(recoveryFilePath("impact"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(R"({"format": "werkstoffpruefung-series", "version": 1, "kind": "impact", "series": {)");
+        damaged.close();
+        QCOMPARE(findRecoveryFiles().size(), size_t(3));
+        QCOMPARE(findRecoveryFiles()[1].kind, QStringLiteral("impact"));
+        QVERIFY(findRecoveryFiles()[1].problem.startsWith("impact.wpserie ist beschädigt"));
+        QVERIFY(discardRecoveryFile("impact"));
         QVERIFY(discardRecoveryFile("tensile"));
         QCOMPARE(findRecoveryFiles().size(), size_t(1));
         QVERIFY(discardRecoveryFile("fatigue"));

@@ -220,21 +220,21 @@ private slots:
     {
         QTest::addColumn<QByteArray>("specimens");
         QTest::addColumn<QString>("error");
-        QTest::newRow("no list") << QByteArray("{}") << "reihe.wpserie ist beschädigt: die Liste der Proben fehlt.";
+        QTest::newRow("no list") << QByteArray("{}") << "Die Liste der Proben („specimens“) fehlt.";
         QTest::newRow("d0 as text") << QByteArray(R"({"specimens": [{"name": "P1", "specimen": {"d0": "zehn"}}]})")
-                                    << "reihe.wpserie, P1: „d0“ ist keine Zahl.";
+                                    << "P1: „d0“ ist keine Zahl.";
         QTest::newRow("unknown cross-section")
             << QByteArray(R"({"specimens": [{"specimen": {"crossSection": "hexagonal"}}]})")
-            << "reihe.wpserie, Probe 1: „crossSection“ hat den unbekannten Wert „hexagonal“.";
+            << "Probe 1: „crossSection“ hat den unbekannten Wert „hexagonal“.";
         QTest::newRow("curve cut short")
             << QByteArray(R"({"specimens": [{"name": "P1", "curve": {"encoding": "float64le-base64", "rows": 2,
                 "load": "AAAAAAAA8D8=", "deformation": "AAAAAAAA8D8AAAAAAADwPw=="}}]})")
-            << "reihe.wpserie, P1: die Messwerte „load“ sind beschädigt.";
+            << "P1: die Messwerte „load“ sind beschädigt.";
         QTest::newRow("column beyond the table")
             << QByteArray(R"({"specimens": [{"name": "P1", "source": {"path": "/x.csv", "layout": {"columnCount": 2,
                 "columns": [{}, {}]}, "columns": {"force": 0, "forceUnit": "kN", "extension": 4,
                 "extensionUnit": "mm"}}}]})")
-            << "reihe.wpserie, P1: Die Spalte 5 für „Verlängerung“ gibt es nicht: die Tabelle hat 2 Spalten.";
+            << "P1: Die Spalte 5 für „Verlängerung“ gibt es nicht: die Tabelle hat 2 Spalten.";
     }
     void damagedContentIsNamed()
     {
