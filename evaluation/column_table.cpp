@@ -36,23 +36,29 @@ std::optional<double> ColumnTable::cell(int column, int row) const
     return std::isnan(v) ? std::nullopt : std::optional<double>(v);
 }
 
+QString ColumnTable::aboutTable(const QString& message) const
+{
+    return fileName.isEmpty() ? message : QFileInfo(fileName).fileName() + QStringLiteral(": ") + message;
+}
+
 QString ColumnTable::columnsProblem(std::initializer_list<std::pair<int, QString>> required,
                                     std::initializer_list<int> optional) const
 {
     if (!consistent())
-        return QCoreApplication::translate("ColumnTable", "Die Spalten der Tabelle sind verschieden lang.");
+        return aboutTable(QCoreApplication::translate("ColumnTable", "Die Spalten der Tabelle sind verschieden lang."));
     for (const auto& [column, missing] : required)
         if (column < 0 || column >= columnCount())
-            return missing;
+            return aboutTable(missing);
     for (int column : optional)
         if (column >= columnCount())
-            return QCoreApplication::translate("ColumnTable", "Die Tabelle hat keine Spalte %1.").arg(column + 1);
+            return aboutTable(
+                QCoreApplication::translate("ColumnTable", "Die Tabelle hat keine Spalte %1.").arg(column + 1));
     return {};
 }
 
-QString detail::tableHoldsNoSpecimen()
+QString detail::tableHoldsNoSpecimen(const ColumnTable& table)
 {
-    return QCoreApplication::translate("ColumnTable", "Die Tabelle enthält keine Probe.");
+    return table.aboutTable(QCoreApplication::translate("ColumnTable", "Die Tabelle enthält keine Probe."));
 }
 
 bool headerNames(const QString& header, const QStringList& words)

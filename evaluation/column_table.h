@@ -33,9 +33,12 @@ struct ColumnTable {
     // What keeps the table from being read with these columns: columns of
     // different lengths, a required column not chosen or beyond the table
     // (its message given with it), an optional one beyond the table; empty
-    // when nothing does.
+    // when nothing does. The file's name goes in front of the message.
     QString columnsProblem(std::initializer_list<std::pair<int, QString>> required,
                            std::initializer_list<int> optional) const;
+    // A message about the whole table, with the file's name in front where
+    // it was read from a file.
+    QString aboutTable(const QString& message) const;
 };
 
 // The specimens of a table, a row each: read(row, problem) gives the
@@ -77,7 +80,7 @@ void guessColumnRoles(const QStringList& headers, int columnCount, std::initiali
 // ---------------------------------------------------------------------------
 
 namespace detail {
-QString tableHoldsNoSpecimen();
+QString tableHoldsNoSpecimen(const ColumnTable& table);
 }
 
 template <class Specimen, class Read>
@@ -94,7 +97,7 @@ Outcome<std::vector<Specimen>> tableSpecimens(const ColumnTable& table, Read rea
             specimens.push_back(std::move(*s));
     }
     if (specimens.empty())
-        return Result::none(detail::tableHoldsNoSpecimen());
+        return Result::none(detail::tableHoldsNoSpecimen(table));
     return specimens;
 }
 

@@ -16,6 +16,8 @@ struct EvaluateKind {
 // The kinds of evaluation; a new kind adds its row.
 const EvaluateKind kinds[] = {
     {"tensile", runTensileCommand},
+    {"impact", runImpactCommand},
+    {"fatigue", runFatigueCommand},
 };
 
 QString kindNames()

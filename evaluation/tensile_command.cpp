@@ -1,12 +1,11 @@
 // The tensile evaluation on the command line (see evaluate_command.h).
+#include "command_line.h"
 #include "evaluate_command.h"
 #include "machine_file_reader.h"
 #include "tensile_evaluation.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <functional>
-#include <map>
 
 namespace evaluation {
 
@@ -33,15 +32,6 @@ const char* const usage = QT_TRANSLATE_NOOP(
     "Ausgabe: eine Kopfzeile und eine Zeile je Datei, durch Tabulatoren getrennt,\n"
     "mit Dezimalpunkt; nicht bestimmte Werte als -.");
 
-// A number as typed: decimal point or comma.
-std::optional<double> parseArgument(QString text)
-{
-    text.replace(u',', u'.');
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
-}
-
 // The column a user named: a number from 1, or a column head.
 std::optional<int> columnNamed(const QString& text, const MachineFileLayout& layout)
 {
@@ -56,169 +46,114 @@ std::optional<int> columnNamed(const QString& text, const MachineFileLayout& lay
     return std::nullopt;
 }
 
-struct Options {
-    Specimen specimen;
-    TensileSettings settings;
-    QStringList files;
-    QString forceColumn, extensionColumn;
-    bool reasons = false;
-};
+// The columns to read: the guess, with those the user named instead.
+Outcome<ColumnChoice> chooseColumns(const MachineFileInspection& inspection, const QString& forceColumn,
+                                    const QString& extensionColumn, const QString& name)
+{
+    ColumnChoice columns = inspection.columns;
+    const MachineFileLayout& layout = *inspection.layout;
+    for (const auto& [text, column, role] : {std::tuple{forceColumn, &columns.force, forceColumnName()},
+                                             std::tuple{extensionColumn, &columns.extension, extensionColumnName()}}) {
+        if (text.isEmpty())
+            continue;
+        const auto chosen = columnNamed(text, layout);
+        if (!chosen)
+            return Outcome<ColumnChoice>::none(tr("%1: keine Spalte „%2“ für die %3.").arg(name, text, role));
+        *column = *chosen;
+        if (columns.time == *chosen)
+            columns.time = -1;
+    }
+    // Units of a column chosen by hand: from its head, where it has one.
+    auto headUnit = [&](int column, Dimension a, Dimension b, Unit current) {
+        const Unit u = column >= 0 && column < int(layout.columns.size()) ? layout.columns[size_t(column)].unit
+                                                                          : Unit::None;
+        return dimensionOf(u) == a || dimensionOf(u) == b ? u : current;
+    };
+    columns.forceUnit = headUnit(columns.force, Dimension::Force, Dimension::Stress, columns.forceUnit);
+    columns.extensionUnit = headUnit(columns.extension, Dimension::Length, Dimension::Strain, columns.extensionUnit);
+    return columns;
+}
 
 }
 
 int runTensileCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    Options o;
-    bool haveD0 = false, haveA0 = false, haveB0 = false, haveL0 = false;
-    auto dimension = [](double& target, bool& given) {
-        return [&target, &given](const QString& v) {
-            const auto value = parseArgument(v);
-            target = value.value_or(0);
-            given = value.has_value();
-            return given;
-        };
-    };
-    bool haveLe = false;
-    double Le = 0;
-    std::map<QString, std::function<bool(const QString&)>> valued{
-        {QStringLiteral("--d0"), dimension(o.specimen.d0, haveD0)},
-        {QStringLiteral("--a0"), dimension(o.specimen.a0, haveA0)},
-        {QStringLiteral("--b0"), dimension(o.specimen.b0, haveB0)},
-        {QStringLiteral("--L0"), dimension(o.specimen.L0, haveL0)},
-        {QStringLiteral("--Le"), dimension(Le, haveLe)},
-        {QStringLiteral("--force"), [&](const QString& v) { return !(o.forceColumn = v).isEmpty(); }},
-        {QStringLiteral("--extension"), [&](const QString& v) { return !(o.extensionColumn = v).isEmpty(); }},
-        {QStringLiteral("--modulus-range"),
-         [&](const QString& v) {
-             const QStringList parts = v.split(u':');
-             if (parts.size() != 2)
-                 return false;
-             const auto lo = parseArgument(parts[0]), hi = parseArgument(parts[1]);
-             if (!lo || !hi)
-                 return false;
-             o.settings.modulusLowerShare = *lo / 100;
-             o.settings.modulusUpperShare = *hi / 100;
-             return true;
-         }},
-        {QStringLiteral("--fracture-drop"),
-         [&](const QString& v) {
-             const auto p = parseArgument(v);
-             o.settings.fractureDropShare = p.value_or(0) / 100;
-             return bool(p);
-         }},
-        {QStringLiteral("--fracture-samples"),
-         [&](const QString& v) {
-             bool ok = false;
-             o.settings.fractureDropSamples = v.toInt(&ok);
-             return ok;
-         }},
-    };
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& a = arguments[i];
-        if (a == u"--help" || a == u"-h") {
-            out << tr(usage) << Qt::endl;
-            return commandSucceeded;
-        }
-        if (a == u"--crosshead") {
-            o.specimen.extensionSource = ExtensionSource::Crosshead;
-        } else if (a == u"--reasons") {
-            o.reasons = true;
-        } else if (const auto option = valued.find(a); option != valued.end()) {
-            if (i + 1 >= arguments.size() || !option->second(arguments[i + 1])) {
-                err << tr("%1 braucht einen gültigen Wert.").arg(a) << Qt::endl;
-                return commandMisused;
-            }
-            ++i;
-        } else if (a.startsWith(QStringLiteral("--"))) {
-            err << tr("Unbekannte Option %1.").arg(a) << Qt::endl << tr(usage) << Qt::endl;
-            return commandMisused;
-        } else {
-            o.files << a;
-        }
-    }
-    if (haveA0 || haveB0)
-        o.specimen.crossSection = CrossSection::Flat;
-    if (haveLe)
-        o.specimen.Le = Le;
+    detail::CommandOptions options(usage);
+    std::optional<double> d0, a0, b0, L0, Le;
+    QString forceColumn, extensionColumn;
+    bool crosshead = false;
+    TensileSettings settings;
+    options.number(QStringLiteral("--d0"), d0);
+    options.number(QStringLiteral("--a0"), a0);
+    options.number(QStringLiteral("--b0"), b0);
+    options.number(QStringLiteral("--L0"), L0);
+    options.number(QStringLiteral("--Le"), Le);
+    options.text(QStringLiteral("--force"), forceColumn);
+    options.text(QStringLiteral("--extension"), extensionColumn);
+    options.flag(QStringLiteral("--crosshead"), crosshead);
+    options.value(QStringLiteral("--modulus-range"), [&](const QString& v) {
+        const QStringList parts = v.split(u':');
+        const auto lo = detail::parseArgument(parts.value(0)), hi = detail::parseArgument(parts.value(1));
+        if (parts.size() != 2 || !lo || !hi)
+            return false;
+        settings.modulusLowerShare = *lo / 100;
+        settings.modulusUpperShare = *hi / 100;
+        return true;
+    });
+    options.value(QStringLiteral("--fracture-drop"), [&](const QString& v) {
+        const auto p = detail::parseArgument(v);
+        settings.fractureDropShare = p.value_or(0) / 100;
+        return p.has_value();
+    });
+    options.value(QStringLiteral("--fracture-samples"), [&](const QString& v) {
+        bool ok = false;
+        settings.fractureDropSamples = v.toInt(&ok);
+        return ok;
+    });
+    if (const auto ended = options.parse(arguments, out, err))
+        return *ended;
+
+    Specimen specimen;
+    specimen.crossSection = a0 || b0 ? CrossSection::Flat : CrossSection::Round;
+    specimen.d0 = d0.value_or(0);
+    specimen.a0 = a0.value_or(0);
+    specimen.b0 = b0.value_or(0);
+    specimen.L0 = L0.value_or(0);
+    specimen.Le = Le;
+    specimen.extensionSource = crosshead ? ExtensionSource::Crosshead : ExtensionSource::Extensometer;
     QStringList faults;
-    if (o.files.isEmpty())
-        faults << tr("Es ist keine Datei angegeben.");
-    if (!haveD0 && !(haveA0 && haveB0))
+    if (!d0 && !(a0 && b0))
         faults << tr("Der Querschnitt fehlt: --d0 oder --a0 und --b0 angeben.");
-    if (haveD0 && (haveA0 || haveB0))
+    if (d0 && (a0 || b0))
         faults << tr("Entweder --d0 (runde Probe) oder --a0 und --b0 (Flachprobe) angeben, nicht beides.");
-    if (!haveL0)
+    if (!L0)
         faults << tr("Die Anfangsmesslänge fehlt: --L0 angeben.");
-    if (faults.isEmpty())
-        for (const SpecimenProblem& p : checkSpecimen(o.specimen))
+    if (faults.isEmpty() && !options.files.isEmpty())
+        for (const SpecimenProblem& p : checkSpecimen(specimen))
             faults << p.message;
-    faults << settingsProblems(o.settings);
-    if (!faults.isEmpty()) {
-        for (const QString& f : faults)
-            err << f << Qt::endl;
-        return commandMisused;
-    }
+    faults << settingsProblems(settings);
+    if (const auto ended = detail::refuseFaults(faults, options.files, err))
+        return *ended;
 
-    out << tensileTableHeader(elongationSymbol(o.specimen)).join(u'\t') << Qt::endl;
-
-    int status = commandSucceeded;
-    for (const QString& path : o.files) {
-        const QString name = QFileInfo(path).fileName();
-        const MachineFileInspection inspection = inspectMachineFile(path);
-        if (!inspection.layout) {
-            err << inspection.error << Qt::endl;
-            status = commandFileFailed;
-            continue;
-        }
-        ColumnChoice columns = inspection.columns;
-        bool columnsOk = true;
-        for (const auto& [text, column, role] :
-             {std::tuple{o.forceColumn, &columns.force, forceColumnName()},
-              std::tuple{o.extensionColumn, &columns.extension, extensionColumnName()}}) {
-            if (text.isEmpty())
-                continue;
-            const auto chosen = columnNamed(text, *inspection.layout);
-            if (!chosen) {
-                err << tr("%1: keine Spalte „%2“ für die %3.").arg(name, text, role) << Qt::endl;
-                columnsOk = false;
-                continue;
-            }
-            *column = *chosen;
-            if (columns.time == *chosen)
-                columns.time = -1;
-        }
-        // Units of a column chosen by hand: from its head, where it has one.
-        auto headUnit = [&](int column, Dimension a, Dimension b, Unit current) {
-            const Unit u = column >= 0 && column < int(inspection.layout->columns.size())
-                ? inspection.layout->columns[size_t(column)].unit
-                : Unit::None;
-            return dimensionOf(u) == a || dimensionOf(u) == b ? u : current;
-        };
-        columns.forceUnit = headUnit(columns.force, Dimension::Force, Dimension::Stress, columns.forceUnit);
-        columns.extensionUnit =
-            headUnit(columns.extension, Dimension::Length, Dimension::Strain, columns.extensionUnit);
-        if (!columnsOk) {
-            status = commandFileFailed;
-            continue;
-        }
-        const MachineFileReading reading = readMachineFile(path, *inspection.layout, columns);
-        if (!reading.record) {
-            err << reading.error << Qt::endl;
-            status = commandFileFailed;
-            continue;
-        }
-        const TensileResult result = evaluateTensileTest(o.specimen, &*reading.record, o.settings);
-        if (!result.curveProblem.isEmpty()) {
-            err << result.curveProblem << Qt::endl;
-            status = commandFileFailed;
-            continue;
-        }
-        if (o.reasons)
-            for (const QString& note : tensileNotes(result))
-                err << name << QStringLiteral(": ") << note << Qt::endl;
-        out << tensileTableRow(name, result).join(u'\t') << Qt::endl;
-    }
-    return status;
+    return detail::writeRows(
+        options, tensileTableHeader(elongationSymbol(specimen)),
+        [&](const QString& path) -> detail::FileRow {
+            const QString name = QFileInfo(path).fileName();
+            const MachineFileInspection inspection = inspectMachineFile(path);
+            if (!inspection.layout)
+                return {Outcome<QStringList>::none(inspection.error), {}};
+            const Outcome<ColumnChoice> columns = chooseColumns(inspection, forceColumn, extensionColumn, name);
+            if (!columns)
+                return {Outcome<QStringList>::none(columns.reason()), {}};
+            const MachineFileReading reading = readMachineFile(path, *inspection.layout, *columns);
+            if (!reading.record)
+                return {Outcome<QStringList>::none(reading.error), {}};
+            const TensileResult result = evaluateTensileTest(specimen, &*reading.record, settings);
+            if (!result.curveProblem.isEmpty())
+                return {Outcome<QStringList>::none(result.curveProblem), {}};
+            return {tensileTableRow(name, result), tensileNotes(result)};
+        },
+        out, err);
 }
 
 }
