@@ -6,9 +6,8 @@
 #include "evaluation/machine_file_reader.h"
 #include "evaluation/tensile_evaluation.h"
 
-#include <QFile>
+#include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <cmath>
 
 using namespace evaluation;
@@ -16,28 +15,13 @@ using Q = TensileQuantity;
 
 namespace {
 
-// The example files are written as a German spreadsheet writes them:
-// semicolons, decimal commas, one header line. Read just that here.
+// A table of results as the command line and the import read it.
 ColumnTable readExample(const QString& name)
 {
-    QFile file(QStringLiteral(EVALUATION_EXAMPLES_DIR "/") + name);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
-    ColumnTable table;
-    table.headers = lines.value(0).split(';');
-    table.columns.resize(size_t(table.headers.size()));
-    const QLocale german(QLocale::German, QLocale::Germany);
-    for (int i = 1; i < lines.size(); ++i) {
-        const QStringList cells = lines[i].split(';');
-        for (int c = 0; c < table.columnCount(); ++c) {
-            bool ok = false;
-            const double v = german.toDouble(cells.value(c), &ok);
-            table.columns[size_t(c)].push_back(ok ? v : std::nan(""));
-        }
-        table.lines.push_back(i + 1);
-    }
-    return table;
+    const TableReading r = readResultTable(examplesFolder() + u'/' + name);
+    if (!r.table)
+        qWarning("%s", qPrintable(r.error));
+    return r.table.value_or(ColumnTable{});
 }
 
 ImpactSeries impactExample(const QString& name)
@@ -71,15 +55,36 @@ FatigueSeries fatigueExample(const QString& name)
 class ExamplesTest : public QObject {
     Q_OBJECT
 private slots:
-    void examplesAreFound()
+    void everyExampleIsListedForItsKind_data()
     {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("tensile") << "tensile"
+                                 << QStringList{"stahl_S355J2_ausgepraegte_streckgrenze.csv",
+                                                "aluminium_EN_AW-6082_T6.csv", "austenit_X5CrNi18-10.csv"};
+        QTest::newRow("impact") << "impact" << QStringList{"kerbschlag_S355J2.csv", "kerbschlag_X5CrNi18-10.csv"};
+        QTest::newRow("fatigue") << "fatigue" << QStringList{"woehler_C45.csv", "woehler_AlMgSi1.csv"};
+    }
+    void everyExampleIsListedForItsKind()
+    {
+        QFETCH(QString, kind);
         QStringList names;
-        for (const QString& f : exampleFiles())
-            names << QFileInfo(f).fileName();
-        QCOMPARE(names, QStringList({"aluminium_EN_AW-6082_T6.csv", "austenit_X5CrNi18-10.csv",
-                                     "kerbschlag_S355J2.csv", "kerbschlag_X5CrNi18-10.csv",
-                                     "stahl_S355J2_ausgepraegte_streckgrenze.csv", "woehler_AlMgSi1.csv",
-                                     "woehler_C45.csv"}));
+        for (const ExampleFile& f : exampleFiles(kind)) {
+            QCOMPARE(f.kind, kind);
+            QVERIFY(f.title.size() > 10);
+            names << QFileInfo(f.path).fileName();
+        }
+        QTEST(names, "files");
+    }
+
+    void noExampleFileIsLeftOut()
+    {
+        QStringList listed;
+        for (const ExampleFile& f : exampleFiles())
+            listed << QFileInfo(f.path).fileName();
+        QStringList shipped = QDir(examplesFolder()).entryList({"*.csv"}, QDir::Files);
+        listed.sort();
+        QCOMPARE(listed, shipped);
     }
 
     void examplesGiveTheirModelsValues_data()

@@ -20,10 +20,18 @@ for f in "$work/usr/bin/werkstoffpruefung" \
          "$share/icons/hicolor/256x256/apps/werkstoffpruefung.png" \
          "$share/werkstoffpruefung/examples/stahl_S355J2_ausgepraegte_streckgrenze.csv" \
          "$share/werkstoffpruefung/examples/aluminium_EN_AW-6082_T6.csv" \
-         "$share/werkstoffpruefung/examples/austenit_X5CrNi18-10.csv"; do
+         "$share/werkstoffpruefung/examples/austenit_X5CrNi18-10.csv" \
+         "$share/werkstoffpruefung/examples/kerbschlag_S355J2.csv" \
+         "$share/werkstoffpruefung/examples/kerbschlag_X5CrNi18-10.csv" \
+         "$share/werkstoffpruefung/examples/woehler_C45.csv" \
+         "$share/werkstoffpruefung/examples/woehler_AlMgSi1.csv" \
+         "$share/werkstoffpruefung/examples/README.md"; do
   [ -s "$f" ] || { echo "not installed: ${f#$work}"; exit 1; }
 done
 [ -x "$work/usr/bin/werkstoffpruefung" ] || { echo "the program is not executable"; exit 1; }
+if ls "$share"/werkstoffpruefung/examples/*.py >/dev/null 2>&1; then
+  echo "the scripts that make the examples are installed with them"; exit 1
+fi
 desktop-file-validate "$share/applications/$id.desktop"
 appstreamcli validate --no-net --pedantic "$share/metainfo/$id.metainfo.xml" >/dev/null \
   || appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
