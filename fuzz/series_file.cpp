@@ -1,9 +1,14 @@
-// The series file: the envelope and the tensile series inside it.
+// The series file: the envelope and the series of every kind inside it.
 //   - Parsing gives a document or a message, never both or neither.
+//   - A document's content is one its kind reads (the envelope refuses
+//     others), and an impact or fatigue series from it reads back as it is
+//     saved again.
 //   - A tensile series read from it is saved again into an object that reads
 //     back to the same specimens.
 #include "fuzz_support.h"
 
+#include "evaluation/fatigue_series.h"
+#include "evaluation/impact_series.h"
 #include "evaluation/series_file.h"
 #include "evaluation/tensile_series_json.h"
 
@@ -24,12 +29,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString path = QStringLiteral("/nonexistent/reihe.wpserie");
     const SeriesFileReading file = parseSeriesFile(bytes, path);
     fuzz::require(file.document.has_value() != !file.error.isEmpty(), "a document or a message");
-    if (!file.document || file.document->kind != QLatin1String(tensileSeriesKind))
+    if (!file.document)
         return 0;
-    const TensileSeriesReading reading = tensileSeriesFromJson(file.document->series, path);
-    fuzz::require(reading.series.has_value() != !reading.error.isEmpty(), "a series or a message");
-    if (!reading.series)
+    const QJsonObject& content = file.document->series;
+    if (file.document->kind == QLatin1String(impactSeriesKind)) {
+        const auto series = impactSeriesFromJson(content);
+        fuzz::require(series.has_value(), "the content of an impact series file reads", series.reason());
+        const auto again = impactSeriesFromJson(impactSeriesDocument(*series).series);
+        fuzz::require(again.has_value() && *again == *series, "and reads back");
         return 0;
+    }
+    if (file.document->kind == QLatin1String(fatigueSeriesKind)) {
+        const auto series = fatigueSeriesFromJson(content);
+        fuzz::require(series.has_value(), "the content of a fatigue series file reads", series.reason());
+        const auto again = fatigueSeriesFromJson(fatigueSeriesDocument(*series).series);
+        fuzz::require(again.has_value() && *again == *series, "and reads back");
+        return 0;
+    }
+    const TensileSeriesReading reading = tensileSeriesFromJson(content, path);
+    fuzz::require(reading.series.has_value(), "the content of a tensile series file reads", reading.error);
     TensileSeries series = *reading.series;
     series.evaluateAll();
     const TensileSeriesReading again = tensileSeriesFromJson(toJson(series, path), path);
