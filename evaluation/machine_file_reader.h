@@ -2,13 +2,13 @@
 
 // Reads the chosen columns of a testing machine's text export into a
 // TestRecord, and tables of results (an impact or a fatigue series kept in a
-// spreadsheet) into a ColumnTable, with the same layout guess. A million lines read in well under a second: the file is mapped
-// into memory and its numbers are read with std::from_chars, only in the
-// columns chosen. (Debian's libcsv was considered: it splits on one separator
-// character and cannot take runs of blanks as one separator, which aligned
-// exports use; it would still leave the numbers, the decimal comma and the
-// line numbers for messages to this code, so the few lines of splitting are
-// kept here.)
+// spreadsheet) into a ColumnTable, with the same layout guess. A million
+// lines read in well under a second: the file is mapped into memory and its
+// numbers are read with std::from_chars, only in the columns chosen.
+// (Debian's libcsv was considered: it splits on one separator character and
+// cannot take runs of blanks as one separator, which aligned exports use; it
+// would still leave the numbers, the decimal comma and the line numbers for
+// messages to this code, so the few lines of splitting are kept here.)
 #include "column_table.h"
 #include "machine_file_layout.h"
 #include "test_record.h"

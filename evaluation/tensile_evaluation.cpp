@@ -100,8 +100,9 @@ void evaluateTypedValues(const Specimen& specimen, double S0, TensileResult& res
 {
     if (specimen.Lu) {
         if (*specimen.Lu >= specimen.L0 && specimen.L0 > 0) {
-            result[Q::ElongationAfterFracture] = TensileValue{.value = (*specimen.Lu - specimen.L0) / specimen.L0 * 100.0,
-                                                              .note = tr("aus der gemessenen Länge Lu nach dem Bruch")};
+            result[Q::ElongationAfterFracture]
+                = TensileValue{.value = (*specimen.Lu - specimen.L0) / specimen.L0 * 100.0,
+                               .note = tr("aus der gemessenen Länge Lu nach dem Bruch")};
         }
     }
     const std::optional<double> Su = finalCrossSection(specimen);
@@ -239,7 +240,8 @@ std::optional<CurvePoint> maximum(const Curve& c, size_t from)
 QStringList tensileTableHeader(const ElongationSymbol& elongation)
 {
     QStringList header = QStringList{tr("Datei")} + termColumnTitles(tensileResultTerms());
-    header[1 + int(Q::ElongationAfterFracture)] = elongation.text + u'/' + tensileTerm(Q::ElongationAfterFracture).unitText();
+    header[1 + int(Q::ElongationAfterFracture)]
+        = elongation.text + u'/' + tensileTerm(Q::ElongationAfterFracture).unitText();
     return header;
 }
 

@@ -132,7 +132,10 @@ private slots:
             const TensileOutcome& v = result[q];
             QVERIFY2(v, qPrintable(tensileTerm(q).symbolText() + ": " + v.reason()));
             QVERIFY2(std::abs(v->value - expected) <= tolerance,
-                     qPrintable(QStringLiteral("%1: %2 instead of %3").arg(tensileTerm(q).symbolText()).arg(v->value).arg(expected)));
+                     qPrintable(QStringLiteral("%1: %2 instead of %3")
+                                    .arg(tensileTerm(q).symbolText())
+                                    .arg(v->value)
+                                    .arg(expected)));
         };
         QFETCH(double, mE);
         QFETCH(double, yield);

@@ -180,7 +180,8 @@ private slots:
             for (Q q : allTensileQuantities) {
                 QCOMPARE(b.result[q].has_value(), a.result[q].has_value());
                 if (a.result[q])
-                    QVERIFY2(b.result[q]->value == a.result[q]->value, qPrintable(b.name + ' ' + tensileTerm(q).symbolText()));
+                    QVERIFY2(b.result[q]->value == a.result[q]->value,
+                             qPrintable(b.name + ' ' + tensileTerm(q).symbolText()));
                 QCOMPARE(b.result[q].reason(), a.result[q].reason());
             }
         }
