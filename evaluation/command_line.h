@@ -68,17 +68,22 @@ int writeRows(const CommandOptions& options, const QStringList& header,
 bool isSeriesFile(const QString& path);
 
 // The series a file holds: a series file opened by open(), or a table of
-// results read and turned into the series by fromTable(table).
-template <class Series>
-Outcome<Series> seriesFromFile(const QString& path, Outcome<Series> (*open)(const QString&),
-                               const std::function<Outcome<Series>(const ColumnTable&)>& fromTable)
+// results whose specimens specimensOf(table) finds (the series' settings
+// then come from the options alone).
+template <class Series, class Specimens>
+Outcome<Series> seriesFromFile(const QString& path, Outcome<Series> (*open)(const QString&), Specimens specimensOf)
 {
     if (isSeriesFile(path))
         return open(path);
     const TableReading reading = readResultTable(path);
     if (!reading.table)
         return Outcome<Series>::none(reading.error);
-    return fromTable(*reading.table);
+    const auto specimens = specimensOf(*reading.table);
+    if (!specimens)
+        return Outcome<Series>::none(specimens.reason());
+    Series series;
+    series.specimens = *specimens;
+    return series;
 }
 
 }

@@ -48,16 +48,9 @@ int runFatigueCommand(const QStringList& arguments, QTextStream& out, QTextStrea
     return detail::writeRows(
         options, fatigueTableHeader(),
         [&](const QString& path) -> detail::FileRow {
-            Outcome<FatigueSeries> series = detail::seriesFromFile<FatigueSeries>(
-                path, openFatigueSeries, [&](const ColumnTable& table) -> Outcome<FatigueSeries> {
-                    const auto specimens = fatigueSpecimensFromTable(
-                        table, guessFatigueColumns(table.headers, table.columnCount()), given.runOutLimit);
-                    if (!specimens)
-                        return Outcome<FatigueSeries>::none(specimens.reason());
-                    FatigueSeries s;
-                    s.specimens = *specimens;
-                    return s;
-                });
+            Outcome<FatigueSeries> series = detail::seriesFromFile(path, openFatigueSeries, [&](const ColumnTable& t) {
+                return fatigueSpecimensFromTable(t, guessFatigueColumns(t.headers, t.columnCount()), given.runOutLimit);
+            });
             if (!series)
                 return {Outcome<QStringList>::none(series.reason()), {}};
             for (auto [option, setting] : {std::pair{&given.staircaseStep, &series->staircaseStep},

@@ -66,16 +66,9 @@ int runImpactCommand(const QStringList& arguments, QTextStream& out, QTextStream
     return detail::writeRows(
         options, impactTableHeader(),
         [&](const QString& path) -> detail::FileRow {
-            Outcome<ImpactSeries> series = detail::seriesFromFile<ImpactSeries>(
-                path, openImpactSeries, [](const ColumnTable& table) -> Outcome<ImpactSeries> {
-                    const auto specimens
-                        = impactSpecimensFromTable(table, guessImpactColumns(table.headers, table.columnCount()));
-                    if (!specimens)
-                        return Outcome<ImpactSeries>::none(specimens.reason());
-                    ImpactSeries s;
-                    s.specimens = *specimens;
-                    return s;
-                });
+            Outcome<ImpactSeries> series = detail::seriesFromFile(path, openImpactSeries, [](const ColumnTable& table) {
+                return impactSpecimensFromTable(table, guessImpactColumns(table.headers, table.columnCount()));
+            });
             if (!series)
                 return {Outcome<QStringList>::none(series.reason()), {}};
             series->notch = notch.value_or(series->notch);
