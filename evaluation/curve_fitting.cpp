@@ -1,5 +1,7 @@
 #include "curve_fitting.h"
 
+#include "gsl_errors.h"
+
 #include <gsl/gsl_errno.h>
 #include <gsl/gsl_fit.h>
 #include <gsl/gsl_multifit.h>
@@ -8,26 +10,13 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
-#include <mutex>
 
 namespace evaluation {
-
-namespace {
-
-// GSL's default error handler aborts the program; every call here checks the
-// returned status instead.
-void quietGsl()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { gsl_set_error_handler_off(); });
-}
-
-}
 
 std::optional<StraightLine> fitStraightLine(const std::vector<double>& x, const std::vector<double>& y, size_t begin,
                                             size_t end)
 {
-    quietGsl();
+    detail::reportGslErrorsByStatus();
     end = std::min({end, x.size(), y.size()});
     if (begin >= end || end - begin < 2)
         return std::nullopt;
@@ -40,12 +29,15 @@ std::optional<StraightLine> fitStraightLine(const std::vector<double>& x, const 
                        &cov01, &cov11, &sumsq)
         != GSL_SUCCESS)
         return std::nullopt;
-    if (!std::isfinite(line.slope) || !std::isfinite(line.intercept))
-        return std::nullopt;
     line.points = end - begin;
-    // GSL's covariance assumes unit weights; scale by the residual variance.
-    const double variance = line.points > 2 ? sumsq / double(line.points - 2) : 0.0;
-    line.slopeStandardError = std::sqrt(std::max(0.0, cov11 * variance));
+    // gsl_fit_linear estimates the covariance from the scatter about the line
+    // already; with two points there is none.
+    line.interceptStandardError = line.points > 2 ? std::sqrt(std::max(0.0, cov00)) : 0.0;
+    line.slopeStandardError = line.points > 2 ? std::sqrt(std::max(0.0, cov11)) : 0.0;
+    line.residualSumOfSquares = sumsq;
+    if (!std::isfinite(line.slope) || !std::isfinite(line.intercept) || !std::isfinite(line.interceptStandardError)
+        || !std::isfinite(line.slopeStandardError) || !std::isfinite(sumsq))
+        return std::nullopt;
     return line;
 }
 
@@ -70,7 +62,7 @@ double Polynomial::derivativeAt(double x) const
 std::optional<Polynomial> fitPolynomial(const std::vector<double>& x, const std::vector<double>& y, size_t begin,
                                         size_t end, int degree)
 {
-    quietGsl();
+    detail::reportGslErrorsByStatus();
     end = std::min({end, x.size(), y.size()});
     const size_t terms = size_t(degree) + 1;
     if (degree < 1 || begin >= end || end - begin < terms + 1)

@@ -11,13 +11,17 @@ namespace evaluation {
 struct StraightLine {
     double intercept = 0;
     double slope = 0;
+    // From the scatter of the points about the line (0 for two points).
+    double interceptStandardError = 0;
     double slopeStandardError = 0;
+    double residualSumOfSquares = 0;
     size_t points = 0;
     double at(double x) const { return intercept + slope * x; }
 };
 
 // y = intercept + slope·x through the points [begin, end) (gsl_fit_linear);
-// nothing for fewer than two points or x without spread.
+// nothing for fewer than two points, x without spread, or a line that is no
+// finite line.
 std::optional<StraightLine> fitStraightLine(const std::vector<double>& x, const std::vector<double>& y, size_t begin,
                                             size_t end);
 

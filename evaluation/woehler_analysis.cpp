@@ -1,11 +1,11 @@
 #include "woehler_analysis.h"
 
+#include "curve_fitting.h"
 #include "gsl_errors.h"
 
 #include <QCoreApplication>
 #include <gsl/gsl_cdf.h>
 #include <gsl/gsl_errno.h>
-#include <gsl/gsl_fit.h>
 
 #include <algorithm>
 #include <cmath>
@@ -89,28 +89,23 @@ Outcome<FiniteLifeLine> fitFiniteLifeLine(std::span<const FatigueSpecimen> speci
         return Result::none(tr("Alle Brüche liegen auf einer Spannungsamplitude; die Neigung der "
                                "Zeitfestigkeitsgeraden ist nicht bestimmt. Es fehlen Brüche auf weiteren Laststufen."));
 
-    double c0 = 0, c1 = 0, cov00 = 0, cov01 = 0, cov11 = 0, sumsq = 0;
     // Regression about the centre of the points, where the position of the
     // line and its slope are uncorrelated.
     std::vector<double> centred(x);
     for (double& v : centred)
         v -= meanX;
-    if (gsl_fit_linear(centred.data(), 1, y.data(), 1, size_t(n), &c0, &c1, &cov00, &cov01, &cov11, &sumsq)
-        != GSL_SUCCESS)
-        return Result::none(tr("Die Regression der Zeitfestigkeitsgeraden ist fehlgeschlagen."));
-    if (!(c1 < 0))
+    const std::optional<StraightLine> fit = fitStraightLine(centred, y, 0, size_t(n));
+    if (!fit)
+        return Result::none(tr("Die Spannungsamplituden liegen zu dicht beieinander, um eine Neigung zu bestimmen."));
+    if (!(fit->slope < 0))
         return Result::none(tr("Die Schwingspielzahl fällt nicht mit steigender Spannungsamplitude; eine "
                                "Zeitfestigkeitsgerade lässt sich nicht angeben."));
-
-    if (!std::isfinite(c0) || !std::isfinite(c1) || !std::isfinite(cov00) || !std::isfinite(cov11)
-        || !std::isfinite(sumsq))
-        return Result::none(tr("Die Spannungsamplituden liegen zu dicht beieinander, um eine Neigung zu bestimmen."));
     FiniteLifeLine line;
     const int dof = n - 2;
-    line.slope = Estimate{-c1, std::sqrt(cov11), double(dof)};
+    line.slope = Estimate{-fit->slope, fit->slopeStandardError, double(dof)};
     line.referenceStress = std::pow(10.0, meanX);
-    line.logCycles = Estimate{c0, std::sqrt(cov00), double(dof)};
-    line.scatter = std::sqrt(sumsq / dof);
+    line.logCycles = Estimate{fit->intercept, fit->interceptStandardError, double(dof)};
+    line.scatter = std::sqrt(fit->residualSumOfSquares / dof);
     line.failures = n;
     line.degreesOfFreedom = dof;
     return line;
