@@ -1,5 +1,6 @@
 #include "accuracy_study.h"
 
+#include "curve_fitting.h"
 #include "estimate.h"
 #include "fatigue_series.h"
 #include "outcome.h"
@@ -43,20 +44,16 @@ public:
             return;
         ++m_row.determined;
         m_row.covered += e->intervalContains(m_row.trueValue, m_confidence);
-        m_sum += e->value;
-        m_sumOfSquares += e->value * e->value;
-        m_errors += e->standardError;
+        m_estimates.push_back(e->value);
+        m_errors.push_back(e->standardError);
     }
     CoverageRow row() const
     {
         CoverageRow r = m_row;
         if (r.determined > 0) {
-            r.meanEstimate = m_sum / r.determined;
-            r.meanStandardError = m_errors / r.determined;
-            r.spreadOfEstimates
-                = r.determined > 1
-                ? std::sqrt(std::max(0.0, (m_sumOfSquares - m_sum * m_sum / r.determined) / (r.determined - 1)))
-                : 0;
+            r.meanEstimate = meanOf(m_estimates);
+            r.meanStandardError = meanOf(m_errors);
+            r.spreadOfEstimates = r.determined > 1 ? standardDeviationOf(m_estimates) : 0;
         }
         return r;
     }
@@ -64,9 +61,8 @@ public:
 private:
     double m_confidence;
     CoverageRow m_row;
-    double m_sum = 0;
-    double m_sumOfSquares = 0;
-    double m_errors = 0;
+    std::vector<double> m_estimates;
+    std::vector<double> m_errors;
 };
 
 double tanhValue(double ls, double us, double tm, double c, double t)
