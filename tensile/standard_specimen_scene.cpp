@@ -7,18 +7,9 @@
 
 #include <utility>
 
-using tk::tcolor;
-
 namespace tensile {
 
 namespace {
-
-const QColor curveRed = tcolor(0x0000FF);
-const QColor plotYellow = tcolor(0xC4FFFF);
-const QColor labelYellow = tcolor(0x00FFFF);
-const QColor specimenGrey = tcolor(0x808080);
-const QColor almostBlack = tcolor(1);
-const QColor forceBlack = tcolor(5);
 
 constexpr int labelHeight = 20;
 
@@ -87,9 +78,9 @@ void StandardSpecimenScene::paintDiagram(tk::Canvas& c, int windowWidth)
 
     tk::drawStripes(c, windowWidth);
 
-    c.setPenColor(almostBlack);
+    c.setPenColor(tk::colours::almostBlack);
     c.setPenWidth(1);
-    c.setBrushColor(plotYellow);
+    c.setBrushColor(tk::colours::paleYellow);
     tk::drawPlotGrid(c, {.left = f.left, .top = f.top, .right = f.right, .bottom = f.bottom, .dx = f.dx, .dy = f.dy,
                          .firstRow = 1, .lastRow = 7, .firstColumn = 0, .lastColumn = 10});
 
@@ -108,8 +99,8 @@ void StandardSpecimenScene::paintSpecimen(tk::Canvas& c) const
     // would turn the dash-dot centre line solid on the next repaint.
     c.setPenStyle(tk::PenStyle::Solid);
     c.setPenWidth(1);
-    c.setPenColor(specimenGrey);
-    c.setBrushColor(plotYellow);
+    c.setPenColor(tk::colours::grey);
+    c.setBrushColor(tk::colours::paleYellow);
     c.rectangle(0, 0, c.width(), c.height());
 
     c.setPenStyle(tk::PenStyle::DashDot);
@@ -120,7 +111,7 @@ void StandardSpecimenScene::paintSpecimen(tk::Canvas& c) const
 
     // Two heads 60 pixels wide joined by chamfers to the 50-pixel shank.
     c.setPenStyle(tk::PenStyle::Solid);
-    c.setBrushColor(specimenGrey);
+    c.setBrushColor(tk::colours::grey);
     c.polygon({{70, m_top},
                {130, m_top},
                {130, 150},
@@ -136,7 +127,7 @@ void StandardSpecimenScene::paintSpecimen(tk::Canvas& c) const
 
     // The pulling forces.
     c.setPenWidth(5);
-    c.setPenColor(forceBlack);
+    c.setPenColor(tk::colours::arrowBlack);
     c.line(100, 30, 100, 10);
     c.line(100, 10, 103, 19);
     c.line(100, 10, 97, 19);
@@ -184,7 +175,7 @@ void StandardSpecimenScene::curveTick(tk::Canvas& c)
     c.setPenMode(tk::PenMode::Copy);
     c.setPenStyle(tk::PenStyle::Solid);
     c.setPenWidth(3);
-    c.setPenColor(curveRed);
+    c.setPenColor(tk::colours::red);
     c.setFontColor(Qt::white);
     int& cx = m_cursor.x;
 
@@ -196,7 +187,7 @@ void StandardSpecimenScene::curveTick(tk::Canvas& c)
         c.lineTo(cx, m_cursor.row());
     }
     if (cx == elasticEnd) {
-        c.setBrushColor(curveRed);
+        c.setBrushColor(tk::colours::red);
         c.setPenWidth(2);
         c.setFontHeight(labelHeight);
         c.textOut(cx - 10, m_cursor.row() + 70, QStringLiteral("Hookesche Gerade"));
@@ -209,7 +200,7 @@ void StandardSpecimenScene::curveTick(tk::Canvas& c)
             step(c, static_cast<float>(r.rise));
     if (cx == 98) {
         const int cy = m_cursor.row();
-        c.setBrushColor(curveRed);
+        c.setBrushColor(tk::colours::red);
         c.setPenWidth(2);
         c.setFontHeight(labelHeight);
         c.line(cx + 10, cy + 10, cx - 26, cy + 10);
@@ -224,7 +215,7 @@ void StandardSpecimenScene::curveTick(tk::Canvas& c)
         m_cursor.y = single(76 + 0.01L * squared(cx - 230));
     }
     if (cx >= 230 && cx < 232) {
-        c.setBrushColor(curveRed);
+        c.setBrushColor(tk::colours::red);
         c.setFontHeight(labelHeight);
         c.textOut(cx - 20, m_cursor.row() - 40, QStringLiteral(" Zugfestigkeit Rm"));
     }
@@ -236,10 +227,10 @@ void StandardSpecimenScene::finishCurve(tk::Canvas& c)
 {
     const int cx = m_cursor.x;
     const int cy = m_cursor.row();
-    c.setBrushColor(curveRed);
+    c.setBrushColor(tk::colours::red);
     c.setFontHeight(labelHeight);
     c.textOut(cx, cy + 1, QStringLiteral("  Bruch  "));
-    c.setBrushColor(labelYellow);
+    c.setBrushColor(tk::colours::yellow);
     c.setFontColor(Qt::black);
     c.textOut(cx, cy + 60, QStringLiteral(" Spannungs-Dehnungskurve "));
     c.textOut(cx, cy + 80, QStringLiteral(" mit ausgeprägter Streckgrenze "));
@@ -256,7 +247,7 @@ void StandardSpecimenScene::specimenTick(tk::Canvas& c)
     c.setPenMode(tk::PenMode::Copy);
     c.setPenStyle(tk::PenStyle::Solid);
     c.setPenWidth(1);
-    c.setPenColor(specimenGrey);
+    c.setPenColor(tk::colours::grey);
     const int cx = m_cursor.x;
 
     if (cx <= elasticEnd) {
@@ -287,7 +278,7 @@ void StandardSpecimenScene::lengthenElastic(tk::Canvas& c)
     m_bottom += 1;
     c.line(70, m_top, 131, m_top);
     c.line(69, m_bottom, 131, m_bottom);
-    c.setPenColor(plotYellow);
+    c.setPenColor(tk::colours::paleYellow);
     c.line(69, m_top, 69, 150);
     c.line(74, m_top + 55, 74, 345);
     c.line(126, 155, 126, m_bottom - 55);
@@ -304,12 +295,12 @@ void StandardSpecimenScene::lengthen(tk::Canvas& c, int leftEdge, int rightEdge)
     m_rightEdge = rightEdge;
     m_top -= 1;
     m_bottom += 1;
-    c.setPenColor(specimenGrey);
+    c.setPenColor(tk::colours::grey);
     c.line(69, m_top, 131, m_top);
     c.line(69, m_bottom, 131, m_bottom);
 
-    c.setPenColor(plotYellow);
-    c.setBrushColor(plotYellow);
+    c.setPenColor(tk::colours::paleYellow);
+    c.setBrushColor(tk::colours::paleYellow);
     for (const auto& [outside, edge] : {std::pair{69, leftEdge}, std::pair{131, rightEdge}})
         c.polygon({{outside, m_top},
                    {outside, m_top + 50},
@@ -322,8 +313,8 @@ void StandardSpecimenScene::lengthen(tk::Canvas& c, int leftEdge, int rightEdge)
 // The neck at mid-length, cut into both edges of the shank.
 void StandardSpecimenScene::notch(tk::Canvas& c, int depth) const
 {
-    c.setPenColor(plotYellow);
-    c.setBrushColor(plotYellow);
+    c.setPenColor(tk::colours::paleYellow);
+    c.setBrushColor(tk::colours::paleYellow);
     const int l = m_leftEdge, r = m_rightEdge;
     switch (depth) {
     case 1:
@@ -346,8 +337,8 @@ void StandardSpecimenScene::fracture(tk::Canvas& c)
 {
     m_leftEdge = 85;
     m_rightEdge = 117;
-    c.setPenColor(plotYellow);
-    c.setBrushColor(plotYellow);
+    c.setPenColor(tk::colours::paleYellow);
+    c.setBrushColor(tk::colours::paleYellow);
     c.polygon({{85, 240}, {85, 260}, {89, 250}});
     c.rectangle(85, 248, 117, 252);
     c.polygon({{117, 240}, {117, 260}, {113, 250}});

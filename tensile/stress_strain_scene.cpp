@@ -10,12 +10,6 @@ namespace tensile {
 
 namespace {
 
-const QColor unalloyedRed = tk::tcolor(0x0000FF);
-const QColor austeniticBlue = tk::tcolor(0xFF0000);
-const QColor offsetPurple = tk::tcolor(0x800080);
-const QColor plotYellow = tk::tcolor(0xC4FFFF);
-const QColor frameBlack = tk::tcolor(1);
-
 constexpr int labelHeight = 18;
 
 // The curve formulas are evaluated in extended precision and stored in the
@@ -50,9 +44,9 @@ void StressStrainScene::paintDiagram(tk::Canvas& c, int windowWidth)
 
     tk::drawStripes(c, windowWidth);
 
-    c.setPenColor(frameBlack);
+    c.setPenColor(tk::colours::almostBlack);
     c.setPenWidth(1);
-    c.setBrushColor(plotYellow);
+    c.setBrushColor(tk::colours::paleYellow);
     tk::drawPlotGrid(c, {.left = f.x0, .top = f.y1, .right = f.x1, .bottom = f.y2, .dx = f.dx, .dy = f.dy,
                          .firstRow = 1, .lastRow = 7, .firstColumn = 0, .lastColumn = 10});
 
@@ -94,7 +88,7 @@ void StressStrainScene::tick(Steel steel, tk::Canvas& c)
 void StressStrainScene::tickUnalloyed(tk::Canvas& c)
 {
     c.setPenWidth(3);
-    c.setPenColor(unalloyedRed);
+    c.setPenColor(tk::colours::red);
     c.setFontColor(Qt::white);
 
     // Hooke's line, 20 rows per column, always drawn from the origin.
@@ -131,7 +125,7 @@ void StressStrainScene::tickUnalloyed(tk::Canvas& c)
 void StressStrainScene::tickAustenitic(tk::Canvas& c)
 {
     c.setPenWidth(3);
-    c.setPenColor(austeniticBlue);
+    c.setPenColor(tk::colours::blue);
     c.setFontColor(Qt::white);
 
     if (m_cursor.x <= 54) {
@@ -163,7 +157,7 @@ void StressStrainScene::tickAustenitic(tk::Canvas& c)
 
 void StressStrainScene::finishUnalloyed(tk::Canvas& c)
 {
-    c.setBrushColor(unalloyedRed);
+    c.setBrushColor(tk::colours::red);
     c.setFontHeight(labelHeight);
     c.textOut(m_cursor.x, static_cast<int>(tk::roundHalfEven(m_cursor.y + 1.0L)), QStringLiteral("  Bruch  "));
     c.textOut(49, 165, QStringLiteral("Re"));
@@ -176,8 +170,8 @@ void StressStrainScene::finishUnalloyed(tk::Canvas& c)
 void StressStrainScene::finishAustenitic(tk::Canvas& c)
 {
     const Frame& f = m_frame;
-    c.setPenColor(offsetPurple);
-    c.setBrushColor(austeniticBlue);
+    c.setPenColor(tk::colours::purple);
+    c.setBrushColor(tk::colours::blue);
     c.setFontHeight(labelHeight);
     c.textOut(m_cursor.x - 20, static_cast<int>(tk::roundHalfEven(m_cursor.y + 1.0L)), QStringLiteral("  Bruch  "));
     c.textOut(73, 228, QStringLiteral("Rp0.2"));

@@ -1,5 +1,6 @@
 #include "controls.h"
 #include "clipboard.h"
+#include "colours.h"
 #include "errors.h"
 #include "form.h"
 #include "jpeg.h"
@@ -53,7 +54,7 @@ void Panel::setColor(const QColor& colour)
     QPalette p = palette();
     p.setColor(QPalette::Window, colour);
     p.setColor(QPalette::Light, Qt::white);
-    p.setColor(QPalette::Dark, QColor(128, 128, 128));
+    p.setColor(QPalette::Dark, colours::grey);
     setPalette(p);
 }
 
