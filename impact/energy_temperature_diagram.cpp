@@ -96,13 +96,11 @@ void paintEnergyTemperatureDiagram(tk::Canvas& c)
     }
 
     // The plot area, framed in the colour of the last band.
-    const int dx = tk::idiv(w - 100, 11);
-    const int dy = tk::idiv(h - 150, 5);
+    const tk::PlotFrame frame = tk::PlotFrame::divided(50, 100, w - 50, h - 50, 11, 5);
     c.setPenWidth(1);
     c.setBrushColor(tk::colours::paleYellow);
-    tk::drawPlotGrid(c, {.left = 50, .top = 100, .right = w - 50, .bottom = h - 50, .dx = dx, .dy = dy,
-                         .firstRow = 1, .lastRow = 4, .firstColumn = 1, .lastColumn = 10});
-    auto column = [dx](int k) { return 50 + k * dx; };
+    tk::drawPlotGrid(c, {.frame = frame, .firstRow = 1, .lastRow = 4, .firstColumn = 1, .lastColumn = 10});
+    auto column = [&frame](int k) { return frame.left + k * frame.dx; };
 
     // Titles under a rule in the grid's pen; the axes carry no numbers.
     c.line(0, 70, 550, 70);
