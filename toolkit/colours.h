@@ -13,9 +13,6 @@ namespace tk {
 // colours that are computed (colour bands, gradients).
 QColor tcolor(std::uint32_t value);
 
-// The same for an RGB triple written in the usual order.
-inline QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
-
 // Every colour the windows and drawings use, by name: RGB triples, with the
 // toolkit's $BBGGRR number beside those that the window layouts write so.
 // Black and white are Qt's.

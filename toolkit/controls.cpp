@@ -164,7 +164,6 @@ void Memo::setScrollBars(bool vertical, bool horizontal)
     setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }
 
-void Memo::setWordWrap(bool wrap) { setLineWrapMode(wrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap); }
 
 QString Memo::crlfText() const
 {

@@ -161,12 +161,6 @@ void Form::setLeft(int left)
     move(m_left, m_top);
 }
 
-void Form::setTop(int top)
-{
-    m_top = top;
-    move(m_left, m_top);
-}
-
 int Form::menuBarHeight() const
 {
     if (m_menuBar->actions().isEmpty())

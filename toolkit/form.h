@@ -60,7 +60,6 @@ public:
     // Geometry of the frame, in screen pixels.
     void setBounds(int left, int top, int width, int height);
     void setLeft(int left);
-    void setTop(int top);
     int left() const { return m_left; }
     int top() const { return m_top; }
     int formWidth() const { return m_width; }
