@@ -2,8 +2,8 @@
 #include "clipboard.h"
 #include "colours.h"
 #include "errors.h"
-#include "form.h"
 #include "jpeg.h"
+#include "window_host.h"
 
 #include <QFile>
 #include <QFocusEvent>
