@@ -308,8 +308,10 @@ bool HardnessChart::placeMarks()
             box.moveBottom(foot.y() - arrowLength);
             for (bool moved = true; moved;) {
                 moved = false;
+                // Outlines reach half a pixel beyond the boxes, so boxes
+                // less than a pixel apart touch.
                 for (const QRectF& other : std::as_const(placed))
-                    if (box.intersects(other)) {
+                    if (box.intersects(other.adjusted(-1, -1, 1, 1))) {
                         box.moveBottom(other.top() - 2);
                         moved = true;
                     }

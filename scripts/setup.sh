@@ -1,29 +1,148 @@
 #!/usr/bin/env bash
-# Installs the Debian/Ubuntu packages the program needs to build, run and test,
-# but only those that are missing, so a second run installs nothing.
+# Installs the Debian packages the program needs, only those that are
+# missing, so a second run installs nothing.
+#   scripts/setup.sh            what building and running the program needs
+#   scripts/setup.sh --tests    in addition, what the tests, the sanitizer build,
+#                               the fuzz harnesses and the package checks need
+#   scripts/setup.sh --list [--tests]   prints the package names and stops
+# Tried on Debian 12 (bookworm) and Debian 13 (trixie); on Ubuntu it runs
+# untried. The names are release-independent: the compilers come through
+# Debian's unversioned packages (clang, llvm, libclang-rt-dev), which follow
+# each release's default version.
 set -euo pipefail
 
-packages=(
+supported="Debian 12 (bookworm) and Debian 13 (trixie)"
+
+# Building and running the program. "a|b" takes the first of the packages
+# that is installed or that the release offers: Qt's OpenGL development files
+# (which Qt Charts' CMake files ask for) are a package of their own on
+# Debian 12 and part of qt6-base-dev from Debian 13 on.
+program_packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n
-  libjpeg-dev
+  qt6-base-dev qt6-charts-dev "libqt6opengl6-dev|qt6-base-dev" libgl-dev qt6-qpa-plugins qt6-translations-l10n
+  libjpeg-dev libgsl-dev
   fonts-liberation2 fontconfig
-  xvfb
-  strace python3 desktop-file-utils appstream dpkg-dev
-  clang libclang-rt-14-dev llvm
+)
+# In addition for the tests, the sanitizer build and the fuzz harnesses
+# (clang with its sanitizer and libFuzzer runtime), the package check
+# (strace) and the install test (the Debian package and its checks).
+test_packages=(
+  python3 strace xvfb
+  clang llvm libclang-rt-dev
+  desktop-file-utils appstream dpkg-dev file lintian
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
+with_tests=0
+list_only=0
+for argument in "$@"; do
+  case "$argument" in
+    --tests) with_tests=1 ;;
+    --list) list_only=1 ;;
+    *) echo "setup.sh: unknown argument $argument (known: --tests, --list)" >&2; exit 2 ;;
+  esac
 done
 
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+installed() {
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
+}
+offered() {
+  local candidate
+  candidate=$(apt-cache policy "$1" 2>/dev/null | sed -n 's/^ *Candidate: *//p')
+  [ -n "$candidate" ] && [ "$candidate" != "(none)" ]
+}
+# One name for an "a|b" entry: the first installed, else the first offered,
+# else the first.
+choose() {
+  local IFS='|' alternatives name
+  read -r -a alternatives <<<"$1"
+  for name in "${alternatives[@]}"; do installed "$name" && { echo "$name"; return; }; done
+  for name in "${alternatives[@]}"; do offered "$name" && { echo "$name"; return; }; done
+  echo "${alternatives[0]}"
+}
+
+wanted=("${program_packages[@]}")
+if [ "$with_tests" -eq 1 ]; then wanted+=("${test_packages[@]}"); fi
+# Each entry's choice, without repetitions.
+choose_all() { # entries...
+  local entry name chosen=()
+  for entry in "$@"; do
+    name=$(choose "$entry")
+    case " ${chosen[*]} " in *" $name "*) ;; *) chosen+=("$name") ;; esac
+  done
+  printf '%s\n' "${chosen[@]}"
+}
+mapfile -t packages < <(choose_all "${wanted[@]}")
+if [ "$list_only" -eq 1 ]; then
+  printf '%s\n' "${packages[@]}"
+  exit 0
 fi
+
+fail() {
+  echo "setup.sh: $*" >&2
+  exit 1
+}
+
+# The release, from /etc/os-release (SETUP_OS_RELEASE names another file,
+# for the set-up's own test).
+os_release=${SETUP_OS_RELEASE:-/etc/os-release}
+release="an unknown system"
+id="" version=""
+if [ -r "$os_release" ]; then
+  # shellcheck disable=SC1090
+  . "$os_release"
+  id=${ID:-}
+  version=${VERSION_ID:-}
+  release=${PRETTY_NAME:-$id $version}
+fi
+case "$id:$version" in
+  debian:12 | debian:13) ;;
+  ubuntu:*) echo "setup.sh: $release has not been tried; supported are $supported." >&2 ;;
+  debian:*) echo "setup.sh: $release has not been tried; supported are $supported." >&2 ;;
+  *)
+    if ! command -v apt-get >/dev/null || ! command -v dpkg-query >/dev/null; then
+      fail "$release has no apt-get; supported are $supported."
+    fi
+    echo "setup.sh: $release has not been tried; supported are $supported." >&2 ;;
+esac
+
+missing=() missing_entries=()
+for entry in "${wanted[@]}"; do
+  p=$(choose "$entry")
+  installed "$p" && continue
+  case " ${missing[*]} " in *" $p "*) continue ;; esac
+  missing+=("$p") missing_entries+=("$entry")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || fail "installing ${missing[*]} needs root: run this as root, or install sudo."
+  sudo=(sudo)
+fi
+
+log=$(mktemp "${TMPDIR:-/tmp}/werkstoffpruefung-setup.XXXXXX")
+echo "Installing: ${missing[*]}"
+if ! "${sudo[@]}" apt-get update >"$log" 2>&1; then
+  if grep -qiE "could not resolve|temporary failure|connection failed|unable to connect|network is unreachable|failed to fetch" "$log"; then
+    fail "the package sources cannot be reached (no network?); apt-get's output is in $log."
+  fi
+  fail "apt-get update failed; its output is in $log."
+fi
+# Packages this release does not offer, named before apt stops at the first.
+# (The choice of an "a|b" entry was made from package lists that may have
+# been out of date: it is made again.)
+mapfile -t missing < <(choose_all "${missing_entries[@]}")
+unavailable=()
+for p in "${missing[@]}"; do
+  offered "$p" || unavailable+=("$p")
+done
+if [ ${#unavailable[@]} -gt 0 ]; then
+  fail "$release does not offer ${unavailable[*]}; supported are $supported."
+fi
+if ! DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}" >>"$log" 2>&1; then
+  if grep -qiE "could not resolve|temporary failure|connection failed|unable to connect|network is unreachable|failed to fetch" "$log"; then
+    fail "the packages could not be downloaded (no network?); apt-get's output is in $log."
+  fi
+  fail "apt-get could not install ${missing[*]} on $release (supported are $supported); its output is in $log."
+fi
+rm -f "$log"

@@ -6,7 +6,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build="$top/build-asan"
-"$top/scripts/setup.sh"
+"$top/scripts/setup.sh" --tests
 if [ ! -f "$build/build.ninja" ]; then
   cmake -S "$top" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DWERKSTOFF_FUZZ=ON
 fi

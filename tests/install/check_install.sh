@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Installs the built program into a temporary prefix and checks what a desktop
 # needs of it: the executable, a valid desktop entry, the icon in the hicolor
-# theme, valid AppStream metadata; then builds the Debian package and checks
-# that it depends on runtime libraries only.
+# theme, valid AppStream metadata, the manual page and the copyright file;
+# then builds the Debian package and checks it as a distribution would: a
+# stripped program, dependencies on runtime libraries only, one version
+# everywhere, and lintian.
 set -euo pipefail
 build=$1
 id=de.werkstoffpruefung.werkstoffpruefung
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+fail() { echo "$*"; exit 1; }
 
 cmake --install "$build" --prefix "$work/usr" >/dev/null
 share=$work/usr/share
@@ -17,26 +20,98 @@ for f in "$work/usr/bin/werkstoffpruefung" \
          "$share/icons/hicolor/scalable/apps/werkstoffpruefung.svg" \
          "$share/icons/hicolor/48x48/apps/werkstoffpruefung.png" \
          "$share/icons/hicolor/128x128/apps/werkstoffpruefung.png" \
-         "$share/icons/hicolor/256x256/apps/werkstoffpruefung.png"; do
-  [ -s "$f" ] || { echo "not installed: ${f#$work}"; exit 1; }
+         "$share/icons/hicolor/256x256/apps/werkstoffpruefung.png" \
+         "$share/doc/werkstoffpruefung/copyright" \
+         "$share/doc/werkstoffpruefung/changelog.gz" \
+         "$share/man/man1/werkstoffpruefung.1.gz" \
+         "$share/werkstoffpruefung/examples/stahl_S355J2_ausgepraegte_streckgrenze.csv" \
+         "$share/werkstoffpruefung/examples/aluminium_EN_AW-6082_T6.csv" \
+         "$share/werkstoffpruefung/examples/austenit_X5CrNi18-10.csv" \
+         "$share/werkstoffpruefung/examples/kerbschlag_S355J2.csv" \
+         "$share/werkstoffpruefung/examples/kerbschlag_X5CrNi18-10.csv" \
+         "$share/werkstoffpruefung/examples/woehler_C45.csv" \
+         "$share/werkstoffpruefung/examples/woehler_AlMgSi1.csv" \
+         "$share/werkstoffpruefung/examples/README.md"; do
+  [ -s "$f" ] || fail "not installed: ${f#$work}"
 done
-[ -x "$work/usr/bin/werkstoffpruefung" ] || { echo "the program is not executable"; exit 1; }
-desktop-file-validate "$share/applications/$id.desktop"
-appstreamcli validate --no-net --pedantic "$share/metainfo/$id.metainfo.xml" >/dev/null \
-  || appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
+[ -x "$work/usr/bin/werkstoffpruefung" ] || fail "the program is not executable"
+if ls "$share"/werkstoffpruefung/examples/*.py >/dev/null 2>&1; then
+  fail "the scripts that make the examples are installed with them"
+fi
+
+# The desktop entry and the metadata, with no hint left unanswered.
+entry_report=$(desktop-file-validate "$share/applications/$id.desktop" 2>&1) || { echo "$entry_report"; exit 1; }
+[ -z "$entry_report" ] || fail "desktop-file-validate: $entry_report"
+appstream_options=(--no-net --pedantic)
+# AppStream 1.0 (Debian 13) warns of the missing homepage: the project has no
+# public address yet, and its metadata keeps the place for one ready. Older
+# validators do not know the tag.
+appstream_version=$(appstreamcli --version | sed -n 's/.*version: *//p')
+# lintian runs that validator without the override and reports its warning;
+# the same reason covers that.
+lintian_justified=()
+if [ "$(printf '1.0\n%s\n' "$appstream_version" | sort -V | head -n 1)" = "1.0" ]; then
+  appstream_options+=(--override=url-homepage-missing=info)
+  lintian_justified+=(appstream-metadata-validation-failed)
+fi
+appstreamcli validate "${appstream_options[@]}" "$share/metainfo/$id.metainfo.xml"
 grep -q '^Icon=werkstoffpruefung$' "$share/applications/$id.desktop"
 grep -q '^Exec=werkstoffpruefung$' "$share/applications/$id.desktop"
+
+# The copyright file in Debian's machine-readable format, with the licences
+# the metadata names.
+copyright=$share/doc/werkstoffpruefung/copyright
+head -n 1 "$copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+  || fail "the copyright file is not in Debian's machine-readable format"
+for licence in GPL-3+ CC-BY-SA-4.0 CC0-1.0; do
+  grep -q "^License: $licence\$" "$copyright" || fail "the copyright file has no text for $licence"
+done
+grep -q '<project_license>GPL-3.0-or-later AND CC-BY-SA-4.0</project_license>' "$share/metainfo/$id.metainfo.xml" \
+  || fail "the metadata names other licences than the copyright file"
+
+# The manual page: compressed at its best, and groff formats it without a
+# warning (after preconv, as man does).
+gzip -t "$share/man/man1/werkstoffpruefung.1.gz"
+man_warnings=$(gzip -dc "$share/man/man1/werkstoffpruefung.1.gz" | preconv -e UTF-8 | groff -man -Tutf8 -ww -z 2>&1)
+[ -z "$man_warnings" ] || fail "the manual page: $man_warnings"
+
+# --help and --version answer without a display, and one version stands in
+# --version, the manual page, the changelog and the metadata.
+program_env=(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb)
+"${program_env[@]}" "$work/usr/bin/werkstoffpruefung" --help | grep -q -- '--version' || fail "--help lists no --version"
+version_line=$("${program_env[@]}" "$work/usr/bin/werkstoffpruefung" --version)
+version=${version_line#werkstoffpruefung }
+[[ "$version" =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "--version printed: $version_line"
+grep -q "<release version=\"$version\"" "$share/metainfo/$id.metainfo.xml" || fail "the metadata has no release $version"
+gzip -dc "$share/man/man1/werkstoffpruefung.1.gz" | grep -q "^\.TH .*\"werkstoffpruefung $version\"" \
+  || fail "the manual page is not of version $version"
+gzip -dc "$share/doc/werkstoffpruefung/changelog.gz" | head -n 1 | grep -q "^werkstoffpruefung ($version) " \
+  || fail "the changelog does not begin with version $version"
 
 # The package: built from the same install rules, depending on libraries only.
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/deb" >/dev/null)
 deb=$(ls "$work"/deb/*.deb)
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not $version"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 case "$depends" in
-  *-dev*) echo "the package depends on development packages"; exit 1 ;;
+  *-dev*) fail "the package depends on development packages" ;;
 esac
 for needed in libqt6widgets6 libjpeg62-turbo qt6-qpa-plugins fonts-liberation2; do
-  case "$depends" in *"$needed"*) ;; *) echo "the package does not depend on $needed"; exit 1 ;; esac
+  case "$depends" in *"$needed"*) ;; *) fail "the package does not depend on $needed" ;; esac
 done
 dpkg-deb -c "$deb" | grep "./usr/bin/werkstoffpruefung$" >/dev/null
+dpkg-deb -x "$deb" "$work/unpacked"
+file "$work/unpacked/usr/bin/werkstoffpruefung" | grep -q ', stripped' || fail "the packaged program is not stripped"
+readelf -S "$work/unpacked/usr/bin/werkstoffpruefung" | grep -q '\.debug_info' && fail "the packaged program carries debugging symbols"
+[ "$(dpkg-deb -f "$deb" Description | wc -l)" -gt 3 ] || fail "the package has no extended description"
+
+# lintian: no error, and no warning but those justified above. (Its notes,
+# I:, are shown but pass: the .comment section a plain strip leaves, and
+# spelling hints that read the German texts as English.)
+lintian_report=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep -v 'running with root privileges' || true)
+[ -z "$lintian_report" ] || echo "$lintian_report"
+unjustified=$(printf '%s\n' "$lintian_report" | grep -E '^[EW]: ' \
+  | grep -vE ": ($(IFS='|'; echo "${lintian_justified[*]:-(none)}"))( |\$)" || true)
+[ -z "$unjustified" ] || fail "lintian reports errors or warnings: $unjustified"
 echo "installation complete"

@@ -1,14 +1,69 @@
 // Renders windows of the program to PNG files, for looking at them beside
-// their layouts: render_windows OUTDIR [CLASS...] (all created windows when
-// no class is named). The screen is taken as 1024 x 768.
+// their layouts and for the screenshots of the README and software centres:
+//   render_windows OUTDIR [WINDOW...]
+// renders every created window when none is named. A WINDOW is a class name,
+// optionally followed by what to do before the picture is taken and the
+// file's name:
+//   CLASS[+ITEM...][=NAME]
+// Each +ITEM triggers the window's menu item or clicks its button of that
+// object name, then lets the window's timers run until they stop (a run of
+// an animation to its end). The picture goes to OUTDIR/NAME.png (default:
+// OUTDIR/CLASS.png). The screen is taken as 1024 x 768.
 #include "app/registry.h"
 #include "toolkit/form.h"
 #include "toolkit/screen.h"
+#include "toolkit/timer.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
 #include <QPixmap>
+
+#include <cstdio>
+
+namespace {
+
+// Ticks the window's running timers until none runs; an animation that
+// never ends stops after this many ticks.
+constexpr int maxTicks = 20000;
+
+void runTimers(tk::Form* form)
+{
+    for (int n = 0; n < maxTicks; ++n) {
+        bool running = false;
+        for (tk::Timer* timer : form->findChildren<tk::Timer*>()) {
+            if (timer->isActive()) {
+                timer->fire();
+                running = true;
+            }
+        }
+        if (!running)
+            return;
+    }
+}
+
+bool activate(tk::Form* form, const QString& item)
+{
+    if (QAction* action = form->findChild<QAction*>(item)) {
+        if (!action->isEnabled())
+            return false;
+        action->trigger();
+    } else if (QAbstractButton* button = form->findChild<QAbstractButton*>(item)) {
+        if (!button->isEnabled())
+            return false;
+        button->click();
+    } else {
+        return false;
+    }
+    QApplication::processEvents();
+    runTimers(form);
+    QApplication::processEvents();
+    return true;
+}
+
+}
 
 int main(int argc, char* argv[])
 {
@@ -20,20 +75,37 @@ int main(int argc, char* argv[])
 
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(out);
-    QStringList classes;
+    QStringList specs;
     for (int i = 2; i < argc; ++i)
-        classes << QString::fromLocal8Bit(argv[i]);
-    if (classes.isEmpty())
-        classes = app::createdWindows();
+        specs << QString::fromLocal8Bit(argv[i]);
+    if (specs.isEmpty())
+        specs = app::createdWindows();
 
-    for (const QString& name : classes) {
-        tk::Form* form = app::findWindow(name);
-        if (!form)
+    int status = 0;
+    for (const QString& spec : specs) {
+        const QString name = spec.section(QChar('='), 1);
+        const QStringList steps = spec.section(QChar('='), 0, 0).split(QChar('+'));
+        tk::Form* form = app::findWindow(steps.first());
+        if (!form) {
+            std::fprintf(stderr, "render_windows: no window %s\n", qPrintable(steps.first()));
+            status = 1;
             continue;
+        }
         form->show();
         QApplication::processEvents();
-        form->grab().save(out + QChar('/') + name + QStringLiteral(".png"));
+        for (const QString& item : steps.mid(1)) {
+            if (!activate(form, item)) {
+                std::fprintf(stderr, "render_windows: %s has no enabled item %s\n", qPrintable(steps.first()),
+                             qPrintable(item));
+                status = 1;
+            }
+        }
+        const QString file = out + QChar('/') + (name.isEmpty() ? steps.first() : name) + QStringLiteral(".png");
+        if (!form->grab().save(file)) {
+            std::fprintf(stderr, "render_windows: cannot write %s\n", qPrintable(file));
+            status = 1;
+        }
         form->hide();
     }
-    return 0;
+    return status;
 }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program's command line. It is read before the GUI application exists,
+// so that --help and --version answer without a display and without opening
+// a window. Besides its own options the program accepts Qt's (-platform,
+// -style, -reverse, ...), which the application object reads afterwards.
+namespace app {
+
+// The program's version, as the package and its metadata give it.
+QString programVersion();
+
+struct CommandLine {
+    // Whether the program starts; otherwise it writes the texts below and
+    // ends with the exit code.
+    bool startsProgram = true;
+    // --evaluate: the evaluation of measured values runs instead of the
+    // program, without a display (see evaluation/evaluate_command.h).
+    bool evaluates = false;
+    int exitCode = 0;
+    QString standardOutput;
+    QString errorOutput;
+};
+
+// Reads the arguments (the program's name first, as in argv).
+CommandLine readCommandLine(const QStringList& arguments);
+
+// The arguments of main as strings.
+QStringList argumentList(int argc, const char* const* argv);
+
+// Runs the evaluation that the arguments ask for and returns its exit code.
+int runEvaluation(int argc, char* argv[]);
+
+// Writes a command line's texts to standard output and standard error and
+// returns its exit code.
+int finish(const CommandLine& commandLine);
+
+}

@@ -1,0 +1,24 @@
+#!/usr/bin/env python3
+"""Checks render_windows as the screenshot script uses it: a window rendered
+after a menu item's run differs from the window as it opens, the file takes
+the given name, and an unknown window or item fails the run.
+Usage: check_render.py RENDER_WINDOWS"""
+import os, subprocess, sys, tempfile
+
+render = sys.argv[1]
+env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+
+with tempfile.TemporaryDirectory() as out:
+    ok = subprocess.run([render, out, "TFormVickers=fresh", "TFormVickers+StartDown=after-run"], env=env)
+    assert ok.returncode == 0, "render_windows failed"
+    fresh = open(os.path.join(out, "fresh.png"), "rb").read()
+    after = open(os.path.join(out, "after-run.png"), "rb").read()
+    assert fresh[:8] == b"\x89PNG\r\n\x1a\n" and after[:8] == fresh[:8], "not PNG files"
+    # Same window, same size (width and height in the IHDR chunk) ...
+    assert fresh[16:24] == after[16:24], "the run changed the window's size"
+    # ... but the run drew the indentation.
+    assert fresh != after, "the Start item's run left the window as it was"
+    for bad in ("TFormNichtDa", "TFormVickers+NichtDa"):
+        r = subprocess.run([render, out, bad], env=env, capture_output=True, text=True)
+        assert r.returncode != 0 and r.stderr, bad + " was accepted"
+print("render_windows: named files, runs and faults as expected")
