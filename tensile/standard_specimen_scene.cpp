@@ -13,8 +13,8 @@ namespace {
 
 // The plot area: 35 pixels from the left, 10 and 60 inside the right and
 // bottom edges.
-constexpr int frameLeft = 35;
-constexpr int frameBottomMargin = 60;
+constexpr int specimenFrameLeft = 35;
+constexpr int specimenFrameBottom = 60;
 
 // The specimen's phases: the curve column range in which each applies (both
 // ends included), and the columns that the shank's edges narrow to. Where
@@ -43,7 +43,7 @@ constexpr int neckRow = 250; // mid-length: top + bottom is always 500
 }
 
 StandardSpecimenScene::StandardSpecimenScene(int diagramWidth, int diagramHeight)
-    : m_frame(diagramFrame(QSize(diagramWidth, diagramHeight), frameLeft, frameBottomMargin))
+    : m_frame(diagramFrame(QSize(diagramWidth, diagramHeight), specimenFrameLeft, specimenFrameBottom))
 {
     m_cursor.moveTo(m_frame.left, static_cast<float>(m_frame.bottom));
 }
@@ -53,7 +53,7 @@ StandardSpecimenScene::StandardSpecimenScene(int diagramWidth, int diagramHeight
 // The axes carry no numbers here: the curve is schematic.
 void StandardSpecimenScene::paintDiagram(tk::Canvas& c, int windowWidth)
 {
-    m_frame = diagramFrame(QSize(c.width(), c.height()), frameLeft, frameBottomMargin);
+    m_frame = diagramFrame(QSize(c.width(), c.height()), specimenFrameLeft, specimenFrameBottom);
     paintEmptyDiagram(c, m_frame, windowWidth, false);
 }
 

@@ -50,7 +50,7 @@ private:
     std::function<void()> m_onClick;
 };
 
-const char* const explanation[] = {
+const char* const curveExplanation[] = {
     " Die Grafik zeigt schematisch die",
     " Spannungs-Dehnungskurven für einen",
     " unlegierten- und einen hochlegierten",
@@ -97,7 +97,7 @@ TFormZug::TFormZug()
     m_memo->setReadOnly(true);
     m_memo->setFocusPolicy(Qt::ClickFocus);
     QStringList lines;
-    for (const char* line : explanation)
+    for (const char* line : curveExplanation)
         lines << QString::fromUtf8(line);
     m_memo->setFixedLines(lines, tk::Font::cell(QStringLiteral("MS Sans Serif"), 18));
 

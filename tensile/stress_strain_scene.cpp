@@ -10,8 +10,8 @@ namespace {
 
 // The plot area: X0 = 50, Y1 = 20, X1 and Y2 10 and 90 pixels inside the
 // right and bottom edges.
-constexpr int frameLeft = 50;
-constexpr int frameBottomMargin = 90;
+constexpr int curveFrameLeft = 50;
+constexpr int curveFrameBottom = 90;
 
 const Curve& curveOf(Steel steel)
 {
@@ -21,14 +21,14 @@ const Curve& curveOf(Steel steel)
 }
 
 StressStrainScene::StressStrainScene(int diagramWidth, int diagramHeight)
-    : m_frame(diagramFrame(QSize(diagramWidth, diagramHeight), frameLeft, frameBottomMargin))
+    : m_frame(diagramFrame(QSize(diagramWidth, diagramHeight), curveFrameLeft, curveFrameBottom))
 {
     m_cursor.moveTo(m_frame.left, static_cast<float>(m_frame.bottom));
 }
 
 void StressStrainScene::paintDiagram(tk::Canvas& c, int windowWidth)
 {
-    m_frame = diagramFrame(QSize(c.width(), c.height()), frameLeft, frameBottomMargin);
+    m_frame = diagramFrame(QSize(c.width(), c.height()), curveFrameLeft, curveFrameBottom);
     paintEmptyDiagram(c, m_frame, windowWidth, true);
 }
 

@@ -15,7 +15,7 @@ TFormZugma* FormZugma = nullptr;
 
 namespace {
 
-const QStringList explanation = {
+const QStringList machineExplanation = {
     QStringLiteral(" Der Zugversuch nach DIN EN 10002 "),
     QStringLiteral(" (früher DIN 50145) ist ein Prüfverfahren "),
     QStringLiteral(" zur Ermittlung der Festigkeit eines "),
@@ -70,7 +70,7 @@ TFormZugma::TFormZugma()
     m_memo = new tk::Memo(client(), QStringLiteral("MemoErlaeuterung"), 5, 5, 280, 502, tk::colours::lightYellow);
     m_memo->setReadOnly(true);
     m_memo->setFocusPolicy(Qt::ClickFocus);
-    m_memo->setFixedLines(explanation, tk::Font::cell(QStringLiteral("MS Sans Serif"), 18));
+    m_memo->setFixedLines(machineExplanation, tk::Font::cell(QStringLiteral("MS Sans Serif"), 18));
 
     setStatusText(QStringLiteral("ESC = Abbruch"));
     statusBar()->setFont(tk::qtFont(tk::Font::character(QStringLiteral("MS Sans Serif"), 15, true)));
