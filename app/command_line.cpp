@@ -2,11 +2,14 @@
 
 #include "version.h"
 
+#include "evaluation/evaluate_command.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTextStream>
 
 #include <algorithm>
 #include <cstdio>
@@ -80,6 +83,15 @@ QString helpText(const QString& program, const ProgramOptions& options)
     for (size_t i = 0; i < all.size(); ++i)
         text += QStringLiteral("  ") + names[qsizetype(i)].leftJustified(width) + QStringLiteral("  ")
               + all[i]->description() + QChar('\n');
+    text += QChar('\n')
+          + QCoreApplication::translate("app::CommandLine",
+                                        "Auswertung eigener Messwerte ohne Fenster:\n"
+                                        "  %1 --evaluate tensile DATEI... --d0 10 --L0 50\n"
+                                        "  %1 --evaluate impact DATEI...\n"
+                                        "  %1 --evaluate fatigue DATEI...\n"
+                                        "Die Optionen jeder Auswertung nennt: %1 --evaluate tensile --help")
+                .arg(program)
+          + QChar('\n');
     text += QChar('\n') + QCoreApplication::translate("app::CommandLine", "Dazu versteht das Programm die Optionen von Qt,\n"
                                                          "etwa -platform, -style und -reverse.")
           + QChar('\n');
@@ -103,6 +115,12 @@ QString programVersion() { return QStringLiteral(WERKSTOFF_VERSION); }
 CommandLine readCommandLine(const QStringList& arguments)
 {
     const QString program = programName(arguments);
+    if (evaluation::isEvaluateCommand(arguments)) {
+        CommandLine result;
+        result.startsProgram = false;
+        result.evaluates = true;
+        return result;
+    }
     const ProgramOptions options;
     QCommandLineParser parser;
     // Qt's options are words after a single dash (-platform), so single
@@ -145,6 +163,15 @@ QStringList argumentList(int argc, const char* const* argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
+}
+
+int runEvaluation(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationVersion(programVersion());
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return evaluation::runEvaluateCommand(QCoreApplication::arguments().mid(1), out, err);
 }
 
 int finish(const CommandLine& commandLine)

@@ -16,6 +16,9 @@ struct CommandLine {
     // Whether the program starts; otherwise it writes the texts below and
     // ends with the exit code.
     bool startsProgram = true;
+    // --evaluate: the evaluation of measured values runs instead of the
+    // program, without a display (see evaluation/evaluate_command.h).
+    bool evaluates = false;
     int exitCode = 0;
     QString standardOutput;
     QString errorOutput;
@@ -26,6 +29,9 @@ CommandLine readCommandLine(const QStringList& arguments);
 
 // The arguments of main as strings.
 QStringList argumentList(int argc, const char* const* argv);
+
+// Runs the evaluation that the arguments ask for and returns its exit code.
+int runEvaluation(int argc, char* argv[]);
 
 // Writes a command line's texts to standard output and standard error and
 // returns its exit code.

@@ -1,5 +1,6 @@
 #include "info_form.h"
 
+#include "toolkit/colours.h"
 #include "toolkit/controls.h"
 #include "toolkit/screen.h"
 
@@ -8,13 +9,13 @@ TFormInfo* FormInfo = nullptr;
 TFormInfo::TFormInfo() : tk::Form(QStringLiteral("TFormInfo"), QStringLiteral("Information"))
 {
     setTakesChosenColour(true);
-    setColor(QColor(0, 242, 188));
+    setColor(tk::colours::panelGreen);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 10));
 
     addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende1"), [this] { Ende1Click(); });
     addEscapeItem(QStringLiteral("ESC1"), [this] { ESC1Click(); });
 
-    m_panel = new tk::Panel(client(), QStringLiteral("PanelInfo"), 10, 20, 680, 320, QColor(255, 255, 185));
+    m_panel = new tk::Panel(client(), QStringLiteral("PanelInfo"), 10, 20, 680, 320, tk::colours::infoYellow);
     const tk::Font font = tk::Font::character(QStringLiteral("MS Sans Serif"), 16);
     struct Line {
         const char* name;

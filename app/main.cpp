@@ -10,6 +10,8 @@ int main(int argc, char* argv[])
     // Read before the application object exists: --help and --version need
     // no display.
     const app::CommandLine commandLine = app::readCommandLine(app::argumentList(argc, argv));
+    if (commandLine.evaluates)
+        return app::runEvaluation(argc, argv);
     if (!commandLine.startsProgram)
         return app::finish(commandLine);
 

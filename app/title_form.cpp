@@ -4,6 +4,7 @@
 #include "info_form.h"
 #include "registry.h"
 #include "resources/pictures.h"
+#include "toolkit/colours.h"
 #include "toolkit/controls.h"
 #include "toolkit/screen.h"
 
@@ -21,7 +22,7 @@ TFormHaupt::TFormHaupt() : tk::Form(QStringLiteral("TFormHaupt"), QStringLiteral
 {
     setAttribute(Qt::WA_QuitOnClose, true);
     setTakesChosenColour(true);
-    setColor(QColor(0, 128, 128));
+    setColor(tk::colours::teal);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
 
     QMenu* datei = addMenu(QStringLiteral("&Datei"), QStringLiteral("Datei"));
@@ -34,7 +35,7 @@ TFormHaupt::TFormHaupt() : tk::Form(QStringLiteral("TFormHaupt"), QStringLiteral
 
     m_image = new tk::Picture(client(), QStringLiteral("Image1"), pictures::titleFracture());
 
-    m_panel = new tk::Panel(client(), QStringLiteral("Panel1"), 0, 0, 700, 350, QColor(0, 242, 188));
+    m_panel = new tk::Panel(client(), QStringLiteral("Panel1"), 0, 0, 700, 350, tk::colours::panelGreen);
     tk::Font title = tk::Font::character(QStringLiteral("Arial"), 32, true);
     m_label1 = tk::makeLabel(m_panel, QStringLiteral("Label1"), 50, 90, QStringLiteral("Mechanische Werkstoffprüfung"),
                              title, 600, 67, Qt::AlignHCenter | Qt::AlignTop);

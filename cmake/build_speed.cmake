@@ -8,9 +8,9 @@
 # - a precompiled header of the Qt headers the program uses most
 #   (werkstoff_precompile_qt below).
 
-# The sanitizer build compiles file by file without the precompiled header,
-# as the sources are written: the random-event test's default run came out
-# differently there with unity batches (see README, Tests).
+# The sanitizer and fuzzing builds compile file by file without the
+# precompiled header, so each source is checked as it is written: an include
+# a file lacks, which an earlier file of its batch supplies, shows there.
 if(WERKSTOFF_SANITIZE OR WERKSTOFF_FUZZ)
   if(NOT DEFINED CMAKE_UNITY_BUILD)
     set(CMAKE_UNITY_BUILD OFF)

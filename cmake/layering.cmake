@@ -14,7 +14,10 @@ foreach(subsystem ${subsystems})
   set(allowed_${subsystem} ${qt_base} toolkit resources)
 endforeach()
 list(APPEND allowed_hardness hardness_chart)
-set(allowed_app ${qt_base} toolkit resources ${subsystems})
+# The evaluation of one's own measurements: no widgets, no toolkit; GSL for
+# the fits and statistics.
+set(allowed_evaluation Qt6::Core GSL::gsl GSL::gslcblas)
+set(allowed_app ${qt_base} toolkit resources ${subsystems} evaluation)
 set(allowed_werkstoffpruefung app)
 set(allowed_test_support ${qt_base} Qt6::Test toolkit)
 
@@ -30,15 +33,15 @@ function(check_links target)
   endforeach()
 endfunction()
 
-foreach(target resources toolkit hardness_chart ${subsystems} app werkstoffpruefung test_support)
+foreach(target resources toolkit hardness_chart ${subsystems} evaluation app werkstoffpruefung test_support)
   if(TARGET ${target})
     check_links(${target})
   endif()
 endforeach()
 
 # Executables beside the program (tests, benchmarks, fuzz harnesses) may link
-# any library of the program, but Qt Test only in tests and JPEG only through
-# the toolkit.
+# any library of the program, but Qt Test only in tests, JPEG only through
+# the toolkit and GSL only through the evaluation library.
 function(check_tools directory)
   get_property(targets DIRECTORY ${directory} PROPERTY BUILDSYSTEM_TARGETS)
   foreach(target ${targets})
@@ -48,6 +51,9 @@ function(check_tools directory)
     endif()
     if(JPEG::JPEG IN_LIST links)
       message(FATAL_ERROR "Layering: ${target} must not link JPEG::JPEG; JPEG belongs to the toolkit")
+    endif()
+    if(GSL::gsl IN_LIST links OR GSL::gslcblas IN_LIST links)
+      message(FATAL_ERROR "Layering: ${target} must not link GSL; GSL belongs to the evaluation library")
     endif()
     if(Qt6::Test IN_LIST links AND NOT directory MATCHES "/tests$")
       message(FATAL_ERROR "Layering: ${target} must not link Qt6::Test outside tests/")

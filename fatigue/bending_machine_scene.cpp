@@ -11,13 +11,6 @@ namespace fatigue {
 
 namespace {
 
-const QColor green = tk::tcolor(0x008000);
-const QColor grey = tk::tcolor(0x808080);
-const QColor bedColour = tk::tcolor(0x5B5B00);
-const QColor steelColour = tk::tcolor(0x808000);
-const QColor silver = tk::tcolor(0xC0C0C0);
-const QColor formulaRed = tk::tcolor(0x0000FF);
-
 // Fixed points of the mechanism, in design pixels.
 constexpr QPoint eccentricCentre{700, 420};
 constexpr QPoint rodTopBase{700, 240};
@@ -69,7 +62,7 @@ void BendingMachineScene::drawDrive(tk::Canvas& c, const Positions& p) const
     };
 
     c.setBrushStyle(tk::BrushStyle::Clear);
-    c.setPenColor(green);
+    c.setPenColor(tk::colours::green);
     c.setPenWidth(f.x(1));
     circle(p.e1x, p.e1y, 35);
     circle(p.e1x, p.e1y, 3);
@@ -80,14 +73,14 @@ void BendingMachineScene::drawDrive(tk::Canvas& c, const Positions& p) const
     line(p.jx, p.jy, p.kx, p.ky);
     c.setPenWidth(f.x(12));
     line(p.kx - 8, p.ky, rockerPivot.x(), rockerPivot.y()); // drive rocker
-    c.setPenColor(grey);
+    c.setPenColor(tk::colours::grey);
     line(clamp.x(), clamp.y(), p.sx, p.sy); // specimen
 }
 
 void BendingMachineScene::drawMeasuring(tk::Canvas& c, int r, int s) const
 {
     const ScaleFactors& f = m_scale;
-    c.setPenColor(green);
+    c.setPenColor(tk::colours::green);
     c.setPenWidth(f.x(12));
     c.line(f.x(0), f.y(r), f.x(200), f.y(r)); // measuring rocker
     c.setPenColor(Qt::black);
@@ -109,19 +102,19 @@ void BendingMachineScene::paint(tk::Canvas& c, QSize)
     auto ellipse = [&](int l, int t, int r, int b) { c.ellipse(f.x(l), f.y(t), f.x(r), f.y(b)); };
 
     c.setPenMode(tk::PenMode::Copy);
-    c.setPenColor(green);
+    c.setPenColor(tk::colours::green);
     c.setPenWidth(f.x(2));
-    c.setBrushColor(bedColour);
+    c.setBrushColor(tk::colours::darkTeal);
     c.polygon({P(0, 340), P(250, 340), P(250, 300), P(450, 300), P(450, 340), P(600, 340), P(600, 540), P(600, 600),
                P(0, 600), P(0, 400)});
-    c.setBrushColor(steelColour);
+    c.setBrushColor(tk::colours::teal);
     rect(250, 300, 450, 340); // support block
     rect(600, 370, 620, 470); // eccentric bracket
     line(620, 380, 700, 420); // its struts
     line(620, 460, 700, 420);
 
     // The two dial gauges over the measuring rocker.
-    c.setBrushColor(silver);
+    c.setBrushColor(tk::colours::silver);
     c.setPenColor(Qt::black);
     line(40, 165, 40, 335);
     ellipse(20, 172, 60, 212);
@@ -138,7 +131,7 @@ void BendingMachineScene::paint(tk::Canvas& c, QSize)
     drawMeasuring(c, rockerRestRow, springRestRow);
 
     c.setBrushStyle(tk::BrushStyle::Clear);
-    c.setPenColor(green);
+    c.setPenColor(tk::colours::green);
     c.setPenWidth(f.x(2));
     line(310, 300, 330, 245); // struts of the rocker pivot
     line(390, 300, 370, 245);
@@ -169,9 +162,9 @@ void BendingMachineScene::drawFormulas(tk::Canvas& c) const
     auto line = [&](int x1, int y1, int x2, int y2) { c.line(f.x(x1), f.y(y1), f.x(x2), f.y(y2)); };
     auto text = [&](int x, int y, const char* s) { c.textOut(f.x(x), f.y(y), QString::fromUtf8(s)); };
 
-    c.setPenColor(grey);
+    c.setPenColor(tk::colours::grey);
     c.setPenWidth(f.x(1));
-    c.setFontColor(formulaRed);
+    c.setFontColor(tk::colours::red);
     line(270, 0, 270, 160);
     line(270, 160, 800, 160);
     text(480, 190, "Biegemoment");

@@ -16,7 +16,6 @@ public:
     void formCreate() override;
 
     void FormPaint();
-    tk::PaintBox* windowCanvas() const { return m_canvas; }
 
     // Ctrl+C copies the micrograph together with its caption and scale bar.
     QImage copiedPicture() override;

@@ -27,27 +27,22 @@ struct PanelSpec {
     bool group;
 };
 
-const QColor lightYellow(255, 255, 128);
-const QColor orange(255, 128, 64);
-const QColor lime(0, 255, 0);
-const QColor lightCyan(128, 255, 255);
-
 const PanelSpec panels[] = {
-    {"PanelWerk", "Werkstoff", 65, lightYellow, true},
-    {"PanelKris", "Kristallgitter", 30, lightYellow, false},
-    {"PanelBeha", "Wärmebehandlung", 70, lightYellow, false},
-    {"PanelEige", "Eigenspannungen", 110, lightYellow, false},
-    {"PanelForm", "Bauteilform", 195, orange, true},
-    {"PanelKerb", "Kerbeinfluss", 160, orange, false},
-    {"PanelOber", "Oberflächenzustand", 200, orange, false},
-    {"PanelAbme", "Bauteilabmessungen", 240, orange, false},
-    {"PanelBela", "Belastung", 325, lime, true},
-    {"PanelBear", "Belastungsart", 290, lime, false},
-    {"PanelMitt", "Mittelspannung", 330, lime, false},
-    {"PanelSpFr", "Spannungen und Frequenz", 370, lime, false},
-    {"PanelUmge", "Umgebung", 435, lightCyan, true},
-    {"PanelTemp", "Temperatur", 420, lightCyan, false},
-    {"PanelMedi", "Umgebungsmedium", 460, lightCyan, false},
+    {"PanelWerk", "Werkstoff", 65, tk::colours::lightYellow, true},
+    {"PanelKris", "Kristallgitter", 30, tk::colours::lightYellow, false},
+    {"PanelBeha", "Wärmebehandlung", 70, tk::colours::lightYellow, false},
+    {"PanelEige", "Eigenspannungen", 110, tk::colours::lightYellow, false},
+    {"PanelForm", "Bauteilform", 195, tk::colours::orange, true},
+    {"PanelKerb", "Kerbeinfluss", 160, tk::colours::orange, false},
+    {"PanelOber", "Oberflächenzustand", 200, tk::colours::orange, false},
+    {"PanelAbme", "Bauteilabmessungen", 240, tk::colours::orange, false},
+    {"PanelBela", "Belastung", 325, tk::colours::lime, true},
+    {"PanelBear", "Belastungsart", 290, tk::colours::lime, false},
+    {"PanelMitt", "Mittelspannung", 330, tk::colours::lime, false},
+    {"PanelSpFr", "Spannungen und Frequenz", 370, tk::colours::lime, false},
+    {"PanelUmge", "Umgebung", 435, tk::colours::lightCyan, true},
+    {"PanelTemp", "Temperatur", 420, tk::colours::lightCyan, false},
+    {"PanelMedi", "Umgebungsmedium", 460, tk::colours::lightCyan, false},
 };
 
 // The group panels sit left, their factors right.

@@ -57,7 +57,7 @@ TFormDauerTExt::TFormDauerTExt()
 void TFormDauerTExt::formCreate()
 {
     FormDauerTExt->setBounds(tk::centredLeft(800), tk::centredTop(600), 800, 600);
-    // The sheet is centred in the design's 800 x 600 window.
+    // The sheet stands centred in the 800 x 600 window, above the button row.
     FormDauerTExt->m_paintBoxText->setBounds((800 - sheetWidth - 10) / 2, (600 - sheetHeight - 70) / 2, sheetWidth,
                                              sheetHeight);
 }

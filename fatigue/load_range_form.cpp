@@ -15,7 +15,7 @@ TFormDauer1::TFormDauer1()
     : tk::Form(QStringLiteral("TFormDauer1"), QStringLiteral("Bereiche der Dauerschwingbeanspruchung"))
 {
     setTakesChosenColour(true);
-    setColor(tk::tcolor(0x9CCA00));
+    setColor(tk::colours::windowGreen);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 10));
 
     addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende1"), [this] { Ende1Click(); });

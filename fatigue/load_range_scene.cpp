@@ -3,6 +3,7 @@
 #include "woehler_recording_scene.h"
 
 #include "toolkit/canvas.h"
+#include "toolkit/colours.h"
 #include "toolkit/numbers.h"
 
 #include <cstdlib>
@@ -10,10 +11,6 @@
 namespace fatigue {
 
 namespace {
-
-const QColor grey(128, 128, 128);
-const QColor silver(192, 192, 192);
-const QColor red(255, 0, 0);
 
 constexpr int zeroRow = 250;
 
@@ -51,7 +48,7 @@ void LoadRangeScene::paint(tk::Canvas& c, QSize size) const
     const ScaleFactors& s = m_scale;
     auto font = [&](int height) { c.setFontHeight(int(tk::roundHalfEven(height * s.horizontal))); };
 
-    c.setPenColor(grey);
+    c.setPenColor(tk::colours::grey);
     c.setBrushColor(Qt::white);
     c.rectangle(0, 0, size.width(), size.height());
     c.setPenWidth(1);
@@ -72,7 +69,7 @@ void LoadRangeScene::paint(tk::Canvas& c, QSize size) const
 
     // The grey header band; the window's edit fields and button lie on it.
     font(24);
-    c.setBrushColor(silver);
+    c.setBrushColor(tk::colours::silver);
     c.rectangle(0, 0, s.x(750), s.y(27));
     c.textOut(s.x(20), s.y(1), QStringLiteral("Eingabe:"));
     c.textOut(s.x(140), s.y(1), QStringLiteral("Spannungsamplitude"));
@@ -109,7 +106,7 @@ void LoadRangeScene::start(tk::Canvas& c)
     c.setBrushColor(Qt::white);
     c.fillRect(s.x(rangeTextAt.x()), s.y(rangeTextAt.y()), s.x(rangeBandRight),
                s.y(rangeTextAt.y() + rangeBandHeight));
-    c.setBrushColor(red);
+    c.setBrushColor(tk::colours::red);
     c.setFontColor(Qt::white);
     c.setFontHeight(int(tk::roundHalfEven(24 * s.horizontal)));
     c.textOut(s.x(rangeTextAt.x()), s.y(rangeTextAt.y()), loadRangeText(range));
@@ -123,7 +120,7 @@ void LoadRangeScene::tick(tk::Canvas& c)
         return;
     }
     const ScaleFactors& s = m_scale;
-    c.setPenColor(red);
+    c.setPenColor(tk::colours::red);
     c.setPenWidth(int(tk::roundHalfEven(3 * s.horizontal)));
     // Each point is plotted two pixels right of the position whose angle it
     // takes, so the curve starts with a flat segment on the mean stress.

@@ -1,6 +1,7 @@
 #include "woehler_grid.h"
 
 #include "toolkit/canvas.h"
+#include "toolkit/colours.h"
 #include "toolkit/numbers.h"
 
 namespace fatigue {
@@ -36,7 +37,7 @@ void drawWoehlerAxes(tk::Canvas& c, QSize background, const WoehlerGridLayout& l
 
 void drawWoehlerGridLines(tk::Canvas& c, const ScaleFactors& s)
 {
-    c.setPenColor(QColor(192, 192, 192));
+    c.setPenColor(tk::colours::silver);
     for (int k = 0; k <= 6; ++k)
         for (int offset : decadeLines)
             c.line(s.x(100 * k + offset), s.y(50), s.x(100 * k + offset), s.y(450));

@@ -1,15 +1,15 @@
 #include "woehler_influence_curves.h"
 
+#include "toolkit/colours.h"
+
 #include <limits>
 
 namespace fatigue {
 
-namespace {
+// The tables name their colours from the palette.
+using namespace tk::colours;
 
-const QColor red(255, 0, 0);
-const QColor blue(0, 0, 255);
-const QColor purple(128, 0, 128);
-const QColor green(0, 128, 0);
+namespace {
 
 constexpr int noLowerBound = std::numeric_limits<int>::min();
 

@@ -1,6 +1,7 @@
 #include "woehler_influence_scene.h"
 
 #include "toolkit/canvas.h"
+#include "toolkit/colours.h"
 #include "toolkit/numbers.h"
 
 #include <algorithm>
@@ -12,8 +13,6 @@ namespace {
 // The exponents stand to the right of their "10", the axis title under the
 // title band.
 constexpr WoehlerGridLayout layout{750, 29, 57};
-
-const QColor silver(192, 192, 192);
 
 }
 
@@ -33,7 +32,7 @@ void WoehlerInfluenceScene::paint(tk::Canvas& c, QSize size) const
     c.textOut(std::min(s.x(435), afterN), s.y(482), QStringLiteral("B"));
     drawWoehlerGridLines(c, s);
 
-    c.setBrushColor(silver);
+    c.setBrushColor(tk::colours::silver);
     c.setFontHeight(int(tk::roundHalfEven(24 * fontFactor)));
     c.rectangle(0, 0, size.width(), s.y(27));
     c.setFontColor(Qt::black);

@@ -75,8 +75,8 @@ TFormDauerWoehler::TFormDauerWoehler()
             m_paintBoxWoehler->setBounds(base.x(2), base.y(10), base.x(788), base.y(510));
         else
             m_paintBoxWoehler->setBounds(base.x(250), base.y(50), base.x(530), base.y(440));
-        m_paintBoxHaupt->setVisible(!m_scene.fullScreen());
     });
+    bindVisible(m_paintBoxHaupt, [this] { return !m_scene.fullScreen(); });
     bindTimer(m_timerSchwing, [this] { return m_scene.running(); });
     bindAnnouncement(m_paintBoxWoehler, [this] {
         // The fracture points appear in the last few ticks of a series: they

@@ -1,6 +1,7 @@
 #include "woehler_recording_scene.h"
 
 #include "toolkit/canvas.h"
+#include "toolkit/colours.h"
 #include "toolkit/numbers.h"
 
 #include <algorithm>
@@ -9,10 +10,6 @@
 namespace fatigue {
 
 namespace {
-
-const QColor grey(128, 128, 128);
-const QColor lightGrey(224, 224, 224);
-const QColor silver(192, 192, 192);
 
 // The diagram of this window: a frame reaching five pixels beyond the last
 // grid line, the axis title close under the top, the exponents to the right
@@ -45,8 +42,8 @@ int WoehlerRecordingScene::fontHeight(int height) const
 void WoehlerRecordingScene::paintPanel(tk::Canvas& c, QSize size)
 {
     const ScaleFactors& s = m_base;
-    c.setPenColor(grey);
-    c.setBrushColor(lightGrey);
+    c.setPenColor(tk::colours::grey);
+    c.setBrushColor(tk::colours::lightGrey);
     c.rectangle(0, 0, size.width(), size.height());
 
     c.setPenWidth(3);
@@ -61,7 +58,7 @@ void WoehlerRecordingScene::paintPanel(tk::Canvas& c, QSize size)
     // The silver ground of the padded title forms the title band.
     c.setFontHeight(fontHeight(24));
     c.setFontColor(Qt::black);
-    c.setBrushColor(silver);
+    c.setBrushColor(tk::colours::silver);
     c.textOut(s.x(1), s.y(3),
               QStringLiteral(" Aufnahme einer Wöhlerlinie: Weichgeglühte und kugelgestrahlte Aluminiumprobe") +
                   QString(19, QChar(' ')));

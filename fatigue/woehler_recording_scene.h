@@ -45,14 +45,12 @@ public:
 
     // Run state
     int counter() const { return m_counter; }
-    float lastDeflection() const { return m_lastDeflection; }
     int amplitude(Treatment t) const { return t == Treatment::SoftAnnealed ? m_softAmplitude : m_shotAmplitude; }
     bool seriesDone(int series) const { return m_seriesDone[series]; }
     // The series started last, -1 before the first one.
     int lastSeries() const { return m_lastSeries; }
     int seriesDoneCount() const;
     bool allSeriesDone() const;
-    bool probabilityLineShown(int line) const { return m_probabilityShown[line]; }
     bool fullScreen() const { return m_fullScreen; }
     const ScaleFactors& baseFactors() const { return m_base; }
     const ScaleFactors& diagramFactors() const { return m_diagram; }

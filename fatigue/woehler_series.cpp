@@ -1,8 +1,10 @@
 #include "woehler_series.h"
 
+#include "toolkit/colours.h"
+
 namespace fatigue {
 
-QColor treatmentColour(Treatment t) { return t == Treatment::SoftAnnealed ? QColor(255, 0, 0) : QColor(0, 0, 255); }
+QColor treatmentColour(Treatment t) { return t == Treatment::SoftAnnealed ? tk::colours::red : tk::colours::blue; }
 
 const std::array<LoadSeries, 10>& loadSeries()
 {

@@ -64,7 +64,7 @@ void BrinellScene::drawDescending(tk::Canvas& down, int y) { drawIndenter(down, 
 // The rise is outlined in the scene colour, which wipes the column behind it.
 void BrinellScene::drawAscending(tk::Canvas& down, int y)
 {
-    down.setPenColor(m_sceneColour);
+    down.setPenColor(tk::colours::sceneRose);
     drawRisingIndenter(down, y);
 }
 
@@ -82,8 +82,8 @@ void BrinellScene::turnAtBottom(tk::Canvas& down, tk::Canvas& haupt)
 
 void BrinellScene::wipeBelowIndenter(tk::Canvas& c, int bandTop)
 {
-    c.setBrushColor(m_sceneColour);
-    c.setPenColor(m_sceneColour);
+    c.setBrushColor(tk::colours::sceneRose);
+    c.setPenColor(tk::colours::sceneRose);
     c.ellipse(179, bottomY - 66, 245, bottomY);
     c.rectangle(m_frame.left + 2, bandTop, m_frame.right - 2, m_frame.bottom - 230);
 }
@@ -122,7 +122,7 @@ void BrinellScene::finishRun(tk::Canvas& c)
 
     wipeBelowIndenter(c, m_frame.bottom - 280);
 
-    c.setBrushColor(m_indenterColour);
+    c.setBrushColor(tk::colours::indenterRed);
     c.setPenColor(Qt::black);
     drawIndenter(c, m_y);
     drawLoadArrow(c, 40);

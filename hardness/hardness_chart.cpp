@@ -23,7 +23,6 @@ namespace {
 
 constexpr qreal arrowLength = 20;
 constexpr qreal barWidth = 0.8; // of a category; the rest is the gap between categories
-const QColor markBackground(255, 255, 225);
 constexpr int legendWidth = 96;
 constexpr qreal wallWidth = 6;
 
@@ -77,7 +76,7 @@ HardnessChart::HardnessChart(QWidget* parent, const QString& name) : QChartView(
     const struct {
         const char* title;
         QColor colour;
-    } sets[] = {{"Vickers", tk::tcolor(0xFF0000)}, {"Brinell", tk::tcolor(0x0000FF)}};
+    } sets[] = {{"Vickers", tk::colours::blue}, {"Brinell", tk::colours::red}};
     for (int s = 0; s < 2; ++s) {
         m_sets[s] = new QBarSet(QString::fromLatin1(sets[s].title));
         m_sets[s]->setBrush(barBrush(sets[s].colour));
@@ -116,7 +115,7 @@ HardnessChart::HardnessChart(QWidget* parent, const QString& name) : QChartView(
 
     auto* wall = new QGraphicsRectItem(c);
     wall->setBrush(tk::colours::silver);
-    wall->setPen(QPen(QColor(128, 128, 128)));
+    wall->setPen(QPen(tk::colours::grey));
     m_leftWall = wall;
 
     setColour(tk::colours::windowGreen);
@@ -190,7 +189,7 @@ HardnessChart::Mark HardnessChart::makeMark(Series series, const HardnessBar& ba
         box->setBrush(Qt::NoBrush);
         box->setPen(Qt::NoPen);
     } else {
-        box->setBrush(markBackground);
+        box->setBrush(tk::colours::tooltipYellow);
         box->setPen(QPen(Qt::black));
     }
     auto* text = new QGraphicsSimpleTextItem(bar.label + QChar(' ') + QString::number(bar.value), box);

@@ -37,7 +37,6 @@ public:
     void clearBars(); // both series
     const QList<HardnessBar>& bars(Series series) const { return m_bars[series]; }
     QBarSet* barSet(Series series) const { return m_sets[series]; }
-    QValueAxis* valueAxis() const { return m_valueAxis; }
 
     // Colour around the plot.
     void setColour(const QColor& colour);

@@ -20,8 +20,11 @@ TFormHVGraph* FormHVGraph = nullptr;
 
 namespace {
 
-const QColor blue = tk::tcolor(0xFF0000);
-const QColor red = tk::tcolor(0x0000FF);
+// Vickers values are drawn in blue, Brinell values in red.
+QColor barColour(HardnessChart::Series series)
+{
+    return series == HardnessChart::Vickers ? tk::colours::blue : tk::colours::red;
+}
 
 }
 
@@ -81,9 +84,11 @@ void TFormHVGraph::Diagramm1Click()
     // Bars are added to what the chart shows; a line that is no integer ends
     // the drawing, the bars before it stay.
     for (int i = 1; i <= AnzahlHV; ++i)
-        Chart1->addBar(HardnessChart::Vickers, tk::strToInt(collectedHV.line(i)), QStringLiteral("HV-Wert"), blue);
+        Chart1->addBar(HardnessChart::Vickers, tk::strToInt(collectedHV.line(i)), QStringLiteral("HV-Wert"),
+                       barColour(HardnessChart::Vickers));
     for (int i = 1; i <= AnzahlHB; ++i)
-        Chart1->addBar(HardnessChart::Brinell, tk::strToInt(collectedHB.line(i)), QStringLiteral("HB-Wert"), red);
+        Chart1->addBar(HardnessChart::Brinell, tk::strToInt(collectedHB.line(i)), QStringLiteral("HB-Wert"),
+                       barColour(HardnessChart::Brinell));
 }
 
 void TFormHVGraph::CK45Click()
@@ -100,7 +105,7 @@ void TFormHVGraph::CK45Click()
         {HardnessChart::Vickers, "CK45-Vergütet HV", 500},     {HardnessChart::Brinell, "CK45-Vergütet HB", 530},
     };
     for (const auto& b : bars)
-        Chart1->addBar(b.series, b.value, QString::fromUtf8(b.label), b.series == HardnessChart::Vickers ? blue : red);
+        Chart1->addBar(b.series, b.value, QString::fromUtf8(b.label), barColour(b.series));
 }
 
 void TFormHVGraph::Einsatzstahl1Click()
@@ -112,7 +117,7 @@ void TFormHVGraph::Einsatzstahl1Click()
     static const int values[] = {890, 880, 820, 750, 670, 630, 600, 590, 585, 581};
     for (int i = 0; i < 10; ++i) {
         const QString label = i < 9 ? QStringLiteral("0,%1mm").arg(i + 1) : QStringLiteral("1,0mm");
-        Chart1->addBar(HardnessChart::Vickers, values[i], label, blue);
+        Chart1->addBar(HardnessChart::Vickers, values[i], label, barColour(HardnessChart::Vickers));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "indentation_scene.h"
 
+#include "toolkit/colours.h"
 #include "toolkit/diagram.h"
 
 #include <QCoreApplication>
@@ -39,23 +40,21 @@ void IndentationScene::reset()
     m_announcement = nullptr;
 }
 
-void IndentationScene::setFrameAndColours(const tk::Canvas& c)
+void IndentationScene::setFrame(const tk::Canvas& c)
 {
     m_frame = Frame{m_frameLeft, 20, c.width() - m_frameRightInset, c.height() - 20};
-    m_sceneColour = tk::colours::sceneRose;
-    m_indenterColour = tk::colours::indenterRed;
 }
 
 void IndentationScene::paintBackground(tk::Canvas& c, int windowWidth)
 {
-    setFrameAndColours(c);
+    setFrame(c);
     tk::drawStripes(c, windowWidth);
 
     c.setFontName(QStringLiteral("MS Sans Serif"));
     c.setPenStyle(tk::PenStyle::Solid);
     c.setPenWidth(1);
     c.setPenColor(Qt::black);
-    c.setBrushColor(m_sceneColour);
+    c.setBrushColor(tk::colours::sceneRose);
     c.rectangle(m_frame.left, m_frame.top, m_frame.right, m_frame.bottom);
 }
 
@@ -63,7 +62,7 @@ void IndentationScene::paintStatic(tk::Canvas& c, int windowWidth)
 {
     paintBackground(c, windowWidth);
 
-    c.setBrushColor(m_indenterColour);
+    c.setBrushColor(tk::colours::indenterRed);
     drawIndenterAtRest(c);
 
     c.setBrushColor(tk::colours::silver);
@@ -94,7 +93,7 @@ void IndentationScene::tick(tk::Canvas& down, tk::Canvas& haupt)
 {
     // No input during a run; the indenter is drawn in its colour.
     m_inputEnabled = false;
-    down.setBrushColor(m_indenterColour);
+    down.setBrushColor(tk::colours::indenterRed);
     down.setPenWidth(1);
 
     // The descent draws each position over the last without erasing it, so

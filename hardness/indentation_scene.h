@@ -1,7 +1,6 @@
 #pragma once
 
 #include "toolkit/canvas.h"
-#include "toolkit/colours.h"
 #include "toolkit/diagram.h"
 
 #include <QColor>
@@ -70,8 +69,6 @@ public:
     // while a run is paused.
     bool inputEnabled() const { return m_inputEnabled || !m_timerEnabled; }
     const Frame& frame() const { return m_frame; }
-    QColor sceneColour() const { return m_sceneColour; }
-    QColor indenterColour() const { return m_indenterColour; }
 
     // The Start command: a new run begins at rest with fast ticks,
     // descending. The window repaints itself afterwards, which clears what
@@ -126,13 +123,9 @@ protected:
     bool m_timerEnabled = false;
     bool m_inputEnabled = true;
     Frame m_frame;
-    // Set again at each paint; the same from the start, so that a tick is
-    // drawn in the scene's colours even before the first paint.
-    QColor m_sceneColour = tk::colours::sceneRose;
-    QColor m_indenterColour = tk::colours::indenterRed;
 
 private:
-    void setFrameAndColours(const tk::Canvas& c);
+    void setFrame(const tk::Canvas& c);
     void paintBackground(tk::Canvas& c, int windowWidth);
     void reachStages(Direction direction, tk::Canvas& down, tk::Canvas& haupt);
 

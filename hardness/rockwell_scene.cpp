@@ -110,7 +110,7 @@ void RockwellScene::holdFullForce(tk::Canvas&, tk::Canvas& haupt)
 
     c.setPenWidth(1);
     c.setFontHeight(18);
-    c.setBrushColor(m_sceneColour);
+    c.setBrushColor(tk::colours::sceneRose);
     c.textOut(465, 210, QStringLiteral("Fo + F -> tges"));
     c.line(300, 270, 520, 270);
     c.line(200, 282, 520, 282);
@@ -126,7 +126,7 @@ void RockwellScene::holdFullForce(tk::Canvas&, tk::Canvas& haupt)
     c.setPenColor(Qt::black);
     c.setPenWidth(1);
     c.setFontHeight(18);
-    c.setBrushColor(m_sceneColour);
+    c.setBrushColor(tk::colours::sceneRose);
     c.textOut(400, 210, QStringLiteral("F  ->  t"));
     c.line(300, 273, 520, 273);
     c.line(200, 282, 50, 282);
@@ -155,8 +155,8 @@ void RockwellScene::drawCentreAndProjectionLines(tk::Canvas& c)
 // the specimen are wiped. The rise is drawn in the scene colour from here on.
 void RockwellScene::unload(tk::Canvas& down, tk::Canvas&)
 {
-    down.setBrushColor(m_sceneColour);
-    down.setPenColor(m_sceneColour);
+    down.setBrushColor(tk::colours::sceneRose);
+    down.setPenColor(tk::colours::sceneRose);
     drawCone(down, m_y);
     // The holder's right top corner at the lowest point lies just beside the
     // holder one pixel higher, which the rise draws next; it would stay as a
@@ -168,11 +168,11 @@ void RockwellScene::unload(tk::Canvas& down, tk::Canvas&)
 
 void RockwellScene::finishRun(tk::Canvas& down)
 {
-    down.setBrushColor(m_sceneColour);
-    down.setPenColor(m_sceneColour);
+    down.setBrushColor(tk::colours::sceneRose);
+    down.setPenColor(tk::colours::sceneRose);
     drawCone(down, m_y);
 
-    down.setBrushColor(m_indenterColour);
+    down.setBrushColor(tk::colours::indenterRed);
     down.setPenColor(Qt::black);
     drawHolder(down, m_y);
     drawCone(down, m_y);

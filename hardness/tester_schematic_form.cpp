@@ -109,15 +109,12 @@ void paintBody(tk::Canvas& c)
 
 void paintParts(tk::Canvas& c)
 {
-    const QColor lightGrey(166, 166, 166);
-    const QColor grey(128, 128, 128);
-
     // The indenter in its mount
-    c.setBrushColor(lightGrey);
+    c.setBrushColor(tk::colours::indenterGrey);
     c.rectangle(125, 180, 175, 190);
-    c.setBrushColor(grey);
+    c.setBrushColor(tk::colours::grey);
     c.rectangle(120, 190, 180, 205);
-    c.setBrushColor(lightGrey);
+    c.setBrushColor(tk::colours::indenterGrey);
     c.polygon({{125, 205}, {130, 215}, {170, 215}, {175, 205}, {125, 205}});
     c.polygon({{130, 215}, {135, 220}, {165, 220}, {170, 215}, {130, 215}});
     c.rectangle(142, 220, 158, 230);
@@ -141,9 +138,9 @@ void paintParts(tk::Canvas& c)
     c.ellipse(115, 397, 125, 407);
 
     // The spindle under the table, and the specimen on the anvil
-    c.setBrushColor(grey);
+    c.setBrushColor(tk::colours::grey);
     c.rectangle(135, 290, 165, 380);
-    c.setBrushColor(QColor(255, 0, 0));
+    c.setBrushColor(tk::colours::red);
     c.rectangle(145, 265, 155, 270);
 }
 
@@ -177,12 +174,12 @@ void paintHardnessTester(tk::Canvas& c, int windowWidth)
 
     c.setPenStyle(tk::PenStyle::Solid);
     c.setPenWidth(1);
-    c.setPenColor(QColor(1, 0, 0));
-    c.setBrushColor(QColor(223, 255, 254));
+    c.setPenColor(tk::colours::almostBlack);
+    c.setBrushColor(tk::colours::paleCyan);
     c.rectangle(left, top, right, bottom);
 
     // The base the machine stands on
-    c.setBrushColor(QColor(0, 128, 0));
+    c.setBrushColor(tk::colours::green);
     c.polygon({{left + 20, bottom - 20},
                {right - 20, bottom - 20},
                {right - 40, bottom - 40},

@@ -63,8 +63,8 @@ void VickersScene::drawAscending(tk::Canvas& down, int y)
 
 void VickersScene::turnAtBottom(tk::Canvas& down, tk::Canvas& haupt)
 {
-    down.setBrushColor(m_sceneColour);
-    down.setPenColor(m_sceneColour);
+    down.setBrushColor(tk::colours::sceneRose);
+    down.setPenColor(tk::colours::sceneRose);
     drawTip(down, m_y);
     paintPlanView(haupt);
 }
@@ -115,12 +115,12 @@ void VickersScene::finishRun(tk::Canvas& c)
     drawTip(c, m_y);
 
     // Clears the band below the resting tip.
-    c.setBrushColor(m_sceneColour);
-    c.setPenColor(m_sceneColour);
+    c.setBrushColor(tk::colours::sceneRose);
+    c.setPenColor(tk::colours::sceneRose);
     drawTip(c, m_y);
     c.rectangle(m_frame.left + 2, m_frame.bottom - 280, m_frame.right - 2, m_frame.bottom - 250);
 
-    c.setBrushColor(m_indenterColour);
+    c.setBrushColor(tk::colours::indenterRed);
     c.setPenColor(Qt::black);
     drawHolder(c, m_y);
     drawTip(c, m_y);

@@ -14,12 +14,6 @@ namespace impact {
 
 namespace {
 
-const QColor plotYellow = tcolor(0xC4FFFF);
-const QColor blue = tcolor(0xFF0000);
-const QColor red = tcolor(0x0000FF);
-const QColor shelfBlue = tcolor(0xFFA6A6);
-const QColor regionGreen = tcolor(0x008000);
-
 constexpr int textHeight = 18;
 
 // The measured values of the body-centred cubic steel: per column of the
@@ -102,13 +96,11 @@ void paintEnergyTemperatureDiagram(tk::Canvas& c)
     }
 
     // The plot area, framed in the colour of the last band.
-    const int dx = tk::idiv(w - 100, 11);
-    const int dy = tk::idiv(h - 150, 5);
+    const tk::PlotFrame frame = tk::PlotFrame::divided(50, 100, w - 50, h - 50, 11, 5);
     c.setPenWidth(1);
-    c.setBrushColor(plotYellow);
-    tk::drawPlotGrid(c, {.left = 50, .top = 100, .right = w - 50, .bottom = h - 50, .dx = dx, .dy = dy,
-                         .firstRow = 1, .lastRow = 4, .firstColumn = 1, .lastColumn = 10});
-    auto column = [dx](int k) { return 50 + k * dx; };
+    c.setBrushColor(tk::colours::paleYellow);
+    tk::drawPlotGrid(c, {.frame = frame, .firstRow = 1, .lastRow = 4, .firstColumn = 1, .lastColumn = 10});
+    auto column = [&frame](int k) { return frame.left + k * frame.dx; };
 
     // Titles under a rule in the grid's pen; the axes carry no numbers.
     c.line(0, 70, 550, 70);
@@ -121,18 +113,18 @@ void paintEnergyTemperatureDiagram(tk::Canvas& c)
 
     // Body-centred cubic steel: the values, the regions, the trend.
     c.setPenStyle(tk::PenStyle::Solid);
-    c.setPenColor(blue);
+    c.setPenColor(tk::colours::blue);
     c.setPenWidth(3);
     for (const ValueColumn& values : bodyCentredValues)
         for (const auto& [top, bottom] : values.extents)
             c.ellipse(column(values.k) - 2, top, column(values.k) + 2, bottom);
 
-    c.setBrushColor(shelfBlue);
+    c.setBrushColor(tk::colours::lightBlue);
     tk::drawTexts(c, {{380, 160, " Hochlage "}, {260, 300, " Übergang (starke Streuung) "}, {70, 320, "Tieflage"}});
-    c.setBrushColor(regionGreen);
+    c.setBrushColor(tk::colours::green);
     c.setFontColor(Qt::white);
     tk::drawTexts(c, {{260, 320, " Mischbruch "}, {450, 160, " zäh "}, {144, 344, " spröde "}});
-    c.setBrushColor(blue);
+    c.setBrushColor(tk::colours::blue);
     tk::drawTexts(c, {{350, 210, " unlegierter/^"},
                       {350, 230, " niedriglegierter Stahl "},
                       {350, 250, " kubisch-raumzentriert "}});
@@ -140,11 +132,11 @@ void paintEnergyTemperatureDiagram(tk::Canvas& c)
     drawDots(c, bodyCentredTrend());
 
     // Face-centred cubic steel: high and almost constant.
-    c.setPenColor(red);
+    c.setPenColor(tk::colours::red);
     for (int k = 1; k <= 10; ++k)
         for (int centre : {144 - 2 * k, 142 - 2 * k, 138 - 2 * k})
             c.ellipse(column(k) - 2, centre - 2, column(k) + 2, centre + 2);
-    c.setBrushColor(red);
+    c.setBrushColor(tk::colours::red);
     tk::drawTexts(c, {{70, 146, " austenitischer Stahl "}, {70, 166, " kubisch-flächenzentriert "}});
 
     drawDots(c, faceCentredTrend());

@@ -51,7 +51,7 @@ TFormKerbHa::TFormKerbHa()
                QStringLiteral("Kerbschlagbiegeversuch (DIN 50115, DIN EN 10045-1): Pendelschlagwerk (schematisch)"))
 {
     setTakesChosenColour(true);
-    setColor(tk::tcolor(0x9CCA00));
+    setColor(tk::colours::windowGreen);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
 
     addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende"), [this] { EndeClick(); });
@@ -79,7 +79,7 @@ TFormKerbHa::TFormKerbHa()
     m_avt->setOnClick([this] { PaintBoxAvTClick(); });
     m_avt->setCursor(Qt::PointingHandCursor);
 
-    m_memo = new tk::Memo(client(), QStringLiteral("MemoErlaeuterung"), 8, 3, 230, 345, tk::tcolor(0x80FFFF));
+    m_memo = new tk::Memo(client(), QStringLiteral("MemoErlaeuterung"), 8, 3, 230, 345, tk::colours::lightYellow);
     m_memo->setFixedLines(explanation, tk::Font::cell(windowFont().name, 18));
 
     setStatusText(QStringLiteral("ESC = Abbruch"));

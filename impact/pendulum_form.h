@@ -39,7 +39,6 @@ public:
 
     const impact::PendulumScene& scene() const { return m_scene; }
     tk::Timer* timerHammer() const { return m_timer; }
-    tk::PaintBox* linkPanel() const { return m_avt; }
 
 protected:
     void formClose() override;

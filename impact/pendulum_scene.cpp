@@ -12,17 +12,6 @@ namespace impact {
 
 namespace {
 
-const QColor black = tcolor(0x000000);
-const QColor white = tcolor(0xFFFFFF);
-const QColor silver = tcolor(0xC0C0C0);
-const QColor grey = tcolor(0xACACAC);
-const QColor red = tcolor(0x0000FF);
-const QColor blue = tcolor(0xFF0000);
-const QColor rose = tcolor(0xD9D9FF);
-// Colour 1 draws almost black; under not-xor it inverts all but the lowest
-// bit of red.
-const QColor almostBlack = tcolor(1);
-
 const QString linkText = QStringLiteral("Kerbschlagarbeit-Temperatur-Kurve");
 
 }
@@ -67,12 +56,12 @@ void PendulumScene::drawDial(tk::Canvas& c) const
 {
     c.setPenStyle(tk::PenStyle::Solid);
     c.setPenWidth(1);
-    c.setPenColor(black);
-    c.setBrushColor(white);
+    c.setPenColor(Qt::black);
+    c.setBrushColor(Qt::white);
     c.ellipse(220, 180, 300, 260);
-    c.setBrushColor(silver);
+    c.setBrushColor(tk::colours::silver);
     c.ellipse(225, 185, 295, 255);
-    c.setBrushColor(white);
+    c.setBrushColor(Qt::white);
     c.ellipse(230, 190, 290, 250);
 
     // The scale covers the half of the dial that the hammer rises into after
@@ -89,24 +78,24 @@ void PendulumScene::drawDial(tk::Canvas& c) const
 void PendulumScene::drawFrame(tk::Canvas& c) const
 {
     c.setPenWidth(1);
-    c.setBrushColor(tcolor(0x00003C));
+    c.setBrushColor(tk::colours::basePlateBrown);
     c.rectangle(30, 415, 490, 423); // base plate
-    c.setBrushColor(grey);
+    c.setBrushColor(tk::colours::columnGrey);
     c.polygon({{210, 420}, {310, 420}, {270, 190}, {250, 190}}); // column
-    c.setBrushColor(silver);
+    c.setBrushColor(tk::colours::silver);
     c.ellipse(250, 210, 270, 230); // pivot bearing
 }
 
 void PendulumScene::drawHammerAtRest(tk::Canvas& c) const
 {
     c.setPenWidth(10);
-    c.setPenColor(black);
+    c.setPenColor(Qt::black);
     const QPoint p = pivot();
     const QPoint head = pointAt(restAngle, headDistance());
     c.line(p.x(), p.y(), head.x(), head.y());
     // A disc around the end of the arm with a narrow wedge cut out on its
     // lower right: the hammer's striking edge.
-    c.setBrushColor(black);
+    c.setBrushColor(Qt::black);
     c.setPenWidth(1);
     c.pie(285, 40, 345, 100, 355, 78, 365, 110);
 }
@@ -115,9 +104,9 @@ void PendulumScene::drawSpecimenOnSupport(tk::Canvas& c) const
 {
     c.setPenWidth(5);
     c.line(218, 385, 302, 385); // support
-    c.setBrushColor(blue);
+    c.setBrushColor(tk::colours::blue);
     c.rectangle(255, 375, 265, 385); // specimen
-    c.setBrushColor(red);
+    c.setBrushColor(tk::colours::red);
     c.rectangle(245, 360, 255, 385); // support block
     c.polygon({{210, 420}, {310, 420}, {303, 385}, {217, 385}}); // machine foot
 }
@@ -125,7 +114,7 @@ void PendulumScene::drawSpecimenOnSupport(tk::Canvas& c) const
 void PendulumScene::drawLabels(tk::Canvas& c) const
 {
     c.setBrushStyle(tk::BrushStyle::Clear);
-    c.setFontColor(black);
+    c.setFontColor(Qt::black);
     c.setFontHeight(24);
     c.textOut(20, 20, QStringLiteral("Pendelschlagwerk (schematisch)"));
     c.setFontHeight(14);
@@ -139,11 +128,11 @@ void PendulumScene::paintFormula(tk::Canvas& c)
 {
     c.setPenStyle(tk::PenStyle::Solid);
     c.setPenWidth(1);
-    c.setBrushColor(rose);
+    c.setBrushColor(tk::colours::sceneRose);
     c.rectangle(0, 0, c.width(), c.height());
-    c.setPenColor(almostBlack);
+    c.setPenColor(tk::colours::almostBlack);
     c.setPenWidth(2);
-    c.setFontColor(black);
+    c.setFontColor(Qt::black);
     c.setFontHeight(18);
     c.textOut(10, 10, QStringLiteral("Kerbschlagarbeit:"));
     c.textOut(5, 30, QStringLiteral("  Av = F(H - h)  "));
@@ -159,36 +148,35 @@ void PendulumScene::paintSpecimen(tk::Canvas& c)
     // The pen keeps the colour of the last drawing, as every canvas does.
     c.setPenStyle(tk::PenStyle::Solid);
     c.setPenWidth(1);
-    c.setBrushColor(rose);
+    c.setBrushColor(tk::colours::sceneRose);
     c.rectangle(0, 0, c.width(), c.height());
     c.setFontHeight(18);
-    c.setFontColor(black);
+    c.setFontColor(Qt::black);
     c.textOut(60, 2, QStringLiteral("Hammerfinne"));
     c.textOut(320, 32, QStringLiteral("Ao"));
     c.textOut(260, 90, QStringLiteral("Widerlager"));
-    c.setBrushColor(red);
-    c.setFontColor(white);
+    c.setBrushColor(tk::colours::red);
+    c.setFontColor(Qt::white);
     c.textOut(170, 10, QStringLiteral("Kraft F"));
 
     // Cross-section at the notch: the notch depth over the remaining
     // cross-section Ao.
-    const QColor violet = tcolor(0xF92FA1);
-    c.setBrushColor(white);
+    c.setBrushColor(Qt::white);
     c.rectangle(340, 56, 380, 70);
-    c.setBrushColor(violet);
+    c.setBrushColor(tk::colours::violet);
     c.rectangle(340, 30, 380, 56);
     // Side view: a bar with a V-notch at the middle of its lower edge.
     c.polygon({{50, 30}, {260, 30}, {260, 70}, {160, 70}, {155, 56}, {150, 70}, {50, 70}, {50, 30}});
-    c.setBrushColor(white);
+    c.setBrushColor(Qt::white);
     c.polygon({{155, 30}, {162, 10}, {148, 10}}); // striking edge
 
-    c.setPenColor(black);
+    c.setPenColor(Qt::black);
     c.setPenWidth(1);
     c.line(155, 50, 155, 30);
     c.line(155, 30, 151, 37);
     c.line(155, 30, 159, 37);
 
-    c.setPenColor(tcolor(0x00006F));
+    c.setPenColor(tk::colours::darkRed);
     c.setPenWidth(6);
     c.polyline({{20, 73}, {65, 73}, {50, 90}});
     c.polyline({{287, 73}, {245, 73}, {260, 90}});
@@ -197,9 +185,9 @@ void PendulumScene::paintSpecimen(tk::Canvas& c)
 void PendulumScene::paintLink(tk::Canvas& c)
 {
     c.setPenWidth(1);
-    c.setBrushColor(tcolor(0xBFBFFF));
+    c.setBrushColor(tk::colours::lightRed);
     c.rectangle(0, 0, c.width(), c.height());
-    c.setFontColor(blue);
+    c.setFontColor(tk::colours::blue);
     const int margin = 6;
     c.setFontHeight(18);
     c.textOut(margin, 3, linkText);
@@ -217,8 +205,8 @@ void PendulumScene::start()
 void PendulumScene::drawMovingHammer(tk::Canvas& c, int degrees) const
 {
     c.setPenMode(tk::PenMode::NotXor);
-    c.setBrushColor(black);
-    c.setPenColor(black);
+    c.setBrushColor(Qt::black);
+    c.setPenColor(Qt::black);
     c.setPenWidth(15);
     const QPoint head = pointAt(degrees, headDistance());
     c.ellipse(head.x() - 20, head.y() - 20, head.x() + 20, head.y() + 20);
@@ -226,7 +214,7 @@ void PendulumScene::drawMovingHammer(tk::Canvas& c, int degrees) const
     const QPoint armEnd = pointAt(degrees, armLength());
     c.line(p.x(), p.y(), armEnd.x(), armEnd.y());
     c.setPenWidth(8);
-    c.setPenColor(almostBlack);
+    c.setPenColor(tk::colours::almostBlack);
     const QPoint edge = pointAt(degrees + strikingEdgeOffset, headDistance());
     c.line(head.x(), head.y(), edge.x(), edge.y());
 }
@@ -240,7 +228,7 @@ void PendulumScene::tick(tk::Canvas& c)
         // old hammer; on the first tick both are the same and nothing changes.
         drawMovingHammer(c, m_angle);
         drawMovingHammer(c, m_previousAngle);
-        c.setPenColor(black);
+        c.setPenColor(Qt::black);
         c.setPenWidth(10);
         m_previousAngle = m_angle;
         m_angle += angleStep;
@@ -249,8 +237,8 @@ void PendulumScene::tick(tk::Canvas& c)
         // The broken specimen has left the supports.
         c.setPenMode(tk::PenMode::Copy);
         c.setPenWidth(1);
-        c.setPenColor(grey);
-        c.setBrushColor(grey);
+        c.setPenColor(tk::colours::columnGrey);
+        c.setBrushColor(tk::colours::columnGrey);
         c.rectangle(257, 360, 300, 383);
     }
     if (m_angle == endAngle) {
@@ -263,17 +251,17 @@ void PendulumScene::tick(tk::Canvas& c)
 void PendulumScene::drawHeights(tk::Canvas& c)
 {
     c.setPenMode(tk::PenMode::Copy);
-    c.setPenColor(black);
+    c.setPenColor(Qt::black);
     c.setPenWidth(1);
     const QPoint head = pointAt(m_previousAngle, headDistance());
-    c.setBrushColor(black);
+    c.setBrushColor(Qt::black);
     c.ellipse(head.x() - 20, head.y() - 20, head.x() + 20, head.y() + 20);
-    c.setBrushColor(white);
+    c.setBrushColor(Qt::white);
     c.polygon({head, head - QPoint(12, 25), head - QPoint(0, 28)});
 
     // H: from the start level of the head down to its lowest level.
     c.setPenWidth(2);
-    c.setBrushColor(black);
+    c.setBrushColor(Qt::black);
     c.polygon({{460, 378}, {455, 358}, {465, 358}});
     c.polygon({{460, 70}, {455, 90}, {465, 90}});
     c.line(350, 70, m_right, 70);
@@ -287,7 +275,7 @@ void PendulumScene::drawHeights(tk::Canvas& c)
     c.polygon({{60, 260}, {55, 280}, {65, 280}});
 
     c.setBrushStyle(tk::BrushStyle::Clear);
-    c.setFontColor(black);
+    c.setFontColor(Qt::black);
     c.setFontHeight(24);
     c.textOut(30, 300, QStringLiteral("h"));
     c.textOut(470, 210, QStringLiteral("H"));

@@ -57,7 +57,7 @@ MachinePictureForm::MachinePictureForm(const QString& className, const QString& 
     : tk::PictureForm(className, caption, picture, pictureName,
                       CloseMenu{QStringLiteral("Ende1"), QStringLiteral("ESC1")})
 {
-    setColor(tk::tcolor(0xBFBFFF));
+    setColor(tk::colours::lightRed);
 }
 
 void MachinePictureForm::formCreate() { setBounds(tk::centredLeft(800), tk::centredTop(600), 800, 600); }

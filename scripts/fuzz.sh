@@ -10,7 +10,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build="$top/build-asan"
 seconds=${1:-20}
 shift || true
-if [ $# -gt 0 ]; then harnesses=("$@"); else harnesses=(numbers hardness_formulas jpeg); fi
+if [ $# -gt 0 ]; then harnesses=("$@"); else harnesses=(numbers hardness_formulas jpeg machine_file result_table series_file series_content); fi
 source "$top/scripts/sanitizer-env.sh"
 mkdir -p "$build/fuzz-findings"
 

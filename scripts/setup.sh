@@ -20,7 +20,7 @@ supported="Debian 12 (bookworm) and Debian 13 (trixie)"
 program_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev "libqt6opengl6-dev|qt6-base-dev" libgl-dev qt6-qpa-plugins qt6-translations-l10n
-  libjpeg-dev
+  libjpeg-dev libgsl-dev
   fonts-liberation2 fontconfig
 )
 # In addition for the tests, the sanitizer build and the fuzz harnesses

@@ -16,7 +16,7 @@ TFormZugAnniHoch::TFormZugAnniHoch()
                QStringLiteral("Zugversuch nach DIN EN 10002: Spannungs-Dehnungs-Kurve mit Standardprobe"))
 {
     setTakesChosenColour(true);
-    setColor(tk::tcolor(0x408000));
+    setColor(tk::colours::specimenWindowGreen);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
 
     addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende"), [this] { EndeClick(); });

@@ -1,41 +1,20 @@
 #include "standard_specimen_scene.h"
 
+#include "stress_strain_curves.h"
+
 #include "toolkit/canvas.h"
 #include "toolkit/colours.h"
-#include "toolkit/numbers.h"
-#include "toolkit/screen.h"
 
 #include <utility>
-
-using tk::tcolor;
 
 namespace tensile {
 
 namespace {
 
-const QColor curveRed = tcolor(0x0000FF);
-const QColor plotYellow = tcolor(0xC4FFFF);
-const QColor labelYellow = tcolor(0x00FFFF);
-const QColor specimenGrey = tcolor(0x808080);
-const QColor almostBlack = tcolor(1);
-const QColor forceBlack = tcolor(5);
-
-constexpr int labelHeight = 20;
-
-float single(long double value) { return tk::toSingle(value); }
-
-long double squared(int value) { return static_cast<long double>(value) * value; }
-
-// The yield plateau: the curve zigzags in steps of three rows, each range of
-// columns tested on its own, so a tick that ends one range also makes the
-// first step of the next.
-struct PlateauRange {
-    int from, to; // columns, `to` excluded
-    int rise;     // rows per column, positive downwards
-};
-constexpr PlateauRange plateau[] = {
-    {77, 80, -3}, {80, 82, 3}, {82, 84, -3}, {84, 86, 3}, {86, 88, -3}, {88, 90, 3}, {90, 100, -3},
-};
+// The plot area: 35 pixels from the left, 10 and 60 inside the right and
+// bottom edges.
+constexpr int specimenFrameLeft = 35;
+constexpr int specimenFrameBottom = 60;
 
 // The specimen's phases: the curve column range in which each applies (both
 // ends included), and the columns that the shank's edges narrow to. Where
@@ -49,6 +28,7 @@ constexpr NeckPhase neckPhases[] = {
     {70, 149, 75, 125, 0},  {130, 159, 76, 124, 0}, {160, 189, 77, 123, 0}, {190, 214, 78, 122, 0},
     {215, 229, 79, 123, 0}, {230, 249, 80, 122, 1}, {250, 269, 81, 121, 2}, {270, 289, 82, 120, 3},
 };
+
 constexpr int elasticEnd = 70;   // the first phase: lengthening without narrowing
 constexpr int fractureFrom = 299;
 // Where the curve leaves Hooke's line (the drop from the upper yield point
@@ -63,43 +43,18 @@ constexpr int neckRow = 250; // mid-length: top + bottom is always 500
 }
 
 StandardSpecimenScene::StandardSpecimenScene(int diagramWidth, int diagramHeight)
+    : m_frame(diagramFrame(QSize(diagramWidth, diagramHeight), specimenFrameLeft, specimenFrameBottom))
 {
-    computeFrame(diagramWidth, diagramHeight);
     m_cursor.moveTo(m_frame.left, static_cast<float>(m_frame.bottom));
-}
-
-void StandardSpecimenScene::computeFrame(int width, int height)
-{
-    m_frame.left = 35;
-    m_frame.top = 20;
-    m_frame.right = width - 10;
-    m_frame.bottom = height - 60;
-    m_frame.dy = tk::idiv(m_frame.bottom - m_frame.top, 8);
-    m_frame.dx = tk::idiv(m_frame.right - m_frame.left, 11);
 }
 
 // ------------------------------------------------------------- static pictures
 
+// The axes carry no numbers here: the curve is schematic.
 void StandardSpecimenScene::paintDiagram(tk::Canvas& c, int windowWidth)
 {
-    computeFrame(c.width(), c.height());
-    const Frame& f = m_frame;
-
-    tk::drawStripes(c, windowWidth);
-
-    c.setPenColor(almostBlack);
-    c.setPenWidth(1);
-    c.setBrushColor(plotYellow);
-    tk::drawPlotGrid(c, {.left = f.left, .top = f.top, .right = f.right, .bottom = f.bottom, .dx = f.dx, .dy = f.dy,
-                         .firstRow = 1, .lastRow = 7, .firstColumn = 0, .lastColumn = 10});
-
-    // The axes carry no numbers here: the curve is schematic.
-    c.setFontHeight(18);
-    c.setFontColor(Qt::black);
-    c.textOut(5, static_cast<int>(tk::roundHalfEven(f.bottom - 19 - f.dy * 8.07L)), QStringLiteral("Spannung in N/qmm"));
-    c.textOut(f.left + 5 * f.dx, f.bottom + 25, QStringLiteral("Dehnung in % "));
-
-    c.setPenStyle(tk::PenStyle::Solid);
+    m_frame = diagramFrame(QSize(c.width(), c.height()), specimenFrameLeft, specimenFrameBottom);
+    paintEmptyDiagram(c, m_frame, windowWidth, false);
 }
 
 void StandardSpecimenScene::paintSpecimen(tk::Canvas& c) const
@@ -108,8 +63,8 @@ void StandardSpecimenScene::paintSpecimen(tk::Canvas& c) const
     // would turn the dash-dot centre line solid on the next repaint.
     c.setPenStyle(tk::PenStyle::Solid);
     c.setPenWidth(1);
-    c.setPenColor(specimenGrey);
-    c.setBrushColor(plotYellow);
+    c.setPenColor(tk::colours::grey);
+    c.setBrushColor(tk::colours::paleYellow);
     c.rectangle(0, 0, c.width(), c.height());
 
     c.setPenStyle(tk::PenStyle::DashDot);
@@ -120,7 +75,7 @@ void StandardSpecimenScene::paintSpecimen(tk::Canvas& c) const
 
     // Two heads 60 pixels wide joined by chamfers to the 50-pixel shank.
     c.setPenStyle(tk::PenStyle::Solid);
-    c.setBrushColor(specimenGrey);
+    c.setBrushColor(tk::colours::grey);
     c.polygon({{70, m_top},
                {130, m_top},
                {130, 150},
@@ -136,7 +91,7 @@ void StandardSpecimenScene::paintSpecimen(tk::Canvas& c) const
 
     // The pulling forces.
     c.setPenWidth(5);
-    c.setPenColor(forceBlack);
+    c.setPenColor(tk::colours::arrowBlack);
     c.line(100, 30, 100, 10);
     c.line(100, 10, 103, 19);
     c.line(100, 10, 97, 19);
@@ -158,93 +113,24 @@ StandardSpecimenScene::Stage StandardSpecimenScene::stage() const
                                 : Stage::Necking;
 }
 
+void StandardSpecimenScene::toOrigin(tk::Canvas& diagram)
+{
+    m_cursor.moveTo(m_frame.left, static_cast<float>(m_frame.bottom));
+    diagram.moveTo(m_frame.left, m_frame.bottom);
+}
+
 void StandardSpecimenScene::start(tk::Canvas& diagram)
 {
     m_curveRunning = true;
     m_specimenRunning = true;
     m_startEnabled = false;
-    m_cursor.moveTo(m_frame.left, static_cast<float>(m_frame.bottom));
-    diagram.moveTo(m_frame.left, m_frame.bottom);
+    toOrigin(diagram);
 }
 
-void StandardSpecimenScene::step(tk::Canvas& c, float rise)
-{
-    const QPoint from = m_cursor.pixel();
-    m_cursor.x += 1;
-    m_cursor.y = single(m_cursor.y + static_cast<long double>(rise));
-    c.line(from.x(), from.y(), m_cursor.x, m_cursor.row());
-}
-
-// Each part of the curve tests the cursor as the parts before left it, so a
-// tick at a boundary draws two pieces.
 void StandardSpecimenScene::curveTick(tk::Canvas& c)
 {
-    if (!m_curveRunning)
-        return;
-    c.setPenMode(tk::PenMode::Copy);
-    c.setPenStyle(tk::PenStyle::Solid);
-    c.setPenWidth(3);
-    c.setPenColor(curveRed);
-    c.setFontColor(Qt::white);
-    int& cx = m_cursor.x;
-
-    // Hooke's line, five rows per column, always drawn from the origin.
-    if (cx <= elasticEnd) {
-        cx += 1;
-        m_cursor.y = single(m_cursor.y - 5.0L);
-        c.moveTo(m_frame.left, m_frame.bottom);
-        c.lineTo(cx, m_cursor.row());
-    }
-    if (cx == elasticEnd) {
-        c.setBrushColor(curveRed);
-        c.setPenWidth(2);
-        c.setFontHeight(labelHeight);
-        c.textOut(cx - 10, m_cursor.row() + 70, QStringLiteral("Hookesche Gerade"));
-    }
-    // The drop from the upper to the lower yield point.
-    if (cx > elasticEnd && cx < 77)
-        step(c, 3);
-    for (const PlateauRange& r : plateau)
-        if (cx >= r.from && cx < r.to)
-            step(c, static_cast<float>(r.rise));
-    if (cx == 98) {
-        const int cy = m_cursor.row();
-        c.setBrushColor(curveRed);
-        c.setPenWidth(2);
-        c.setFontHeight(labelHeight);
-        c.line(cx + 10, cy + 10, cx - 26, cy + 10);
-        c.textOut(cx + 20, cy - 2, QStringLiteral("obere Streckgrenze ReH"));
-        c.textOut(cx - 20, cy + 40, QStringLiteral("untere Streckgrenze ReL"));
-        c.line(cx - 10, cy + 35, cx - 20, cy + 30);
-    }
-    // Hardening up to the tensile strength at column 230, then necking.
-    if (cx >= 100 && cx < 300) {
-        c.line(cx, m_cursor.row(), cx + 1, m_cursor.row());
-        cx += 1;
-        m_cursor.y = single(76 + 0.01L * squared(cx - 230));
-    }
-    if (cx >= 230 && cx < 232) {
-        c.setBrushColor(curveRed);
-        c.setFontHeight(labelHeight);
-        c.textOut(cx - 20, m_cursor.row() - 40, QStringLiteral(" Zugfestigkeit Rm"));
-    }
-    if (cx >= 300)
-        finishCurve(c);
-}
-
-void StandardSpecimenScene::finishCurve(tk::Canvas& c)
-{
-    const int cx = m_cursor.x;
-    const int cy = m_cursor.row();
-    c.setBrushColor(curveRed);
-    c.setFontHeight(labelHeight);
-    c.textOut(cx, cy + 1, QStringLiteral("  Bruch  "));
-    c.setBrushColor(labelYellow);
-    c.setFontColor(Qt::black);
-    c.textOut(cx, cy + 60, QStringLiteral(" Spannungs-Dehnungskurve "));
-    c.textOut(cx, cy + 80, QStringLiteral(" mit ausgeprägter Streckgrenze "));
-    c.textOut(cx, cy + 100, QStringLiteral(" z.B. un- oder niedriglegierter Stahl "));
-    m_curveRunning = false;
+    if (m_curveRunning && growCurve(c, m_cursor, m_frame, yieldPointSteelCurve()))
+        m_curveRunning = false;
 }
 
 // --------------------------------------------------------------- the specimen
@@ -256,7 +142,7 @@ void StandardSpecimenScene::specimenTick(tk::Canvas& c)
     c.setPenMode(tk::PenMode::Copy);
     c.setPenStyle(tk::PenStyle::Solid);
     c.setPenWidth(1);
-    c.setPenColor(specimenGrey);
+    c.setPenColor(tk::colours::grey);
     const int cx = m_cursor.x;
 
     if (cx <= elasticEnd) {
@@ -287,7 +173,7 @@ void StandardSpecimenScene::lengthenElastic(tk::Canvas& c)
     m_bottom += 1;
     c.line(70, m_top, 131, m_top);
     c.line(69, m_bottom, 131, m_bottom);
-    c.setPenColor(plotYellow);
+    c.setPenColor(tk::colours::paleYellow);
     c.line(69, m_top, 69, 150);
     c.line(74, m_top + 55, 74, 345);
     c.line(126, 155, 126, m_bottom - 55);
@@ -304,12 +190,12 @@ void StandardSpecimenScene::lengthen(tk::Canvas& c, int leftEdge, int rightEdge)
     m_rightEdge = rightEdge;
     m_top -= 1;
     m_bottom += 1;
-    c.setPenColor(specimenGrey);
+    c.setPenColor(tk::colours::grey);
     c.line(69, m_top, 131, m_top);
     c.line(69, m_bottom, 131, m_bottom);
 
-    c.setPenColor(plotYellow);
-    c.setBrushColor(plotYellow);
+    c.setPenColor(tk::colours::paleYellow);
+    c.setBrushColor(tk::colours::paleYellow);
     for (const auto& [outside, edge] : {std::pair{69, leftEdge}, std::pair{131, rightEdge}})
         c.polygon({{outside, m_top},
                    {outside, m_top + 50},
@@ -322,8 +208,8 @@ void StandardSpecimenScene::lengthen(tk::Canvas& c, int leftEdge, int rightEdge)
 // The neck at mid-length, cut into both edges of the shank.
 void StandardSpecimenScene::notch(tk::Canvas& c, int depth) const
 {
-    c.setPenColor(plotYellow);
-    c.setBrushColor(plotYellow);
+    c.setPenColor(tk::colours::paleYellow);
+    c.setBrushColor(tk::colours::paleYellow);
     const int l = m_leftEdge, r = m_rightEdge;
     switch (depth) {
     case 1:
@@ -346,8 +232,8 @@ void StandardSpecimenScene::fracture(tk::Canvas& c)
 {
     m_leftEdge = 85;
     m_rightEdge = 117;
-    c.setPenColor(plotYellow);
-    c.setBrushColor(plotYellow);
+    c.setPenColor(tk::colours::paleYellow);
+    c.setBrushColor(tk::colours::paleYellow);
     c.polygon({{85, 240}, {85, 260}, {89, 250}});
     c.rectangle(85, 248, 117, 252);
     c.polygon({{117, 240}, {117, 260}, {113, 250}});
@@ -355,8 +241,7 @@ void StandardSpecimenScene::fracture(tk::Canvas& c)
 
 void StandardSpecimenScene::close(tk::Canvas& diagram)
 {
-    m_cursor.moveTo(m_frame.left, static_cast<float>(m_frame.bottom));
-    diagram.moveTo(m_frame.left, m_frame.bottom);
+    toOrigin(diagram);
     m_startEnabled = true;
     m_curveRunning = false;
     m_specimenRunning = false;

@@ -17,12 +17,6 @@ namespace tensile {
 // in step whatever the timing.
 class StandardSpecimenScene {
 public:
-    // Plot area in pixels of the diagram.
-    struct Frame {
-        int left = 35, top = 20, right = 0, bottom = 0;
-        int dx = 0, dy = 0;
-    };
-
     static constexpr int curveInterval = 50;          // ms
     static constexpr int layoutSpecimenInterval = 50; // before the first run
     static constexpr int elasticSpecimenInterval = 500;
@@ -37,7 +31,8 @@ public:
 
     explicit StandardSpecimenScene(int diagramWidth = 570, int diagramHeight = 500);
 
-    const Frame& frame() const { return m_frame; }
+    // The plot area in pixels of the diagram.
+    const tk::PlotFrame& frame() const { return m_frame; }
 
     // The empty diagram; the background bands run to the window's right edge.
     void paintDiagram(tk::Canvas& c, int windowWidth);
@@ -75,16 +70,15 @@ public:
     int rightEdge() const { return m_rightEdge; }
 
 private:
-    void computeFrame(int width, int height);
-    void step(tk::Canvas& c, float rise);
-    void finishCurve(tk::Canvas& c);
+    // The cursor and the canvas's pen go to the origin of the plot area.
+    void toOrigin(tk::Canvas& diagram);
 
     void lengthenElastic(tk::Canvas& c);
     void lengthen(tk::Canvas& c, int leftEdge, int rightEdge);
     void notch(tk::Canvas& c, int depth) const;
     void fracture(tk::Canvas& c);
 
-    Frame m_frame;
+    tk::PlotFrame m_frame;
     tk::CurveCursor m_cursor;
     bool m_curveRunning = false;
     bool m_specimenRunning = false;

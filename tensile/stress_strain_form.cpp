@@ -20,8 +20,6 @@ TFormZug* FormZug = nullptr;
 
 namespace {
 
-const QColor panelYellow = tk::tcolor(0x80FFFF);
-
 // The list of terms: a click on an item, or moving through the list with the
 // keyboard, shows the current term. The highlight is the term shown: one term
 // at a time, chosen again when clicked again, with Ctrl or Shift held too.
@@ -52,7 +50,7 @@ private:
     std::function<void()> m_onClick;
 };
 
-const char* const explanation[] = {
+const char* const curveExplanation[] = {
     " Die Grafik zeigt schematisch die",
     " Spannungs-Dehnungskurven für einen",
     " unlegierten- und einen hochlegierten",
@@ -95,11 +93,11 @@ TFormZug::TFormZug()
                       QStringLiteral("Definition und Formel des in der Liste gewählten Begriffs"));
     m_terms->setOnPaint([this] { PaintBoxBegriffePaint(); });
 
-    m_memo = new tk::Memo(client(), QStringLiteral("MemoErlaeuterung"), 28, 5, 263, 375, panelYellow);
+    m_memo = new tk::Memo(client(), QStringLiteral("MemoErlaeuterung"), 28, 5, 263, 375, tk::colours::lightYellow);
     m_memo->setReadOnly(true);
     m_memo->setFocusPolicy(Qt::ClickFocus);
     QStringList lines;
-    for (const char* line : explanation)
+    for (const char* line : curveExplanation)
         lines << QString::fromUtf8(line);
     m_memo->setFixedLines(lines, tk::Font::cell(QStringLiteral("MS Sans Serif"), 18));
 
@@ -111,7 +109,7 @@ TFormZug::TFormZug()
     m_list->setUniformItemSizes(true);
     m_list->setFont(tk::qtFont(tk::Font::character(QStringLiteral("MS Sans Serif"), 15, true)));
     QPalette p = m_list->palette();
-    p.setColor(QPalette::Base, panelYellow);
+    p.setColor(QPalette::Base, tk::colours::lightYellow);
     p.setColor(QPalette::Text, Qt::black);
     m_list->setPalette(p);
     m_list->setSortingEnabled(true);

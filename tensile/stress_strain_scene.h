@@ -21,18 +21,15 @@ enum class Steel { Unalloyed, Austenitic };
 // ticks exactly as the curves were designed with.
 class StressStrainScene {
 public:
-    // Plot area in pixels of the diagram: X0 zero strain, Y2 zero stress.
-    struct Frame {
-        int x0 = 50, y1 = 20, x1 = 0, y2 = 0;
-        int dx = 0, dy = 0; // 5 % strain and 100 N/mm² stress
-    };
-
     static constexpr int tickInterval = 50; // ms, both curves
 
     // The frame follows the size of the diagram, as each paint recomputes it.
     explicit StressStrainScene(int diagramWidth = 500, int diagramHeight = 410);
 
-    const Frame& frame() const { return m_frame; }
+    // The plot area in pixels of the diagram, the layout's X0 (zero strain),
+    // Y1, X1 and Y2 (zero stress) as left, top, right and bottom; a grid
+    // step dx is 5 % strain, dy 100 N/mm².
+    const tk::PlotFrame& frame() const { return m_frame; }
 
     // The static picture: background bands, plot area, dotted grid, labels.
     // The bands run to the right edge of the window, which may be wider.
@@ -60,14 +57,10 @@ public:
 
 private:
     static int index(Steel steel) { return steel == Steel::Unalloyed ? 0 : 1; }
-    void computeFrame(int width, int height);
-    void tickUnalloyed(tk::Canvas& c);
-    void tickAustenitic(tk::Canvas& c);
-    void finishUnalloyed(tk::Canvas& c);
-    void finishAustenitic(tk::Canvas& c);
-    void finish();
+    // The cursor and the canvas's pen go to the origin of the plot area.
+    void toOrigin(tk::Canvas& c);
 
-    Frame m_frame;
+    tk::PlotFrame m_frame;
     tk::CurveCursor m_cursor;
     std::optional<Steel> m_running;
     bool m_startEnabled[2] = {true, true};

@@ -141,8 +141,8 @@ const QStringList& termNames()
 
 void paintTermsPanel(tk::Canvas& c)
 {
-    c.setBrushColor(tk::tcolor(0x80FFFF));
-    c.setPenColor(tk::tcolor(1));
+    c.setBrushColor(tk::colours::lightYellow);
+    c.setPenColor(tk::colours::almostBlack);
     c.setPenWidth(2);
     clear(c);
     tk::Font font = c.font();

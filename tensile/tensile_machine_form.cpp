@@ -15,7 +15,7 @@ TFormZugma* FormZugma = nullptr;
 
 namespace {
 
-const QStringList explanation = {
+const QStringList machineExplanation = {
     QStringLiteral(" Der Zugversuch nach DIN EN 10002 "),
     QStringLiteral(" (früher DIN 50145) ist ein Prüfverfahren "),
     QStringLiteral(" zur Ermittlung der Festigkeit eines "),
@@ -50,7 +50,7 @@ TFormZugma::TFormZugma()
                QStringLiteral("Zugversuch nach DIN EN 10002: Zugprüfmaschine (schematisch)"))
 {
     setTakesChosenColour(true);
-    setColor(tk::tcolor(0x9CCA00));
+    setColor(tk::colours::windowGreen);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
 
     addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende"), [this] { EndeClick(); });
@@ -67,10 +67,10 @@ TFormZugma::TFormZugma()
     m_bew = new tk::PaintBox(client(), QStringLiteral("PaintBoxBew"), m_haupt);
     m_bew->describe(QStringLiteral("Zugprüfmaschine (schematisch)"), QString());
 
-    m_memo = new tk::Memo(client(), QStringLiteral("MemoErlaeuterung"), 5, 5, 280, 502, tk::tcolor(0x80FFFF));
+    m_memo = new tk::Memo(client(), QStringLiteral("MemoErlaeuterung"), 5, 5, 280, 502, tk::colours::lightYellow);
     m_memo->setReadOnly(true);
     m_memo->setFocusPolicy(Qt::ClickFocus);
-    m_memo->setFixedLines(explanation, tk::Font::cell(QStringLiteral("MS Sans Serif"), 18));
+    m_memo->setFixedLines(machineExplanation, tk::Font::cell(QStringLiteral("MS Sans Serif"), 18));
 
     setStatusText(QStringLiteral("ESC = Abbruch"));
     statusBar()->setFont(tk::qtFont(tk::Font::character(QStringLiteral("MS Sans Serif"), 15, true)));

@@ -4,18 +4,9 @@
 #include "toolkit/colours.h"
 #include "toolkit/diagram.h"
 
-using tk::tcolor;
-
 namespace tensile {
 
 namespace {
-
-const QColor almostBlack = tcolor(1);
-const QColor black = tcolor(0x000000);
-const QColor white = tcolor(0xFFFFFF);
-const QColor machineGreen = tcolor(0x91FF71);
-const QColor olive = tcolor(0x008080);
-const QColor silver = tcolor(0xC0C0C0);
 
 // The specimen as the run shows it: hanging loose from the lower grip, held
 // by both grips, stretched, and broken with a gap of five pixels.
@@ -26,7 +17,7 @@ enum class Specimen { Loose, Gripped, Stretched, Broken };
 // The brush is solid again afterwards, for the parts that follow.
 void drawSpindles(tk::Canvas& c, int bottom)
 {
-    c.setBrushColor(black);
+    c.setBrushColor(Qt::black);
     c.setBrushStyle(tk::BrushStyle::FDiagonal);
     c.rectangle(210, 110, 220, bottom);
     c.rectangle(350, 110, 360, bottom);
@@ -40,22 +31,22 @@ void drawSpindles(tk::Canvas& c, int bottom)
 void drawMovingGroup(tk::Canvas& c, int p, const QColor& outline, int spaceTop)
 {
     c.setPenColor(outline);
-    c.setBrushColor(olive);
+    c.setBrushColor(tk::colours::olive);
     c.rectangle(200, 460 - p, 370, 470 - p); // crosshead bar
     c.rectangle(265, 470 - p, 305, 480 - p); // hub
     c.rectangle(275, 450 - p, 295, 460 - p); // grip neck
     c.ellipse(265, 415 - p, 305, 455 - p);   // grip body
-    c.setPenColor(white);
-    c.setBrushColor(white);
+    c.setPenColor(Qt::white);
+    c.setBrushColor(Qt::white);
     c.rectangle(270, spaceTop, 300, 420 - p); // space above the grip
     c.rectangle(280, 420 - p, 290, 440 - p);  // slot for the specimen head
-    c.setPenColor(black);
+    c.setPenColor(Qt::black);
     c.line(270, 420 - p, 300, 420 - p); // grip edge
 }
 
 void drawSpecimen(tk::Canvas& c, int p, Specimen s)
 {
-    c.setBrushColor(silver);
+    c.setBrushColor(tk::colours::silver);
     c.rectangle(280, 420 - p, 290, 440 - p); // lower head, always in the lower grip
     switch (s) {
     case Specimen::Loose:
@@ -81,17 +72,17 @@ void drawSpecimen(tk::Canvas& c, int p, Specimen s)
 
 void drawUpperGrip(tk::Canvas& c)
 {
-    c.setPenColor(almostBlack);
-    c.setBrushColor(olive);
+    c.setPenColor(tk::colours::almostBlack);
+    c.setBrushColor(tk::colours::olive);
     c.rectangle(265, 115, 305, 130);
     c.rectangle(275, 110, 295, 115);
     c.rectangle(275, 130, 295, 135);
     c.ellipse(265, 130, 305, 170);
-    c.setPenColor(white);
-    c.setBrushColor(white);
+    c.setPenColor(Qt::white);
+    c.setBrushColor(Qt::white);
     c.rectangle(270, 165, 300, 180);
     c.rectangle(280, 145, 290, 165);
-    c.setPenColor(black);
+    c.setPenColor(Qt::black);
     c.line(270, 163, 300, 163);
 }
 
@@ -111,19 +102,19 @@ void TensileMachineScene::paintMachine(tk::Canvas& c, int windowWidth) const
     const int left = 20, top = 20, right = c.width() - 20, bottom = c.height() - 20;
     c.setPenStyle(tk::PenStyle::Solid);
     c.setPenWidth(1);
-    c.setPenColor(almostBlack);
-    c.setBrushColor(white);
+    c.setPenColor(tk::colours::almostBlack);
+    c.setBrushColor(Qt::white);
     c.rectangle(left, top, right, bottom);
 
-    c.setBrushColor(machineGreen);
+    c.setBrushColor(tk::colours::machineGreen);
     c.rectangle(left, 460, right, bottom); // floor
     c.polygon({{120, 460}, {150, 450}, {420, 450}, {450, 460}});
     c.rectangle(150, 80, 420, 450);
-    c.setBrushColor(white);
+    c.setBrushColor(Qt::white);
     c.rectangle(180, 110, 390, 360); // opening of the frame
 
     drawSpindles(c, 360);
-    drawMovingGroup(c, m_p, almostBlack, 410 - m_p);
+    drawMovingGroup(c, m_p, tk::colours::almostBlack, 410 - m_p);
     drawUpperGrip(c);
     drawSpecimen(c, m_p, Specimen::Loose);
 
@@ -140,8 +131,8 @@ void TensileMachineScene::start(tk::Canvas& moving)
     m_interval = riseInterval;
     m_startEnabled = false;
     m_running = true;
-    moving.setPenColor(white);
-    moving.setBrushColor(white);
+    moving.setPenColor(Qt::white);
+    moving.setBrushColor(Qt::white);
 }
 
 // The four stages are tested in this order within one tick, each seeing p
@@ -158,8 +149,8 @@ void TensileMachineScene::tick(tk::Canvas& c)
 
     // Rise: the white outline left behind erases the group's last image.
     if (m_p < gripPosition && m_q == restPosition) {
-        drawMovingGroup(c, m_p, white, 376 - m_p);
-        c.setPenColor(almostBlack);
+        drawMovingGroup(c, m_p, Qt::white, 376 - m_p);
+        c.setPenColor(tk::colours::almostBlack);
         drawSpecimen(c, m_p, Specimen::Loose);
         m_p += 1;
         drawSpindles(c, 340);
@@ -169,17 +160,17 @@ void TensileMachineScene::tick(tk::Canvas& c)
     if (m_p == gripPosition) {
         m_interval = pullInterval;
         m_q = gripPosition;
-        drawMovingGroup(c, m_p, black, 376 - m_p);
-        c.setPenColor(almostBlack);
+        drawMovingGroup(c, m_p, Qt::black, 376 - m_p);
+        c.setPenColor(tk::colours::almostBlack);
         drawSpecimen(c, m_p, Specimen::Gripped);
         m_p -= 1;
     }
     if (m_p < gripPosition && m_q == gripPosition) {
         m_interval = pullInterval;
-        c.setPenColor(white);
+        c.setPenColor(Qt::white);
         c.line(200, 459 - m_p, 380, 459 - m_p); // the row the group has just left
-        drawMovingGroup(c, m_p, white, 376 - m_p);
-        c.setPenColor(almostBlack);
+        drawMovingGroup(c, m_p, Qt::white, 376 - m_p);
+        c.setPenColor(tk::colours::almostBlack);
         drawSpecimen(c, m_p, Specimen::Stretched);
         m_p -= 1;
         drawSpindles(c, 340);
@@ -187,8 +178,8 @@ void TensileMachineScene::tick(tk::Canvas& c)
     if (m_p == breakPosition && m_q == gripPosition) {
         m_newEnabled = true;
         m_running = false;
-        drawMovingGroup(c, m_p, black, 376 - m_p);
-        c.setPenColor(almostBlack);
+        drawMovingGroup(c, m_p, Qt::black, 376 - m_p);
+        c.setPenColor(tk::colours::almostBlack);
         drawSpecimen(c, m_p, Specimen::Broken);
         m_p -= 1;
         drawSpindles(c, 340);

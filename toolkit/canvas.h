@@ -93,7 +93,6 @@ class Canvas {
 public:
     explicit Canvas(std::shared_ptr<Surface> surface = {});
 
-    void setSurface(std::shared_ptr<Surface> surface) { m_surface = std::move(surface); }
     Surface& surface() const { return *m_surface; }
     const std::shared_ptr<Surface>& sharedSurface() const { return m_surface; }
     int width() const { return m_surface->width(); }
@@ -112,8 +111,6 @@ public:
     void setPenMode(PenMode m) { m_penMode = m; }
     QColor penColor() const { return m_penColor; }
     int penWidth() const { return m_penWidth; }
-    PenStyle penStyle() const { return m_penStyle; }
-    PenMode penMode() const { return m_penMode; }
 
     // Brush: setting a colour turns a clear brush solid.
     void setBrushColor(const QColor& c);
@@ -126,8 +123,6 @@ public:
     const Font& font() const { return m_font; }
     void setFontName(const QString& name) { m_font.name = name; }
     void setFontHeight(int cellHeight) { m_font.height = cellHeight; }
-    void setFontCharHeight(int charHeight) { m_font.height = -charHeight; }
-    void setFontBold(bool bold) { m_font.bold = bold; }
     void setFontColor(const QColor& c) { m_font.color = c; }
 
     // Pen position

@@ -1,8 +1,9 @@
 #include "controls.h"
 #include "clipboard.h"
+#include "colours.h"
 #include "errors.h"
-#include "form.h"
 #include "jpeg.h"
+#include "window_host.h"
 
 #include <QFile>
 #include <QFocusEvent>
@@ -53,7 +54,7 @@ void Panel::setColor(const QColor& colour)
     QPalette p = palette();
     p.setColor(QPalette::Window, colour);
     p.setColor(QPalette::Light, Qt::white);
-    p.setColor(QPalette::Dark, QColor(128, 128, 128));
+    p.setColor(QPalette::Dark, colours::grey);
     setPalette(p);
 }
 
@@ -163,7 +164,6 @@ void Memo::setScrollBars(bool vertical, bool horizontal)
     setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }
 
-void Memo::setWordWrap(bool wrap) { setLineWrapMode(wrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap); }
 
 QString Memo::crlfText() const
 {

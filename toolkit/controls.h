@@ -56,13 +56,11 @@ public:
     // of the drawn font apart (16 pixels for a cell of 18, as the bitmap font
     // of the layouts draws it), whatever spacing this system's face has.
     void setFixedLines(const QStringList& lines, const Font& font);
-    int rowPitch() const { return m_rowPitch; }
     // The text with its lines separated by CR LF, as the clipboard receives it.
     QString crlfText() const;
-    // Scroll bars shown when the text needs them, and whether long lines
-    // wrap at the memo's width (they do by default).
+    // Scroll bars shown when the text needs them; long lines wrap at the
+    // memo's width.
     void setScrollBars(bool vertical, bool horizontal);
-    void setWordWrap(bool wrap);
 
 private:
     void applyRowPitch();

@@ -3,6 +3,7 @@
 #include "canvas.h"
 #include "colours.h"
 #include "numbers.h"
+#include "screen.h"
 
 namespace tk {
 
@@ -17,15 +18,21 @@ void drawStripes(Canvas& c, int right)
     }
 }
 
+PlotFrame PlotFrame::divided(int left, int top, int right, int bottom, int columns, int rows)
+{
+    return {left, top, right, bottom, idiv(right - left, columns), idiv(bottom - top, rows)};
+}
+
 void drawPlotGrid(Canvas& c, const PlotGrid& g)
 {
-    c.rectangle(g.left, g.top, g.right, g.bottom);
+    const PlotFrame& f = g.frame;
+    c.rectangle(f.left, f.top, f.right, f.bottom);
     c.setPenStyle(PenStyle::Dot);
     c.setBrushStyle(BrushStyle::Clear);
     for (int i = g.firstRow; i <= g.lastRow; ++i)
-        c.line(g.left, g.bottom - i * g.dy, g.right, g.bottom - i * g.dy);
+        c.line(f.left, f.bottom - i * f.dy, f.right, f.bottom - i * f.dy);
     for (int i = g.firstColumn; i <= g.lastColumn; ++i)
-        c.line(g.left + i * g.dx, g.top, g.left + i * g.dx, g.bottom);
+        c.line(f.left + i * f.dx, f.top, f.left + i * f.dx, f.bottom);
 }
 
 int CurveCursor::row() const { return int(roundHalfEven(y)); }

@@ -24,12 +24,24 @@ void drawStripes(Canvas& canvas, int right);
 QColor stripeColour(int i);
 
 // A plot area: its frame (left, top, right, bottom, right and bottom edges
-// excluded as for every rectangle), the grid steps, and the grid lines drawn:
-// rows `firstRow` ... `lastRow` at bottom - i dy, columns `firstColumn` ...
-// `lastColumn` at left + i dx, each across the plot area.
-struct PlotGrid {
+// excluded as for every rectangle) and the steps of its grid.
+struct PlotFrame {
     int left = 0, top = 0, right = 0, bottom = 0;
     int dx = 0, dy = 0;
+
+    // A frame whose grid steps divide it into `columns` by `rows`, each
+    // division truncating toward zero.
+    static PlotFrame divided(int left, int top, int right, int bottom, int columns, int rows);
+
+    // The lower left corner, where the axes meet.
+    QPoint origin() const { return {left, bottom}; }
+};
+
+// A plot area with the grid lines drawn: rows `firstRow` ... `lastRow` at
+// bottom - i dy, columns `firstColumn` ... `lastColumn` at left + i dx, each
+// across the plot area.
+struct PlotGrid {
+    PlotFrame frame;
     int firstRow = 1, lastRow = 0;
     int firstColumn = 0, lastColumn = 0;
 };

@@ -47,19 +47,19 @@ namespace tk {
 // bitmap font is relatively wider in its small sizes than in its large ones,
 // which no single proportional face shares.
 //
-// Bold was made by the old system from the regular letters, one pixel wider
-// each. Liberation Sans Bold at the regular width falls short of that (182
-// and 229 for the two rows above); one pixel more em width gives 196 and 244
-// (with the narrower blanks), close to the subscripts' columns, so bold
-// letters are one pixel wider in every size. The second row of that formula
-// ("- Kurzer ...:   L   =   5*d") reaches 198 and 250: the two rows cannot
-// both meet the shared columns in any face measured, as the layout's font
-// spaced them differently. The symbol font, also emboldened by the old
-// system, gets its pixel per letter as letter spacing: "σ = ε*" in bold then
-// ends where the E that follows it stands.
+// Bitmap bold is the regular letters drawn twice, one pixel apart, so every
+// letter is one pixel wider. Liberation Sans Bold at the regular width falls
+// short of that (182 and 229 for the two rows above); one pixel more em width
+// gives 196 and 244 (with the narrower blanks), close to the subscripts'
+// columns, so bold letters are one pixel wider in every size. The second row
+// of that formula ("- Kurzer ...:   L   =   5*d") reaches 198 and 250: the two
+// rows cannot both meet the shared columns in any face measured, as the
+// layout's font spaced them differently. The symbol font, emboldened the same
+// way, gets its pixel per letter as letter spacing: "σ = ε*" in bold then ends
+// where the E that follows it stands.
 //
 // So the rule: "MS Sans Serif" is Liberation Sans with the em as high as the
-// bitmap size's characters (capitals and x-height as in the original) and as
+// bitmap size's characters (capitals and x-height of the bitmap face) and as
 // wide as the layouts show: like its height, except in the cell of 24, whose
 // letters are one pixel narrower (95 %), and in the cell of 16, whose blanks
 // are one pixel narrower; bold one pixel wider. Full hinting keeps every

@@ -84,16 +84,6 @@ QList<QPointer<Form>>& shownModally()
 
 }
 
-void runWindowHandler(const QObject* inside, const std::function<void()>& handler)
-{
-    for (const QObject* o = inside; o; o = o->parent())
-        if (auto* form = qobject_cast<Form*>(const_cast<QObject*>(o))) {
-            form->runHandler(handler);
-            return;
-        }
-    runGuarded(handler);
-}
-
 Form::Form(const QString& className, const QString& caption, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
@@ -158,12 +148,6 @@ void Form::setBounds(int left, int top, int width, int height)
 void Form::setLeft(int left)
 {
     m_left = left;
-    move(m_left, m_top);
-}
-
-void Form::setTop(int top)
-{
-    m_top = top;
     move(m_left, m_top);
 }
 

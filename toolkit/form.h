@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fonts.h"
+#include "window_host.h"
 
 #include <QImage>
 #include <QKeySequence>
@@ -32,7 +33,7 @@ class Timer;
 // intervals, input accepted) is declared once as bindings; every handler of
 // the window (menu items, timer ticks, clicks, buttons, closing, showing)
 // runs through runHandler, which refreshes the bindings afterwards.
-class Form : public QWidget {
+class Form : public QWidget, public WindowHost {
     Q_OBJECT
 public:
     // Size of the frame around the client area: the client is
@@ -60,7 +61,6 @@ public:
     // Geometry of the frame, in screen pixels.
     void setBounds(int left, int top, int width, int height);
     void setLeft(int left);
-    void setTop(int top);
     int left() const { return m_left; }
     int top() const { return m_top; }
     int formWidth() const { return m_width; }
@@ -74,7 +74,7 @@ public:
     void setColor(const QColor& colour);
     QColor color() const;
     void setWindowFont(const Font& font);
-    const Font& windowFont() const { return m_font; }
+    const Font& windowFont() const override { return m_font; }
 
     // Menus. Handlers run guarded: a conversion or floating-point error ends
     // the handler and is shown in the error box.
@@ -87,7 +87,7 @@ public:
 
     // Handlers: run guarded (an error ends the handler and reaches the error
     // box), then the bindings are refreshed.
-    void runHandler(const std::function<void()>& handler);
+    void runHandler(const std::function<void()>& handler) override;
 
     // Bindings, applied in the order they were declared.
     void bind(std::function<void()> apply);
@@ -188,9 +188,5 @@ private:
     std::vector<std::function<void()>> m_bindings;
     QSet<const QAction*> m_liveItems;
 };
-
-// Runs a handler of the window that `inside` belongs to through that window's
-// runHandler; outside any window, only guarded.
-void runWindowHandler(const QObject* inside, const std::function<void()>& handler);
 
 }

@@ -30,7 +30,8 @@ float toSingle(long double value);
 
 // Checked arithmetic: these throw Error "Ungültige Gleitkommaoperation" and
 // "Gleitkommadivision durch Null" where the hardware would deliver NaN or
-// infinity, so the fault ends the handler as it did in the original toolkit.
+// infinity, so the fault ends the handler and reaches the error box instead
+// of travelling on as a number nobody can read.
 long double divide(long double dividend, long double divisor);
 long double squareRoot(long double value);
 long double checked(long double value);

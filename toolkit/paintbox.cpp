@@ -1,7 +1,7 @@
 #include "paintbox.h"
 #include "clipboard.h"
 #include "errors.h"
-#include "form.h"
+#include "window_host.h"
 
 #include <QAccessible>
 #include <QGuiApplication>
@@ -129,8 +129,8 @@ void PaintBox::paintSurface()
     // itself before its drawing surfaces paint.
     const QColor background = parentWidget() ? parentWidget()->palette().color(QPalette::Window) : Qt::white;
     m_canvas.surface().fill(background);
-    const auto* form = qobject_cast<const Form*>(window());
-    const Font font = form ? form->windowFont() : Font();
+    const WindowHost* host = WindowHost::of(window());
+    const Font font = host ? host->windowFont() : Font();
     auto paintOne = [&](PaintBox* box) {
         if (!box->m_onPaint)
             return;

@@ -1,6 +1,6 @@
 #include "timer.h"
 
-#include "form.h"
+#include "window_host.h"
 
 namespace tk {
 

@@ -10,7 +10,7 @@ using impact::PendulumScene;
 
 namespace {
 
-const QColor windowColour = tk::tcolor(0x9CCA00);
+const QColor windowColour = tk::colours::windowGreen;
 
 struct PendulumStage {
     std::shared_ptr<tk::Surface> surface = std::make_shared<tk::Surface>(520, 450);

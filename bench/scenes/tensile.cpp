@@ -5,6 +5,7 @@
 #include "tensile/stress_strain_scene.h"
 #include "tensile/stress_strain_terms.h"
 #include "toolkit/canvas.h"
+#include "toolkit/colours.h"
 
 #include <memory>
 
@@ -35,9 +36,9 @@ BENCHMARK(stress_strain_repaint, "Stress-strain: static repaint (diagram and ter
     static tk::Canvas t(panel);
     static tensile::StressStrainScene scene;
     for (int i = 0; i < repetitions; ++i) {
-        diagram->fill(QColor(0, 202, 156));
+        diagram->fill(tk::colours::windowGreen);
         scene.paintDiagram(d, 800);
-        panel->fill(QColor(0, 202, 156));
+        panel->fill(tk::colours::windowGreen);
         tensile::paintTermsPanel(t);
         diagram->image();
         panel->image();

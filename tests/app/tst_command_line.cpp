@@ -101,6 +101,28 @@ private slots:
         QVERIFY(!help.contains(QStringLiteral("--qwindowgeometry")));
     }
 
+    // --evaluate hands the whole command line to the evaluation, wherever it
+    // stands and whatever options follow it.
+    void evaluationTakesItsOptions_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<bool>("evaluates");
+        QTest::newRow("tensile") << "--evaluate tensile probe.csv --d0 10 --L0 50" << true;
+        QTest::newRow("after a Qt option") << "-platform offscreen --evaluate impact reihe.csv" << true;
+        QTest::newRow("its help") << "--evaluate fatigue --help" << true;
+        QTest::newRow("a file alone") << "probe.csv --d0 10" << false;
+    }
+
+    void evaluationTakesItsOptions()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(bool, evaluates);
+        const app::CommandLine result = app::readCommandLine(line(arguments));
+        QCOMPARE(result.evaluates, evaluates);
+        QVERIFY(!result.startsProgram);
+        QCOMPARE(result.errorOutput.isEmpty(), evaluates);
+    }
+
     void argumentsOfMain()
     {
         const char* argv[] = {"werkstoffpruefung", "-platform", "Härte"};

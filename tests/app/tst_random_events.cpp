@@ -185,15 +185,25 @@ class RandomEventTest : public QObject {
 
     // A press and its release. What the press does may delete the window
     // (a context menu that deletes itself on closing); the release then goes
-    // nowhere, as it would on a screen, instead of to a deleted window as
-    // QTest's click functions would send it.
+    // to a window that is still there, as a person's release reaches the
+    // screen below, instead of to a deleted window as QTest's click functions
+    // would send it. Without any release Qt would hold the button down, and
+    // the next press of another button would go to the widget that took the
+    // lost one.
     template <class Press, class Release>
     static void press(QWindow* window, Press down, Release up)
     {
         const QPointer<QWindow> target(window);
         down(window);
-        if (target)
+        if (target) {
             up(target.data());
+            return;
+        }
+        for (QWidget* w : visibleWindows())
+            if (QWindow* below = w->windowHandle(); below && below->isExposed()) {
+                up(below);
+                return;
+            }
     }
 
     // The centre of a random visible item of a menu or menu bar.

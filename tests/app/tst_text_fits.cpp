@@ -10,7 +10,7 @@
 namespace {
 
 // Labels of a schematic that their layout places across the outline of a
-// part (they crossed it with the original font too); each is named with the
+// part on purpose (the label names what it lies on); each is named with the
 // window.
 const QMultiHash<QString, QString> crossingByDesign = {
     // Names the spindles to the right of the frame's opening; the opening

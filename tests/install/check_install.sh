@@ -23,10 +23,21 @@ for f in "$work/usr/bin/werkstoffpruefung" \
          "$share/icons/hicolor/256x256/apps/werkstoffpruefung.png" \
          "$share/doc/werkstoffpruefung/copyright" \
          "$share/doc/werkstoffpruefung/changelog.gz" \
-         "$share/man/man1/werkstoffpruefung.1.gz"; do
+         "$share/man/man1/werkstoffpruefung.1.gz" \
+         "$share/werkstoffpruefung/examples/stahl_S355J2_ausgepraegte_streckgrenze.csv" \
+         "$share/werkstoffpruefung/examples/aluminium_EN_AW-6082_T6.csv" \
+         "$share/werkstoffpruefung/examples/austenit_X5CrNi18-10.csv" \
+         "$share/werkstoffpruefung/examples/kerbschlag_S355J2.csv" \
+         "$share/werkstoffpruefung/examples/kerbschlag_X5CrNi18-10.csv" \
+         "$share/werkstoffpruefung/examples/woehler_C45.csv" \
+         "$share/werkstoffpruefung/examples/woehler_AlMgSi1.csv" \
+         "$share/werkstoffpruefung/examples/README.md"; do
   [ -s "$f" ] || fail "not installed: ${f#$work}"
 done
 [ -x "$work/usr/bin/werkstoffpruefung" ] || fail "the program is not executable"
+if ls "$share"/werkstoffpruefung/examples/*.py >/dev/null 2>&1; then
+  fail "the scripts that make the examples are installed with them"
+fi
 
 # The desktop entry and the metadata, with no hint left unanswered.
 entry_report=$(desktop-file-validate "$share/applications/$id.desktop" 2>&1) || { echo "$entry_report"; exit 1; }

@@ -5,10 +5,12 @@ All folders share the repository root as include directory, so the compiler
 would accept any header from anywhere; this check does not. The layers:
 toolkit (with the pictures in resources) at the bottom, the test methods
 hardness, tensile, impact and fatigue on it, each independent of the others,
-and app on top. Tests of a folder may include what that folder may, the folder
+and app on top. evaluation (the evaluation of one's own measurements) sits
+beside the test methods and uses Qt Core and GSL alone, no toolkit and no
+widgets. Tests of a folder may include what that folder may, the folder
 itself and tests/common; benchmarks and fuzz harnesses anything but tests.
 Qt Charts belongs to the chart widget and its window, JPEG to the toolkit's
-decoder, Qt Test to the tests.
+decoder, GSL to the evaluation library, Qt Test to the tests.
 Usage: check_includes.py SOURCE_DIR"""
 import glob
 import os
@@ -16,11 +18,12 @@ import re
 import sys
 
 SUBSYSTEMS = ["hardness", "tensile", "impact", "fatigue"]
-PROGRAM = ["resources", "toolkit", *SUBSYSTEMS, "app"]
+PROGRAM = ["resources", "toolkit", *SUBSYSTEMS, "evaluation", "app"]
 ALLOWED = {
     "resources": {"resources"},
     "toolkit": {"toolkit", "resources"},
     **{s: {s, "toolkit", "resources"} for s in SUBSYSTEMS},
+    "evaluation": {"evaluation"},
     "app": set(PROGRAM),
 }
 ALLOWED["tests/common"] = {"tests/common", "toolkit", "resources"}
@@ -46,7 +49,12 @@ LIBRARY_USERS = [
     ({"jpeglib.h", "jerror.h", "jconfig.h", "jmorecfg.h"}, ["toolkit/jpeg.cpp"]),
     (qt_headers("QtCharts"), ["hardness/hardness_chart.", "hardness/hardness_chart_form.", "tests/", "bench/"]),
     (qt_headers("QtTest"), ["tests/"]),
+    # Qt's GUI modules have no place in the evaluation library.
+    (qt_headers("QtGui") | qt_headers("QtWidgets"), ["toolkit/", "hardness/", "tensile/", "impact/", "fatigue/",
+                                                      "app/", "tests/", "bench/", "fuzz/"]),
 ]
+# Headers of a library by the folder they are included from (<gsl/gsl_fit.h>).
+LIBRARY_FOLDERS = [("gsl", ["evaluation/"])]
 
 
 def folder_of(path):
@@ -79,6 +87,9 @@ def main():
                 for headers, users in LIBRARY_USERS:
                     if (name in headers or base in headers and "/" in name and name.split("/")[0] in headers) \
                             and not rel.startswith(tuple(users)):
+                        problems.append("%s: <%s> may be used only in %s" % (where, name, ", ".join(users)))
+                for folder, users in LIBRARY_FOLDERS:
+                    if name.startswith(folder + "/") and not rel.startswith(tuple(users)):
                         problems.append("%s: <%s> may be used only in %s" % (where, name, ", ".join(users)))
                 if kind != '"':
                     continue

@@ -76,10 +76,10 @@ private slots:
         tk::Canvas c(surface);
         StressStrainScene scene; // the window's size until painted
         scene.paintDiagram(c, 800);
-        QCOMPARE(scene.frame().x0, 50);
-        QCOMPARE(scene.frame().y1, 20);
-        QTEST(scene.frame().x1, "x1");
-        QTEST(scene.frame().y2, "y2");
+        QCOMPARE(scene.frame().left, 50);
+        QCOMPARE(scene.frame().top, 20);
+        QTEST(scene.frame().right, "x1");
+        QTEST(scene.frame().bottom, "y2");
         QTEST(scene.frame().dx, "dx");
         QTEST(scene.frame().dy, "dy");
     }

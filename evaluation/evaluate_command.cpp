@@ -1,0 +1,52 @@
+#include "evaluate_command.h"
+
+#include <QCoreApplication>
+
+namespace evaluation {
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("EvaluateCommand", text); }
+
+struct EvaluateKind {
+    const char* name;
+    int (*run)(const QStringList& arguments, QTextStream& out, QTextStream& err);
+};
+
+// The kinds of evaluation; a new kind adds its row.
+const EvaluateKind kinds[] = {
+    {"tensile", runTensileCommand},
+    {"impact", runImpactCommand},
+    {"fatigue", runFatigueCommand},
+};
+
+QString kindNames()
+{
+    QStringList names;
+    for (const EvaluateKind& k : kinds)
+        names << QLatin1String(k.name);
+    return names.join(QStringLiteral(", "));
+}
+
+}
+
+bool isEvaluateCommand(const QStringList& arguments) { return arguments.contains(QStringLiteral("--evaluate")); }
+
+int runEvaluateCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    const qsizetype at = arguments.indexOf(QStringLiteral("--evaluate"));
+    if (at < 0 || at + 1 >= arguments.size()) {
+        err << tr("Aufruf: werkstoffpruefung --evaluate ART DATEI … [Optionen]; ART ist eine von: %1")
+                   .arg(kindNames())
+            << Qt::endl;
+        return commandMisused;
+    }
+    const QString kind = arguments[at + 1];
+    for (const EvaluateKind& k : kinds)
+        if (kind == QLatin1String(k.name))
+            return k.run(arguments.mid(at + 2), out, err);
+    err << tr("Unbekannte Art der Auswertung „%1“; bekannt sind: %2").arg(kind, kindNames()) << Qt::endl;
+    return commandMisused;
+}
+
+}
