@@ -1,5 +1,6 @@
 #include "common/live_objects.h"
 #include "common/test_main.h"
+#include "calculator_windows.h"
 
 #include "hardness/collected_values.h"
 #include "hardness/hardness_chart.h"
@@ -59,27 +60,8 @@ void setLists(const QStringList& hv, const QStringList& hb)
 class HardnessChartTest : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        AnzahlHV = 0;
-        AnzahlHB = 0;
-        FormHV = new TFormHV;
-        FormHV->formCreate();
-        FormHB = new TFormHB;
-        FormHB->formCreate();
-        FormHVGraph = new TFormHVGraph;
-        FormHVGraph->formCreate();
-        testsupport::clearErrors();
-    }
-    void cleanup()
-    {
-        delete FormHVGraph;
-        delete FormHB;
-        delete FormHV;
-        FormHVGraph = nullptr;
-        FormHB = nullptr;
-        FormHV = nullptr;
-    }
+    void init() { calculatorwindows::create(); }
+    void cleanup() { calculatorwindows::destroy(); }
 
     // The chart fills the client area above the status bar, with its title,
     // its two series and the window's colour.
