@@ -120,187 +120,283 @@ QByteArray mergeReports(const QString& format, const QList<QByteArray>& parts, c
     return out;
 }
 
-int runTests(const std::vector<TestClass>& classes, int argc, char* argv[])
-{
-    auto find = [&](const QString& name) -> const TestClass* {
-        for (const TestClass& c : classes)
-            if (c.name == name)
-                return &c;
-        return nullptr;
-    };
-    auto fail = [](const QString& message) {
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-        return 1;
-    };
+namespace {
 
-    QStringList passThrough;  // QTest options, -o excepted
-    QList<Output> outputs;
-    QString legacyFormat;     // -xml, -txt, ... for an -o without a format
-    QStringList selected;     // classes named
+// What the command line asks for.
+struct Request {
+    QStringList passThrough;                       // QTest options, -o excepted
+    QList<Output> outputs;                         // -o, each with its format
+    QString legacyFormat;                          // -xml, -txt, ... for an -o without a format
+    QStringList selected;                          // classes named
     std::map<QString, QStringList> classFunctions; // class -> functions named with it
-    QStringList looseFunctions; // functions named without a class
-    bool listClasses = false, listFunctions = false, dataTags = false, help = false;
+    QStringList looseFunctions;                    // functions named without a class
+    bool listClasses = false;
+    bool listFunctions = false;
+    bool dataTags = false;
+    bool help = false;
+};
 
+const TestClass* findClass(const std::vector<TestClass>& classes, const QString& name)
+{
+    for (const TestClass& c : classes)
+        if (c.name == name)
+            return &c;
+    return nullptr;
+}
+
+QString unknownClass(const QString& name)
+{
+    return QStringLiteral("Unknown test class: '%1' (-classes lists them)").arg(name);
+}
+
+// An -o value: FILE,FORMAT, or a file alone, whose format a legacy option
+// (-xml, -txt, ...) or txt gives.
+Output parseOutput(const QString& fileAndFormat)
+{
+    const qsizetype comma = fileAndFormat.lastIndexOf(u',');
+    if (comma > 0 && formats.contains(fileAndFormat.mid(comma + 1)))
+        return {fileAndFormat.left(comma), fileAndFormat.mid(comma + 1)};
+    return {fileAndFormat, QString()};
+}
+
+// Reads argv into `request`; an unknown class named is an error, returned
+// as its message.
+QString parseArguments(const std::vector<TestClass>& classes, int argc, char* argv[], Request& request)
+{
+    auto select = [&](const QString& name) {
+        if (!request.selected.contains(name))
+            request.selected << name;
+    };
     for (int i = 1; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         auto value = [&]() -> QString { return i + 1 < argc ? QString::fromLocal8Bit(argv[++i]) : QString(); };
-        auto select = [&](const QString& name) {
-            if (!selected.contains(name))
-                selected << name;
-        };
+        const bool option = arg.startsWith(u'-') && arg.size() > 1;
         if (arg == QLatin1String("-classes") || arg == QLatin1String("-listclasses")) {
-            listClasses = true;
+            request.listClasses = true;
         } else if (arg == QLatin1String("-functions")) {
-            listFunctions = true;
+            request.listFunctions = true;
         } else if (arg == QLatin1String("-datatags")) {
-            dataTags = true;
+            request.dataTags = true;
         } else if (arg == QLatin1String("-help") || arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            help = true;
+            request.help = true;
         } else if (arg == QLatin1String("-class")) {
             const QString name = value();
-            if (!find(name))
-                return fail(QStringLiteral("Unknown test class: '%1' (-classes lists them)").arg(name));
+            if (!findClass(classes, name))
+                return unknownClass(name);
             select(name);
         } else if (arg == QLatin1String("-o")) {
-            const QString fileAndFormat = value();
-            const qsizetype comma = fileAndFormat.lastIndexOf(u',');
-            if (comma > 0 && formats.contains(fileAndFormat.mid(comma + 1)))
-                outputs.append({fileAndFormat.left(comma), fileAndFormat.mid(comma + 1)});
-            else
-                outputs.append({fileAndFormat, QString()});
-        } else if (arg.startsWith(u'-') && arg.size() > 1 && formats.contains(arg.mid(1))) {
-            legacyFormat = arg.mid(1);
-        } else if (arg.startsWith(u'-') && arg.size() > 1) {
-            passThrough << arg;
+            request.outputs.append(parseOutput(value()));
+        } else if (option && formats.contains(arg.mid(1))) {
+            request.legacyFormat = arg.mid(1);
+        } else if (option) {
+            request.passThrough << arg;
             if (optionsWithValue.contains(arg) && i + 1 < argc)
-                passThrough << value();
+                request.passThrough << value();
         } else if (arg.contains(QLatin1String("::"))) {
             const QString name = arg.section(QLatin1String("::"), 0, 0);
-            if (!find(name))
-                return fail(QStringLiteral("Unknown test class: '%1' (-classes lists them)").arg(name));
+            if (!findClass(classes, name))
+                return unknownClass(name);
             select(name);
-            classFunctions[name] << arg.section(QLatin1String("::"), 1);
-        } else if (find(arg)) {
+            request.classFunctions[name] << arg.section(QLatin1String("::"), 1);
+        } else if (findClass(classes, arg)) {
             select(arg);
         } else {
-            looseFunctions << arg;
+            request.looseFunctions << arg;
         }
+    }
+    return QString();
+}
+
+// The runner's usage, then QTest's own, as the first class's qExec prints it.
+int showHelp(const std::vector<TestClass>& classes, char* program)
+{
+    printUsage(program);
+    std::fflush(stdout);
+    if (classes.empty())
+        return 0;
+    std::unique_ptr<QObject> test(classes.front().make());
+    char* helpArgv[] = {program, const_cast<char*>("-help"), nullptr};
+    return QTest::qExec(test.get(), 2, helpArgv);
+}
+
+// What to run: the named classes with the functions named with them or
+// without a class; with no class named, every class (or, where functions
+// are named, every class that has one of them). A function no class has is
+// an error, returned as its message.
+QString planRuns(const std::vector<TestClass>& classes, const Request& request, std::vector<Plan>& plans)
+{
+    QSet<QString> foundLoose;
+    for (const TestClass& c : classes) {
+        const bool named = request.selected.contains(c.name);
+        if (!request.selected.isEmpty() && !named)
+            continue;
+        std::unique_ptr<QObject> test(c.make());
+        const QStringList available = testFunctions(*test);
+        auto has = [&](const QString& function) { return available.contains(function.section(u':', 0, 0)); };
+        const auto withClass = request.classFunctions.find(c.name);
+        Plan plan{c.name, withClass == request.classFunctions.end() ? QStringList() : withClass->second};
+        for (const QString& f : std::as_const(plan.functions))
+            if (!has(f))
+                return QStringLiteral("Unknown test function: '%1::%2'").arg(c.name, f);
+        for (const QString& f : request.looseFunctions) {
+            if (has(f)) {
+                plan.functions << f;
+                foundLoose.insert(f);
+            } else if (named) {
+                return QStringLiteral("Unknown test function: '%1::%2'").arg(c.name, f);
+            }
+        }
+        if (named || request.looseFunctions.isEmpty() || !plan.functions.isEmpty())
+            plans.push_back(plan);
+    }
+    for (const QString& f : request.looseFunctions)
+        if (!foundLoose.contains(f))
+            return QStringLiteral("Unknown test class or function: '%1' (-classes, -functions list them)").arg(f);
+    return QString();
+}
+
+void listFunctions(const std::vector<TestClass>& classes, const std::vector<Plan>& plans)
+{
+    for (const Plan& plan : plans) {
+        std::unique_ptr<QObject> test(findClass(classes, plan.className)->make());
+        for (const QString& f : testFunctions(*test))
+            std::printf("%s::%s()\n", qPrintable(plan.className), qPrintable(f));
+    }
+}
+
+// QTest ends the process after listing the tags of one class: each class
+// lists its tags in a process of its own.
+int listDataTagsOfEachClass(const std::vector<Plan>& plans)
+{
+    int status = 0;
+    for (const Plan& plan : plans) {
+        std::fflush(stdout);
+        status |= QProcess::execute(QCoreApplication::applicationFilePath(),
+                                    {QStringLiteral("-class"), plan.className, QStringLiteral("-datatags")});
+    }
+    return status;
+}
+
+// The reports of one run: each output gathers the parts its classes wrote
+// and is written anew from them after every class, so that a crash leaves
+// the results of the classes before it.
+class Reports {
+public:
+    explicit Reports(const QList<Output>& outputs) : m_outputs(outputs), m_parts(outputs.size()) {}
+
+    // Where the class at `index` writes its part of output k: standard
+    // output straight, a file into the parts folder.
+    QString partFile(std::size_t index, qsizetype k) const
+    {
+        if (m_outputs[k].file == QLatin1String("-"))
+            return m_outputs[k].file;
+        return m_partsDir.filePath(QStringLiteral("%1-%2").arg(index).arg(k));
     }
 
-    if (help) {
-        printUsage(argv[0]);
-        std::fflush(stdout);
-        if (!classes.empty()) {
-            std::unique_ptr<QObject> test(classes.front().make());
-            char* helpArgv[] = {argv[0], const_cast<char*>("-help"), nullptr};
-            return QTest::qExec(test.get(), 2, helpArgv);
+    // Takes in the parts the class at `index` wrote; false, with a message,
+    // where a report cannot be written.
+    bool addParts(std::size_t index)
+    {
+        const QString runName = QCoreApplication::applicationName();
+        for (qsizetype k = 0; k < m_outputs.size(); ++k) {
+            const Output& o = m_outputs[k];
+            if (o.file == QLatin1String("-"))
+                continue;
+            QFile part(partFile(index, k));
+            m_parts[k] << (part.open(QIODevice::ReadOnly) ? part.readAll() : QByteArray());
+            QSaveFile report(o.file);
+            if (!report.open(QIODevice::WriteOnly) || report.write(mergeReports(o.format, m_parts[k], runName)) < 0 ||
+                !report.commit()) {
+                std::fprintf(stderr, "Cannot write the report %s\n", qPrintable(o.file));
+                return false;
+            }
         }
-        return 0;
+        return true;
     }
-    if (listClasses) {
+
+private:
+    QList<Output> m_outputs;
+    QList<QList<QByteArray>> m_parts;
+    QTemporaryDir m_partsDir;
+};
+
+// QTest's command line for one class: the options passed through, a legacy
+// format where no -o names one, the class's part of each report, and the
+// functions to run.
+QByteArrayList qtestArguments(const char* program, const Request& request, const Plan& plan, std::size_t index,
+                              const Reports& reports)
+{
+    QByteArrayList args = {QByteArray(program)};
+    for (const QString& a : request.passThrough)
+        args << a.toLocal8Bit();
+    if (request.outputs.isEmpty() && !request.legacyFormat.isEmpty())
+        args << ("-" + request.legacyFormat.toLatin1());
+    for (qsizetype k = 0; k < request.outputs.size(); ++k)
+        args << "-o" << (reports.partFile(index, k) + u',' + request.outputs[k].format).toLocal8Bit();
+    for (const QString& f : plan.functions)
+        args << f.toLocal8Bit();
+    if (request.dataTags)
+        args << "-datatags";
+    return args;
+}
+
+// Runs the plans one class after another; the number of failed classes, or
+// -1 where a report could not be written.
+int runPlans(const std::vector<TestClass>& classes, const Request& request, const std::vector<Plan>& plans,
+             const char* program)
+{
+    Reports reports(request.outputs);
+    int failures = 0;
+    for (std::size_t p = 0; p < plans.size(); ++p) {
+        QByteArrayList args = qtestArguments(program, request, plans[p], p, reports);
+        std::vector<char*> cargs;
+        for (QByteArray& a : args)
+            cargs.push_back(a.data());
+        cargs.push_back(nullptr);
+        std::unique_ptr<QObject> test(findClass(classes, plans[p].className)->make());
+        failures += QTest::qExec(test.get(), int(args.size()), cargs.data());
+        if (!reports.addParts(p))
+            return -1;
+    }
+    return failures;
+}
+
+int fail(const QString& message)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    return 1;
+}
+
+}
+
+int runTests(const std::vector<TestClass>& classes, int argc, char* argv[])
+{
+    Request request;
+    if (const QString error = parseArguments(classes, argc, argv, request); !error.isEmpty())
+        return fail(error);
+    for (Output& o : request.outputs)
+        if (o.format.isEmpty())
+            o.format = request.legacyFormat.isEmpty() ? QStringLiteral("txt") : request.legacyFormat;
+
+    if (request.help)
+        return showHelp(classes, argv[0]);
+    if (request.listClasses) {
         for (const TestClass& c : classes)
             std::printf("%s\n", qPrintable(c.name));
         return 0;
     }
 
-    // What to run: the named classes with the functions named with them or
-    // without a class; with no class named, every class (or, where functions
-    // are named, every class that has one of them).
     std::vector<Plan> plans;
-    QSet<QString> foundLoose;
-    for (const TestClass& c : classes) {
-        const bool named = selected.contains(c.name);
-        if (!selected.isEmpty() && !named)
-            continue;
-        std::unique_ptr<QObject> test(c.make());
-        const QStringList available = testFunctions(*test);
-        Plan plan{c.name, classFunctions[c.name]};
-        for (const QString& f : std::as_const(plan.functions))
-            if (!available.contains(f.section(u':', 0, 0)))
-                return fail(QStringLiteral("Unknown test function: '%1::%2'").arg(c.name, f));
-        for (const QString& f : std::as_const(looseFunctions)) {
-            if (available.contains(f.section(u':', 0, 0))) {
-                plan.functions << f;
-                foundLoose.insert(f);
-            } else if (named) {
-                return fail(QStringLiteral("Unknown test function: '%1::%2'").arg(c.name, f));
-            }
-        }
-        if (named || looseFunctions.isEmpty() || !plan.functions.isEmpty())
-            plans.push_back(plan);
-    }
-    for (const QString& f : std::as_const(looseFunctions))
-        if (!foundLoose.contains(f))
-            return fail(QStringLiteral("Unknown test class or function: '%1' (-classes, -functions list them)").arg(f));
-
-    if (listFunctions) {
-        for (const Plan& plan : plans) {
-            std::unique_ptr<QObject> test(find(plan.className)->make());
-            for (const QString& f : testFunctions(*test))
-                std::printf("%s::%s()\n", qPrintable(plan.className), qPrintable(f));
-        }
+    if (const QString error = planRuns(classes, request, plans); !error.isEmpty())
+        return fail(error);
+    if (request.listFunctions) {
+        listFunctions(classes, plans);
         return 0;
     }
-    if (dataTags && plans.size() > 1) {
-        // QTest ends the process after listing the tags of one class.
-        int status = 0;
-        for (const Plan& plan : plans) {
-            std::fflush(stdout);
-            status |= QProcess::execute(QCoreApplication::applicationFilePath(),
-                                        {QStringLiteral("-class"), plan.className, QStringLiteral("-datatags")});
-        }
-        return status;
-    }
+    if (request.dataTags && plans.size() > 1)
+        return listDataTagsOfEachClass(plans);
 
-    // Every class writes its own part of each report; after each class the
-    // report is written anew from the parts so far, so a crash leaves the
-    // results of the classes before it.
-    QTemporaryDir partsDir;
-    const QString runName = QCoreApplication::applicationName();
-    for (Output& o : outputs)
-        if (o.format.isEmpty())
-            o.format = legacyFormat.isEmpty() ? QStringLiteral("txt") : legacyFormat;
-    QList<QList<QByteArray>> parts(outputs.size());
-
-    int failures = 0;
-    for (std::size_t p = 0; p < plans.size(); ++p) {
-        const Plan& plan = plans[p];
-        QByteArrayList args = {QByteArray(argv[0])};
-        for (const QString& a : std::as_const(passThrough))
-            args << a.toLocal8Bit();
-        if (outputs.isEmpty() && !legacyFormat.isEmpty())
-            args << ("-" + legacyFormat.toLatin1());
-        QStringList partFiles;
-        for (qsizetype k = 0; k < outputs.size(); ++k) {
-            const QString file = outputs[k].file == QLatin1String("-")
-                                     ? outputs[k].file
-                                     : partsDir.filePath(QStringLiteral("%1-%2").arg(p).arg(k));
-            partFiles << file;
-            args << "-o" << (file + u',' + outputs[k].format).toLocal8Bit();
-        }
-        for (const QString& f : plan.functions)
-            args << f.toLocal8Bit();
-        if (dataTags)
-            args << "-datatags";
-
-        std::vector<char*> cargs;
-        for (QByteArray& a : args)
-            cargs.push_back(a.data());
-        cargs.push_back(nullptr);
-        std::unique_ptr<QObject> test(find(plan.className)->make());
-        failures += QTest::qExec(test.get(), int(args.size()), cargs.data());
-
-        for (qsizetype k = 0; k < outputs.size(); ++k) {
-            if (outputs[k].file == QLatin1String("-"))
-                continue;
-            QFile part(partFiles[k]);
-            parts[k] << (part.open(QIODevice::ReadOnly) ? part.readAll() : QByteArray());
-            QSaveFile report(outputs[k].file);
-            if (!report.open(QIODevice::WriteOnly) ||
-                report.write(mergeReports(outputs[k].format, parts[k], runName)) < 0 || !report.commit())
-                return fail(QStringLiteral("Cannot write the report %1").arg(outputs[k].file));
-        }
-    }
+    const int failures = runPlans(classes, request, plans, argv[0]);
     return failures == 0 ? 0 : 1;
 }
 

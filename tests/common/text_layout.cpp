@@ -150,11 +150,9 @@ QString rectText(const QRect& r)
     return QStringLiteral("(%1, %2)-(%3, %4)").arg(r.left()).arg(r.top()).arg(r.right() + 1).arg(r.bottom() + 1);
 }
 
-}
-
-QStringList faults(const std::vector<tk::Drawing>& all)
+// The texts with ink, in the order they were drawn.
+std::vector<Text> inkedTexts(const std::vector<tk::Drawing>& all)
 {
-    QStringList out;
     std::vector<Text> texts;
     for (int i = 0; i < int(all.size()); ++i)
         if (all[i].kind == tk::Drawing::Text) {
@@ -162,50 +160,81 @@ QStringList faults(const std::vector<tk::Drawing>& all)
             if (!t.glyphs.empty())
                 texts.push_back(std::move(t));
         }
+    return texts;
+}
 
-    for (const Text& t : texts) {
-        const tk::Drawing& d = *t.drawing;
-        const QRect& ink = t.ink;
-        if (ink.left() < 0 || ink.top() < 0 || ink.right() >= d.surface->width() ||
-            ink.bottom() >= d.surface->height())
-            out << QStringLiteral("%1 leaves its surface of %2 x %3")
-                       .arg(t.describe())
-                       .arg(d.surface->width())
-                       .arg(d.surface->height());
-        for (int i = 0; i < t.order; ++i) {
-            const tk::Drawing& s = all[i];
-            if (s.surface != d.surface || coveredBetween(s.bounds, d.surface, all, i, t.order))
-                continue;
-            if (s.kind == tk::Drawing::Frame) {
-                if (auto edge = crossedFrame(ink, s.bounds))
-                    out << QStringLiteral("%1 crosses the %2 edge of the frame %3")
-                               .arg(t.describe(), *edge, rectText(s.bounds));
-            } else if (s.kind == tk::Drawing::Line && s.solidPen && s.penWidth <= maxBoundaryWidth) {
-                const QLine& l = s.line;
-                const int x1 = std::min(l.x1(), l.x2()), x2 = std::max(l.x1(), l.x2());
-                const int y1 = std::min(l.y1(), l.y2()), y2 = std::max(l.y1(), l.y2());
-                const bool onOrUnder = (l.y1() >= ink.top() - barDistance && l.y1() < ink.top()) ||
-                                       (l.y1() > ink.bottom() && l.y1() <= ink.bottom() + barDistance);
-                if (l.y1() == l.y2() && onOrUnder &&
-                    ink.left() >= x1 && ink.left() < x2 && ink.right() >= x2)
-                    out << QStringLiteral("%1 runs %2 pixels past the end of the line (%3, %4)-(%5, %4)")
-                               .arg(t.describe())
-                               .arg(ink.right() + 1 - x2)
-                               .arg(x1)
-                               .arg(l.y1())
-                               .arg(x2);
-                if (l.x1() == l.x2() && ink.left() < l.x1() && l.x1() < ink.right() &&
-                    overlaps(ink.top(), ink.bottom(), y1, y2 - 1))
-                    out << QStringLiteral("%1 crosses the line (%2, %3)-(%2, %4)")
-                               .arg(t.describe())
-                               .arg(l.x1())
-                               .arg(y1)
-                               .arg(y2);
-            }
+// A text leaving its surface.
+void checkSurface(const Text& t, QStringList& out)
+{
+    const tk::Drawing& d = *t.drawing;
+    const QRect& ink = t.ink;
+    if (ink.left() < 0 || ink.top() < 0 || ink.right() >= d.surface->width() || ink.bottom() >= d.surface->height())
+        out << QStringLiteral("%1 leaves its surface of %2 x %3")
+                   .arg(t.describe())
+                   .arg(d.surface->width())
+                   .arg(d.surface->height());
+}
+
+// A text running past the end of the bar it stands on or hangs from, or
+// crossing a vertical line.
+void checkLine(const Text& t, const QLine& l, QStringList& out)
+{
+    const QRect& ink = t.ink;
+    const int x1 = std::min(l.x1(), l.x2()), x2 = std::max(l.x1(), l.x2());
+    const int y1 = std::min(l.y1(), l.y2()), y2 = std::max(l.y1(), l.y2());
+    const bool onOrUnder = (l.y1() >= ink.top() - barDistance && l.y1() < ink.top()) ||
+                           (l.y1() > ink.bottom() && l.y1() <= ink.bottom() + barDistance);
+    if (l.y1() == l.y2() && onOrUnder && ink.left() >= x1 && ink.left() < x2 && ink.right() >= x2)
+        out << QStringLiteral("%1 runs %2 pixels past the end of the line (%3, %4)-(%5, %4)")
+                   .arg(t.describe())
+                   .arg(ink.right() + 1 - x2)
+                   .arg(x1)
+                   .arg(l.y1())
+                   .arg(x2);
+    if (l.x1() == l.x2() && ink.left() < l.x1() && l.x1() < ink.right() &&
+        overlaps(ink.top(), ink.bottom(), y1, y2 - 1))
+        out << QStringLiteral("%1 crosses the line (%2, %3)-(%2, %4)").arg(t.describe()).arg(l.x1()).arg(y1).arg(y2);
+}
+
+// The frames and lines drawn before a text on its surface, and not covered
+// since, that it crosses.
+void checkBoundaries(const Text& t, const std::vector<tk::Drawing>& all, QStringList& out)
+{
+    const tk::Surface* surface = t.drawing->surface;
+    for (int i = 0; i < t.order; ++i) {
+        const tk::Drawing& s = all[i];
+        if (s.surface != surface || coveredBetween(s.bounds, surface, all, i, t.order))
+            continue;
+        if (s.kind == tk::Drawing::Frame) {
+            if (auto edge = crossedFrame(t.ink, s.bounds))
+                out << QStringLiteral("%1 crosses the %2 edge of the frame %3")
+                           .arg(t.describe(), *edge, rectText(s.bounds));
+        } else if (s.kind == tk::Drawing::Line && s.solidPen && s.penWidth <= maxBoundaryWidth) {
+            checkLine(t, s.line, out);
         }
     }
+}
 
-    // Letters running into each other.
+// Whether the letters of a later text run into those of an earlier one.
+bool lettersTouch(const Text& first, const Text& second)
+{
+    bool touching = false;
+    for (const Glyph& g : first.glyphs)
+        for (const Glyph& h : second.glyphs)
+            if (g.box.intersects(h.box)) {
+                const auto between = columnsBetween(g, h);
+                touching = touching ||
+                           (between && *between < 0 && g.box.left() <= h.box.left() &&
+                            columnsBetween(h, g).value_or(0) < 0) ||
+                           (between && *between < -1);
+            }
+    return touching;
+}
+
+// Letters running into each other, unless the same text is drawn again in
+// the same place or a fill covered the first one.
+void checkOverlaps(const std::vector<Text>& texts, const std::vector<tk::Drawing>& all, QStringList& out)
+{
     for (std::size_t a = 0; a < texts.size(); ++a)
         for (std::size_t b = a + 1; b < texts.size(); ++b) {
             const Text& first = texts[a];
@@ -217,54 +246,71 @@ QStringList faults(const std::vector<tk::Drawing>& all)
                 continue;
             if (coveredLater(first, all, second.order))
                 continue;
-            bool touching = false;
-            for (const Glyph& g : first.glyphs)
-                for (const Glyph& h : second.glyphs)
-                    if (g.box.intersects(h.box)) {
-                        const auto between = columnsBetween(g, h);
-                        touching = touching || (between && *between < 0 && g.box.left() <= h.box.left() &&
-                                                columnsBetween(h, g).value_or(0) < 0) ||
-                                   (between && *between < -1);
-                    }
-            if (touching)
+            if (lettersTouch(first, second))
                 out << QStringLiteral("%1 runs into %2").arg(second.describe(), first.describe());
         }
+}
 
-    // Subscripts and exponents: the nearest letter before a short text, on
-    // rows it shares, belongs to a text on another baseline.
+// A short text's base: the text with the nearest letter before it on rows
+// it shares, within its own height, and that letter.
+std::pair<const Text*, const Glyph*> baseOf(const Text& script, const std::vector<Text>& texts,
+                                            const std::vector<tk::Drawing>& all)
+{
+    const QRect& s = script.ink;
+    const int reach = script.drawing->bounds.height();
+    const Text* base = nullptr;
+    const Glyph* letter = nullptr;
+    for (const Text& other : texts) {
+        if (&other == &script || other.drawing->surface != script.drawing->surface)
+            continue;
+        if (other.order < script.order ? coveredLater(other, all, script.order)
+                                       : coveredLater(script, all, other.order))
+            continue;
+        for (const Glyph& g : other.glyphs)
+            if (overlaps(g.box.top(), g.box.bottom(), s.top(), s.bottom()) && g.box.left() < s.left() &&
+                g.box.right() >= s.left() - reach && (!letter || g.box.right() > letter->box.right())) {
+                base = &other;
+                letter = &g;
+            }
+    }
+    return {base, letter};
+}
+
+// Subscripts and exponents: a short text on another baseline than the
+// letter before it, and no taller, touches that letter.
+void checkScripts(const std::vector<Text>& texts, const std::vector<tk::Drawing>& all, QStringList& out)
+{
     for (const Text& script : texts) {
         if (script.drawing->text.trimmed().size() > 2)
             continue;
-        const QRect& s = script.ink;
-        const int reach = script.drawing->bounds.height();
-        const Text* base = nullptr;
-        const Glyph* letter = nullptr;
-        for (const Text& other : texts) {
-            if (&other == &script || other.drawing->surface != script.drawing->surface)
-                continue;
-            if (other.order < script.order ? coveredLater(other, all, script.order)
-                                           : coveredLater(script, all, other.order))
-                continue;
-            for (const Glyph& g : other.glyphs)
-                if (overlaps(g.box.top(), g.box.bottom(), s.top(), s.bottom()) && g.box.left() < s.left() &&
-                    g.box.right() >= s.left() - reach && (!letter || g.box.right() > letter->box.right())) {
-                    base = &other;
-                    letter = &g;
-                }
-        }
+        const auto [base, letter] = baseOf(script, texts, all);
         if (!base || std::abs(base->drawing->baseline - script.drawing->baseline) < scriptOffset ||
             script.drawing->bounds.height() > base->drawing->bounds.height())
             continue;
         // Measured on the rows both have, so a subscript may tuck under the
         // foot of an L; on no shared row, between the boxes.
         const int gap = columnsBetween(*letter, script.glyphs.front())
-                            .value_or(s.left() - letter->box.right() - 1);
+                            .value_or(script.ink.left() - letter->box.right() - 1);
         if (gap < 0 || gap > base->drawing->bounds.height() / 4)
             out << QStringLiteral("%1 stands %2 pixels from the letter of %3 it belongs to")
                        .arg(script.describe())
                        .arg(gap)
                        .arg(base->describe());
     }
+}
+
+}
+
+QStringList faults(const std::vector<tk::Drawing>& all)
+{
+    QStringList out;
+    const std::vector<Text> texts = inkedTexts(all);
+    for (const Text& t : texts) {
+        checkSurface(t, out);
+        checkBoundaries(t, all, out);
+    }
+    checkOverlaps(texts, all, out);
+    checkScripts(texts, all, out);
     return out;
 }
 

@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QMenuBar>
 #include <memory>
 
 namespace {
@@ -39,31 +38,11 @@ bool inkInRows(tk::PaintBox* box, int top, int bottom, int left = 0, int right =
     return false;
 }
 
-QStringList menuCaptions(tk::Form* form)
-{
-    QStringList captions;
-    for (const QAction* a : form->menuBar()->actions())
-        captions << a->text();
-    return captions;
-}
-
 }
 
 class InfluenceFactorsTest : public QObject {
     Q_OBJECT
 private slots:
-    void window()
-    {
-        auto w = open(FormDauerEinfluss);
-        QCOMPARE(w->windowTitle(), QStringLiteral("Einflussgrößen auf die Dauerfestigkeit von Bauteilen"));
-        QCOMPARE(QRect(w->left(), w->top(), w->formWidth(), w->formHeight()), QRect(112, 84, 800, 600));
-        QCOMPARE(w->border(), tk::Form::Border::SizeableToolWindow);
-        QCOMPARE(w->color(), QColor(0, 202, 156));
-        QVERIFY(w->takesChosenColour());
-        QCOMPARE(menuCaptions(w.get()), QStringList{"&Ende"});
-        QCOMPARE(w->paintBoxHaupt()->geometry(), QRect(20, 10, 750, 500));
-    }
-
     // Fifteen captioned panels over the tree's lines: every group is joined
     // at its middle to the bus, and every factor to its bus at its middle.
     void panelsAndConnectors()
@@ -99,21 +78,13 @@ private slots:
 class IntroductionTest : public QObject {
     Q_OBJECT
 private slots:
-    void window()
+    // The bold status bar of its own name; Escape closes the window.
+    void statusBarAndEscape()
     {
         auto w = open(FormDauerTExt);
-        QCOMPARE(w->windowTitle(), QStringLiteral("Ermittlung der Dauerfestigkeit"));
-        QCOMPARE(QRect(w->left(), w->top(), w->formWidth(), w->formHeight()), QRect(112, 84, 800, 600));
-        QCOMPARE(w->border(), tk::Form::Border::ToolWindow);
-        QVERIFY(w->takesChosenColour());
-        QCOMPARE(menuCaptions(w.get()), QStringList{"&Ende"});
-        auto* escape = w->findChild<QAction*>("ESCAPE");
-        QVERIFY(escape);
-        QCOMPARE(escape->shortcut(), QKeySequence(Qt::Key_Escape));
         QCOMPARE(w->statusBar()->objectName(), QStringLiteral("StatusBarHint"));
-        QCOMPARE(w->statusBar()->text(), QStringLiteral("ESC = Abbruch"));
         QVERIFY(w->statusBar()->font().bold());
-        QCOMPARE(w->paintBoxText()->geometry(), QRect(20, 40, 750, 450));
+        QAction* escape = w->findChild<QAction*>("ESCAPE");
         escape->trigger();
         QVERIFY(!w->isVisible());
     }

@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QTimer>
 
 namespace {
@@ -56,67 +55,6 @@ private slots:
     {
         delete FormDauerWoehler;
         FormDauerWoehler = nullptr;
-    }
-
-    void placementAndControls()
-    {
-        QCOMPARE(FormDauerWoehler->windowTitle(),
-                 QStringLiteral("Aufnahme einer Wöhlerlinie einer weichgeglühten und kugelgestrahlten "
-                                "Aluminiumlegierung AlMg4,5Mn"));
-        QCOMPARE(FormDauerWoehler->left(), 112);
-        QCOMPARE(FormDauerWoehler->top(), 84);
-        QCOMPARE(FormDauerWoehler->formWidth(), 800);
-        QCOMPARE(FormDauerWoehler->formHeight(), 600);
-        QCOMPARE(FormDauerWoehler->paintBoxHaupt()->geometry(), QRect(2, 10, 788, 510));
-        QCOMPARE(FormDauerWoehler->paintBoxWoehler()->geometry(), QRect(250, 50, 530, 440));
-        QCOMPARE(FormDauerWoehler->color(), QColor(0, 202, 156));
-        const QTimer* timer = FormDauerWoehler->findChild<QTimer*>(QStringLiteral("TimerSchwing"));
-        QVERIFY(timer);
-        QCOMPARE(timer->interval(), 50);
-        QVERIFY(!timer->isActive());
-        QCOMPARE(FormDauerWoehler->statusBar()->text(), QStringLiteral("ESC = Abbruch"));
-    }
-
-    void menuTexts_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("Ende1") << "Ende1" << "&Ende" << true;
-        QTest::newRow("SpannampWeich") << "SpannampWeich" << "&Weichgeglüht" << true;
-        QTest::newRow("SpannampKugel") << "SpannampKugel" << "&Kugelgestrahlt" << true;
-        QTest::newRow("Vollbild") << "Vollbild" << "&Vollbild" << false;
-        QTest::newRow("Wahrscheinlichkeiten") << "Wahrscheinlichkeiten" << "&Bruchwahrscheinlichkeit" << false;
-        QTest::newRow("NeuZeichnen1") << "NeuZeichnen1" << "&Neu Zeichnen" << true;
-        QTest::newRow("WeichSp130") << "WeichSp130" << "Spannungsamplitude 130 N/qmm" << true;
-        QTest::newRow("KugelSp185") << "KugelSp185" << "Spannungsamplitude 185 N/qmm" << true;
-        QTest::newRow("WahrscheinW0") << "WahrscheinW0" << "Weichgeglüht 10%" << true;
-        QTest::newRow("WahrscheinK100") << "WahrscheinK100" << "Kugelgestrahlt 90%" << true;
-    }
-    void menuTexts()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QFETCH(bool, enabled);
-        const QAction* a = FormDauerWoehler->findChild<QAction*>(name);
-        QVERIFY(a);
-        QCOMPARE(a->text(), caption);
-        QCOMPARE(a->isEnabled(), enabled);
-    }
-
-    void menuOrder()
-    {
-        QStringList top;
-        for (const QAction* a : FormDauerWoehler->menuBar()->actions())
-            top << a->objectName();
-        QCOMPARE(top, QStringList({"Ende1", "SpannampWeich", "SpannampKugel", "Vollbild", "Wahrscheinlichkeiten",
-                                   "NeuZeichnen1"}));
-        QStringList lines;
-        for (const QAction* a : FormDauerWoehler->findChild<QMenu*>("Wahrscheinlichkeiten")->actions())
-            lines << a->objectName();
-        QCOMPARE(lines, QStringList({"WahrscheinW0", "WahrscheinK0", "WahrscheinW50", "WahrscheinK50",
-                                     "WahrscheinW100", "WahrscheinK100"}));
-        QCOMPARE(item("ESC1")->shortcut(), QKeySequence(Qt::Key_Escape));
     }
 
     // Each series runs once; no second run starts while one runs.

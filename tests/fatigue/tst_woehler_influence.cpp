@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QMenuBar>
 #include <functional>
 #include <memory>
 
@@ -124,41 +123,18 @@ private slots:
     void staticDiagram_data()
     {
         QTest::addColumn<int>("window");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QStringList>("menu");
-        QTest::addColumn<QStringList>("timers");
-        QTest::newRow("lattice") << 2 << "Wöhlerkurve: Einfluss des Kristallgitters "
-                                 << QStringList{"&Ende", "Kubisch-&raumzentriertes Gitter",
-                                                "Kubisch-&flächenzentriertes Gitter", "&Neu Zeichnen"}
-                                 << QStringList{"TimerKRZ", "TimerKFZ"};
-        QTest::newRow("environment") << 3 << "Wöhlerkurve: Einfluss des Umgebungsmedium"
-                                     << QStringList{"&Ende", "&Ausgangszustand", "K&orrosion", "&Neu Zeichnen"}
-                                     << QStringList{"TimerKRZ", "TimerKFZ"};
-        QTest::newRow("residual stresses") << 4 << "Wöhlerkurve: Einfluss von Eigenspannungen"
-                                           << QStringList{"&Ende", "&Keine Eigenspannungen", "&Zugeigenspannungen",
-                                                          "&Druckeigenspannungen", "&Neu Zeichnen"}
-                                           << QStringList{"TimerFrei", "TimerZug", "TimerDruck"};
+        QTest::addColumn<QStringList>("timers"); // in the order of the window's curves
+        QTest::newRow("lattice") << 2 << QStringList{"TimerKRZ", "TimerKFZ"};
+        QTest::newRow("environment") << 3 << QStringList{"TimerKRZ", "TimerKFZ"};
+        QTest::newRow("residual stresses") << 4 << QStringList{"TimerFrei", "TimerZug", "TimerDruck"};
     }
     void staticDiagram()
     {
         QFETCH(int, window);
-        QFETCH(QString, caption);
-        QFETCH(QStringList, menu);
         QFETCH(QStringList, timers);
         auto w = openWindow(window);
-
-        QCOMPARE(w->windowTitle(), caption);
-        QCOMPARE(QRect(w->left(), w->top(), w->formWidth(), w->formHeight()), QRect(112, 84, 800, 600));
-        QCOMPARE(w->paintBoxHaupt()->geometry(), QRect(10, 10, 770, 500));
-        QStringList captions;
-        for (const QAction* a : w->menuBar()->actions())
-            captions << a->text();
-        QCOMPARE(captions, menu);
-        for (int i = 0; i < timers.size(); ++i) {
+        for (int i = 0; i < timers.size(); ++i)
             QCOMPARE(w->timer(i)->objectName(), timers[i]);
-            QCOMPARE(w->timer(i)->interval(), 50);
-            QVERIFY(!w->timer(i)->isActive());
-        }
 
         QCOMPARE(pixel(w.get(), 5, 15), silver); // title band
         QVERIFY(inkIn(w.get(), 20, 5, 200, 20));

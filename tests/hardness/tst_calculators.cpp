@@ -1,4 +1,5 @@
 #include "common/test_main.h"
+#include "calculator_windows.h"
 
 #include "hardness/brinell_form.h"
 #include "hardness/collected_values.h"
@@ -18,7 +19,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 #include <memory>
 
@@ -30,38 +30,44 @@ using hardness::vickersCalculation;
 
 namespace {
 
-// Fresh calculators and chart for each test, with the numbers they keep
-// between openings back at their start values.
-void createCalculators()
-{
-    vickersCalculation = {};
-    brinellCalculation = {};
-    AnzahlHV = 0;
-    AnzahlHB = 0;
-    FormHV = new TFormHV;
-    FormHV->formCreate();
-    FormHB = new TFormHB;
-    FormHB->formCreate();
-    FormHVGraph = new TFormHVGraph;
-    FormHVGraph->formCreate();
-    testsupport::clearErrors();
-}
-
-void destroyCalculators()
-{
-    delete FormHVGraph;
-    delete FormHB;
-    delete FormHV;
-    FormHVGraph = nullptr;
-    FormHB = nullptr;
-    FormHV = nullptr;
-}
-
 // Runs a handler as the event loop does: an error ends it and is recorded.
 template <class F>
 void guarded(F handler)
 {
     tk::runGuarded(handler);
+}
+
+bool isVickers(const QString& which) { return which == QLatin1String("HV"); }
+
+CalculatorForm* calculatorForm(const QString& which)
+{
+    return isVickers(which) ? static_cast<CalculatorForm*>(FormHV) : FormHB;
+}
+
+// Enters a measurement as the user does: the test condition, left; the
+// first diagonal or the ball diameter (in the Brinell calculator left too,
+// which writes the heading); the second diagonal or the indentation
+// diameter; then "Berechnen".
+void enterMeasurement(const QString& which, const QString& load, const QString& first, const QString& second)
+{
+    CalculatorForm* f = calculatorForm(which);
+    f->EditPruef->setText(load);
+    guarded([f] { f->EditPruefExit(); });
+    f->Edit2->setText(first);
+    if (!isVickers(which))
+        guarded([] { FormHB->Edit2Exit(); });
+    f->Edit3->setText(second);
+    f->BitBtnRech->click();
+}
+
+// A good measurement: HV 10 with diagonals of 300 x 300, or HB 3000 with a
+// ball of 10 and an impression of 4.
+void enterGoodMeasurement(const QString& which)
+{
+    if (isVickers(which))
+        enterMeasurement(which, QStringLiteral("10"), QStringLiteral("300"), QStringLiteral("300"));
+    else
+        enterMeasurement(which, QStringLiteral("3000"), QStringLiteral("10"), QStringLiteral("4"));
 }
 
 // The measurement window a calculator moves back to the centre when it
@@ -107,61 +113,47 @@ private slots:
         QCOMPARE(tk::floatToStr(hardness::testForce(stored)), shown);
     }
 
-    void vickers_data()
+    // The hardness from the force and the two lengths: the diagonals d1 and
+    // d2 for HV, the ball diameter D and the impression's diameter d for HB.
+    void hardness_data()
     {
+        QTest::addColumn<QString>("which");
         QTest::addColumn<float>("force");
-        QTest::addColumn<float>("d1");
-        QTest::addColumn<float>("d2");
+        QTest::addColumn<float>("a");
+        QTest::addColumn<float>("b");
         QTest::addColumn<int>("expected"); // -1: no value
         const float hv10 = hardness::testForce(10);
-        QTest::newRow("HV 10, 300 x 300") << hv10 << 300.0f << 300.0f << 206;
-        QTest::newRow("HV 10, 296 x 298") << hv10 << 296.0f << 298.0f << 210;
-        QTest::newRow("HV 30, 420 x 424") << hardness::testForce(30) << 420.0f << 424.0f << 312;
+        QTest::newRow("HV 10, 300 x 300") << "HV" << hv10 << 300.0f << 300.0f << 206;
+        QTest::newRow("HV 10, 296 x 298") << "HV" << hv10 << 296.0f << 298.0f << 210;
+        QTest::newRow("HV 30, 420 x 424") << "HV" << hardness::testForce(30) << 420.0f << 424.0f << 312;
         // 381.49998 from the force as stored; the exact 588.6 N would give 381.5.
-        QTest::newRow("HV 60, single-precision force") << hardness::testForce(60) << 540.0f << 540.0f << 381;
-        QTest::newRow("no force") << 0.0f << 300.0f << 300.0f << -1;
-        QTest::newRow("negative force") << -98.1f << 300.0f << 300.0f << -1;
-        QTest::newRow("d1 zero") << hv10 << 0.0f << 300.0f << -1;
-        QTest::newRow("d2 negative") << hv10 << 300.0f << -300.0f << -1;
-    }
-    void vickers()
-    {
-        QFETCH(float, force);
-        QFETCH(float, d1);
-        QFETCH(float, d2);
-        QFETCH(int, expected);
-        const auto hv = hardness::vickersHardness(force, d1, d2);
-        QCOMPARE(hv.has_value(), expected >= 0);
-        if (hv)
-            QCOMPARE(*hv, expected);
-    }
-
-    void brinell_data()
-    {
-        QTest::addColumn<float>("force");
-        QTest::addColumn<float>("D");
-        QTest::addColumn<float>("d");
-        QTest::addColumn<int>("expected"); // -1: no value
+        QTest::newRow("HV 60, single-precision force") << "HV" << hardness::testForce(60) << 540.0f << 540.0f << 381;
+        QTest::newRow("HV no force") << "HV" << 0.0f << 300.0f << 300.0f << -1;
+        QTest::newRow("HV negative force") << "HV" << -98.1f << 300.0f << 300.0f << -1;
+        QTest::newRow("HV d1 zero") << "HV" << hv10 << 0.0f << 300.0f << -1;
+        QTest::newRow("HV d2 negative") << "HV" << hv10 << 300.0f << -300.0f << -1;
         const float hb3000 = hardness::testForce(3000);
-        QTest::newRow("3000, 10, 4") << hb3000 << 10.0f << 4.0f << 229;
-        QTest::newRow("d equals D") << hb3000 << 10.0f << 10.0f << 19;
-        QTest::newRow("3000, 10, 3,9") << hb3000 << 10.0f << 3.9f << 241;
+        QTest::newRow("HB 3000, 10, 4") << "HB" << hb3000 << 10.0f << 4.0f << 229;
+        QTest::newRow("HB d equals D") << "HB" << hb3000 << 10.0f << 10.0f << 19;
+        QTest::newRow("HB 3000, 10, 3,9") << "HB" << hb3000 << 10.0f << 3.9f << 241;
         // 438.51 with π as 3.1415; the exact π would give 438.497.
-        QTest::newRow("pi as 3.1415") << hb3000 << 10.0f << 2.92f << 439;
-        QTest::newRow("no force") << 0.0f << 10.0f << 4.0f << -1;
-        QTest::newRow("D zero") << hb3000 << 0.0f << 4.0f << -1;
-        QTest::newRow("d negative") << hb3000 << 10.0f << -4.0f << -1;
+        QTest::newRow("HB pi as 3.1415") << "HB" << hb3000 << 10.0f << 2.92f << 439;
+        QTest::newRow("HB no force") << "HB" << 0.0f << 10.0f << 4.0f << -1;
+        QTest::newRow("HB D zero") << "HB" << hb3000 << 0.0f << 4.0f << -1;
+        QTest::newRow("HB d negative") << "HB" << hb3000 << 10.0f << -4.0f << -1;
     }
-    void brinell()
+    void hardness()
     {
+        QFETCH(QString, which);
         QFETCH(float, force);
-        QFETCH(float, D);
-        QFETCH(float, d);
+        QFETCH(float, a);
+        QFETCH(float, b);
         QFETCH(int, expected);
-        const auto hb = hardness::brinellHardness(force, D, d);
-        QCOMPARE(hb.has_value(), expected >= 0);
-        if (hb)
-            QCOMPARE(*hb, expected);
+        const auto value =
+            isVickers(which) ? hardness::vickersHardness(force, a, b) : hardness::brinellHardness(force, a, b);
+        QCOMPARE(value.has_value(), expected >= 0);
+        if (value)
+            QCOMPARE(*value, expected);
     }
 
     void faults_data()
@@ -204,35 +196,9 @@ private slots:
 
 class CalculatorWindowsTest : public QObject {
     Q_OBJECT
-private:
-    static CalculatorForm* form(const QString& which)
-    {
-        return which == QLatin1String("HV") ? static_cast<CalculatorForm*>(FormHV) : FormHB;
-    }
-
 private slots:
-    void init() { createCalculators(); }
-    void cleanup() { destroyCalculators(); }
-
-    void placement_data()
-    {
-        QTest::addColumn<QString>("which");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("HV") << "HV" << "Berechnung der Vickershärte HV";
-        QTest::newRow("HB") << "HB" << "Berechnung der Brinallhärte HB";
-    }
-    void placement()
-    {
-        QFETCH(QString, which);
-        QFETCH(QString, caption);
-        CalculatorForm* f = form(which);
-        QCOMPARE(f->windowTitle(), caption);
-        QCOMPARE(QRect(f->left(), f->top(), f->formWidth(), f->formHeight()), QRect(1, 84, 480, 600));
-        QCOMPARE(f->color(), QColor(0, 202, 156));
-        QCOMPARE(f->findChild<QAction*>(QStringLiteral("Ende1"))->text(), QStringLiteral("&Ende"));
-        QCOMPARE(f->findChild<QAction*>(QStringLiteral("ESC1"))->shortcut(), QKeySequence(Qt::Key_Escape));
-        QVERIFY(!f->menuBar()->actions().contains(f->findChild<QAction*>(QStringLiteral("ESC1"))));
-    }
+    void init() { calculatorwindows::create(); }
+    void cleanup() { calculatorwindows::destroy(); }
 
     void controls_data()
     {
@@ -274,7 +240,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, geometry);
         QFETCH(QString, text);
-        auto* w = form(which)->findChild<QWidget*>(name);
+        auto* w = calculatorForm(which)->findChild<QWidget*>(name);
         QVERIFY(w);
         QCOMPARE(w->geometry(), geometry);
         if (auto* e = qobject_cast<QLineEdit*>(w))
@@ -322,7 +288,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QPoint, position);
         QFETCH(QString, text);
-        auto* label = form(which)->findChild<QLabel*>(name);
+        auto* label = calculatorForm(which)->findChild<QLabel*>(name);
         QVERIFY(label);
         QCOMPARE(label->pos(), position);
         QCOMPARE(label->text(), text);
@@ -365,64 +331,43 @@ private slots:
         QVERIFY(testsupport::errors().isEmpty());
     }
 
-    void vickersCalculation_data()
+    // A measurement entered: the force as shown, the hardness, and the
+    // heading of the list.
+    void calculation_data()
     {
+        QTest::addColumn<QString>("which");
         QTest::addColumn<QString>("load");
-        QTest::addColumn<QString>("d1");
-        QTest::addColumn<QString>("d2");
+        QTest::addColumn<QString>("first");  // d1, or the ball diameter D
+        QTest::addColumn<QString>("second"); // d2, or the impression's diameter d
         QTest::addColumn<QString>("force");
-        QTest::addColumn<QString>("hv");
-        QTest::newRow("HV 10") << "10" << "300" << "300" << "98,0999984741211" << "206";
-        QTest::newRow("HV 0,5") << "0,5" << "70,5" << "71" << "4,90500020980835" << "185";
-        QTest::newRow("HV 0 keeps the start value") << "0" << "300" << "300" << "0" << "100";
-        QTest::newRow("zero diagonal keeps the start value") << "10" << "0" << "300" << "98,0999984741211" << "100";
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("HV 10") << "HV" << "10" << "300" << "300" << "98,0999984741211" << "206" << "HV 10";
+        QTest::newRow("HV 0,5") << "HV" << "0,5" << "70,5" << "71" << "4,90500020980835" << "185" << "HV 0,5";
+        QTest::newRow("HV 0 keeps the start value") << "HV" << "0" << "300" << "300" << "0" << "100" << "HV 0";
+        QTest::newRow("HV zero diagonal keeps the start value")
+            << "HV" << "10" << "0" << "300" << "98,0999984741211" << "100" << "HV 10";
+        QTest::newRow("HB 3000, 10, 4") << "HB" << "3000" << "10" << "4" << "29430" << "229" << "HB 10 / 3000";
+        QTest::newRow("HB d equals D") << "HB" << "3000" << "10" << "10" << "29430" << "19" << "HB 10 / 3000";
+        QTest::newRow("HB 187,5, 2,5, 1") << "HB" << "187,5" << "2,5" << "1" << "1839,375" << "229"
+                                          << "HB 2,5 / 187,5";
+        QTest::newRow("HB no load keeps the start value") << "HB" << "0" << "10" << "4" << "0" << "100"
+                                                          << "HB 10 / 0";
     }
-    void vickersCalculation()
+    void calculation()
     {
+        QFETCH(QString, which);
         QFETCH(QString, load);
-        QFETCH(QString, d1);
-        QFETCH(QString, d2);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
         QFETCH(QString, force);
-        QFETCH(QString, hv);
-        FormHV->EditPruef->setText(load);
-        guarded([] { FormHV->EditPruefExit(); });
-        FormHV->Edit2->setText(d1);
-        FormHV->Edit3->setText(d2);
-        FormHV->BitBtnRech->click();
-        QCOMPARE(FormHV->Edit1->text(), force);
-        QCOMPARE(FormHV->Edit4->text(), hv);
-        QCOMPARE(FormHV->MemoDaten->valueLines().value(0), QStringLiteral("HV ") + load);
-        QVERIFY(testsupport::errors().isEmpty());
-    }
-
-    void brinellCalculation_data()
-    {
-        QTest::addColumn<QString>("load");
-        QTest::addColumn<QString>("D");
-        QTest::addColumn<QString>("d");
-        QTest::addColumn<QString>("force");
-        QTest::addColumn<QString>("hb");
-        QTest::newRow("3000, 10, 4") << "3000" << "10" << "4" << "29430" << "229";
-        QTest::newRow("d equals D") << "3000" << "10" << "10" << "29430" << "19";
-        QTest::newRow("187,5, 2,5, 1") << "187,5" << "2,5" << "1" << "1839,375" << "229";
-        QTest::newRow("no load keeps the start value") << "0" << "10" << "4" << "0" << "100";
-    }
-    void brinellCalculation()
-    {
-        QFETCH(QString, load);
-        QFETCH(QString, D);
-        QFETCH(QString, d);
-        QFETCH(QString, force);
-        QFETCH(QString, hb);
-        FormHB->EditPruef->setText(load);
-        guarded([] { FormHB->EditPruefExit(); });
-        FormHB->Edit2->setText(D);
-        guarded([] { FormHB->Edit2Exit(); });
-        FormHB->Edit3->setText(d);
-        FormHB->BitBtnRech->click();
-        QCOMPARE(FormHB->Edit1->text(), force);
-        QCOMPARE(FormHB->Edit4->text(), hb);
-        QCOMPARE(FormHB->MemoDaten->valueLines().value(0), QStringLiteral("HB %1 / %2").arg(D, load));
+        QFETCH(QString, value);
+        QFETCH(QString, heading);
+        enterMeasurement(which, load, first, second);
+        CalculatorForm* f = calculatorForm(which);
+        QCOMPARE(f->Edit1->text(), force);
+        QCOMPARE(f->Edit4->text(), value);
+        QCOMPARE(f->MemoDaten->valueLines().value(0), heading);
         QVERIFY(testsupport::errors().isEmpty());
     }
 
@@ -451,16 +396,8 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, text);
         QFETCH(QString, message);
-        CalculatorForm* f = form(which);
-        // A first good calculation: load 10 or 3000, 300 x 300 or D 10, d 4.
-        const bool hv = which == QLatin1String("HV");
-        f->EditPruef->setText(hv ? QStringLiteral("10") : QStringLiteral("3000"));
-        guarded([f] { f->EditPruefExit(); });
-        f->Edit2->setText(hv ? QStringLiteral("300") : QStringLiteral("10"));
-        if (!hv)
-            guarded([] { FormHB->Edit2Exit(); });
-        f->Edit3->setText(hv ? QStringLiteral("300") : QStringLiteral("4"));
-        f->BitBtnRech->click();
+        CalculatorForm* f = calculatorForm(which);
+        enterGoodMeasurement(which);
         const QString force = f->Edit1->text();
         const QString result = f->Edit4->text();
         const QStringList lines = f->MemoDaten->valueLines();
@@ -480,7 +417,7 @@ private slots:
         if (field == QLatin1String("Edit3") && text.isEmpty()) {
             f->Edit2->setText(QStringLiteral("5"));
             f->BitBtnRech->click();
-            if (hv)
+            if (isVickers(which))
                 QCOMPARE(hardness::vickersCalculation.d1, 5.0f);
             else
                 QCOMPARE(hardness::brinellCalculation.ballDiameter, 5.0f);
@@ -558,15 +495,8 @@ private slots:
         QFETCH(QString, which);
         QFETCH(bool, reset);
         QFETCH(QString, expected);
-        CalculatorForm* f = form(which);
-        const bool hv = which == QLatin1String("HV");
-        f->EditPruef->setText(hv ? QStringLiteral("10") : QStringLiteral("3000"));
-        guarded([f] { f->EditPruefExit(); });
-        f->Edit2->setText(hv ? QStringLiteral("300") : QStringLiteral("10"));
-        if (!hv)
-            guarded([] { FormHB->Edit2Exit(); });
-        f->Edit3->setText(hv ? QStringLiteral("300") : QStringLiteral("4"));
-        f->BitBtnRech->click();
+        CalculatorForm* f = calculatorForm(which);
+        enterGoodMeasurement(which);
         f->BitBtnUeber->click();
         f->BitBtnUeber->click();
         if (reset)
@@ -597,7 +527,7 @@ private slots:
         QFETCH(QString, which);
         QFETCH(bool, afterReset);
         QFETCH(bool, afterClose);
-        CalculatorForm* f = form(which);
+        CalculatorForm* f = calculatorForm(which);
         QVERIFY(!f->ButtonDiagramm->isEnabled());
         f->Button1->click();
         QVERIFY(f->ButtonDiagramm->isEnabled());
@@ -624,11 +554,11 @@ private slots:
         QFETCH(QString, which);
         QFETCH(QString, count);
         QFETCH(QString, message);
-        CalculatorForm* f = form(which);
-        std::int32_t& anzahl = which == QLatin1String("HV") ? AnzahlHV : AnzahlHB;
+        CalculatorForm* f = calculatorForm(which);
+        std::int32_t& anzahl = isVickers(which) ? AnzahlHV : AnzahlHB;
         anzahl = 7;
         f->Button1->click();
-        f->findChild<tk::Edit*>(which == QLatin1String("HV") ? "EditViN" : "EditBrN")->setText(count);
+        f->findChild<tk::Edit*>(isVickers(which) ? "EditViN" : "EditBrN")->setText(count);
         f->ButtonDiagramm->click();
         if (message.isEmpty()) {
             QVERIFY(testsupport::errors().isEmpty());
@@ -650,22 +580,21 @@ private slots:
     {
         QTest::addColumn<QString>("which");
         QTest::addColumn<QString>("measurement");
-        QTest::newRow("HV") << "HV" << "TFormVickers";
-        QTest::newRow("HB") << "HB" << "TFormBrinell";
+        QTest::addColumn<QString>("value"); // of the good measurement
+        QTest::newRow("HV") << "HV" << "TFormVickers" << "206";
+        QTest::newRow("HB") << "HB" << "TFormBrinell" << "229";
     }
     void closing()
     {
         QFETCH(QString, which);
         QFETCH(QString, measurement);
+        QFETCH(QString, value);
         tk::Form* window = measurementWindow(measurement);
         window->setBounds(224, 50, 800, 600);
-        CalculatorForm* f = form(which);
-        const bool hv = which == QLatin1String("HV");
-        f->EditPruef->setText(hv ? QStringLiteral("10") : QStringLiteral("3000"));
-        guarded([f] { f->EditPruefExit(); });
-        f->Edit2->setText(hv ? QStringLiteral("300") : QStringLiteral("10"));
-        f->Edit3->setText(hv ? QStringLiteral("300") : QStringLiteral("4"));
-        f->BitBtnRech->click();
+        CalculatorForm* f = calculatorForm(which);
+        enterGoodMeasurement(which);
+        QCOMPARE(f->Edit4->text(), value);
+        const QString first = f->Edit2->text(), second = f->Edit3->text();
         f->BitBtnUeber->click();
         f->showModal();
         f->findChild<QAction*>(QStringLiteral("ESC1"))->trigger();
@@ -681,10 +610,10 @@ private slots:
 
         // Reopened: the force of the last opening still counts, the count starts again.
         f->showModal();
-        f->Edit2->setText(hv ? QStringLiteral("300") : QStringLiteral("10"));
-        f->Edit3->setText(hv ? QStringLiteral("300") : QStringLiteral("4"));
+        f->Edit2->setText(first);
+        f->Edit3->setText(second);
         f->BitBtnRech->click();
-        QCOMPARE(f->Edit4->text(), hv ? QStringLiteral("206") : QStringLiteral("229"));
+        QCOMPARE(f->Edit4->text(), value);
         f->BitBtnUeber->click();
         QCOMPARE(f->countEdit->text(), QStringLiteral("1"));
         f->close();
@@ -705,7 +634,7 @@ private slots:
     {
         QFETCH(QString, which);
         QFETCH(QStringList, names);
-        CalculatorForm* f = form(which);
+        CalculatorForm* f = calculatorForm(which);
         const QList<QWidget*> fields = {f->EditPruef, f->Edit1, f->Edit2, f->Edit3, f->Edit4, f->countEdit,
                                         f->MemoDaten};
         for (int i = 0; i < fields.size(); ++i)
@@ -745,7 +674,7 @@ private slots:
     void loadTable()
     {
         QFETCH(QString, which);
-        tk::PaintBox* box = form(which)->PaintBoxStahl;
+        tk::PaintBox* box = calculatorForm(which)->PaintBoxStahl;
         box->repaintNow();
         tk::Canvas& c = box->canvas();
         QCOMPARE(c.pixel(0, 0), 0x000000u);
@@ -773,7 +702,7 @@ private slots:
     void tabLeavesTheValueList()
     {
         QFETCH(QString, which);
-        CalculatorForm* f = form(which);
+        CalculatorForm* f = calculatorForm(which);
         f->showModal();
         QVERIFY(QTest::qWaitForWindowActive(f));
         f->MemoDaten->setFocus(Qt::MouseFocusReason); // leaving the test condition writes line 0

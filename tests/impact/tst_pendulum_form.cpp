@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QMenuBar>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
@@ -56,58 +55,12 @@ private slots:
         FormKerbHa = nullptr;
     }
 
-    void windowIsCentred()
-    {
-        QCOMPARE(FormKerbHa->left(), 112);
-        QCOMPARE(FormKerbHa->top(), 84);
-        QCOMPARE(FormKerbHa->formWidth(), 800);
-        QCOMPARE(FormKerbHa->formHeight(), 600);
-        QCOMPARE(FormKerbHa->windowTitle(),
-                 QStringLiteral("Kerbschlagbiegeversuch (DIN 50115, DIN EN 10045-1): Pendelschlagwerk (schematisch)"));
-        QCOMPARE(FormKerbHa->color(), QColor(0, 202, 156));
-    }
-
-    void componentsInPlace_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("geometry");
-        QTest::newRow("scene") << "PaintBoxHaupt" << QRect(260, 5, 520, 450);
-        QTest::newRow("formula") << "PaintBoxProbe" << QRect(420, 430, 360, 80);
-        QTest::newRow("specimen") << "PaintBox3achsig" << QRect(8, 390, 400, 120);
-        QTest::newRow("link") << "PaintBoxAvT" << QRect(8, 348, 230, 25);
-        QTest::newRow("memo") << "MemoErlaeuterung" << QRect(8, 3, 230, 345);
-    }
-    void componentsInPlace()
-    {
-        QFETCH(QString, name);
-        QFETCH(QRect, geometry);
-        auto* w = FormKerbHa->client()->findChild<QWidget*>(name);
-        QVERIFY(w);
-        QCOMPARE(w->geometry(), geometry);
-    }
-
     void laterPaintBoxesLieOnTop()
     {
         QWidget* client = FormKerbHa->client();
         QCOMPARE(client->childAt(430, 440), box("PaintBoxProbe"));
         QCOMPARE(client->childAt(300, 420), box("PaintBox3achsig"));
         QCOMPARE(client->childAt(300, 300), box("PaintBoxHaupt"));
-    }
-
-    void menuAndStatusBar()
-    {
-        QStringList captions;
-        for (QAction* a : FormKerbHa->menuBar()->actions())
-            captions << a->text();
-        QCOMPARE(captions, (QStringList{"&Ende", "&Start", "&Löschen/neu"}));
-        QVERIFY(item("Ende") && item("Start") && item("Neu"));
-        QVERIFY(item("Start")->isEnabled());
-        QVERIFY(!item("Neu")->isEnabled());
-        QCOMPARE(item("ESC")->shortcut(), QKeySequence(Qt::Key_Escape));
-        QVERIFY(!FormKerbHa->menuBar()->actions().contains(item("ESC")));
-        QCOMPARE(FormKerbHa->statusBar()->text(), QStringLiteral("ESC = Abbruch"));
-        QCOMPARE(hammerTimer()->interval(), 50);
-        QVERIFY(!hammerTimer()->isActive());
     }
 
     void explanationKeepsItsLines()
