@@ -348,6 +348,26 @@ mit Dezimalpunkt; nicht bestimmte Werte als -.</source>
     </message>
 </context>
 <context>
+    <name>TFormHaupt</name>
+    <message>
+        <source>Sprache / Language …</source>
+        <extracomment>Menu item of the title window&apos;s file menu, in both languages on purpose (a reader of either finds it)</extracomment>
+        <translation>Sprache / Language …</translation>
+    </message>
+    <message>
+        <source>Sprache / Language</source>
+        <extracomment>Caption of the language dialog, in both languages on purpose</extracomment>
+        <translation>Sprache / Language</translation>
+    </message>
+    <message>
+        <source>Die gewählte Sprache gilt ab dem nächsten Start des Programms.
+The language chosen applies from the next start of the program.</source>
+        <extracomment>Note after the language was chosen: German and English on purpose, the reader may know only one</extracomment>
+        <translation>Die gewählte Sprache gilt ab dem nächsten Start des Programms.
+The language chosen applies from the next start of the program.</translation>
+    </message>
+</context>
+<context>
     <name>TFormKerbHa</name>
     <message>
         <source>Pendelhammer fällt aus der Fallhöhe H auf die Probe</source>

@@ -1,10 +1,16 @@
 #include "common/test_main.h"
 
+#include "app/registry.h"
+#include "app/title_form.h"
 #include "toolkit/errors.h"
 #include "toolkit/language.h"
 #include "toolkit/numbers.h"
 
+#include <QAction>
+#include <QDialog>
 #include <QFile>
+#include <QMessageBox>
+#include <QRadioButton>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -166,6 +172,37 @@ private slots:
                                        QStringLiteral("Floating-point overflow")}));
         tk::setInterfaceLanguage(tk::Language::German, false);
         QCOMPARE(tk::messages::divisionByZero(), QStringLiteral("Gleitkommadivision durch Null"));
+    }
+
+    // The title window's language item stores the choice for the next start
+    // and says so in both languages; this run keeps its language.
+    void languageItemStoresTheChoice()
+    {
+        app::createWindows();
+        QAction* item = FormHaupt->findChild<QAction*>(QStringLiteral("Sprache"));
+        QVERIFY(item);
+        const QString caption = FormHaupt->windowTitle();
+        for (const QString code : {QStringLiteral("en"), QStringLiteral("de")}) {
+            item->trigger();
+            QDialog* dialog = FormHaupt->languageDialog();
+            QVERIFY(dialog && dialog->isVisible());
+            dialog->findChild<QRadioButton*>(code == QLatin1String("en") ? QStringLiteral("English")
+                                                                          : QStringLiteral("Deutsch"))->setChecked(true);
+            dialog->accept();
+            QCOMPARE(tk::storedLanguageCode(), code);
+            QVERIFY(FormHaupt->languageNote()->isVisible());
+            QVERIFY(FormHaupt->languageNote()->text().contains(QStringLiteral("nächsten Start")));
+            QVERIFY(FormHaupt->languageNote()->text().contains(QStringLiteral("next start")));
+            FormHaupt->languageNote()->accept();
+        }
+        // Cancelling keeps the stored choice, and the dialog shows it.
+        item->trigger();
+        QVERIFY(FormHaupt->languageDialog()->findChild<QRadioButton*>(QStringLiteral("Deutsch"))->isChecked());
+        FormHaupt->languageDialog()->findChild<QRadioButton*>(QStringLiteral("English"))->setChecked(true);
+        FormHaupt->languageDialog()->reject();
+        QCOMPARE(tk::storedLanguageCode(), QStringLiteral("de"));
+        QCOMPARE(tk::interfaceLanguage(), tk::Language::German);
+        QCOMPARE(FormHaupt->windowTitle(), caption);
     }
 
     void languageIsChosen_data()

@@ -6,6 +6,7 @@
 #include "toolkit/screen.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <cstdio>
 #include <vector>
 
@@ -50,6 +51,9 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Settings the tests store (the language item) go to a folder of their
+    // own, never into the user's.
+    QStandardPaths::setTestModeEnabled(true);
     tk::settleScaleFactor(); // as the program starts
     QApplication application(argc, argv);
     // The scale factor test asks a fresh process for the screen it starts with.
