@@ -233,12 +233,14 @@ void decodeTitlePictureEarly() { tk::startDecoding(pictures::titleFracture()); }
 
 void prepareApplication(const QString& languageCode)
 {
-    QApplication::setApplicationName(QStringLiteral("Mechanische Werkstoffprüfung"));
-    // Lets the desktop match the windows to the installed desktop entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("de.werkstoffpruefung.werkstoffpruefung"));
     // The windows, and Qt's own dialogs with them, take their texts in the
     // interface language as they are created.
     applyLanguage(languageCode);
+    // The name the error box and the desktop show.
+    //: The program's name: caption of the error box
+    QApplication::setApplicationName(QCoreApplication::translate("app::Program", "Mechanische Werkstoffprüfung"));
+    // Lets the desktop match the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.werkstoffpruefung.werkstoffpruefung"));
 }
 
 void startProgram()

@@ -24,35 +24,44 @@ namespace {
 const int statusBarHeight = 19;
 }
 
-TFormHaupt::TFormHaupt() : tk::Form(QStringLiteral("TFormHaupt"), QStringLiteral("Mechanische Werkstoffprüfung"))
+//: The program's name: caption of the title window
+TFormHaupt::TFormHaupt() : tk::Form(QStringLiteral("TFormHaupt"), tr("Mechanische Werkstoffprüfung"))
 {
     setAttribute(Qt::WA_QuitOnClose, true);
     setTakesChosenColour(true);
     setColor(tk::colours::teal);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
 
-    QMenu* datei = addMenu(QStringLiteral("&Datei"), QStringLiteral("Datei"));
-    addMenuItem(QStringLiteral("Hintergrundfarbe"), QStringLiteral("Hintergrundfarbe1"),
+    //: Menu of the title window; access key after &
+    QMenu* datei = addMenu(tr("&Datei"), QStringLiteral("Datei"));
+    //: File menu: chooses the background colour of the windows
+    addMenuItem(tr("Hintergrundfarbe"), QStringLiteral("Hintergrundfarbe1"),
                 [this] { Hintergrundfarbe1Click(); }, datei);
-    addMenuItem(QStringLiteral("&Beenden"), QStringLiteral("Beenden"), [this] { BeendenClick(); }, datei);
+    //: File menu: ends the program; access key after &
+    addMenuItem(tr("&Beenden"), QStringLiteral("Beenden"), [this] { BeendenClick(); }, datei);
     //: Menu item of the title window's file menu, in both languages on purpose (a reader of either finds it)
     addMenuItem(tr("Sprache / Language …"), QStringLiteral("Sprache"), [this] { SpracheClick(); }, datei);
-    addMenuItem(QStringLiteral("&Einleitung "), QStringLiteral("bersicht1"), [this] { bersicht1Click(); });
+    //: Menu bar of the title window: opens the overview of the topics; access key after &
+    addMenuItem(tr("&Einleitung "), QStringLiteral("bersicht1"), [this] { bersicht1Click(); });
     addEscapeItem(QStringLiteral("ESC1"), [this] { ESC1Click(); });
-    addMenuItem(QStringLiteral("&Information"), QStringLiteral("Information1"), [this] { Information1Click(); });
+    //: Menu bar of the title window: opens the information window; access key after &
+    addMenuItem(tr("&Information"), QStringLiteral("Information1"), [this] { Information1Click(); });
 
     m_image = new tk::Picture(client(), QStringLiteral("Image1"), pictures::titleFracture());
 
     m_panel = new tk::Panel(client(), QStringLiteral("Panel1"), 0, 0, 700, 350, tk::colours::panelGreen);
     tk::Font title = tk::Font::character(QStringLiteral("Arial"), 32, true);
-    m_label1 = tk::makeLabel(m_panel, QStringLiteral("Label1"), 50, 90, QStringLiteral("Mechanische Werkstoffprüfung"),
+    //: The program's name as the title window's heading: one line of 600 pixels in 32-point Arial
+    m_label1 = tk::makeLabel(m_panel, QStringLiteral("Label1"), 50, 90, tr("Mechanische Werkstoffprüfung"),
                              title, 600, 67, Qt::AlignHCenter | Qt::AlignTop);
     title.height = -31;
     m_label2 = tk::makeLabel(m_panel, QStringLiteral("Label2"), 50, 180,
-                             QStringLiteral("Eine Auswahl von  Prüfverfahren "), title, 600, 67,
+                             //: Subheading of the title window: one line of 600 pixels in 31-point Arial
+                             tr("Eine Auswahl von  Prüfverfahren "), title, 600, 67,
                              Qt::AlignHCenter | Qt::AlignTop);
 
-    setStatusText(QStringLiteral("ESC = Abbruch"));
+    //: Status bar: the Escape key closes the window
+    setStatusText(tr("ESC = Abbruch"));
 }
 
 void TFormHaupt::formCreate()

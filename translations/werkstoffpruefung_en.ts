@@ -310,11 +310,11 @@ mit Dezimalpunkt; nicht bestimmte Werte als -.</source>
     <name>SeriesFile</name>
     <message>
         <source>Zugversuch</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tensile test</translation>
     </message>
     <message>
         <source>Kerbschlagbiegeversuch</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Notched-bar impact test</translation>
     </message>
     <message>
         <source>Wöhlerversuch</source>
@@ -366,6 +366,86 @@ The language chosen applies from the next start of the program.</source>
         <translation>Die gewählte Sprache gilt ab dem nächsten Start des Programms.
 The language chosen applies from the next start of the program.</translation>
     </message>
+    <message>
+        <source>Mechanische Werkstoffprüfung</source>
+        <extracomment>The program&apos;s name: caption of the title window
+----------
+The program&apos;s name as the title window&apos;s heading: one line of 600 pixels in 32-point Arial</extracomment>
+        <translation>Mechanical Testing of Materials</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <extracomment>Menu of the title window; access key after &amp;</extracomment>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Hintergrundfarbe</source>
+        <extracomment>File menu: chooses the background colour of the windows</extracomment>
+        <translation>Background colour</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <extracomment>File menu: ends the program; access key after &amp;</extracomment>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Einleitung </source>
+        <extracomment>Menu bar of the title window: opens the overview of the topics; access key after &amp;</extracomment>
+        <translation>&amp;Introduction</translation>
+    </message>
+    <message>
+        <source>&amp;Information</source>
+        <extracomment>Menu bar of the title window: opens the information window; access key after &amp;</extracomment>
+        <translation>I&amp;nformation</translation>
+    </message>
+    <message>
+        <source>Eine Auswahl von  Prüfverfahren </source>
+        <extracomment>Subheading of the title window: one line of 600 pixels in 31-point Arial</extracomment>
+        <translation>A selection of testing methods</translation>
+    </message>
+    <message>
+        <source>ESC = Abbruch</source>
+        <extracomment>Status bar: the Escape key closes the window</extracomment>
+        <translation>ESC = Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TFormInfo</name>
+    <message>
+        <source>Information</source>
+        <extracomment>Caption of the information window</extracomment>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>&amp;Ende</source>
+        <extracomment>Menu item that closes the information window; access key after &amp;</extracomment>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Unser Dank gilt dem Institut für Werkstofftechnik und seiner Leitung|sowie der Hochschule für die Bereitstellung digitaler Bilder</source>
+        <extracomment>Information window: thanks on two lines of at most 660 pixels (about 65 characters); | marks the line break</extracomment>
+        <translation>We thank the Institute of Materials Engineering and its management|and the university for providing digital images</translation>
+    </message>
+    <message>
+        <source>Bildschirmeinstellungen:</source>
+        <extracomment>Information window: heading of the recommended screen sizes</extracomment>
+        <translation>Screen settings:</translation>
+    </message>
+    <message>
+        <source>800x600 oder 1024x768</source>
+        <extracomment>Information window: the recommended screen sizes</extracomment>
+        <translation>800x600 or 1024x768</translation>
+    </message>
+    <message>
+        <source>Die Mitwirkenden des Projekts</source>
+        <extracomment>Information window: who made the program; no person is named</extracomment>
+        <translation>The project&apos;s contributors</translation>
+    </message>
+    <message>
+        <source>Dresden, August 2002</source>
+        <extracomment>Information window: place and date of the program&apos;s first release</extracomment>
+        <translation>Dresden, August 2002</translation>
+    </message>
 </context>
 <context>
     <name>TFormKerbHa</name>
@@ -376,6 +456,142 @@ The language chosen applies from the next start of the program.</translation>
     <message>
         <source>Probe durchschlagen: der Pendelhammer steigt auf die Steighöhe h</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFormMPUeber</name>
+    <message>
+        <source>&amp;Härteprüfung</source>
+        <translation>&amp;Hardness testing</translation>
+    </message>
+    <message>
+        <source>Härteprüfmaschine (schematisch)</source>
+        <translation>Hardness tester (schematic)</translation>
+    </message>
+    <message>
+        <source>Brinellhärtemessung </source>
+        <translation>Brinell hardness measurement</translation>
+    </message>
+    <message>
+        <source>Rockwellhärtemessung</source>
+        <translation>Rockwell hardness measurement</translation>
+    </message>
+    <message>
+        <source>Vickershärtemessung</source>
+        <translation>Vickers hardness measurement</translation>
+    </message>
+    <message>
+        <source>Vickershärteprüfeinrichtung</source>
+        <translation>Vickers hardness testing device</translation>
+    </message>
+    <message>
+        <source>Kerbschlagbiegeversuch</source>
+        <translation>Notched-bar impact test</translation>
+    </message>
+    <message>
+        <source>Pendelschlagwerk (schematisch)</source>
+        <translation>Pendulum impact tester (schematic)</translation>
+    </message>
+    <message>
+        <source>Pendelschlagwerk </source>
+        <translation>Pendulum impact tester</translation>
+    </message>
+    <message>
+        <source>Zugversuch</source>
+        <translation>Tensile test</translation>
+    </message>
+    <message>
+        <source>Zugprüfmaschine (schematisch)</source>
+        <translation>Tensile testing machine (schematic)</translation>
+    </message>
+    <message>
+        <source>Spannungs-Dehnungs-Kurve</source>
+        <translation>Stress–strain curve</translation>
+    </message>
+    <message>
+        <source>Stahl im Zugversuch</source>
+        <translation>Steel in the tensile test</translation>
+    </message>
+    <message>
+        <source>Zugprüfmaschine</source>
+        <translation>Tensile testing machine</translation>
+    </message>
+    <message>
+        <source>&amp;Dauerschwingversuch</source>
+        <translation>&amp;Fatigue test</translation>
+    </message>
+    <message>
+        <source>Einleitung</source>
+        <translation>Introduction</translation>
+    </message>
+    <message>
+        <source>Wechselbiegemaschine</source>
+        <translation>Alternating bending machine</translation>
+    </message>
+    <message>
+        <source>Belastungsbereiche</source>
+        <translation>Load ranges</translation>
+    </message>
+    <message>
+        <source>Einflussgrößen</source>
+        <translation>Influencing factors</translation>
+    </message>
+    <message>
+        <source>Einfluss: Kristallgitter</source>
+        <translation>Influence: crystal lattice</translation>
+    </message>
+    <message>
+        <source>Einfluss: Umgebung</source>
+        <translation>Influence: environment</translation>
+    </message>
+    <message>
+        <source>Einfluss: Eigenspannungen</source>
+        <translation>Influence: residual stresses</translation>
+    </message>
+    <message>
+        <source>Aufnahme einer Wöhlerlinie</source>
+        <translation>Recording an S–N curve</translation>
+    </message>
+    <message>
+        <source>Dauerbruchfläche</source>
+        <translation>Fatigue fracture surface</translation>
+    </message>
+    <message>
+        <source>&amp;Berechnungen</source>
+        <translation>C&amp;alculations</translation>
+    </message>
+    <message>
+        <source>&amp;Vickers</source>
+        <translation>&amp;Vickers</translation>
+    </message>
+    <message>
+        <source>&amp;Brinell</source>
+        <translation>&amp;Brinell</translation>
+    </message>
+    <message>
+        <source>Ermittlung von Werkstoffkennwerten</source>
+        <extracomment>Caption of the overview window</extracomment>
+        <translation>Determination of Material Properties</translation>
+    </message>
+    <message>
+        <source>&amp;Ende</source>
+        <extracomment>Menu item that closes the overview; access key after &amp;</extracomment>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Übersicht der Prüfverfahren</source>
+        <extracomment>Screen reader: name of the overview drawing</extracomment>
+        <translation>Overview of the testing methods</translation>
+    </message>
+    <message>
+        <source>Normen und Werkstoffkennwerte von Zugversuch, Härteprüfung, Kerbschlagbiegeversuch und Dauerschwingversuch</source>
+        <extracomment>Screen reader: description of the overview drawing</extracomment>
+        <translation>Standards and material properties of the tensile test, hardness testing, the notched-bar impact test and the fatigue test</translation>
+    </message>
+    <message>
+        <source>ESC = Abbruch</source>
+        <extracomment>Status bar: the Escape key closes the window</extracomment>
+        <translation>ESC = Cancel</translation>
     </message>
 </context>
 <context>
@@ -479,7 +695,7 @@ The language chosen applies from the next start of the program.</translation>
     </message>
     <message>
         <source>Zugfestigkeit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tensile strength</translation>
     </message>
     <message>
         <source>Spannung bei der Höchstkraft, bezogen auf den Anfangsquerschnitt: Rm = Fm / S0.</source>
@@ -511,7 +727,7 @@ The language chosen applies from the next start of the program.</translation>
     </message>
     <message>
         <source>Bruchdehnung</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Elongation at fracture</translation>
     </message>
     <message>
         <source>Bleibende Verlängerung der Messlänge nach dem Bruch, bezogen auf die Anfangsmesslänge: A = (Lu − L0) / L0 · 100 %. Ohne gemessenes Lu aus der Kurve: At ohne den elastischen Anteil beim Bruch (Bruchspannung / mE). Ohne Zusatz gilt A für den kurzen Proportionalstab (L0 = 5,65 · √S0), A11,3 für den langen (L0 = 11,3 · √S0); bei anderen Messlängen steht die Länge am Zeichen (A80mm). Aus dem Traversenweg ermittelt ist A nicht normgerecht.</source>
@@ -519,7 +735,7 @@ The language chosen applies from the next start of the program.</translation>
     </message>
     <message>
         <source>Brucheinschnürung</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Reduction of area</translation>
     </message>
     <message>
         <source>Größte bleibende Querschnittsänderung nach dem Bruch, bezogen auf den Anfangsquerschnitt: Z = (S0 − Su) / S0 · 100 %.</source>
@@ -604,6 +820,101 @@ such as -platform, -style and -reverse.</translation>
         <source>Unbekannte Sprache für --lang: %1 (möglich: de, en)</source>
         <extracomment>Command line: %1 is the value given to --lang</extracomment>
         <translation>Unknown language for --lang: %1 (possible: de, en)</translation>
+    </message>
+</context>
+<context>
+    <name>app::Overview</name>
+    <message>
+        <source>Zugversuch</source>
+        <extracomment>Overview, heading of a box, about 16 characters</extracomment>
+        <translation>Tensile test</translation>
+    </message>
+    <message>
+        <source>Härteprüfung</source>
+        <extracomment>Overview, heading of a box, about 16 characters</extracomment>
+        <translation>Hardness test</translation>
+    </message>
+    <message>
+        <source>Dauerschwingversuch</source>
+        <extracomment>Overview, heading of a box, about 16 characters</extracomment>
+        <translation>Fatigue test</translation>
+    </message>
+    <message>
+        <source>Werkstoffkennwerte:</source>
+        <extracomment>Overview: a list of material properties follows; the texts of a box have about 20 characters</extracomment>
+        <translation>Material properties:</translation>
+    </message>
+    <message>
+        <source>Zugfestigkeit</source>
+        <translation>Tensile strength</translation>
+    </message>
+    <message>
+        <source>Streckgrenze</source>
+        <translation>Yield strength</translation>
+    </message>
+    <message>
+        <source>0.2%-Dehngrenze</source>
+        <translation>0.2% proof strength</translation>
+    </message>
+    <message>
+        <source>Bruchdehnung</source>
+        <translation>Elongation at fracture</translation>
+    </message>
+    <message>
+        <source>Brucheinschnürung</source>
+        <translation>Reduction of area</translation>
+    </message>
+    <message>
+        <source>Elastizitätsmodul</source>
+        <translation>Modulus of elasticity</translation>
+    </message>
+    <message>
+        <source>Härteprüfung nach Brinell</source>
+        <translation>Brinell hardness test</translation>
+    </message>
+    <message>
+        <source>Härteprüfung nach Rockwell</source>
+        <translation>Rockwell hardness test</translation>
+    </message>
+    <message>
+        <source>Härteprüfung nach Vickers</source>
+        <translation>Vickers hardness test</translation>
+    </message>
+    <message>
+        <source>Werkstoffkennwert: Härte</source>
+        <translation>Property: hardness</translation>
+    </message>
+    <message>
+        <source>Werkstoffkennwert:</source>
+        <extracomment>Overview, impact box: &quot;Werkstoffkennwert:&quot; followed by &quot;Zähigkeit&quot; on the next line</extracomment>
+        <translation>Property:</translation>
+    </message>
+    <message>
+        <source>Zähigkeit</source>
+        <translation>Toughness</translation>
+    </message>
+    <message>
+        <source>Normbezeichnungen und zu ermittelnde Werkstoffkennwerte|der hier behandelten Werkstoffprüfverfahren </source>
+        <extracomment>Overview, the caption below the boxes on two lines of about 50 characters; | marks the line break</extracomment>
+        <translation>Standard designations and material properties|of the testing methods covered here</translation>
+    </message>
+    <message>
+        <source>Kerbschlagbiege-|versuch</source>
+        <extracomment>Overview, heading of a box drawn on two lines of about 16 characters each; | marks the line break</extracomment>
+        <translation>Notched-bar|impact test</translation>
+    </message>
+    <message>
+        <source>Ermittlung der|Dauerfestigkeit</source>
+        <extracomment>Overview, fatigue box: two lines of about 20 characters; | marks the line break</extracomment>
+        <translation>Determination of the|endurance limit</translation>
+    </message>
+</context>
+<context>
+    <name>app::Program</name>
+    <message>
+        <source>Mechanische Werkstoffprüfung</source>
+        <extracomment>The program&apos;s name: caption of the error box</extracomment>
+        <translation>Mechanical Testing of Materials</translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1656,22 @@ such as -platform, -style and -reverse.</translation>
     </message>
 </context>
 <context>
+    <name>tk::Clipboard</name>
+    <message>
+        <source>Bild kopieren</source>
+        <extracomment>Context menu of every drawing and photograph: copies the picture to the clipboard</extracomment>
+        <translation>Copy picture</translation>
+    </message>
+</context>
+<context>
+    <name>tk::Memo</name>
+    <message>
+        <source>Erläuterung</source>
+        <extracomment>Name a screen reader gives a window&apos;s explanatory text box</extracomment>
+        <translation>Explanation</translation>
+    </message>
+</context>
+<context>
     <name>tk::Numbers</name>
     <message>
         <source>&apos;%1&apos; ist kein gültiger Gleitkommawert</source>
@@ -1370,6 +1697,14 @@ such as -platform, -style and -reverse.</translation>
         <source>Gleitkommaüberlauf</source>
         <extracomment>Error box: a result beyond the range of the numbers</extracomment>
         <translation>Floating-point overflow</translation>
+    </message>
+</context>
+<context>
+    <name>tk::PictureForm</name>
+    <message>
+        <source>&amp;Ende</source>
+        <extracomment>Menu item that closes a picture window; access key after &amp;</extracomment>
+        <translation>&amp;Close</translation>
     </message>
 </context>
 </TS>

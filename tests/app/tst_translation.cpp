@@ -2,6 +2,8 @@
 
 #include "app/registry.h"
 #include "app/title_form.h"
+#include "common/text_layout.h"
+#include "toolkit/diagram.h"
 #include "toolkit/errors.h"
 #include "toolkit/language.h"
 #include "toolkit/numbers.h"
@@ -203,6 +205,35 @@ private slots:
         QCOMPARE(tk::storedLanguageCode(), QStringLiteral("de"));
         QCOMPARE(tk::interfaceLanguage(), tk::Language::German);
         QCOMPARE(FormHaupt->windowTitle(), caption);
+    }
+
+    // A text drawn in pieces keeps its pieces together however a
+    // translation breaks it.
+    void piecesTakeTheirPlaces_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("drawn");
+        QTest::newRow("one piece a place") << "Kerbschlagbiege-|versuch" << QStringList{"Kerbschlagbiege-", "versuch"};
+        QTest::newRow("fewer pieces") << "Impact test" << QStringList{"Impact test"};
+        QTest::newRow("more pieces") << "a|b|c" << QStringList{"a", "b c"};
+        QTest::newRow("empty piece") << "|b" << QStringList{"b"};
+    }
+    void piecesTakeTheirPlaces()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, drawn);
+        tk::Canvas canvas(std::make_shared<tk::Surface>(200, 100));
+        textlayout::Recording recording;
+        tk::drawPieces(canvas, text, {{10, 10}, {10, 40}});
+        QStringList texts;
+        for (const tk::Drawing& d : recording.drawings()) {
+            if (d.kind == tk::Drawing::Text) {
+                texts << d.text;
+                // Each piece at its place: the first at the top, the next below.
+                QCOMPARE(d.bounds.top(), texts.size() == 1 && !text.startsWith(QChar('|')) ? 10 : 40);
+            }
+        }
+        QCOMPARE(texts, drawn);
     }
 
     void languageIsChosen_data()
