@@ -27,6 +27,7 @@
 #include "toolkit/screen.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 TFormMPUeber* FormMPUeber = nullptr;
@@ -44,50 +45,53 @@ tk::Form* windowOf()
 
 const std::vector<TFormMPUeber::TopicMenu>& TFormMPUeber::topicMenus()
 {
+    // The captions are translated as the menus are made (context TFormMPUeber).
     static const std::vector<TopicMenu> menus = {
-        {"&Härteprüfung", "Hrteprfung1",
-         {{"Härteprüfmaschine (schematisch)", "SchematischeHrteprfmaschine1", windowOf<FormHaerte>},
-          {"Brinellhärtemessung ", "Brinellhrtemessung1", windowOf<FormBrinell>},
-          {"Rockwellhärtemessung", "Rockwellhrtemessung1", windowOf<FormRockwell>},
-          {"Vickershärtemessung", "Vickershrtemessung1", windowOf<FormVickers>},
-          {"Vickershärteprüfeinrichtung", "vickershrteprfeinrichtung1", windowOf<FormHVA223>}}},
-        {"Kerbschlagbiegeversuch", "Kerbschlagbiegeversuch1",
-         {{"Pendelschlagwerk (schematisch)", "Kerbschlagbiegeversuch2", windowOf<FormKerbHa>},
-          {"Pendelschlagwerk ", "Pendelschlagwerkschematisch1", windowOf<FormHammerD108>}}},
-        {"Zugversuch", "Zugversuch1",
-         {{"Zugprüfmaschine (schematisch)", "SchematischeZugprfmaschine1", windowOf<FormZugma>},
-          {"Spannungs-Dehnungs-Kurve", "SpannungsDehnungskurve1", windowOf<FormZugAnniHoch>},
-          {"Stahl im Zugversuch", "StahlimZugversuch1", windowOf<FormZug>},
-          {"Zugprüfmaschine", "ZUgprfmaschine1", windowOf<FormZugD108>}}},
-        {"&Dauerschwingversuch", "Dauerschwingversuch1",
-         {{"Einleitung", "Einleitung1", windowOf<FormDauerTExt>},
-          {"Wechselbiegemaschine", "Wechselbiegemaschine1", windowOf<FormDauerWBM>},
-          {"Belastungsbereiche", "Belastungsbereiche1", windowOf<FormDauer1>},
-          {"Einflussgrößen", "Einflussgren1", windowOf<FormDauerEinfluss>},
-          {"Einfluss: Kristallgitter", "Whlerkurven1", windowOf<FormDauer2>},
-          {"Einfluss: Umgebung", "EinflussUmgebung1", windowOf<FormDauer3>},
-          {"Einfluss: Eigenspannungen", "EinflussEigenspannungen1", windowOf<FormDauer4>},
-          {"Aufnahme einer Wöhlerlinie", "AufnahmeeinerWhlerlinie1", windowOf<FormDauerWoehler>},
-          {"Dauerbruchfläche", "DauerBruchflche1", windowOf<FormDauerBild>}}},
-        {"&Berechnungen", "Berechnungen1",
-         {{"&Vickers", "FormHauptVickers1", windowOf<FormHV>}, {"&Brinell", "Brinell1", windowOf<FormHB>}}},
+        {QT_TRANSLATE_NOOP("TFormMPUeber", "&Härteprüfung"), "Hrteprfung1",
+         {{QT_TRANSLATE_NOOP("TFormMPUeber", "Härteprüfmaschine (schematisch)"), "SchematischeHrteprfmaschine1", windowOf<FormHaerte>},
+          {QT_TRANSLATE_NOOP("TFormMPUeber", "Brinellhärtemessung "), "Brinellhrtemessung1", windowOf<FormBrinell>},
+          {QT_TRANSLATE_NOOP("TFormMPUeber", "Rockwellhärtemessung"), "Rockwellhrtemessung1", windowOf<FormRockwell>},
+          {QT_TRANSLATE_NOOP("TFormMPUeber", "Vickershärtemessung"), "Vickershrtemessung1", windowOf<FormVickers>},
+          {QT_TRANSLATE_NOOP("TFormMPUeber", "Vickershärteprüfeinrichtung"), "vickershrteprfeinrichtung1", windowOf<FormHVA223>}}},
+        {QT_TRANSLATE_NOOP("TFormMPUeber", "Kerbschlagbiegeversuch"), "Kerbschlagbiegeversuch1",
+         {{QT_TRANSLATE_NOOP("TFormMPUeber", "Pendelschlagwerk (schematisch)"), "Kerbschlagbiegeversuch2", windowOf<FormKerbHa>},
+          {QT_TRANSLATE_NOOP("TFormMPUeber", "Pendelschlagwerk "), "Pendelschlagwerkschematisch1", windowOf<FormHammerD108>}}},
+        {QT_TRANSLATE_NOOP("TFormMPUeber", "Zugversuch"), "Zugversuch1",
+         {{QT_TRANSLATE_NOOP("TFormMPUeber", "Zugprüfmaschine (schematisch)"), "SchematischeZugprfmaschine1", windowOf<FormZugma>},
+          {QT_TRANSLATE_NOOP("TFormMPUeber", "Spannungs-Dehnungs-Kurve"), "SpannungsDehnungskurve1", windowOf<FormZugAnniHoch>},
+          {QT_TRANSLATE_NOOP("TFormMPUeber", "Stahl im Zugversuch"), "StahlimZugversuch1", windowOf<FormZug>},
+          {QT_TRANSLATE_NOOP("TFormMPUeber", "Zugprüfmaschine"), "ZUgprfmaschine1", windowOf<FormZugD108>}}},
+        {QT_TRANSLATE_NOOP("TFormMPUeber", "&Dauerschwingversuch"), "Dauerschwingversuch1",
+         {{QT_TRANSLATE_NOOP("TFormMPUeber", "Einleitung"), "Einleitung1", windowOf<FormDauerTExt>},
+          {QT_TRANSLATE_NOOP("TFormMPUeber", "Wechselbiegemaschine"), "Wechselbiegemaschine1", windowOf<FormDauerWBM>},
+          {QT_TRANSLATE_NOOP("TFormMPUeber", "Belastungsbereiche"), "Belastungsbereiche1", windowOf<FormDauer1>},
+          {QT_TRANSLATE_NOOP("TFormMPUeber", "Einflussgrößen"), "Einflussgren1", windowOf<FormDauerEinfluss>},
+          {QT_TRANSLATE_NOOP("TFormMPUeber", "Einfluss: Kristallgitter"), "Whlerkurven1", windowOf<FormDauer2>},
+          {QT_TRANSLATE_NOOP("TFormMPUeber", "Einfluss: Umgebung"), "EinflussUmgebung1", windowOf<FormDauer3>},
+          {QT_TRANSLATE_NOOP("TFormMPUeber", "Einfluss: Eigenspannungen"), "EinflussEigenspannungen1", windowOf<FormDauer4>},
+          {QT_TRANSLATE_NOOP("TFormMPUeber", "Aufnahme einer Wöhlerlinie"), "AufnahmeeinerWhlerlinie1", windowOf<FormDauerWoehler>},
+          {QT_TRANSLATE_NOOP("TFormMPUeber", "Dauerbruchfläche"), "DauerBruchflche1", windowOf<FormDauerBild>}}},
+        {QT_TRANSLATE_NOOP("TFormMPUeber", "&Berechnungen"), "Berechnungen1",
+         {{QT_TRANSLATE_NOOP("TFormMPUeber", "&Vickers"), "FormHauptVickers1", windowOf<FormHV>}, {QT_TRANSLATE_NOOP("TFormMPUeber", "&Brinell"), "Brinell1", windowOf<FormHB>}}},
     };
     return menus;
 }
 
 TFormMPUeber::TFormMPUeber()
-    : tk::Form(QStringLiteral("TFormMPUeber"), QStringLiteral("Ermittlung von Werkstoffkennwerten"))
+    //: Caption of the overview window
+    : tk::Form(QStringLiteral("TFormMPUeber"), tr("Ermittlung von Werkstoffkennwerten"))
 {
     setTakesChosenColour(true);
     setColor(tk::colours::windowGreen);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
 
-    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende1"), [this] { Ende1Click(); });
+    //: Menu item that closes the overview; access key after &
+    addMenuItem(tr("&Ende"), QStringLiteral("Ende1"), [this] { Ende1Click(); });
     addEscapeItem(QStringLiteral("ESC1"), [this] { ESC1Click(); });
     for (const TopicMenu& m : topicMenus()) {
-        QMenu* menu = addMenu(QString::fromUtf8(m.caption), QString::fromUtf8(m.name));
+        QMenu* menu = addMenu(tr(m.caption), QString::fromUtf8(m.name));
         for (const Topic& t : m.topics) {
-            QAction* item = addMenuItem(QString::fromUtf8(t.caption), QString::fromUtf8(t.item),
+            QAction* item = addMenuItem(tr(t.caption), QString::fromUtf8(t.item),
                                         [this, &t] { showTopic(t); }, menu);
             // A topic whose window this build does not contain stays visible
             // but cannot be chosen.
@@ -96,11 +100,14 @@ TFormMPUeber::TFormMPUeber()
     }
 
     m_paintBox = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 0, 0, 800, 550);
-    m_paintBox->describe(QStringLiteral("Übersicht der Prüfverfahren"),
-                         QStringLiteral("Normen und Werkstoffkennwerte von Zugversuch, Härteprüfung, Kerbschlagbiegeversuch und ") +
-                         QStringLiteral("Dauerschwingversuch"));
+    //: Screen reader: name of the overview drawing
+    m_paintBox->describe(tr("Übersicht der Prüfverfahren"),
+                         //: Screen reader: description of the overview drawing
+                         tr("Normen und Werkstoffkennwerte von Zugversuch, Härteprüfung, Kerbschlagbiegeversuch und "
+                            "Dauerschwingversuch"));
     m_paintBox->setOnPaint([this] { PaintBoxHauptPaint(); });
-    setStatusText(QStringLiteral("ESC = Abbruch"));
+    //: Status bar: the Escape key closes the window
+    setStatusText(tr("ESC = Abbruch"));
 }
 
 void TFormMPUeber::formCreate()
@@ -147,41 +154,51 @@ void paintOverview(tk::Canvas& c, double horizontalFactor, double verticalFactor
     c.rectangle(540, 20, 790, 170); // notched-bar impact test
     c.rectangle(540, 180, 790, 340); // fatigue test
 
+    // Drawn texts in the context app::Overview; each heading has the width
+    // of its box (about 230 pixels at this size, about 16 characters).
+    constexpr const char* context = "app::Overview";
     c.setBrushStyle(tk::BrushStyle::Clear);
-    tk::drawTexts(c, {
-        {50, 380, "Normbezeichnungen und zu ermittelnde Werkstoffkennwerte"},
-        {150, 420, "der hier behandelten Werkstoffprüfverfahren "},
-        {50, 30, "Zugversuch"},
-        {305, 30, "Härteprüfung"},
-        {555, 30, "Kerbschlagbiege-"},
-        {555, 52, "versuch"},
-        {550, 190, "Dauerschwingversuch"},
+    //: Overview, the caption below the boxes on two lines of about 50 characters; | marks the line break
+    tk::drawPieces(c, QCoreApplication::translate("app::Overview", "Normbezeichnungen und zu ermittelnde Werkstoffkennwerte|"
+                                                           "der hier behandelten Werkstoffprüfverfahren "),
+                   {{50, 380}, {150, 420}});
+    tk::drawTexts(c, context, {
+        //: Overview, heading of a box, about 16 characters
+        {50, 30, QT_TRANSLATE_NOOP("app::Overview", "Zugversuch")},
+        //: Overview, heading of a box, about 16 characters
+        {305, 30, QT_TRANSLATE_NOOP("app::Overview", "Härteprüfung")},
+        //: Overview, heading of a box, about 16 characters
+        {550, 190, QT_TRANSLATE_NOOP("app::Overview", "Dauerschwingversuch")},
     });
+    //: Overview, heading of a box drawn on two lines of about 16 characters each; | marks the line break
+    tk::drawPieces(c, QCoreApplication::translate("app::Overview", "Kerbschlagbiege-|versuch"), {{555, 30}, {555, 52}});
 
     c.setFontHeight(22);
-    tk::drawTexts(c, {
+    tk::drawTexts(c, context, {
         {50, 80, "DIN EN 10002"},
-        {50, 120, "Werkstoffkennwerte:"},
-        {50, 150, "Zugfestigkeit"},
-        {50, 180, "Streckgrenze"},
-        {50, 210, "0.2%-Dehngrenze"},
-        {50, 240, "Bruchdehnung"},
-        {50, 270, "Brucheinschnürung"},
-        {50, 300, "Elastizitätsmodul"},
-        {305, 80, "Härteprüfung nach Brinell"},
+        //: Overview: a list of material properties follows; the texts of a box have about 20 characters
+        {50, 120, QT_TRANSLATE_NOOP("app::Overview", "Werkstoffkennwerte:")},
+        {50, 150, QT_TRANSLATE_NOOP("app::Overview", "Zugfestigkeit")},
+        {50, 180, QT_TRANSLATE_NOOP("app::Overview", "Streckgrenze")},
+        {50, 210, QT_TRANSLATE_NOOP("app::Overview", "0.2%-Dehngrenze")},
+        {50, 240, QT_TRANSLATE_NOOP("app::Overview", "Bruchdehnung")},
+        {50, 270, QT_TRANSLATE_NOOP("app::Overview", "Brucheinschnürung")},
+        {50, 300, QT_TRANSLATE_NOOP("app::Overview", "Elastizitätsmodul")},
+        {305, 80, QT_TRANSLATE_NOOP("app::Overview", "Härteprüfung nach Brinell")},
         {305, 110, "EN ISO 6506-1"},
-        {305, 140, "Härteprüfung nach Rockwell"},
+        {305, 140, QT_TRANSLATE_NOOP("app::Overview", "Härteprüfung nach Rockwell")},
         {305, 170, "EN ISO 6508-1"},
-        {305, 200, "Härteprüfung nach Vickers"},
+        {305, 200, QT_TRANSLATE_NOOP("app::Overview", "Härteprüfung nach Vickers")},
         {305, 230, "EN ISO 6507-1"},
-        {305, 260, "Werkstoffkennwert: Härte"},
+        {305, 260, QT_TRANSLATE_NOOP("app::Overview", "Werkstoffkennwert: Härte")},
         {555, 80, "EN ISO 10045-1"},
-        {555, 110, "Werkstoffkennwert:"},
-        {555, 140, "Zähigkeit"},
+        //: Overview, impact box: "Werkstoffkennwert:" followed by "Zähigkeit" on the next line
+        {555, 110, QT_TRANSLATE_NOOP("app::Overview", "Werkstoffkennwert:")},
+        {555, 140, QT_TRANSLATE_NOOP("app::Overview", "Zähigkeit")},
         {555, 230, "DIN 50100"},
-        {555, 260, "Ermittlung der"},
-        {555, 290, "Dauerfestigkeit"},
     });
+    //: Overview, fatigue box: two lines of about 20 characters; | marks the line break
+    tk::drawPieces(c, QCoreApplication::translate("app::Overview", "Ermittlung der|Dauerfestigkeit"), {{555, 260}, {555, 290}});
 }
 
 }

@@ -4,15 +4,20 @@
 #include "toolkit/controls.h"
 #include "toolkit/screen.h"
 
+#include <QPoint>
+#include <QStringList>
+
 TFormInfo* FormInfo = nullptr;
 
-TFormInfo::TFormInfo() : tk::Form(QStringLiteral("TFormInfo"), QStringLiteral("Information"))
+//: Caption of the information window
+TFormInfo::TFormInfo() : tk::Form(QStringLiteral("TFormInfo"), tr("Information"))
 {
     setTakesChosenColour(true);
     setColor(tk::colours::panelGreen);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 10));
 
-    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende1"), [this] { Ende1Click(); });
+    //: Menu item that closes the information window; access key after &
+    addMenuItem(tr("&Ende"), QStringLiteral("Ende1"), [this] { Ende1Click(); });
     addEscapeItem(QStringLiteral("ESC1"), [this] { ESC1Click(); });
 
     m_panel = new tk::Panel(client(), QStringLiteral("PanelInfo"), 10, 20, 680, 320, tk::colours::infoYellow);
@@ -22,16 +27,27 @@ TFormInfo::TFormInfo() : tk::Form(QStringLiteral("TFormInfo"), QStringLiteral("I
         int x, y;
         const char* text;
     };
-    static const Line lines[] = {
-        {"Label2", 9, 16, "Bildschirmeinstellungen:"},
-        {"Label3", 9, 45, "800x600 oder 1024x768"},
-        {"Label1", 9, 98, "Unser Dank gilt dem Institut für Werkstofftechnik und seiner Leitung"},
-        {"Label6", 9, 130, "sowie der Hochschule für die Bereitstellung digitaler Bilder"},
-        {"Label4", 327, 190, "Die Mitwirkenden des Projekts"},
-        {"Label5", 335, 224, "Dresden, August 2002"},
+    // The thanks are one sentence on two lines: translated as a whole, the
+    // line break at '|'.
+    //: Information window: thanks on two lines of at most 660 pixels (about 65 characters); | marks the line break
+    const QStringList thanks = tr("Unser Dank gilt dem Institut für Werkstofftechnik und seiner Leitung|"
+                                  "sowie der Hochschule für die Bereitstellung digitaler Bilder")
+                                   .split(QChar('|'));
+    const QString lines[][2] = {
+        //: Information window: heading of the recommended screen sizes
+        {QStringLiteral("Label2"), tr("Bildschirmeinstellungen:")},
+        //: Information window: the recommended screen sizes
+        {QStringLiteral("Label3"), tr("800x600 oder 1024x768")},
+        {QStringLiteral("Label1"), thanks.value(0)},
+        {QStringLiteral("Label6"), thanks.mid(1).join(QChar(' '))},
+        //: Information window: who made the program; no person is named
+        {QStringLiteral("Label4"), tr("Die Mitwirkenden des Projekts")},
+        //: Information window: place and date of the program's first release
+        {QStringLiteral("Label5"), tr("Dresden, August 2002")},
     };
-    for (const Line& l : lines)
-        tk::makeLabel(m_panel, QString::fromUtf8(l.name), l.x, l.y, QString::fromUtf8(l.text), font);
+    const QPoint places[] = {{9, 16}, {9, 45}, {9, 98}, {9, 130}, {327, 190}, {335, 224}};
+    for (int i = 0; i < 6; ++i)
+        tk::makeLabel(m_panel, lines[i][0], places[i].x(), places[i].y(), lines[i][1], font);
 }
 
 void TFormInfo::formCreate()

@@ -16,19 +16,23 @@ endif()
 set(packaging_out ${CMAKE_BINARY_DIR}/packaging)
 configure_file(packaging/changelog.in ${packaging_out}/changelog @ONLY)
 configure_file(packaging/werkstoffpruefung.1.in ${packaging_out}/werkstoffpruefung.1 @ONLY)
+# The English manual page (man -L en werkstoffpruefung).
+configure_file(packaging/werkstoffpruefung.en.1.in ${packaging_out}/en/werkstoffpruefung.1 @ONLY)
 # Compressed as Debian wants them: gzip at its best, without name or time.
 add_custom_command(
-  OUTPUT ${packaging_out}/changelog.gz ${packaging_out}/werkstoffpruefung.1.gz
-  COMMAND gzip -9 -n -k -f changelog werkstoffpruefung.1
-  DEPENDS ${packaging_out}/changelog ${packaging_out}/werkstoffpruefung.1
+  OUTPUT ${packaging_out}/changelog.gz ${packaging_out}/werkstoffpruefung.1.gz ${packaging_out}/en/werkstoffpruefung.1.gz
+  COMMAND gzip -9 -n -k -f changelog werkstoffpruefung.1 en/werkstoffpruefung.1
+  DEPENDS ${packaging_out}/changelog ${packaging_out}/werkstoffpruefung.1 ${packaging_out}/en/werkstoffpruefung.1
   WORKING_DIRECTORY ${packaging_out}
   VERBATIM)
 add_custom_target(packaging_documents ALL
-  DEPENDS ${packaging_out}/changelog.gz ${packaging_out}/werkstoffpruefung.1.gz)
+  DEPENDS ${packaging_out}/changelog.gz ${packaging_out}/werkstoffpruefung.1.gz
+          ${packaging_out}/en/werkstoffpruefung.1.gz)
 
 set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/werkstoffpruefung)
 install(FILES packaging/copyright ${packaging_out}/changelog.gz DESTINATION ${doc_dir})
 install(FILES ${packaging_out}/werkstoffpruefung.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${packaging_out}/en/werkstoffpruefung.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/en/man1)
 
 # The Debian package: the runtime libraries are found by dpkg-shlibdeps; the
 # platform plugins and the fonts are loaded at run time, so they are named

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QWidget>
 #include <cmath>
@@ -25,7 +26,8 @@ void copyImage(const QImage& picture)
 
 void offerCopy(QWidget* widget, std::function<QImage()> picture)
 {
-    auto* copy = new QAction(QStringLiteral("Bild kopieren"), widget);
+    //: Context menu of every drawing and photograph: copies the picture to the clipboard
+    auto* copy = new QAction(QCoreApplication::translate("tk::Clipboard", "Bild kopieren"), widget);
     copy->setObjectName(QStringLiteral("BildKopieren"));
     QObject::connect(copy, &QAction::triggered, widget, [picture = std::move(picture)] { copyImage(picture()); });
     widget->addAction(copy);

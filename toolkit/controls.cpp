@@ -5,6 +5,7 @@
 #include "jpeg.h"
 #include "window_host.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFocusEvent>
 #include <QMouseEvent>
@@ -151,7 +152,8 @@ void Memo::setFixedLines(const QStringList& lines, const Font& font)
 {
     // Hand-broken lines are a window's explanatory text.
     if (accessibleName().isEmpty())
-        setAccessibleName(QStringLiteral("Erläuterung"));
+        //: Name a screen reader gives a window's explanatory text box
+        setAccessibleName(QCoreApplication::translate("tk::Memo", "Erläuterung"));
     setLineWrapMode(QTextEdit::NoWrap);
     setFont(qtFont(font));
     m_rowPitch = drawnCellHeight(font);

@@ -5,6 +5,9 @@
 #include "numbers.h"
 #include "screen.h"
 
+#include <QCoreApplication>
+#include <QStringList>
+
 namespace tk {
 
 QColor stripeColour(int i) { return tcolor(std::uint32_t(65536 - i)); }
@@ -50,6 +53,34 @@ void drawTexts(Canvas& c, std::span<const PlacedText> texts)
 {
     for (const PlacedText& t : texts)
         c.textOut(t.x, t.y, QString::fromUtf8(t.text));
+}
+
+void drawTexts(Canvas& c, const char* context, std::initializer_list<PlacedText> texts)
+{
+    drawTexts(c, context, std::span<const PlacedText>(texts.begin(), texts.size()));
+}
+
+void drawTexts(Canvas& c, const char* context, std::span<const PlacedText> texts)
+{
+    for (const PlacedText& t : texts)
+        c.textOut(t.x, t.y, QCoreApplication::translate(context, t.text));
+}
+
+void drawPieces(Canvas& c, const QString& text, std::initializer_list<QPoint> places)
+{
+    QStringList pieces = text.split(QChar('|'));
+    const qsizetype count = qsizetype(places.size());
+    if (count > 0 && pieces.size() > count) {
+        const QString rest = pieces.mid(count - 1).join(QChar(' '));
+        pieces = pieces.mid(0, count - 1);
+        pieces << rest;
+    }
+    qsizetype i = 0;
+    for (const QPoint& place : places) {
+        if (i < pieces.size() && !pieces[i].isEmpty())
+            c.textOut(place.x(), place.y(), pieces[i]);
+        ++i;
+    }
 }
 
 }

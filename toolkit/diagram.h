@@ -87,5 +87,16 @@ struct PlacedText {
 // Draws each text with the canvas as it stands (font, brush).
 void drawTexts(Canvas& canvas, std::initializer_list<PlacedText> texts);
 void drawTexts(Canvas& canvas, std::span<const PlacedText> texts);
+// The same in the interface language: each text is translated in the
+// translation context (mark them with QT_TRANSLATE_NOOP(context, ...); a
+// text without a translation, such as a standard's name, is drawn as it is).
+void drawTexts(Canvas& canvas, const char* context, std::initializer_list<PlacedText> texts);
+void drawTexts(Canvas& canvas, const char* context, std::span<const PlacedText> texts);
+
+// Draws a text that is drawn in pieces (a word over two lines, a label in
+// parts) onto its places: the pieces are separated by '|', so a translation
+// keeps the whole text together and chooses its own breaks. Surplus pieces
+// are joined to the last place, missing ones leave their places empty.
+void drawPieces(Canvas& canvas, const QString& text, std::initializer_list<QPoint> places);
 
 }

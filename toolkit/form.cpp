@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -103,7 +104,8 @@ Form::Form(const QString& className, const QString& caption, QWidget* parent)
 
     // Ctrl+C puts the window's drawing on the clipboard, for a lab report;
     // a text field with the focus keeps the key for its own text.
-    auto* copy = new QAction(QStringLiteral("Bild kopieren"), this);
+    //: Context menu of every drawing and photograph: copies the picture to the clipboard
+    auto* copy = new QAction(QCoreApplication::translate("tk::Clipboard", "Bild kopieren"), this);
     copy->setObjectName(QStringLiteral("BildKopierenTaste"));
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WindowShortcut);

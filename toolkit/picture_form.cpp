@@ -2,6 +2,8 @@
 
 #include "controls.h"
 
+#include <QCoreApplication>
+
 namespace tk {
 
 PictureForm::PictureForm(const QString& className, const QString& caption, const QString& picturePath,
@@ -9,7 +11,8 @@ PictureForm::PictureForm(const QString& className, const QString& caption, const
     : Form(className, caption)
 {
     if (menu) {
-        addMenuItem(QStringLiteral("&Ende"), menu->ende, [this] { close(); });
+        //: Menu item that closes a picture window; access key after &
+        addMenuItem(QCoreApplication::translate("tk::PictureForm", "&Ende"), menu->ende, [this] { close(); });
         addEscapeItem(menu->esc, [this] { close(); });
     } else {
         // No menu to close it from: Escape still does, so the keyboard alone

@@ -51,7 +51,8 @@ const std::vector<Layout>& layouts()
 {
     static const std::vector<Layout> table = {
         {"TFormHaupt", "Mechanische Werkstoffprüfung", QColor(0, 128, 128), esc,
-         {"Datei=&Datei", "  Hintergrundfarbe1=Hintergrundfarbe", "  Beenden=&Beenden", "bersicht1=&Einleitung ",
+         {"Datei=&Datei", "  Hintergrundfarbe1=Hintergrundfarbe", "  Beenden=&Beenden",
+          "  Sprache=Sprache / Language …", "bersicht1=&Einleitung ",
           "Information1=&Information", "ESC1=ESC (Esc, hidden)"},
          {}, Border::ToolWindow, Place::FullScreen, {}},
         {"TFormHaerte", "Härteprüfmaschine (schematisch)", green, esc, {"Ende=&Ende", "ESC=ESC (Esc, hidden)"}, {},

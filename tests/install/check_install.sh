@@ -24,6 +24,7 @@ for f in "$work/usr/bin/werkstoffpruefung" \
          "$share/doc/werkstoffpruefung/copyright" \
          "$share/doc/werkstoffpruefung/changelog.gz" \
          "$share/man/man1/werkstoffpruefung.1.gz" \
+         "$share/man/en/man1/werkstoffpruefung.1.gz" \
          "$share/werkstoffpruefung/examples/stahl_S355J2_ausgepraegte_streckgrenze.csv" \
          "$share/werkstoffpruefung/examples/aluminium_EN_AW-6082_T6.csv" \
          "$share/werkstoffpruefung/examples/austenit_X5CrNi18-10.csv" \
@@ -71,9 +72,12 @@ grep -q '<project_license>GPL-3.0-or-later AND CC-BY-SA-4.0</project_license>' "
 
 # The manual page: compressed at its best, and groff formats it without a
 # warning (after preconv, as man does).
-gzip -t "$share/man/man1/werkstoffpruefung.1.gz"
-man_warnings=$(gzip -dc "$share/man/man1/werkstoffpruefung.1.gz" | preconv -e UTF-8 | groff -man -Tutf8 -ww -z 2>&1)
-[ -z "$man_warnings" ] || fail "the manual page: $man_warnings"
+# The German page and the English one.
+for page in "$share/man/man1/werkstoffpruefung.1.gz" "$share/man/en/man1/werkstoffpruefung.1.gz"; do
+  gzip -t "$page"
+  man_warnings=$(gzip -dc "$page" | preconv -e UTF-8 | groff -man -Tutf8 -ww -z 2>&1)
+  [ -z "$man_warnings" ] || fail "the manual page $page: $man_warnings"
+done
 
 # --help and --version answer without a display, and one version stands in
 # --version, the manual page, the changelog and the metadata.
