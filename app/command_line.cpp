@@ -3,11 +3,13 @@
 #include "version.h"
 
 #include "evaluation/evaluate_command.h"
+#include "toolkit/language.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTextStream>
 
@@ -26,7 +28,13 @@ struct ProgramOptions {
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
                                QCoreApplication::translate("app::CommandLine", "Zeigt die Versionsnummer an und beendet das Programm.")};
 
-    std::vector<const QCommandLineOption*> all() const { return {&help, &version}; }
+    QCommandLineOption language{QStringLiteral("lang"),
+                                //: --help: the option that chooses the interface language
+                                QCoreApplication::translate("app::CommandLine", "Sprache der Oberfläche: de (Deutsch) oder en (Englisch)."),
+                                //: --help: the value of --lang, written as <Sprache>; one word
+                                QCoreApplication::translate("app::CommandLine", "Sprache")};
+
+    std::vector<const QCommandLineOption*> all() const { return {&help, &version, &language}; }
 };
 
 // The options that Qt's application objects and platform plugins read
@@ -145,6 +153,13 @@ CommandLine readCommandLine(const QStringList& arguments)
     }
 
     CommandLine result;
+    if (parser.isSet(options.language)) {
+        result.language = parser.value(options.language).trimmed().toLower();
+        if (!tk::languageOfCode(result.language) && !parser.isSet(options.help) && !parser.isSet(options.version))
+            //: Command line: %1 is the value given to --lang
+            return failure(program, QCoreApplication::translate("app::CommandLine", "Unbekannte Sprache für --lang: %1 (möglich: de, en)")
+                                        .arg(parser.value(options.language)));
+    }
     if (parser.isSet(options.help)) {
         result.startsProgram = false;
         result.standardOutput = helpText(program, options);
@@ -165,10 +180,18 @@ QStringList argumentList(int argc, const char* const* argv)
     return arguments;
 }
 
+void applyLanguage(const QString& commandLineCode)
+{
+    const QStringList system = QLocale::system().uiLanguages();
+    tk::setInterfaceLanguage(tk::chooseLanguage(commandLineCode, tk::storedLanguageCode(),
+                                                system.isEmpty() ? QLocale::system().name() : system.first()));
+}
+
 int runEvaluation(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(programVersion());
+    applyLanguage(QString());
     QTextStream out(stdout);
     QTextStream err(stderr);
     return evaluation::runEvaluateCommand(QCoreApplication::arguments().mid(1), out, err);

@@ -20,6 +20,9 @@ struct CommandLine {
     // program, without a display (see evaluation/evaluate_command.h).
     bool evaluates = false;
     int exitCode = 0;
+    // --lang: the interface language's code ("de" or "en"); empty when the
+    // option is not given.
+    QString language;
     QString standardOutput;
     QString errorOutput;
 };
@@ -29,6 +32,11 @@ CommandLine readCommandLine(const QStringList& arguments);
 
 // The arguments of main as strings.
 QStringList argumentList(int argc, const char* const* argv);
+
+// Chooses the interface language (the command line's code, else the stored
+// choice, else the system's locale) and installs its translations. Needs the
+// application object.
+void applyLanguage(const QString& commandLineCode);
 
 // Runs the evaluation that the arguments ask for and returns its exit code.
 int runEvaluation(int argc, char* argv[]);

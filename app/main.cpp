@@ -4,22 +4,29 @@
 #include "toolkit/screen.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 int main(int argc, char* argv[])
 {
     // Read before the application object exists: --help and --version need
     // no display.
-    const app::CommandLine commandLine = app::readCommandLine(app::argumentList(argc, argv));
+    const QStringList arguments = app::argumentList(argc, argv);
+    const app::CommandLine commandLine = app::readCommandLine(arguments);
     if (commandLine.evaluates)
         return app::runEvaluation(argc, argv);
-    if (!commandLine.startsProgram)
-        return app::finish(commandLine);
+    if (!commandLine.startsProgram) {
+        // The texts again, in the interface language: translations need an
+        // application object, which needs no display.
+        QCoreApplication core(argc, argv);
+        app::applyLanguage(commandLine.language);
+        return app::finish(app::readCommandLine(arguments));
+    }
 
     app::decodeTitlePictureEarly();
     tk::settleScaleFactor();
     QApplication application(argc, argv);
     QApplication::setApplicationVersion(app::programVersion());
-    app::prepareApplication();
+    app::prepareApplication(commandLine.language);
     app::startProgram();
     return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "registry.h"
 
+#include "command_line.h"
+
 #include "title_form.h"
 #include "hub_form.h"
 #include "info_form.h"
@@ -32,8 +34,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <QTimer>
 #include <string_view>
 #include <type_traits>
@@ -231,15 +231,14 @@ QStringList createdWindows()
 
 void decodeTitlePictureEarly() { tk::startDecoding(pictures::titleFracture()); }
 
-void prepareApplication()
+void prepareApplication(const QString& languageCode)
 {
     QApplication::setApplicationName(QStringLiteral("Mechanische Werkstoffprüfung"));
     // Lets the desktop match the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.werkstoffpruefung.werkstoffpruefung"));
-    // The user interface is German, so are the toolkit's own dialogs.
-    static QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    // The windows, and Qt's own dialogs with them, take their texts in the
+    // interface language as they are created.
+    applyLanguage(languageCode);
 }
 
 void startProgram()

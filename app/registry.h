@@ -41,9 +41,10 @@ QStringList createdWindows();
 // in main, before the application object exists.
 void decodeTitlePictureEarly();
 
-// The application's name, its desktop entry, and the toolkit's own dialogs in
-// German; runs once the QApplication exists.
-void prepareApplication();
+// The application's name, its desktop entry, and the interface language (see
+// applyLanguage in command_line.h; languageCode is --lang's value, or empty);
+// runs once the QApplication exists.
+void prepareApplication(const QString& languageCode = QString());
 
 // Start-up as the program runs it: the main window is created and shown; the
 // other windows are created right after its first paint, and before any

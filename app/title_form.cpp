@@ -6,11 +6,17 @@
 #include "resources/pictures.h"
 #include "toolkit/colours.h"
 #include "toolkit/controls.h"
+#include "toolkit/language.h"
 #include "toolkit/screen.h"
 
-#include <QCoreApplication>
 #include <QColorDialog>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QRadioButton>
 #include <QThread>
+#include <QVBoxLayout>
 
 TFormHaupt* FormHaupt = nullptr;
 
@@ -29,6 +35,8 @@ TFormHaupt::TFormHaupt() : tk::Form(QStringLiteral("TFormHaupt"), QStringLiteral
     addMenuItem(QStringLiteral("Hintergrundfarbe"), QStringLiteral("Hintergrundfarbe1"),
                 [this] { Hintergrundfarbe1Click(); }, datei);
     addMenuItem(QStringLiteral("&Beenden"), QStringLiteral("Beenden"), [this] { BeendenClick(); }, datei);
+    //: Menu item of the title window's file menu, in both languages on purpose (a reader of either finds it)
+    addMenuItem(tr("Sprache / Language …"), QStringLiteral("Sprache"), [this] { SpracheClick(); }, datei);
     addMenuItem(QStringLiteral("&Einleitung "), QStringLiteral("bersicht1"), [this] { bersicht1Click(); });
     addEscapeItem(QStringLiteral("ESC1"), [this] { ESC1Click(); });
     addMenuItem(QStringLiteral("&Information"), QStringLiteral("Information1"), [this] { Information1Click(); });
@@ -79,6 +87,48 @@ void TFormHaupt::Hintergrundfarbe1Click()
     }
     m_colorDialog->setCurrentColor(m_lastColour);
     m_colorDialog->open();
+}
+
+// The choice is stored and read at the next start: the windows take their
+// texts as they are created, so nothing is redrawn in the other language
+// while the program runs.
+void TFormHaupt::SpracheClick()
+{
+    if (!m_languageDialog) {
+        m_languageDialog = new QDialog(this);
+        m_languageDialog->setObjectName(QStringLiteral("SprachDialog"));
+        //: Caption of the language dialog, in both languages on purpose
+        m_languageDialog->setWindowTitle(tr("Sprache / Language"));
+        auto* layout = new QVBoxLayout(m_languageDialog);
+        // Each language under its own name.
+        m_german = new QRadioButton(QStringLiteral("&Deutsch"), m_languageDialog);
+        m_german->setObjectName(QStringLiteral("Deutsch"));
+        m_english = new QRadioButton(QStringLiteral("&English"), m_languageDialog);
+        m_english->setObjectName(QStringLiteral("English"));
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, m_languageDialog);
+        layout->addWidget(m_german);
+        layout->addWidget(m_english);
+        layout->addWidget(buttons);
+        connect(buttons, &QDialogButtonBox::accepted, m_languageDialog, &QDialog::accept);
+        connect(buttons, &QDialogButtonBox::rejected, m_languageDialog, &QDialog::reject);
+        connect(m_languageDialog, &QDialog::accepted, this, [this] {
+            const tk::Language chosen = m_english->isChecked() ? tk::Language::English : tk::Language::German;
+            tk::storeLanguage(chosen);
+            if (!m_languageNote) {
+                m_languageNote = new QMessageBox(QMessageBox::Information, tr("Sprache / Language"), QString(),
+                                                 QMessageBox::Ok, this);
+                m_languageNote->setObjectName(QStringLiteral("SprachHinweis"));
+            }
+            //: Note after the language was chosen: German and English on purpose, the reader may know only one
+            m_languageNote->setText(tr("Die gewählte Sprache gilt ab dem nächsten Start des Programms.\n"
+                                       "The language chosen applies from the next start of the program."));
+            m_languageNote->open();
+        });
+    }
+    const QString stored = tk::storedLanguageCode();
+    const tk::Language current = tk::languageOfCode(stored).value_or(tk::interfaceLanguage());
+    (current == tk::Language::English ? m_english : m_german)->setChecked(true);
+    m_languageDialog->open();
 }
 
 void TFormHaupt::applyBackgroundColour(const QColor& colour)

@@ -21,7 +21,7 @@ std::int32_t hardnessValue(long double quotient)
 {
     constexpr long double limit = static_cast<long double>(std::numeric_limits<std::int32_t>::max()) + 0.5L;
     if (!(quotient < limit && quotient > -limit))
-        throw tk::Error(tk::messages::overflow);
+        throw tk::Error(tk::messages::overflow());
     return static_cast<std::int32_t>(tk::roundHalfEven(quotient));
 }
 

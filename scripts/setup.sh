@@ -16,10 +16,14 @@ supported="Debian 12 (bookworm) and Debian 13 (trixie)"
 # Building and running the program. "a|b" takes the first of the packages
 # that is installed or that the release offers: Qt's OpenGL development files
 # (which Qt Charts' CMake files ask for) are a package of their own on
-# Debian 12 and part of qt6-base-dev from Debian 13 on.
+# Debian 12 and part of qt6-base-dev from Debian 13 on. Qt's translation
+# tools (qt6-tools-dev: their CMake files, qt6-l10n-tools: lrelease and
+# lupdate) compile the English interface; qt6-translations-l10n holds Qt's own
+# texts in German (dialogs, message boxes).
 program_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev "libqt6opengl6-dev|qt6-base-dev" libgl-dev qt6-qpa-plugins qt6-translations-l10n
+  qt6-tools-dev qt6-l10n-tools
   libjpeg-dev libgsl-dev
   fonts-liberation2 fontconfig
 )

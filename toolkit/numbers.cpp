@@ -1,6 +1,7 @@
 #include "numbers.h"
 #include "errors.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cfenv>
 #include <cfloat>
@@ -10,20 +11,41 @@
 
 namespace tk {
 
+// The messages of the error box for numbers; %1 is the text as typed.
 QString messages::invalidFloat(const QString& text)
 {
-    return QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text);
+    //: Error box after a bad real number; %1 is the text as typed
+    return QCoreApplication::translate("tk::Numbers", "'%1' ist kein gültiger Gleitkommawert").arg(text);
 }
 
 QString messages::invalidInteger(const QString& text)
 {
-    return QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text);
+    //: Error box after a bad whole number; %1 is the text as typed
+    return QCoreApplication::translate("tk::Numbers", "'%1' ist kein gültiger Integerwert").arg(text);
+}
+
+QString messages::invalidOperation()
+{
+    //: Error box: a computation without a result (root of a negative number, 0/0)
+    return QCoreApplication::translate("tk::Numbers", "Ungültige Gleitkommaoperation");
+}
+
+QString messages::divisionByZero()
+{
+    //: Error box
+    return QCoreApplication::translate("tk::Numbers", "Gleitkommadivision durch Null");
+}
+
+QString messages::overflow()
+{
+    //: Error box: a result beyond the range of the numbers
+    return QCoreApplication::translate("tk::Numbers", "Gleitkommaüberlauf");
 }
 
 std::int64_t roundHalfEven(long double value)
 {
     if (std::isnan(value) || std::fabs(value) > 9.2e18L)
-        throw Error(messages::invalidOperation);
+        throw Error(messages::invalidOperation());
     // nearbyint follows the current rounding mode, which is to-nearest-even
     // unless someone changed it; be explicit.
     const int previous = std::fegetround();
@@ -194,9 +216,9 @@ QString floatToStr(long double value)
 float toSingle(long double value)
 {
     if (std::isnan(value))
-        throw Error(messages::invalidOperation);
+        throw Error(messages::invalidOperation());
     if (std::fabs(value) > FLT_MAX)
-        throw Error(messages::overflow);
+        throw Error(messages::overflow());
     return static_cast<float>(value);
 }
 
@@ -204,8 +226,8 @@ long double divide(long double dividend, long double divisor)
 {
     if (divisor == 0) {
         if (dividend == 0 || std::isnan(dividend))
-            throw Error(messages::invalidOperation);
-        throw Error(messages::divisionByZero);
+            throw Error(messages::invalidOperation());
+        throw Error(messages::divisionByZero());
     }
     return checked(dividend / divisor);
 }
@@ -213,16 +235,16 @@ long double divide(long double dividend, long double divisor)
 long double squareRoot(long double value)
 {
     if (value < 0 || std::isnan(value))
-        throw Error(messages::invalidOperation);
+        throw Error(messages::invalidOperation());
     return checked(std::sqrt(value));
 }
 
 long double checked(long double value)
 {
     if (std::isnan(value))
-        throw Error(messages::invalidOperation);
+        throw Error(messages::invalidOperation());
     if (std::isinf(value))
-        throw Error(messages::overflow);
+        throw Error(messages::overflow());
     return value;
 }
 

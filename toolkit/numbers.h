@@ -6,7 +6,8 @@
 // Numbers as the windows compute and show them: real values are evaluated in
 // extended precision (long double) and stored in single precision (float)
 // where a window keeps them; conversions use the decimal separator of the
-// current locale and fail with the toolkit's German messages.
+// current locale (the interface language's, see language.h) and fail with
+// messages in the interface language.
 namespace tk {
 
 // Nearest integer, halves to the even neighbour.
@@ -39,9 +40,9 @@ long double checked(long double value);
 namespace messages {
 QString invalidFloat(const QString& text);
 QString invalidInteger(const QString& text);
-inline const QString invalidOperation = QStringLiteral("Ungültige Gleitkommaoperation");
-inline const QString divisionByZero = QStringLiteral("Gleitkommadivision durch Null");
-inline const QString overflow = QStringLiteral("Gleitkommaüberlauf");
+QString invalidOperation();
+QString divisionByZero();
+QString overflow();
 }
 
 }

@@ -2,37 +2,351 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>AccuracyStudy</name>
+    <message>
+        <source>Übergangskurve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeitfestigkeitsgerade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Treppenstufenfolge</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ColumnTable</name>
+    <message>
+        <source>Zeile %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeile %1 der Tabelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Spalten der Tabelle sind verschieden lang.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Tabelle hat keine Spalte %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Tabelle enthält keine Probe.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EvaluateCommand</name>
+    <message>
+        <source>Aufruf: werkstoffpruefung --evaluate fatigue DATEI … [Optionen]
+DATEI: eine Tabelle (CSV oder Text, Trennzeichen und Dezimalzeichen werden erkannt) mit
+Spannungsamplitude in MPa und Schwingspielzahl, wahlweise den Kennzeichen Durchläufer
+und Treppenstufenfolge (1 = ja, 0 oder leer = nein), erkannt an den Spaltenköpfen;
+oder eine gespeicherte Versuchsreihe (.wpserie).
+Optionen (für alle Dateien gleich; bei einer Versuchsreihe gelten sie statt ihrer Angaben):
+  --step D              Stufenweite d der Treppenstufenfolge in MPa
+  --run-out N           Grenzschwingspielzahl; ohne Spalte der Durchläufer gilt jede
+                        Probe, die sie erreicht hat, als Durchläufer
+  --mean-stress S       Mittelspannung der Reihe in MPa
+  --stress-ratio R      Spannungsverhältnis der Reihe
+  --reasons             Gründe nicht bestimmter Werte ausgeben
+Ausgabe: eine Kopfzeile und eine Zeile je Datei, durch Tabulatoren getrennt,
+mit Dezimalpunkt; nicht bestimmte Werte als -.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufruf: werkstoffpruefung --evaluate impact DATEI … [Optionen]
+DATEI: eine Tabelle (CSV oder Text, Trennzeichen und Dezimalzeichen werden erkannt) mit
+Prüftemperatur in °C und verbrauchter Schlagenergie in J, wahlweise Scherbruchanteil in %
+und lateraler Breitung in mm, erkannt an den Spaltenköpfen; oder eine gespeicherte
+Versuchsreihe (.wpserie).
+Optionen (für alle Dateien gleich; bei einer Versuchsreihe gelten sie statt ihrer Angaben):
+  --notch V|U           Kerbform der Proben (V)
+  --striker 2|8         Radius der Hammerfinne in mm (2)
+  --lower-shelf J       Tieflage festlegen statt anpassen (typisch 2 bis 3 J)
+  --upper-shelf J       Hochlage festlegen statt anpassen
+  --reasons             Gründe nicht bestimmter Werte ausgeben
+Ausgabe: eine Kopfzeile und eine Zeile je Datei, durch Tabulatoren getrennt,
+mit Dezimalpunkt; nicht bestimmte Werte als -.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufruf: werkstoffpruefung --evaluate tensile DATEI … Optionen
+Probe (in mm, für alle Dateien gleich):
+  --d0 D              Durchmesser einer runden Probe
+  --a0 A --b0 B       Dicke und Breite einer Flachprobe
+  --L0 L              Anfangsmesslänge
+  --Le L              Messlänge des Dehnungsaufnehmers (ohne: L0)
+  --crosshead         die Verlängerung ist der Traversenweg
+Spalten (ohne: wie erkannt), als Nummer ab 1 oder als Spaltenkopf:
+  --force SPALTE  --extension SPALTE
+Auswertung:
+  --modulus-range VON:BIS   Bereich der Hookeschen Geraden in % von Rm (10:40)
+  --fracture-drop P         Kraftabfall in % von Fm, der als Bruch gilt (10)
+  --fracture-samples N      ... innerhalb von N Messpunkten (5)
+  --reasons                 Gründe nicht bestimmter Werte ausgeben
+Ausgabe: eine Kopfzeile und eine Zeile je Datei, durch Tabulatoren getrennt,
+mit Dezimalpunkt; nicht bestimmte Werte als -.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExampleFiles</name>
+    <message>
+        <source>Baustahl S355J2 mit ausgeprägter Streckgrenze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aluminiumlegierung EN AW-6082 T6, Flachprobe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Austenitischer Stahl X5CrNi18-10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baustahl S355J2 mit Übergang von Tief- zu Hochlage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Austenitischer Stahl X5CrNi18-10 ohne Übergang</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vergütungsstahl C45 mit Treppenstufenfolge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aluminiumlegierung AlMgSi1 ohne ausgeprägte Dauerfestigkeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FatigueEvaluation</name>
+    <message>
+        <source>Neigung der Zeitfestigkeitsgeraden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exponent der Basquin-Gleichung N = N0·(σa/σ0)^−k: um wie viel Dekaden die Schwingspielzahl steigt, wenn die Spannungsamplitude um eine Dekade sinkt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bezugsspannung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geometrisches Mittel der Spannungsamplituden der Brüche, der Schwerpunkt der Zeitfestigkeitsgeraden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bezugsschwingspielzahl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schwingspielzahl der Zeitfestigkeitsgeraden (50 % Bruchwahrscheinlichkeit) bei der Bezugsspannung σ0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lage der Zeitfestigkeitsgeraden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dekadischer Logarithmus von N0; sein Standardfehler ist die Unsicherheit der Lage der Geraden in Dekaden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streuung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standardabweichung von lg N um die Zeitfestigkeitsgerade, mit den Freiheitsgraden der Regression (Brüche minus 2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streuspanne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verhältnis der Schwingspielzahlen für 90 % und 10 % Bruchwahrscheinlichkeit, T_N = 10^(2·1,2816·s); die Linien für 10 % und 90 % liegen um ±1,2816·s in lg N neben der Geraden für 50 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dauerfestigkeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spannungsamplitude, die eine Probe mit 50 % Wahrscheinlichkeit ohne Bruch erträgt, aus der Treppenstufenfolge nach Dixon und Mood.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streuung der Dauerfestigkeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standardabweichung der Dauerfestigkeit, 1,62·d·((N·B − A²)/N² + 0,029); nur gültig, wo (N·B − A²)/N² größer als 0,3 ist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abknickpunkt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schwingspielzahl, bei der die Zeitfestigkeitsgerade (50 %) die Dauerfestigkeit erreicht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImpactEvaluation</name>
+    <message>
+        <source>Hochlage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauchte Schlagenergie bei hohen Temperaturen, wo die Proben zäh brechen: die obere Asymptote der Übergangskurve.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tieflage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauchte Schlagenergie bei tiefen Temperaturen, wo die Proben spröde brechen: die untere Asymptote der Übergangskurve.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitte des Übergangs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperatur, bei der die Übergangskurve in der Mitte zwischen Tief- und Hochlage liegt; dort ist sie am steilsten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Breite des Übergangs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parameter der Kurve: der Übergangsbereich reicht von T_m − 2C bis T_m + 2C.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Übergangstemperatur bei 27 J</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperatur, bei der die Übergangskurve eine verbrauchte Schlagenergie von 27 J erreicht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Übergangstemperatur bei halber Hochlage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperatur, bei der die Übergangskurve 50 % der Hochlage erreicht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Übergangstemperatur des Bruchaussehens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperatur, bei der die Bruchfläche zu 50 % aus Scherbruch (zähem Bruch) besteht, aus der Übergangskurve der Scherbruchanteile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streuung um die Kurve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standardabweichung der Punkte um die Übergangskurve, mit den Freiheitsgraden der Anpassung (Punkte minus Parameter).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IndentationScene</name>
+    <message>
+        <source>Prüfkraft F wird aufgebracht, die Kugel dringt in die Probe ein</source>
+        <translation>Test force F is applied; the ball penetrates the specimen</translation>
+    </message>
+    <message>
+        <source>Prüfkraft F wirkt ein</source>
+        <translation>Test force F is acting</translation>
+    </message>
+    <message>
+        <source>Entlastung: der Prüfkörper fährt zurück</source>
+        <translation>Release: the indenter moves back</translation>
+    </message>
+    <message>
+        <source>Prüfkörper senkt sich auf die Probe</source>
+        <translation>The indenter descends onto the specimen</translation>
+    </message>
+    <message>
+        <source>Prüfvorkraft Fo wird aufgebracht</source>
+        <translation>Preliminary test force Fo is applied</translation>
+    </message>
+    <message>
+        <source>Prüfkraft F wird zusätzlich aufgebracht</source>
+        <translation>Additional test force F is applied</translation>
+    </message>
+    <message>
+        <source>Prüfkraft Fo + F wirkt ein</source>
+        <translation>Test force Fo + F is acting</translation>
+    </message>
+    <message>
+        <source>Entlastung: Prüfkraft F wird weggenommen, der Prüfkörper fährt zurück</source>
+        <translation>Release: test force F is removed; the indenter moves back</translation>
+    </message>
+    <message>
+        <source>Prüfkraft F wird aufgebracht, die Pyramide dringt in die Probe ein</source>
+        <translation>Test force F is applied; the pyramid penetrates the specimen</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesFile</name>
+    <message>
+        <source>Zugversuch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kerbschlagbiegeversuch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wöhlerversuch</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TFormAvT</name>
     <message>
-        <location filename="../impact/energy_temperature_form.cpp" line="27"/>
         <source>Kerbschlagarbeit-Temperatur-Kurve: ISO-V-Probe</source>
         <extracomment>Window title</extracomment>
         <translation>Impact energy-temperature curve: Charpy V-notch specimen</translation>
     </message>
     <message>
-        <location filename="../impact/energy_temperature_form.cpp" line="36"/>
         <source>&amp;Ende</source>
         <extracomment>Menu item that closes the window; access key after &amp;</extracomment>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../impact/energy_temperature_form.cpp" line="39"/>
         <source>&amp;Charakteristische Bruchflächen</source>
         <extracomment>Menu item that shows the four photographs of fracture surfaces; access key after &amp;</extracomment>
         <translation>C&amp;haracteristic fracture surfaces</translation>
     </message>
     <message>
-        <location filename="../impact/energy_temperature_form.cpp" line="57"/>
         <source>Kerbschlagarbeit-Temperatur-Kurve</source>
         <translation>Impact energy-temperature curve</translation>
     </message>
     <message>
-        <location filename="../impact/energy_temperature_form.cpp" line="58"/>
         <source>Kerbschlagarbeit über der Temperatur für kubisch-raumzentrierten und kubisch-flächenzentrierten Stahl, mit Hochlage, Übergang und Tieflage; die Tasten 1 bis 4 zeigen die Bruchflächen: zäh, Mischbruch, spröde, austenitisch</source>
         <translation>Impact energy over temperature for body-centred cubic and face-centred cubic steel, with upper shelf, transition and lower shelf; the keys 1 to 4 show the fracture surfaces: ductile, mixed, brittle, austenitic</translation>
     </message>
     <message>
-        <location filename="../impact/energy_temperature_form.cpp" line="66"/>
         <source>ESC = Abbruch</source>
         <extracomment>Status bar: Escape closes the window</extracomment>
         <translation>ESC = Cancel</translation>
@@ -41,7 +355,6 @@
 <context>
     <name>TFormBildAus</name>
     <message>
-        <location filename="../impact/photograph_forms.cpp" line="56"/>
         <source>Zäher Bruch austenitischer Stahl</source>
         <extracomment>Title of a small photograph window (230 pixels wide)</extracomment>
         <translation>Ductile fracture, austenitic steel</translation>
@@ -50,7 +363,6 @@
 <context>
     <name>TFormBildH</name>
     <message>
-        <location filename="../impact/photograph_forms.cpp" line="32"/>
         <source>Zäher Bruch St 37</source>
         <extracomment>Title of a small photograph window (230 pixels wide): ductile fracture surface of St 37</extracomment>
         <translation>Ductile fracture St 37</translation>
@@ -59,7 +371,6 @@
 <context>
     <name>TFormBildM</name>
     <message>
-        <location filename="../impact/photograph_forms.cpp" line="40"/>
         <source>Mischbruch St 37</source>
         <extracomment>Title of a small photograph window (230 pixels wide): mixed fracture surface of St 37</extracomment>
         <translation>Mixed fracture St 37</translation>
@@ -68,7 +379,6 @@
 <context>
     <name>TFormBildT</name>
     <message>
-        <location filename="../impact/photograph_forms.cpp" line="48"/>
         <source>Sprödbruch St 37</source>
         <extracomment>Title of a small photograph window (230 pixels wide): brittle fracture surface of St 37</extracomment>
         <translation>Brittle fracture St 37</translation>
@@ -77,52 +387,43 @@
 <context>
     <name>TFormDauer1</name>
     <message>
-        <location filename="../fatigue/load_range_form.cpp" line="18"/>
+        <source>Spannungsverlauf wird gezeichnet: %1</source>
+        <translation>Drawing the stress curve: %1</translation>
+    </message>
+    <message>
         <source>Bereiche der Dauerschwingbeanspruchung</source>
         <extracomment>Window title</extracomment>
         <translation>Ranges of fatigue loading</translation>
     </message>
     <message>
-        <location filename="../fatigue/load_range_form.cpp" line="25"/>
         <source>&amp;Ende</source>
         <extracomment>Menu item that closes the window; access key after &amp;</extracomment>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../fatigue/load_range_form.cpp" line="28"/>
         <source>&amp;Neu Zeichnen</source>
         <extracomment>Menu item that clears the diagram; access key after &amp;</extracomment>
         <translation>&amp;Redraw</translation>
     </message>
     <message>
-        <location filename="../fatigue/load_range_form.cpp" line="32"/>
         <source>Spannungs-Zeit-Diagramm</source>
         <translation>Stress-time diagram</translation>
     </message>
     <message>
-        <location filename="../fatigue/load_range_form.cpp" line="33"/>
         <source>Spannung über der Zeit für die eingegebene Spannungsamplitude und Mittelspannung</source>
         <translation>Stress over time for the stress amplitude and mean stress entered</translation>
     </message>
     <message>
-        <location filename="../fatigue/load_range_form.cpp" line="42"/>
         <source>Start der Beanspruchung</source>
         <extracomment>Button that starts the loading: 150 pixels, about 22 characters in bold</extracomment>
         <translation>Start loading</translation>
     </message>
     <message>
-        <location filename="../fatigue/load_range_form.cpp" line="45"/>
         <source>ESC = Abbruch</source>
         <extracomment>Status bar: Escape closes the window</extracomment>
         <translation>ESC = Cancel</translation>
     </message>
     <message>
-        <location filename="../fatigue/load_range_form.cpp" line="54"/>
-        <source>Spannungsverlauf wird gezeichnet: %1</source>
-        <translation>Drawing the stress curve: %1</translation>
-    </message>
-    <message>
-        <location filename="../fatigue/load_range_form.cpp" line="57"/>
         <source>Spannungsverlauf gezeichnet</source>
         <extracomment>Announced to screen readers when the stress curve is complete</extracomment>
         <translation>Stress curve drawn</translation>
@@ -131,25 +432,21 @@
 <context>
     <name>TFormDauer2</name>
     <message>
-        <location filename="../fatigue/woehler_influence_form.cpp" line="117"/>
         <source>Wöhlerkurve: Einfluss des Kristallgitters </source>
         <extracomment>Window title</extracomment>
         <translation>S-N curve: influence of the crystal lattice</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_form.cpp" line="119"/>
         <source>Einfuss des Kristallgitters auf die Dauerfestigkeit</source>
         <extracomment>Title of the diagram in its grey header band, about 60 characters</extracomment>
         <translation>Influence of the crystal lattice on the fatigue strength</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_form.cpp" line="121"/>
         <source>Kubisch-&amp;raumzentriertes Gitter</source>
         <extracomment>Menu item that draws the curve of body-centred cubic metals; access key after &amp;</extracomment>
         <translation>&amp;Body-centred cubic lattice</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_form.cpp" line="124"/>
         <source>Kubisch-&amp;flächenzentriertes Gitter</source>
         <extracomment>Menu item that draws the curve of face-centred cubic metals; access key after &amp;</extracomment>
         <translation>&amp;Face-centred cubic lattice</translation>
@@ -158,25 +455,21 @@
 <context>
     <name>TFormDauer3</name>
     <message>
-        <location filename="../fatigue/woehler_influence_form.cpp" line="136"/>
         <source>Wöhlerkurve: Einfluss des Umgebungsmedium</source>
         <extracomment>Window title</extracomment>
         <translation>S-N curve: influence of the environment</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_form.cpp" line="138"/>
         <source>Einfuss des Umgebungsmediums (Korrosion) auf die Dauerfestigkeit</source>
         <extracomment>Title of the diagram in its grey header band, about 60 characters</extracomment>
         <translation>Influence of the environment (corrosion) on the fatigue strength</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_form.cpp" line="140"/>
         <source>&amp;Ausgangszustand</source>
         <extracomment>Menu item that draws the curve of the initial state, without corrosion; access key after &amp;</extracomment>
         <translation>&amp;Initial state</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_form.cpp" line="143"/>
         <source>K&amp;orrosion</source>
         <extracomment>Menu item that draws the curve under corrosion; access key after &amp;</extracomment>
         <translation>C&amp;orrosion</translation>
@@ -185,31 +478,26 @@
 <context>
     <name>TFormDauer4</name>
     <message>
-        <location filename="../fatigue/woehler_influence_form.cpp" line="155"/>
         <source>Wöhlerkurve: Einfluss von Eigenspannungen</source>
         <extracomment>Window title</extracomment>
         <translation>S-N curve: influence of residual stresses</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_form.cpp" line="157"/>
         <source>Einfluss von Eigenspannungen auf die Dauerfestigkeit</source>
         <extracomment>Title of the diagram in its grey header band, about 60 characters</extracomment>
         <translation>Influence of residual stresses on the fatigue strength</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_form.cpp" line="159"/>
         <source>&amp;Keine Eigenspannungen</source>
         <extracomment>Menu item: curve without residual stresses; access key after &amp;</extracomment>
         <translation>&amp;No residual stresses</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_form.cpp" line="162"/>
         <source>&amp;Zugeigenspannungen</source>
         <extracomment>Menu item: curve with residual tensile stresses; access key after &amp;</extracomment>
         <translation>Residual &amp;tensile stresses</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_form.cpp" line="165"/>
         <source>&amp;Druckeigenspannungen</source>
         <extracomment>Menu item: curve with residual compressive stresses; access key after &amp;</extracomment>
         <translation>Residual &amp;compressive stresses</translation>
@@ -218,8 +506,6 @@
 <context>
     <name>TFormDauerBild</name>
     <message>
-        <location filename="../fatigue/fatigue_picture_form.cpp" line="17"/>
-        <location filename="../fatigue/fatigue_picture_form.cpp" line="65"/>
         <source>Dauerbruch: Austenitischer Chrom-Nickel Stahl</source>
         <extracomment>Window title
 ----------
@@ -227,17 +513,14 @@ Caption written in white on the photograph, room for about 40 characters before 
         <translation>Fatigue fracture: austenitic chromium-nickel steel</translation>
     </message>
     <message>
-        <location filename="../fatigue/fatigue_picture_form.cpp" line="26"/>
         <source>Bildunterschrift</source>
         <translation>Caption</translation>
     </message>
     <message>
-        <location filename="../fatigue/fatigue_picture_form.cpp" line="27"/>
         <source>Dauerbruch: Austenitischer Chrom-Nickel Stahl, Maßstab 20 µm</source>
         <translation>Fatigue fracture: austenitic chromium-nickel steel, scale 20 µm</translation>
     </message>
     <message>
-        <location filename="../fatigue/fatigue_picture_form.cpp" line="31"/>
         <source>ESC = Abbruch</source>
         <extracomment>Status bar: Escape closes the window</extracomment>
         <translation>ESC = Cancel</translation>
@@ -246,105 +529,85 @@ Caption written in white on the photograph, room for about 40 characters before 
 <context>
     <name>TFormDauerEinfluss</name>
     <message>
-        <location filename="../fatigue/influence_factors_form.cpp" line="34"/>
         <source>Werkstoff</source>
         <extracomment>Panels of the tree of factors that influence the fatigue strength: a group panel (Werkstoff, Bauteilform, Belastung, Umgebung) holds about 14 characters, a factor panel about 30, in a bold font of 20 pixels</extracomment>
         <translation>Material</translation>
     </message>
     <message>
-        <location filename="../fatigue/influence_factors_form.cpp" line="35"/>
         <source>Kristallgitter</source>
         <translation>Crystal lattice</translation>
     </message>
     <message>
-        <location filename="../fatigue/influence_factors_form.cpp" line="36"/>
         <source>Wärmebehandlung</source>
         <translation>Heat treatment</translation>
     </message>
     <message>
-        <location filename="../fatigue/influence_factors_form.cpp" line="37"/>
         <source>Eigenspannungen</source>
         <translation>Residual stresses</translation>
     </message>
     <message>
-        <location filename="../fatigue/influence_factors_form.cpp" line="38"/>
         <source>Bauteilform</source>
         <translation>Shape</translation>
     </message>
     <message>
-        <location filename="../fatigue/influence_factors_form.cpp" line="39"/>
         <source>Kerbeinfluss</source>
         <translation>Notch effect</translation>
     </message>
     <message>
-        <location filename="../fatigue/influence_factors_form.cpp" line="40"/>
         <source>Oberflächenzustand</source>
         <translation>Surface condition</translation>
     </message>
     <message>
-        <location filename="../fatigue/influence_factors_form.cpp" line="41"/>
         <source>Bauteilabmessungen</source>
         <translation>Component size</translation>
     </message>
     <message>
-        <location filename="../fatigue/influence_factors_form.cpp" line="42"/>
         <source>Belastung</source>
         <translation>Loading</translation>
     </message>
     <message>
-        <location filename="../fatigue/influence_factors_form.cpp" line="43"/>
         <source>Belastungsart</source>
         <translation>Type of loading</translation>
     </message>
     <message>
-        <location filename="../fatigue/influence_factors_form.cpp" line="44"/>
         <source>Mittelspannung</source>
         <translation>Mean stress</translation>
     </message>
     <message>
-        <location filename="../fatigue/influence_factors_form.cpp" line="45"/>
         <source>Spannungen und Frequenz</source>
         <translation>Stresses and frequency</translation>
     </message>
     <message>
-        <location filename="../fatigue/influence_factors_form.cpp" line="46"/>
         <source>Umgebung</source>
         <translation>Environment</translation>
     </message>
     <message>
-        <location filename="../fatigue/influence_factors_form.cpp" line="47"/>
         <source>Temperatur</source>
         <translation>Temperature</translation>
     </message>
     <message>
-        <location filename="../fatigue/influence_factors_form.cpp" line="48"/>
         <source>Umgebungsmedium</source>
         <translation>Surrounding medium</translation>
     </message>
     <message>
-        <location filename="../fatigue/influence_factors_form.cpp" line="80"/>
         <source>Einflussgrößen auf die Dauerfestigkeit von Bauteilen</source>
         <extracomment>Window title</extracomment>
         <translation>Factors influencing the fatigue strength of components</translation>
     </message>
     <message>
-        <location filename="../fatigue/influence_factors_form.cpp" line="87"/>
         <source>&amp;Ende</source>
         <extracomment>Menu item that closes the window; access key after &amp;</extracomment>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../fatigue/influence_factors_form.cpp" line="92"/>
         <source>Einflussgrößen auf die Dauerfestigkeit</source>
         <translation>Factors influencing the fatigue strength</translation>
     </message>
     <message>
-        <location filename="../fatigue/influence_factors_form.cpp" line="93"/>
         <source>Baum der Einflussgrößen: Werkstoff, Bauteilform, Belastung, Umgebung</source>
         <translation>Tree of the influencing factors: material, shape, loading, environment</translation>
     </message>
     <message>
-        <location filename="../fatigue/influence_factors_form.cpp" line="103"/>
         <source>ESC = Abbruch</source>
         <extracomment>Status bar: Escape closes the window</extracomment>
         <translation>ESC = Cancel</translation>
@@ -353,7 +616,6 @@ Caption written in white on the photograph, room for about 40 characters before 
 <context>
     <name>TFormDauerTExt</name>
     <message>
-        <location filename="../fatigue/introduction_form.cpp" line="30"/>
         <source>Zeitlich verändernde  und wiederholende Beanspruchungen führen in vielen
 Fällen, auch wenn die Belastungen unterhalb der Streckgrenze liegen, zu einer
 Werkstoffschädigung oft bis zum Dauerbruch (Ermüdungsbruch).
@@ -368,7 +630,6 @@ The fatigue test yields characteristic values that describe the mechanical
 behaviour of components under cyclic (pulsating or alternating) loading.</translation>
     </message>
     <message>
-        <location filename="../fatigue/introduction_form.cpp" line="37"/>
         <source>Beim Dauerschwingversuch wird meist bei unterschiedlichem Spannungsniveau ein
 sinusförmiger Belastungsverlauf mit konstanter Spannungsamplitude bis zum Bruch der
 Probe aufgebracht und die Bruchzyklenzahl registriert. Als geeignete grafische
@@ -381,7 +642,6 @@ the number of cycles to failure is recorded. The S-N (Wöhler) diagram
 has proved a suitable way of showing the results.</translation>
     </message>
     <message>
-        <location filename="../fatigue/introduction_form.cpp" line="43"/>
         <source>Für Dauerschwingversuche werden Zug/Druck-, Umlaufbiege-, Wechselbiege- 
 und Torsionswechsel-Prüfmaschinen eingesetzt.</source>
         <extracomment>Third paragraph: 2 lines of about 80 characters, broken with 
@@ -390,25 +650,20 @@ und Torsionswechsel-Prüfmaschinen eingesetzt.</source>
 alternating bending and alternating torsion testing machines.</translation>
     </message>
     <message>
-        <location filename="../fatigue/introduction_form.cpp" line="53"/>
-        <location filename="../fatigue/introduction_form.cpp" line="64"/>
         <source>Ermittlung der Dauerfestigkeit</source>
         <extracomment>Window title</extracomment>
         <translation>Determining the fatigue strength</translation>
     </message>
     <message>
-        <location filename="../fatigue/introduction_form.cpp" line="60"/>
         <source>&amp;Ende</source>
         <extracomment>Menu item that closes the window; access key after &amp;</extracomment>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../fatigue/introduction_form.cpp" line="65"/>
         <source>Einführungstext zum Dauerschwingversuch</source>
         <translation>Introduction to the fatigue test</translation>
     </message>
     <message>
-        <location filename="../fatigue/introduction_form.cpp" line="69"/>
         <source>ESC = Abbruch</source>
         <extracomment>Status bar: Escape closes the window</extracomment>
         <translation>ESC = Cancel</translation>
@@ -417,43 +672,35 @@ alternating bending and alternating torsion testing machines.</translation>
 <context>
     <name>TFormDauerWBM</name>
     <message>
-        <location filename="../fatigue/bending_machine_form.cpp" line="14"/>
-        <location filename="../fatigue/bending_machine_form.cpp" line="31"/>
         <source>Wechselbiegemaschine (schematisch)</source>
         <extracomment>Window title</extracomment>
         <translation>Alternating bending machine (schematic)</translation>
     </message>
     <message>
-        <location filename="../fatigue/bending_machine_form.cpp" line="21"/>
         <source>&amp;Ende</source>
         <extracomment>Menu item that closes the window; access key after &amp;</extracomment>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../fatigue/bending_machine_form.cpp" line="23"/>
         <source>Start</source>
         <extracomment>Menu item; access key after &amp;</extracomment>
         <translation>Start</translation>
     </message>
     <message>
-        <location filename="../fatigue/bending_machine_form.cpp" line="26"/>
         <source>Stopp</source>
         <extracomment>Menu item; access key after &amp;</extracomment>
         <translation>Stop</translation>
     </message>
     <message>
-        <location filename="../fatigue/bending_machine_form.cpp" line="28"/>
         <source>&amp;Neu Starten</source>
         <extracomment>Menu item; access key after &amp;</extracomment>
         <translation>&amp;Restart</translation>
     </message>
     <message>
-        <location filename="../fatigue/bending_machine_form.cpp" line="32"/>
         <source>Exzenter, Pleuel und eingespannte Probe mit den Formeln der Biegespannung</source>
         <translation>Eccentric, connecting rod and clamped specimen with the formulas of the bending stress</translation>
     </message>
     <message>
-        <location filename="../fatigue/bending_machine_form.cpp" line="35"/>
         <source>ESC = Abbruch</source>
         <extracomment>Status bar: Escape closes the window</extracomment>
         <translation>ESC = Cancel</translation>
@@ -462,131 +709,137 @@ alternating bending and alternating torsion testing machines.</translation>
 <context>
     <name>TFormDauerWoehler</name>
     <message>
-        <location filename="../fatigue/woehler_recording_form.cpp" line="21"/>
-        <source>Aufnahme einer Wöhlerlinie einer weichgeglühten und kugelgestrahlten Aluminiumlegierung AlMg4,5Mn</source>
-        <extracomment>Window title</extracomment>
-        <translation>Recording the S-N curve of a soft-annealed and a shot-peened aluminium alloy AlMg4.5Mn</translation>
-    </message>
-    <message>
-        <location filename="../fatigue/woehler_recording_form.cpp" line="30"/>
-        <source>&amp;Ende</source>
-        <extracomment>Menu item that closes the window; access key after &amp;</extracomment>
-        <translation>&amp;Close</translation>
-    </message>
-    <message>
-        <location filename="../fatigue/woehler_recording_form.cpp" line="33"/>
-        <source>&amp;Weichgeglüht</source>
-        <extracomment>Menu of the load series of the soft-annealed specimens; access key after &amp;</extracomment>
-        <translation>&amp;Soft-annealed</translation>
-    </message>
-    <message>
-        <location filename="../fatigue/woehler_recording_form.cpp" line="35"/>
-        <source>&amp;Kugelgestrahlt</source>
-        <extracomment>Menu of the load series of the shot-peened specimens; access key after &amp;</extracomment>
-        <translation>S&amp;hot-peened</translation>
-    </message>
-    <message>
-        <location filename="../fatigue/woehler_recording_form.cpp" line="39"/>
-        <source>Spannungsamplitude %1 N/qmm</source>
-        <extracomment>Menu item that runs a load series; %1 is the stress amplitude in N/mm²</extracomment>
-        <translation>Stress amplitude %1 N/mm²</translation>
-    </message>
-    <message>
-        <location filename="../fatigue/woehler_recording_form.cpp" line="44"/>
-        <source>&amp;Vollbild</source>
-        <extracomment>Menu item that enlarges the Wöhler diagram to the whole window; access key after &amp;</extracomment>
-        <translation>&amp;Full view</translation>
-    </message>
-    <message>
-        <location filename="../fatigue/woehler_recording_form.cpp" line="46"/>
-        <source>&amp;Bruchwahrscheinlichkeit</source>
-        <extracomment>Menu of the lines of equal probability of fracture; access key after &amp;</extracomment>
-        <translation>&amp;Probability of fracture</translation>
-    </message>
-    <message>
-        <location filename="../fatigue/woehler_recording_form.cpp" line="52"/>
-        <source>Weichgeglüht</source>
-        <extracomment>State of the specimens in the menu of fracture probabilities: soft-annealed</extracomment>
-        <translation>Soft-annealed</translation>
-    </message>
-    <message>
-        <location filename="../fatigue/woehler_recording_form.cpp" line="54"/>
-        <source>Kugelgestrahlt</source>
-        <translation>Shot-peened</translation>
-    </message>
-    <message>
-        <location filename="../fatigue/woehler_recording_form.cpp" line="56"/>
-        <source>%1 %2%</source>
-        <extracomment>Menu item of a line of equal fracture probability: %1 is the state, %2 the probability in per cent</extracomment>
-        <translation>%1 %2%</translation>
-    </message>
-    <message>
-        <location filename="../fatigue/woehler_recording_form.cpp" line="61"/>
-        <source>&amp;Neu Zeichnen</source>
-        <extracomment>Menu item that clears the diagrams; access key after &amp;</extracomment>
-        <translation>&amp;Redraw</translation>
-    </message>
-    <message>
-        <location filename="../fatigue/woehler_recording_form.cpp" line="64"/>
-        <source>Spannungs-Zeit-Verlauf der Laststufe</source>
-        <translation>Stress over time at the load level</translation>
-    </message>
-    <message>
-        <location filename="../fatigue/woehler_recording_form.cpp" line="67"/>
-        <source>Wöhlerdiagramm</source>
-        <translation>S-N diagram</translation>
-    </message>
-    <message>
-        <location filename="../fatigue/woehler_recording_form.cpp" line="68"/>
-        <source>Bruchpunkte der Laststufen, Spannungsamplitude über der Bruchzyklenzahl</source>
-        <translation>Fracture points of the load levels, stress amplitude over the number of cycles to failure</translation>
-    </message>
-    <message>
-        <location filename="../fatigue/woehler_recording_form.cpp" line="71"/>
-        <source>ESC = Abbruch</source>
-        <extracomment>Status bar: Escape closes the window</extracomment>
-        <translation>ESC = Cancel</translation>
-    </message>
-    <message>
-        <location filename="../fatigue/woehler_recording_form.cpp" line="100"/>
         <source>Laststufe %1 N/mm², %2: die Proben schwingen bis zum Bruch</source>
         <extracomment>Announced to screen readers: %1 is the stress amplitude, %2 the state (soft-annealed or shot-peened)</extracomment>
         <translation>Load level %1 N/mm², %2: the specimens are cycled until they break</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_recording_form.cpp" line="102"/>
         <source>weichgeglüht</source>
         <translation>soft-annealed</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_recording_form.cpp" line="102"/>
         <source>kugelgestrahlt</source>
         <translation>shot-peened</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_recording_form.cpp" line="106"/>
-        <source>Bruchpunkte aller zehn Laststufen eingetragen</source>
-        <translation>Fracture points of all ten load levels plotted</translation>
-    </message>
-    <message>
-        <location filename="../fatigue/woehler_recording_form.cpp" line="109"/>
         <source>Proben gebrochen, ihre Bruchpunkte eingetragen: %1 von 10 Laststufen</source>
         <translation>Specimens broken, their fracture points plotted: %1 of 10 load levels</translation>
+    </message>
+    <message>
+        <source>Aufnahme einer Wöhlerlinie einer weichgeglühten und kugelgestrahlten Aluminiumlegierung AlMg4,5Mn</source>
+        <extracomment>Window title</extracomment>
+        <translation>Recording the S-N curve of a soft-annealed and a shot-peened aluminium alloy AlMg4.5Mn</translation>
+    </message>
+    <message>
+        <source>&amp;Ende</source>
+        <extracomment>Menu item that closes the window; access key after &amp;</extracomment>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Weichgeglüht</source>
+        <extracomment>Menu of the load series of the soft-annealed specimens; access key after &amp;</extracomment>
+        <translation>&amp;Soft-annealed</translation>
+    </message>
+    <message>
+        <source>&amp;Kugelgestrahlt</source>
+        <extracomment>Menu of the load series of the shot-peened specimens; access key after &amp;</extracomment>
+        <translation>S&amp;hot-peened</translation>
+    </message>
+    <message>
+        <source>Spannungsamplitude %1 N/qmm</source>
+        <extracomment>Menu item that runs a load series; %1 is the stress amplitude in N/mm²</extracomment>
+        <translation>Stress amplitude %1 N/mm²</translation>
+    </message>
+    <message>
+        <source>&amp;Vollbild</source>
+        <extracomment>Menu item that enlarges the Wöhler diagram to the whole window; access key after &amp;</extracomment>
+        <translation>&amp;Full view</translation>
+    </message>
+    <message>
+        <source>&amp;Bruchwahrscheinlichkeit</source>
+        <extracomment>Menu of the lines of equal probability of fracture; access key after &amp;</extracomment>
+        <translation>&amp;Probability of fracture</translation>
+    </message>
+    <message>
+        <source>Weichgeglüht</source>
+        <extracomment>State of the specimens in the menu of fracture probabilities: soft-annealed</extracomment>
+        <translation>Soft-annealed</translation>
+    </message>
+    <message>
+        <source>Kugelgestrahlt</source>
+        <translation>Shot-peened</translation>
+    </message>
+    <message>
+        <source>%1 %2%</source>
+        <extracomment>Menu item of a line of equal fracture probability: %1 is the state, %2 the probability in per cent</extracomment>
+        <translation>%1 %2%</translation>
+    </message>
+    <message>
+        <source>&amp;Neu Zeichnen</source>
+        <extracomment>Menu item that clears the diagrams; access key after &amp;</extracomment>
+        <translation>&amp;Redraw</translation>
+    </message>
+    <message>
+        <source>Spannungs-Zeit-Verlauf der Laststufe</source>
+        <translation>Stress over time at the load level</translation>
+    </message>
+    <message>
+        <source>Wöhlerdiagramm</source>
+        <translation>S-N diagram</translation>
+    </message>
+    <message>
+        <source>Bruchpunkte der Laststufen, Spannungsamplitude über der Bruchzyklenzahl</source>
+        <translation>Fracture points of the load levels, stress amplitude over the number of cycles to failure</translation>
+    </message>
+    <message>
+        <source>ESC = Abbruch</source>
+        <extracomment>Status bar: Escape closes the window</extracomment>
+        <translation>ESC = Cancel</translation>
+    </message>
+    <message>
+        <source>Bruchpunkte aller zehn Laststufen eingetragen</source>
+        <translation>Fracture points of all ten load levels plotted</translation>
     </message>
 </context>
 <context>
     <name>TFormHammerD108</name>
     <message>
-        <location filename="../impact/photograph_forms.cpp" line="78"/>
         <source>Pendelschlagwerk Harlunde</source>
         <extracomment>Title of the photograph of the pendulum impact tester; the name Harlunde stays</extracomment>
         <translation>Pendulum impact tester Harlunde</translation>
     </message>
 </context>
 <context>
+    <name>TFormHaupt</name>
+    <message>
+        <source>Sprache / Language …</source>
+        <extracomment>Menu item of the title window&apos;s file menu, in both languages on purpose (a reader of either finds it)</extracomment>
+        <translation>Sprache / Language …</translation>
+    </message>
+    <message>
+        <source>Sprache / Language</source>
+        <extracomment>Caption of the language dialog, in both languages on purpose</extracomment>
+        <translation>Sprache / Language</translation>
+    </message>
+    <message>
+        <source>Die gewählte Sprache gilt ab dem nächsten Start des Programms.
+The language chosen applies from the next start of the program.</source>
+        <extracomment>Note after the language was chosen: German and English on purpose, the reader may know only one</extracomment>
+        <translation>Die gewählte Sprache gilt ab dem nächsten Start des Programms.
+The language chosen applies from the next start of the program.</translation>
+    </message>
+</context>
+<context>
     <name>TFormKerbHa</name>
     <message>
-        <location filename="../impact/pendulum_form.cpp" line="24"/>
+        <source>Pendelhammer fällt aus der Fallhöhe H auf die Probe</source>
+        <translation>The pendulum hammer falls from the height H onto the specimen</translation>
+    </message>
+    <message>
+        <source>Probe durchschlagen: der Pendelhammer steigt auf die Steighöhe h</source>
+        <translation>Specimen broken: the pendulum hammer rises to the height h</translation>
+    </message>
+    <message>
         <source> Der Kerbschlagbiegeversuch ist ein 
  Prüfverfahren zur qualitativen Ermitt-
  lung des Zähigkeitsverhaltens eines
@@ -635,83 +888,60 @@ alternating bending and alternating torsion testing machines.</translation>
 </translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_form.cpp" line="54"/>
         <source>Kerbschlagbiegeversuch (DIN 50115, DIN EN 10045-1): Pendelschlagwerk (schematisch)</source>
         <extracomment>Window title</extracomment>
         <translation>Notched-bar impact test (DIN 50115, DIN EN 10045-1): pendulum impact tester (schematic)</translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_form.cpp" line="61"/>
         <source>&amp;Ende</source>
         <extracomment>Menu item that closes the window; access key after &amp;</extracomment>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_form.cpp" line="64"/>
         <source>&amp;Start</source>
         <extracomment>Menu item that releases the pendulum hammer; access key after &amp;</extracomment>
         <translation>&amp;Start</translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_form.cpp" line="66"/>
         <source>&amp;Löschen/neu</source>
         <extracomment>Menu item that clears the picture and raises the hammer again; access key after &amp;</extracomment>
         <translation>&amp;Clear/new</translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_form.cpp" line="71"/>
         <source>Pendelschlagwerk (schematisch)</source>
         <translation>Pendulum impact tester (schematic)</translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_form.cpp" line="72"/>
         <source>Pendelhammer in Ausgangsstellung über der Probe im Widerlager</source>
         <translation>Pendulum hammer in its starting position above the specimen on the anvil</translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_form.cpp" line="75"/>
         <source>Formel der Kerbschlagzähigkeit</source>
         <translation>Formula of the impact strength</translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_form.cpp" line="76"/>
         <source>Kerbschlagzähigkeit gleich Kerbschlagarbeit durch Restquerschnitt</source>
         <translation>Impact strength equals impact energy divided by the remaining cross-section</translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_form.cpp" line="79"/>
         <source>Gekerbte Probe</source>
         <translation>Notched specimen</translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_form.cpp" line="80"/>
         <source>Probe mit Kerb unter der Hammerfinne, dreiachsiger Spannungszustand</source>
         <translation>Specimen with its notch below the striking edge, triaxial state of stress</translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_form.cpp" line="84"/>
         <source>Kerbschlagarbeit-Temperatur-Kurve öffnen</source>
         <extracomment>Accessible name of the link that opens the impact energy-temperature curve</extracomment>
         <translation>Open the impact energy-temperature curve</translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_form.cpp" line="93"/>
         <source>ESC = Abbruch</source>
         <extracomment>Status bar: Escape closes the window</extracomment>
         <translation>ESC = Cancel</translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_form.cpp" line="104"/>
-        <source>Pendelhammer fällt aus der Fallhöhe H auf die Probe</source>
-        <translation>The pendulum hammer falls from the height H onto the specimen</translation>
-    </message>
-    <message>
-        <location filename="../impact/pendulum_form.cpp" line="105"/>
-        <source>Probe durchschlagen: der Pendelhammer steigt auf die Steighöhe h</source>
-        <translation>Specimen broken: the pendulum hammer rises to the height h</translation>
-    </message>
-    <message>
-        <location filename="../impact/pendulum_form.cpp" line="107"/>
         <source>Probe durchschlagen, Pendel ausgeschwungen</source>
         <extracomment>Announced to screen readers when the swing has ended</extracomment>
         <translation>Specimen broken, pendulum at rest</translation>
@@ -720,7 +950,6 @@ alternating bending and alternating torsion testing machines.</translation>
 <context>
     <name>TFormZug</name>
     <message>
-        <location filename="../tensile/stress_strain_form.cpp" line="55"/>
         <source> Die Grafik zeigt schematisch die
  Spannungs-Dehnungskurven für einen
  unlegierten- und einen hochlegierten
@@ -751,84 +980,69 @@ alternating bending and alternating torsion testing machines.</translation>
  fracture than an unalloyed steel.</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_form.cpp" line="76"/>
         <source>Zugversuch nach DIN EN 10002: Spannungs-Dehnungs-Kurve</source>
         <extracomment>Window title</extracomment>
         <translation>Tensile test to DIN EN 10002: stress-strain curve</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_form.cpp" line="83"/>
         <source>&amp;Ende</source>
         <extracomment>Menu item that closes the window; access key after &amp;</extracomment>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_form.cpp" line="86"/>
         <source>&amp;unlegierter Stahl</source>
         <extracomment>Menu item that draws the curve of an unalloyed steel; access key after &amp;</extracomment>
         <translation>&amp;Unalloyed steel</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_form.cpp" line="88"/>
         <source>&amp;hochlegierter austenitischer Stahl</source>
         <extracomment>Menu item that draws the curve of a high-alloy austenitic steel; access key after &amp;</extracomment>
         <translation>&amp;High-alloy austenitic steel</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_form.cpp" line="91"/>
         <source>&amp;Loeschen/Neu</source>
         <extracomment>Menu item that clears the diagram; access key after &amp;</extracomment>
         <translation>&amp;Clear/new</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_form.cpp" line="94"/>
         <source>Spannungs-Dehnungs-Diagramm</source>
         <translation>Stress-strain diagram</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_form.cpp" line="95"/>
         <source>Spannung über der Dehnung für einen unlegierten und einen hochlegierten austenitischen Stahl</source>
         <translation>Stress over strain for an unalloyed and a high-alloy austenitic steel</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_form.cpp" line="99"/>
         <source>Begriffe des Zugversuchs</source>
         <translation>Terms of the tensile test</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_form.cpp" line="100"/>
         <source>Definition und Formel des in der Liste gewählten Begriffs</source>
         <translation>Definition and formula of the term chosen in the list</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_form.cpp" line="112"/>
         <source>Begriffe</source>
         <extracomment>Accessible name of the list of tensile test terms</extracomment>
         <translation>Terms</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_form.cpp" line="131"/>
         <source>ESC = Abbruch</source>
         <extracomment>Status bar: Escape closes the window</extracomment>
         <translation>ESC = Cancel</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_form.cpp" line="145"/>
         <source>Kurve wird gezeichnet</source>
         <translation>Drawing the curve</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_form.cpp" line="148"/>
         <source>unlegierter Stahl</source>
         <translation>unalloyed steel</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_form.cpp" line="150"/>
         <source>hochlegierter austenitischer Stahl</source>
         <translation>high-alloy austenitic steel</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_form.cpp" line="152"/>
         <source>Kurven gezeichnet: %1</source>
         <extracomment>Announced to screen readers; %1 lists the curves drawn, separated by commas</extracomment>
         <translation>Curves drawn: %1</translation>
@@ -837,71 +1051,58 @@ alternating bending and alternating torsion testing machines.</translation>
 <context>
     <name>TFormZugAnniHoch</name>
     <message>
-        <location filename="../tensile/standard_specimen_form.cpp" line="17"/>
+        <source>Hookesche Gerade: die Probe dehnt sich elastisch</source>
+        <translation>Hooke&apos;s line: the specimen stretches elastically</translation>
+    </message>
+    <message>
+        <source>Streckgrenze erreicht: die Probe fließt, die Spannung fällt von ReH auf ReL</source>
+        <translation>Yield strength reached: the specimen yields, the stress drops from ReH to ReL</translation>
+    </message>
+    <message>
+        <source>Verfestigung bis zur Zugfestigkeit Rm: die Probe wird gleichmäßig länger und dünner</source>
+        <translation>Strain hardening up to the tensile strength Rm: the specimen grows uniformly longer and thinner</translation>
+    </message>
+    <message>
+        <source>Zugfestigkeit Rm überschritten: die Probe schnürt sich ein</source>
+        <translation>Tensile strength Rm passed: the specimen necks</translation>
+    </message>
+    <message>
         <source>Zugversuch nach DIN EN 10002: Spannungs-Dehnungs-Kurve mit Standardprobe</source>
         <extracomment>Window title</extracomment>
         <translation>Tensile test to DIN EN 10002: stress-strain curve with standard specimen</translation>
     </message>
     <message>
-        <location filename="../tensile/standard_specimen_form.cpp" line="24"/>
         <source>&amp;Ende</source>
         <extracomment>Menu item that closes the window; access key after &amp;</extracomment>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../tensile/standard_specimen_form.cpp" line="27"/>
         <source>&amp;Start Zugversuch</source>
         <extracomment>Menu item that starts the tensile test; access key after &amp;</extracomment>
         <translation>&amp;Start tensile test</translation>
     </message>
     <message>
-        <location filename="../tensile/standard_specimen_form.cpp" line="30"/>
         <source>Spannungs-Dehnungs-Diagramm</source>
         <translation>Stress-strain diagram</translation>
     </message>
     <message>
-        <location filename="../tensile/standard_specimen_form.cpp" line="31"/>
         <source>Kurve mit oberer und unterer Streckgrenze</source>
         <translation>Curve with upper and lower yield strength</translation>
     </message>
     <message>
-        <location filename="../tensile/standard_specimen_form.cpp" line="34"/>
         <source>Normprobe (Zugstab)</source>
         <translation>Standard specimen (tensile bar)</translation>
     </message>
     <message>
-        <location filename="../tensile/standard_specimen_form.cpp" line="34"/>
         <source>Zugstab zwischen den Zugkräften</source>
         <translation>Tensile bar between the tensile forces</translation>
     </message>
     <message>
-        <location filename="../tensile/standard_specimen_form.cpp" line="38"/>
         <source>ESC = Abbruch</source>
         <extracomment>Status bar: Escape closes the window</extracomment>
         <translation>ESC = Cancel</translation>
     </message>
     <message>
-        <location filename="../tensile/standard_specimen_form.cpp" line="53"/>
-        <source>Hookesche Gerade: die Probe dehnt sich elastisch</source>
-        <translation>Hooke&apos;s line: the specimen stretches elastically</translation>
-    </message>
-    <message>
-        <location filename="../tensile/standard_specimen_form.cpp" line="55"/>
-        <source>Streckgrenze erreicht: die Probe fließt, die Spannung fällt von ReH auf ReL</source>
-        <translation>Yield strength reached: the specimen yields, the stress drops from ReH to ReL</translation>
-    </message>
-    <message>
-        <location filename="../tensile/standard_specimen_form.cpp" line="57"/>
-        <source>Verfestigung bis zur Zugfestigkeit Rm: die Probe wird gleichmäßig länger und dünner</source>
-        <translation>Strain hardening up to the tensile strength Rm: the specimen grows uniformly longer and thinner</translation>
-    </message>
-    <message>
-        <location filename="../tensile/standard_specimen_form.cpp" line="59"/>
-        <source>Zugfestigkeit Rm überschritten: die Probe schnürt sich ein</source>
-        <translation>Tensile strength Rm passed: the specimen necks</translation>
-    </message>
-    <message>
-        <location filename="../tensile/standard_specimen_form.cpp" line="61"/>
         <source>Kurve bis zum Bruch gezeichnet, Probe eingeschnürt und gebrochen</source>
         <translation>Curve drawn up to fracture, specimen necked and broken</translation>
     </message>
@@ -909,7 +1110,6 @@ alternating bending and alternating torsion testing machines.</translation>
 <context>
     <name>TFormZugD108</name>
     <message>
-        <location filename="../impact/photograph_forms.cpp" line="86"/>
         <source>Zugprüfmaschine Harlunde</source>
         <extracomment>Title of the photograph of the tensile testing machine; the name Harlunde stays</extracomment>
         <translation>Tensile testing machine Harlunde</translation>
@@ -918,7 +1118,14 @@ alternating bending and alternating torsion testing machines.</translation>
 <context>
     <name>TFormZugma</name>
     <message>
-        <location filename="../tensile/tensile_machine_form.cpp" line="21"/>
+        <source>Querhaupt fährt hoch und führt die Probe in die obere Einspannung</source>
+        <translation>The crosshead rises and brings the specimen into the upper grip</translation>
+    </message>
+    <message>
+        <source>Probe eingespannt: das Querhaupt fährt abwärts und zieht die Probe in die Länge</source>
+        <translation>Specimen gripped: the crosshead moves down and stretches the specimen</translation>
+    </message>
+    <message>
         <source> Der Zugversuch nach DIN EN 10002 
  (früher DIN 50145) ist ein Prüfverfahren 
  zur Ermittlung der Festigkeit eines 
@@ -973,69 +1180,974 @@ alternating bending and alternating torsion testing machines.</translation>
 </translation>
     </message>
     <message>
-        <location filename="../tensile/tensile_machine_form.cpp" line="52"/>
         <source>Zugversuch nach DIN EN 10002: Zugprüfmaschine (schematisch)</source>
         <extracomment>Window title</extracomment>
         <translation>Tensile test to DIN EN 10002: tensile testing machine (schematic)</translation>
     </message>
     <message>
-        <location filename="../tensile/tensile_machine_form.cpp" line="59"/>
         <source>&amp;Ende</source>
         <extracomment>Menu item that closes the window; access key after &amp;</extracomment>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../tensile/tensile_machine_form.cpp" line="62"/>
         <source>&amp;Start bewegliches Querhaupt</source>
         <extracomment>Menu item: the moving crosshead starts to pull the specimen; access key after &amp;</extracomment>
         <translation>&amp;Start moving crosshead</translation>
     </message>
     <message>
-        <location filename="../tensile/tensile_machine_form.cpp" line="65"/>
         <source>&amp;Neu</source>
         <extracomment>Menu item: puts a new specimen into the machine; access key after &amp;</extracomment>
         <translation>&amp;New</translation>
     </message>
     <message>
-        <location filename="../tensile/tensile_machine_form.cpp" line="70"/>
-        <location filename="../tensile/tensile_machine_form.cpp" line="75"/>
         <source>Zugprüfmaschine (schematisch)</source>
         <extracomment>Accessible name of the machine drawing</extracomment>
         <translation>Tensile testing machine (schematic)</translation>
     </message>
     <message>
-        <location filename="../tensile/tensile_machine_form.cpp" line="72"/>
         <source>Maschinenrahmen, Gewindestangen, bewegliches Querhaupt und Probe in den Spannbacken</source>
         <extracomment>Accessible description of the machine drawing</extracomment>
         <translation>Machine frame, threaded spindles, moving crosshead and specimen in the grips</translation>
     </message>
     <message>
-        <location filename="../tensile/tensile_machine_form.cpp" line="83"/>
         <source>ESC = Abbruch</source>
         <extracomment>Status bar: Escape closes the window</extracomment>
         <translation>ESC = Cancel</translation>
     </message>
     <message>
-        <location filename="../tensile/tensile_machine_form.cpp" line="97"/>
-        <source>Querhaupt fährt hoch und führt die Probe in die obere Einspannung</source>
-        <translation>The crosshead rises and brings the specimen into the upper grip</translation>
-    </message>
-    <message>
-        <location filename="../tensile/tensile_machine_form.cpp" line="98"/>
-        <source>Probe eingespannt: das Querhaupt fährt abwärts und zieht die Probe in die Länge</source>
-        <translation>Specimen gripped: the crosshead moves down and stretches the specimen</translation>
-    </message>
-    <message>
-        <location filename="../tensile/tensile_machine_form.cpp" line="100"/>
         <source>Probe gerissen</source>
         <extracomment>Announced to screen readers when the specimen has broken</extracomment>
         <translation>Specimen broken</translation>
     </message>
 </context>
 <context>
+    <name>TableSyntax</name>
+    <message>
+        <source>Semikolon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabulator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Komma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leerzeichen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dezimalkomma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dezimalpunkt</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TensileQuantity</name>
+    <message>
+        <source>Steigung des elastischen Bereichs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steigung der Hookeschen Geraden im Spannungs-Dehnungs-Diagramm, durch lineare Regression über einen einstellbaren Spannungsbereich (üblich: 10 % bis 40 % von Rm) bestimmt. Mit einem Feindehnungsaufnehmer gemessen liegt sie nahe am Elastizitätsmodul; aus dem Traversenweg ist sie deutlich kleiner, weil die Maschine sich mit verformt. Sie dient vor allem dazu, den elastischen Anteil der Dehnung abzuziehen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>obere Streckgrenze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spannung im Augenblick des ersten merklichen Kraftabfalls bei Werkstoffen mit ausgeprägter Streckgrenze: der höchste Wert vor dem Abfall, ReH = FeH / S0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>untere Streckgrenze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kleinste Spannung während des Fließens (Lüdersdehnung) bei Werkstoffen mit ausgeprägter Streckgrenze; ein erster Einschwingvorgang gleich nach dem Kraftabfall bleibt unberücksichtigt. ReL = FeL / S0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0,2 %-Dehngrenze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spannung, bei der die nicht proportionale (plastische) Dehnung 0,2 % der Messlänge erreicht: Schnittpunkt der Kurve mit einer Parallelen zur Hookeschen Geraden, um 0,2 % Dehnung verschoben. Sie wird bei stetigem Übergang vom elastischen in den plastischen Bereich bestimmt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Höchstkraft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Größte Kraft, die die Probe im Versuch nach Beginn der Verfestigung erträgt. Bei Werkstoffen mit ausgeprägter Streckgrenze zählt die Kraft nach dem Fließbereich.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zugfestigkeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spannung bei der Höchstkraft, bezogen auf den Anfangsquerschnitt: Rm = Fm / S0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plastische Dehnung bei Höchstkraft (Gleichmaßdehnung)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bleibende Dehnung bei der Höchstkraft, bezogen auf die Messlänge des Dehnungsaufnehmers: die Gesamtdehnung Agt ohne den elastischen Anteil Rm / mE. Bei einem flachen Maximum gilt die Mitte des Plateaus. Bis hierher verformt sich die Probe gleichmäßig, danach schnürt sie ein.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gesamtdehnung bei Höchstkraft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elastische und plastische Dehnung zusammen bei der Höchstkraft, bezogen auf die Messlänge des Dehnungsaufnehmers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gesamtdehnung beim Bruch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elastische und plastische Dehnung zusammen im Augenblick des Bruchs, bezogen auf die Messlänge des Dehnungsaufnehmers. Als Bruch gilt der letzte Messpunkt, bevor die Kraft jäh abfällt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bruchdehnung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bleibende Verlängerung der Messlänge nach dem Bruch, bezogen auf die Anfangsmesslänge: A = (Lu − L0) / L0 · 100 %. Ohne gemessenes Lu aus der Kurve: At ohne den elastischen Anteil beim Bruch (Bruchspannung / mE). Ohne Zusatz gilt A für den kurzen Proportionalstab (L0 = 5,65 · √S0), A11,3 für den langen (L0 = 11,3 · √S0); bei anderen Messlängen steht die Länge am Zeichen (A80mm). Aus dem Traversenweg ermittelt ist A nicht normgerecht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brucheinschnürung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Größte bleibende Querschnittsänderung nach dem Bruch, bezogen auf den Anfangsquerschnitt: Z = (S0 − Su) / S0 · 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>app::CommandLine</name>
+    <message>
+        <source>Zeigt diese Hilfe an und beendet das Programm.</source>
+        <translation>Shows this help and ends the program.</translation>
+    </message>
+    <message>
+        <source>Zeigt die Versionsnummer an und beendet das Programm.</source>
+        <translation>Shows the version number and ends the program.</translation>
+    </message>
+    <message>
+        <source>Aufruf: %1 [Optionen]</source>
+        <translation>Usage: %1 [options]</translation>
+    </message>
+    <message>
+        <source>Lernprogramm zur Ermittlung von Werkstoffkennwerten: Härteprüfung nach
+Brinell, Vickers und Rockwell, Zugversuch, Kerbschlagbiegeversuch und
+Dauerschwingversuch.</source>
+        <translation>Teaching program on the determination of material properties: hardness
+testing after Brinell, Vickers and Rockwell, tensile test, notched-bar
+impact test and fatigue test.</translation>
+    </message>
+    <message>
+        <source>Optionen:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>Auswertung eigener Messwerte ohne Fenster:
+  %1 --evaluate tensile DATEI... --d0 10 --L0 50
+  %1 --evaluate impact DATEI...
+  %1 --evaluate fatigue DATEI...
+Die Optionen jeder Auswertung nennt: %1 --evaluate tensile --help</source>
+        <translation>Evaluation of one&apos;s own measurements, without a window:
+  %1 --evaluate tensile FILE... --d0 10 --L0 50
+  %1 --evaluate impact FILE...
+  %1 --evaluate fatigue FILE...
+The options of each evaluation: %1 --evaluate tensile --help</translation>
+    </message>
+    <message>
+        <source>Dazu versteht das Programm die Optionen von Qt,
+etwa -platform, -style und -reverse.</source>
+        <translation>The program also understands Qt&apos;s options,
+such as -platform, -style and -reverse.</translation>
+    </message>
+    <message>
+        <source>Die Optionen nennt: %1 --help</source>
+        <translation>The options: %1 --help</translation>
+    </message>
+    <message>
+        <source>Unbekannte Option: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>Nach %1 fehlt der Wert.</source>
+        <translation>%1 needs a value.</translation>
+    </message>
+    <message>
+        <source>%1 nimmt keinen Wert.</source>
+        <translation>%1 takes no value.</translation>
+    </message>
+    <message>
+        <source>Unerwartetes Argument: %1</source>
+        <translation>Unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>Sprache der Oberfläche: de (Deutsch) oder en (Englisch).</source>
+        <extracomment>--help: the option that chooses the interface language</extracomment>
+        <translation>Language of the interface: de (German) or en (English).</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <extracomment>--help: the value of --lang, written as &lt;Sprache&gt;; one word</extracomment>
+        <translation>language</translation>
+    </message>
+    <message>
+        <source>Unbekannte Sprache für --lang: %1 (möglich: de, en)</source>
+        <extracomment>Command line: %1 is the value given to --lang</extracomment>
+        <translation>Unknown language for --lang: %1 (possible: de, en)</translation>
+    </message>
+</context>
+<context>
+    <name>evaluation</name>
+    <message>
+        <source>Aufruf: werkstoffpruefung --evaluate ART DATEI … [Optionen]; ART ist eine von: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unbekannte Art der Auswertung „%1“; bekannt sind: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keine Probe gehört zur Treppenstufenfolge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Es fehlt die Zeitfestigkeitsgerade oder die Dauerfestigkeit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Zeitfestigkeitsgerade erreicht die Dauerfestigkeit erst jenseits darstellbarer Schwingspielzahlen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Wert liegt außerhalb des darstellbaren Zahlenbereichs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unbekanntes Ergebnis.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brüche</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Durchläufer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Treppe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeitfestigkeitsgerade: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dauerfestigkeit: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Spannungsamplitude ist keine Zahl.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Spannungsamplitude %1 MPa ist nicht positiv.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Schwingspielzahl ist keine Zahl.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Schwingspielzahl %1 ist kleiner als 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Stufenweite d der Treppenstufenfolge muss positiv sein.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Grenzschwingspielzahl muss mindestens 1 sein.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Reihe hat entweder eine Mittelspannung oder ein Spannungsverhältnis R, nicht beides.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ein Spannungsverhältnis R = 1 ist eine ruhende Last, kein Schwingversuch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Spalte der Spannungsamplitude fehlt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Spalte der Schwingspielzahl fehlt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Spannungsamplitude fehlt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Schwingspielzahl fehlt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Kennzeichnung %1 ist weder 0 noch 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Tieflage (--lower-shelf) darf nicht negativ sein.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Hochlage (--upper-shelf) muss über der Tieflage (--lower-shelf) liegen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keine Übergangskurve.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keine Scherbruchanteile angegeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Übergangskurve: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Tieflage ist festgelegt, nicht angepasst.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Hochlage ist festgelegt, nicht angepasst.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V-Kerb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U-Kerb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finnenradius 2 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finnenradius 8 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Prüftemperatur ist keine Zahl.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Prüftemperatur %1 °C liegt unter dem absoluten Nullpunkt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die verbrauchte Schlagenergie ist keine Zahl.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die verbrauchte Schlagenergie %1 J ist negativ.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Scherbruchanteil %1 % liegt nicht zwischen 0 und 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die laterale Breitung %1 mm ist negativ.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Probenform „%1“ ist unbekannt (erwartet: „V“ oder „U“).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Radius der Hammerfinne „%1“ ist unbekannt (erwartet: 2 oder 8 mm).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die festgelegte Tieflage ist negativ.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die festgelegte Hochlage liegt nicht über der festgelegten Tieflage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Spalte der Prüftemperatur fehlt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Spalte der verbrauchten Schlagenergie fehlt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Prüftemperatur fehlt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die verbrauchte Schlagenergie fehlt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ist leer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ist keine Textdatei.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 enthält keine Tabelle aus Zahlen: keine zwei aufeinanderfolgenden Zeilen mit mindestens zwei Zahlen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lässt sich nicht öffnen: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kraft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verlängerung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Es ist keine Spalte für die Kraft gewählt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Es ist keine Spalte für die Verlängerung gewählt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Spalte %1 für „%2“ gibt es nicht: die Tabelle hat %3 Spalten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kraft, Verlängerung und Zeit müssen in verschiedenen Spalten stehen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Kraft wird in N oder kN angegeben, eine Spannung in MPa, nicht in „%1“.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Verlängerung wird in mm oder µm angegeben, eine Dehnung in %, nicht in „%1“.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Zeit wird in s, ms oder min angegeben, nicht in „%1“.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Einlesen von %1 wurde abgebrochen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 enthält ab Zeile %2 keine Messwerte.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ist beschädigt (Zeile %2, Spalte %3: %4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ist keine Versuchsreihe dieses Programms.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ist beschädigt: die Formatversion fehlt oder ist keine ganze Zahl.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wurde von einer neueren Programmversion gespeichert (Format %2); diese Version liest Format %3. Bitte das Programm aktualisieren.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 enthält eine Auswertung der Art „%2“, die dieses Programm nicht kennt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 enthält keine Auswertung „%2“, sondern „%3“.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ist beschädigt: die Versuchsreihe fehlt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ist beschädigt. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lässt sich nicht speichern: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lässt sich nicht speichern: %2. Die bisherige Datei bleibt unverändert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Ordner für die automatische Sicherung (%1) lässt sich nicht anlegen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 muss größer als null sein (angegeben: %2 mm).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lu (%1 mm) ist kleiner als L0 (%2 mm): eine Probe wird im Zugversuch nicht kürzer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>du gilt nur für runde Proben; für eine Flachprobe Su angeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>du (%1 mm) ist größer als d0 (%2 mm).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Su muss größer als null sein (angegeben: %1 mm²).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Su (%1 mm²) ist größer als S0 (%2 mm²).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fm muss größer als null sein (angegeben: %1 kN).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Stufenweite d der Treppenstufenfolge fehlt oder ist nicht positiv.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eine Probe der Treppenstufenfolge hat keine gültige Spannungsamplitude.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Treppenstufenfolge reicht über mehr als %1 Stufen der Weite d = %2 MPa; die Stufenweite passt nicht zu den Spannungsamplituden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Spannungsamplitude %1 MPa liegt nicht auf einer Stufe im Abstand d = %2 MPa von %3 MPa.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In der Treppenstufenfolge ist keine Probe gebrochen; die Dauerfestigkeit liegt über allen geprüften Stufen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In der Treppenstufenfolge ist jede Probe gebrochen; die Dauerfestigkeit liegt unter allen geprüften Stufen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(N·B − A²)/N² = %1 ist nicht größer als 0,3: die Stufen streuen zu wenig, als dass sich die Standardabweichung schätzen ließe (kleinere Stufenweite oder mehr Proben).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: keine Spalte „%2“ für die %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Querschnitt fehlt: --d0 oder --a0 und --b0 angeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entweder --d0 (runde Probe) oder --a0 und --b0 (Flachprobe) angeben, nicht beides.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Anfangsmesslänge fehlt: --L0 angeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>aus der gemessenen Länge Lu nach dem Bruch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>du oder Su nach dem Bruch ist nicht angegeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Su nach dem Bruch ist nicht angegeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zwischen %1 und %2 MPa (%3 % bis %4 % der Höchstspannung)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nur %1 Messpunkte liegen %2; für die Gerade werden mindestens %3 gebraucht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Spannung steigt %1 nicht mit der Dehnung an.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Kurve erreicht vor dem Bruch keine plastische Dehnung von 0,2 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Bereich der Hookeschen Geraden muss zwischen 0 % und 100 % der Höchstspannung liegen, die untere Grenze unter der oberen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Kraftabfall, der als Bruch gilt, muss zwischen 0 % und 100 % von Fm liegen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Kraftabfall beim Bruch braucht mindestens einen Messpunkt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fm ist nicht angegeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ohne Messkurve wird A aus Lu bestimmt; Lu ist nicht angegeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ohne Messkurve nicht bestimmbar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 enthält nur %2 Messpunkte; ausgewertet werden Kurven ab %3 Punkten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In %1 steigt die Kraft nicht an: die größte Kraft liegt nicht merklich über der ersten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: die Verlängerung läuft rückwärts (von %2 % auf %3 % Dehnung).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In %1 nimmt die Verlängerung nicht zu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>aus dem Traversenweg: die Maschine federt mit, mE ist daher deutlich kleiner als der Elastizitätsmodul.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mE ist nicht bestimmt: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Werkstoff hat eine ausgeprägte Streckgrenze; bestimmt werden ReH und ReL.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kein ausgeprägtes Fließen: der Übergang in den plastischen Bereich ist stetig.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nach dem Fließen verfestigt der Werkstoff nicht; eine Höchstkraft Fm ist dann nicht definiert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>aus der Spannung in der Datei und S0 berechnet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>aus dem Traversenweg: nicht normgerecht, die Messlänge L0 wurde nicht gemessen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>aus der Kurve über Le = %1 mm, nicht über L0 = %2 mm gemessen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>aus der Kurve: At ohne den elastischen Anteil beim Bruch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kein Bruch erkannt: die Kraft fällt nach der Höchstkraft nirgends um mehr als %1 % von Fm innerhalb von %2 Messpunkten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>aus dem Traversenweg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keine Probe ist eingeschaltet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bei keiner Probe bestimmt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Proben haben verschiedene Messlängen (%1); ihre Bruchdehnungen sind nicht vergleichbar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Für eine Standardabweichung sind mindestens zwei Werte nötig.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>aus %1 von %2 Proben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>enthält Werte, die nicht normgerecht ermittelt wurden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: „%2“ hat den unbekannten Wert „%3“.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: „%2“ ist keine ganze Zahl.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: die Messwerte „%2“ sind beschädigt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: die Messwerte haben eine unbekannte Kodierung.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: die Zahl der Messpunkte fehlt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: das Dateiformat der Messdatei ist unvollständig.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: die Messdatei %2 ist nicht zu finden; die Probe bleibt ohne Kurve.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: die Messdatei %2 hat sich seit dem Speichern geändert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 Die Probe bleibt ohne Kurve.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle Punkte liegen auf der Seite der Tieflage: die Mitte des Übergangs läge über der höchsten Prüftemperatur. Es fehlen Punkte bei höheren Temperaturen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle Punkte liegen auf der Seite der Hochlage: die Mitte des Übergangs läge unter der tiefsten Prüftemperatur. Es fehlen Punkte bei tieferen Temperaturen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kein Punkt liegt im Übergangsbereich: die Punkte liegen auf der Hoch- oder der Tieflage, der Verlauf dazwischen ist nicht belegt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kein Punkt liegt auf der Tieflage: auch bei der tiefsten Prüftemperatur sind die Proben noch im Übergang, die Tieflage wäre geraten. Es fehlen Punkte bei tieferen Temperaturen, oder die Tieflage wird festgelegt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kein Punkt liegt auf der Hochlage: auch bei der höchsten Prüftemperatur sind die Proben noch im Übergang, die Hochlage wäre geraten. Es fehlen Punkte bei höheren Temperaturen, oder die Hochlage wird festgelegt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Werte fallen mit steigender Temperatur; eine Übergangskurve steigt von der Tieflage zur Hochlage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die festgelegte Tief- oder Hochlage passt nicht zu den Punkten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Punkte bestimmen die Parameter der Kurve nicht; es fehlen Punkte bei verschiedenen Temperaturen im Übergang.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ein Punkt der Reihe hat keinen gültigen Zahlenwert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die festgelegte Tieflage (%1 %3) muss unter der festgelegten Hochlage (%2 %3) liegen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zu wenige Punkte: die Kurve hat %1 freie Parameter und braucht mindestens %2 Punkte, damit ihre Streuung bestimmt werden kann (vorhanden: %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle Punkte wurden bei derselben Temperatur geprüft; ein Übergang ist nicht zu erkennen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle Punkte liegen auf einer Lage: die Kurve beschreibt sie nicht besser als ihr Mittelwert, ein Übergang ist nicht zu erkennen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Punkte zeigen keinen Übergang zwischen zwei Lagen: sie ändern sich über die geprüften Temperaturen nur allmählich oder erreichen eine der Lagen nicht. Es fehlen Punkte auf der Tief- oder der Hochlage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Anpassung der Übergangskurve konvergiert nicht; die Punkte folgen keinem Übergang von einer Tieflage zu einer Hochlage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eine Probe hat keine gültige Spannungsamplitude oder Schwingspielzahl.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zu wenige Brüche außerhalb der Treppenstufenfolge: die Zeitfestigkeitsgerade braucht mindestens 3, damit ihre Streuung bestimmt werden kann (vorhanden: %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle Brüche liegen auf einer Spannungsamplitude; die Neigung der Zeitfestigkeitsgeraden ist nicht bestimmt. Es fehlen Brüche auf weiteren Laststufen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Spannungsamplituden liegen zu dicht beieinander, um eine Neigung zu bestimmen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Schwingspielzahl fällt nicht mit steigender Spannungsamplitude; eine Zeitfestigkeitsgerade lässt sich nicht angeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>evaluation::RowReader</name>
+    <message>
+        <source>%1, Zeile %2: die Zeile hat nur %3 Spalten, die %4 steht aber in Spalte %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spalte %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spalte %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, Zeile %2: %3 ist leer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, Zeile %2: „%3“ in %4 ist keine Zahl.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei ist auf %1 eingestellt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>evaluation::TransitionCurve</name>
+    <message>
+        <source>%1 %2 liegt nicht über der Tieflage der Kurve (%3 %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 liegt nicht unter der Hochlage der Kurve (%3 %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 liegt zu nahe an einer Lage der Kurve, um eine Temperatur abzulesen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>evaluation::detail</name>
+    <message>
+        <source>Es ist keine Datei angegeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probe %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Liste der Proben („specimens“) fehlt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Eintrag ist kein Objekt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“ fehlt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine Zahl.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“ ist weder true noch false.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>evaluation::detail::CommandOptions</name>
+    <message>
+        <source>%1 braucht einen gültigen Wert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unbekannte Option %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>fatigue::BendingMachineScene</name>
     <message>
-        <location filename="../fatigue/bending_machine_scene.cpp" line="154"/>
         <source>Wechselbiegemaschine
 (schematisch)</source>
         <extracomment>Title of the machine picture in two lines (break at 
@@ -1044,50 +2156,41 @@ alternating bending and alternating torsion testing machines.</translation>
 machine (schematic)</translation>
     </message>
     <message>
-        <location filename="../fatigue/bending_machine_scene.cpp" line="159"/>
         <source>Meßuhren</source>
         <extracomment>Part of the alternating bending machine: the dial gauges, about 10 characters</extracomment>
         <translation>Dial gauges</translation>
     </message>
     <message>
-        <location filename="../fatigue/bending_machine_scene.cpp" line="161"/>
         <source>Meßschwinge</source>
         <extracomment>Part of the machine: the measuring rocker, about 12 characters</extracomment>
         <translation>Measuring rocker</translation>
     </message>
     <message>
-        <location filename="../fatigue/bending_machine_scene.cpp" line="163"/>
         <source>Probe</source>
         <extracomment>The specimen, about 8 characters</extracomment>
         <translation>Specimen</translation>
     </message>
     <message>
-        <location filename="../fatigue/bending_machine_scene.cpp" line="165"/>
         <source>Antriebsschwinge</source>
         <extracomment>Part of the machine: the driving rocker, about 16 characters</extracomment>
         <translation>Driving rocker</translation>
     </message>
     <message>
-        <location filename="../fatigue/bending_machine_scene.cpp" line="167"/>
         <source>Meßfeder</source>
         <extracomment>Part of the machine: the measuring spring, about 10 characters</extracomment>
         <translation>Measuring spring</translation>
     </message>
     <message>
-        <location filename="../fatigue/bending_machine_scene.cpp" line="169"/>
         <source>Pleuel</source>
         <extracomment>Part of the machine: the connecting rod, at the right edge, about 7 characters</extracomment>
         <translation>Con rod</translation>
     </message>
     <message>
-        <location filename="../fatigue/bending_machine_scene.cpp" line="171"/>
         <source>Doppelexenter</source>
         <extracomment>Part of the machine: the double eccentric, about 14 characters</extracomment>
         <translation>Double eccentric</translation>
     </message>
     <message>
-        <location filename="../fatigue/bending_machine_scene.cpp" line="192"/>
-        <location filename="../fatigue/bending_machine_scene.cpp" line="198"/>
         <source>Biegemoment</source>
         <extracomment>Red label of the bending moment diagram, about 14 characters
 ----------
@@ -1095,37 +2198,31 @@ Numerator of the stress amplitude: the bending moment, above a bar 190 pixels wi
         <translation>Bending moment</translation>
     </message>
     <message>
-        <location filename="../fatigue/bending_machine_scene.cpp" line="194"/>
         <source>Gegenmoment</source>
         <extracomment>Red label: the counter moment, about 14 characters</extracomment>
         <translation>Counter moment</translation>
     </message>
     <message>
-        <location filename="../fatigue/bending_machine_scene.cpp" line="196"/>
         <source>Amplitudenspannung =</source>
         <extracomment>Formula: stress amplitude equals the fraction right of it (from x 510)</extracomment>
         <translation>Stress amplitude =</translation>
     </message>
     <message>
-        <location filename="../fatigue/bending_machine_scene.cpp" line="200"/>
         <source>Widerstandsmoment</source>
         <extracomment>Denominator of the stress amplitude: the section modulus, below a bar 190 pixels wide</extracomment>
         <translation>Section modulus</translation>
     </message>
     <message>
-        <location filename="../fatigue/bending_machine_scene.cpp" line="203"/>
         <source>Widerstandsmoment = </source>
         <extracomment>Formula: section modulus equals the fraction right of it (from x 496)</extracomment>
         <translation>Section modulus = </translation>
     </message>
     <message>
-        <location filename="../fatigue/bending_machine_scene.cpp" line="205"/>
         <source>Probenbreite*Probendicke</source>
         <extracomment>Numerator of the section modulus, followed by a raised 2: width * thickness of the specimen</extracomment>
         <translation>Specimen width*thickness</translation>
     </message>
     <message>
-        <location filename="../fatigue/bending_machine_scene.cpp" line="210"/>
         <source>Biegemoment = konst. * Amplitude</source>
         <extracomment>Formula: bending moment = constant * amplitude, room for about 36 characters</extracomment>
         <translation>Bending moment = const. * amplitude</translation>
@@ -1134,63 +2231,51 @@ Numerator of the stress amplitude: the bending moment, above a bar 190 pixels wi
 <context>
     <name>fatigue::LoadRangeScene</name>
     <message>
-        <location filename="../fatigue/load_range_form.cpp" line="38"/>
-        <location filename="../fatigue/load_range_scene.cpp" line="91"/>
         <source>Spannungsamplitude</source>
         <extracomment>Header band: label of the stress amplitude field, x 140 to 350, about 18 characters</extracomment>
         <translation>Stress amplitude</translation>
     </message>
     <message>
-        <location filename="../fatigue/load_range_form.cpp" line="39"/>
-        <location filename="../fatigue/load_range_scene.cpp" line="93"/>
         <source>Mittelspannung</source>
         <extracomment>Header band: label of the mean stress field, x 390 to 550, about 14 characters</extracomment>
         <translation>Mean stress</translation>
     </message>
     <message>
-        <location filename="../fatigue/load_range_scene.cpp" line="42"/>
         <source> Beanspruchung im Zugschwellbereich </source>
         <extracomment>Name of the load range drawn on a coloured ground below the diagram, about 36 characters: loading in the pulsating tension range</extracomment>
         <translation> Loading in the pulsating tension range </translation>
     </message>
     <message>
-        <location filename="../fatigue/load_range_scene.cpp" line="44"/>
         <source> Beanspruchung im Druckschwellbereich </source>
         <extracomment>Loading in the pulsating compression range, about 36 characters</extracomment>
         <translation> Loading in the pulsating compression range </translation>
     </message>
     <message>
-        <location filename="../fatigue/load_range_scene.cpp" line="46"/>
         <source> Beanspruchung im Wechselbereich </source>
         <extracomment>Loading in the alternating range (mean stress not zero), about 36 characters</extracomment>
         <translation> Loading in the alternating range </translation>
     </message>
     <message>
-        <location filename="../fatigue/load_range_scene.cpp" line="48"/>
         <source> Reine Wechselbeanspruchung </source>
         <extracomment>Fully reversed loading (mean stress zero), about 36 characters</extracomment>
         <translation> Fully reversed loading </translation>
     </message>
     <message>
-        <location filename="../fatigue/load_range_scene.cpp" line="73"/>
         <source> + Spannung in N/qmm</source>
         <extracomment>Title of the positive stress axis, above the diagram, about 24 characters</extracomment>
         <translation> + Stress in N/mm²</translation>
     </message>
     <message>
-        <location filename="../fatigue/load_range_scene.cpp" line="75"/>
         <source> - Spannung in N/qmm </source>
         <extracomment>Title of the negative stress axis, below the diagram, about 24 characters</extracomment>
         <translation> - Stress in N/mm² </translation>
     </message>
     <message>
-        <location filename="../fatigue/load_range_scene.cpp" line="78"/>
         <source>Zeit</source>
         <extracomment>Title of the time axis at the diagram&apos;s right edge, about 4 characters</extracomment>
         <translation>Time</translation>
     </message>
     <message>
-        <location filename="../fatigue/load_range_scene.cpp" line="89"/>
         <source>Eingabe:</source>
         <extracomment>Header band: &quot;input&quot;, before the edit fields, about 9 characters (x 20 to 140)</extracomment>
         <translation>Input:</translation>
@@ -1199,13 +2284,11 @@ Numerator of the stress amplitude: the bending moment, above a bar 190 pixels wi
 <context>
     <name>fatigue::WoehlerGrid</name>
     <message>
-        <location filename="../fatigue/woehler_grid.cpp" line="25"/>
         <source> Bruchzyklenzahl N </source>
         <extracomment>Title of the cycles axis below the Wöhler diagram: number of cycles to failure N, about 24 characters; keep the N at its end, some diagrams lower an index B right after it</extracomment>
         <translation> Number of cycles to failure N </translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_grid.cpp" line="40"/>
         <source> + Spannungsamplitude in N/qmm</source>
         <extracomment>Title of the stress axis above the Wöhler diagram, about 30 characters</extracomment>
         <translation> + Stress amplitude in N/mm²</translation>
@@ -1214,26 +2297,21 @@ Numerator of the stress amplitude: the bending moment, above a bar 190 pixels wi
 <context>
     <name>fatigue::WoehlerInfluenceCurves</name>
     <message>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="49"/>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="83"/>
         <source>Wöhlerkurve:</source>
         <extracomment>Purple heading of the curve, followed by the materials from x 400</extracomment>
         <translation>S-N curve:</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="51"/>
         <source>Kubisch-raumzentrierter Stahl</source>
         <extracomment>Material of the curve: body-centred cubic steel, about 30 characters</extracomment>
         <translation>Body-centred cubic steel</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="54"/>
         <source>Heterogene Nichteisenmetalllegierugen</source>
         <extracomment>Second material of the curve: heterogeneous non-ferrous alloys, about 36 characters</extracomment>
         <translation>Heterogeneous non-ferrous alloys</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="59"/>
         <source>Kurzzeitfestigkeits-
 bereich</source>
         <extracomment>Low-cycle fatigue range at the left edge, in two lines (break at 
@@ -1242,44 +2320,31 @@ bereich</source>
 fatigue range</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="64"/>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="99"/>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="121"/>
         <source>Zeitfestigkeitsbereich</source>
         <extracomment>Finite-life (fatigue strength) range, between two lines 300 pixels apart, about 22 characters</extracomment>
         <translation>Finite-life range</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="69"/>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="100"/>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="125"/>
         <source>Wechselfestigkeitsbereich</source>
         <extracomment>Range of the fatigue limit under alternating load, about 25 characters</extracomment>
         <translation>Fatigue limit range</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="71"/>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="101"/>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="126"/>
         <source>(Dauerfestigkeitsbereich)</source>
         <extracomment>Below the previous: the endurance limit range, in brackets, about 25 characters</extracomment>
         <translation>(endurance limit range)</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="85"/>
         <source>Austenitischer Stahl</source>
         <extracomment>Material of the curve, about 30 characters</extracomment>
         <translation>Austenitic steel</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="87"/>
         <source>Aluminiumlegierugen</source>
         <extracomment>Second material of the curve: aluminium alloys, about 30 characters</extracomment>
         <translation>Aluminium alloys</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="92"/>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="117"/>
         <source>Kurzzeit-
 festigkeitsbereich</source>
         <extracomment>Low-cycle fatigue range at the left edge, in two lines (break at 
@@ -1288,37 +2353,31 @@ festigkeitsbereich</source>
 fatigue range</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="113"/>
         <source>Ausgangszustand</source>
         <extracomment>Label of the curve of the initial state (no corrosion), about 16 characters</extracomment>
         <translation>Initial state</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="139"/>
         <source>Korrosion (Schwingungsrisskorrosion)</source>
         <extracomment>Heading of the curve under corrosion (corrosion fatigue), about 36 characters</extracomment>
         <translation>Corrosion (corrosion fatigue)</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="147"/>
         <source>Korrosionszeitfestigkeit</source>
         <extracomment>Label below the corrosion curve: finite-life strength under corrosion, about 25 characters</extracomment>
         <translation>Corrosion fatigue strength</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="161"/>
         <source>Eigenspannungsfrei</source>
         <extracomment>Label of the curve without residual stresses, about 22 characters</extracomment>
         <translation>Free of residual stress</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="177"/>
         <source>Zugeigenspannungen</source>
         <extracomment>Label of the curve with residual tensile stresses, about 22 characters</extracomment>
         <translation>Residual tensile stress</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_curves.cpp" line="190"/>
         <source>Druckeigenspannungen</source>
         <extracomment>Label of the curve with residual compressive stresses, about 22 characters</extracomment>
         <translation>Residual compressive stress</translation>
@@ -1327,35 +2386,29 @@ fatigue range</translation>
 <context>
     <name>fatigue::WoehlerInfluenceForm</name>
     <message>
-        <location filename="../fatigue/woehler_influence_form.cpp" line="42"/>
         <source>&amp;Ende</source>
         <extracomment>Menu item that closes the window; access key after &amp;</extracomment>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_form.cpp" line="53"/>
         <source>&amp;Neu Zeichnen</source>
         <extracomment>Menu item that clears the diagram; access key after &amp;</extracomment>
         <translation>&amp;Redraw</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_form.cpp" line="56"/>
         <source>Wöhlerdiagramm</source>
         <translation>S-N diagram</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_form.cpp" line="57"/>
         <source>Spannungsamplitude über der Bruchzyklenzahl, logarithmisch</source>
         <translation>Stress amplitude over the number of cycles to failure, logarithmic</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_form.cpp" line="60"/>
         <source>ESC = Abbruch</source>
         <extracomment>Status bar: Escape closes the window</extracomment>
         <translation>ESC = Cancel</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_influence_form.cpp" line="68"/>
         <source>Wöhlerkurve wird gezeichnet</source>
         <translation>Drawing the S-N curve</translation>
     </message>
@@ -1363,112 +2416,105 @@ fatigue range</translation>
 <context>
     <name>fatigue::WoehlerRecordingScene</name>
     <message>
-        <location filename="../fatigue/woehler_recording_scene.cpp" line="70"/>
         <source> Aufnahme einer Wöhlerlinie: Weichgeglühte und kugelgestrahlte Aluminiumprobe</source>
         <extracomment>Title band of the recording window, about 80 characters</extracomment>
         <translation> Recording an S-N curve: soft-annealed and shot-peened aluminium specimens</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_recording_scene.cpp" line="80"/>
         <source> + Spannungsamplitude in N/qmm</source>
         <extracomment>Title of the positive stress axis above the oscillation diagram, about 30 characters</extracomment>
         <translation> + Stress amplitude in N/mm²</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_recording_scene.cpp" line="82"/>
         <source> - Spannungsamplitude in N/qmm </source>
         <extracomment>Title of the negative stress axis below the oscillation diagram, about 30 characters</extracomment>
         <translation> - Stress amplitude in N/mm² </translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_recording_scene.cpp" line="88"/>
         <source>Zeit</source>
         <extracomment>Title of the time axis at the right end of the oscillation diagram, about 4 characters</extracomment>
         <translation>Time</translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_recording_scene.cpp" line="150"/>
         <source> P = %1% </source>
         <extracomment>Small label on a line of equal fracture probability; %1 is the probability in per cent</extracomment>
         <translation> P = %1% </translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_recording_scene.cpp" line="154"/>
         <source> AlMg4,5Mn weichgeglüht </source>
         <extracomment>Label of the soft-annealed lines, white on their colour, about 24 characters</extracomment>
         <translation> AlMg4.5Mn soft-annealed </translation>
     </message>
     <message>
-        <location filename="../fatigue/woehler_recording_scene.cpp" line="157"/>
         <source> AlMg4,5Mn kugelgestrahlt </source>
         <extracomment>Label of the shot-peened lines, white on their colour, about 24 characters</extracomment>
         <translation> AlMg4.5Mn shot-peened </translation>
     </message>
 </context>
 <context>
+    <name>hardness::HardnessChart</name>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Keine Werte eingetragen</source>
+        <translation>No values entered</translation>
+    </message>
+</context>
+<context>
     <name>impact::EnergyTemperatureDiagram</name>
     <message>
-        <location filename="../impact/energy_temperature_diagram.cpp" line="121"/>
         <source>Kerbschlagarbeit Av in Abhängigkeit von der Prüftemperatur T (schematisch)</source>
         <extracomment>Diagram title, first line: room for about 75 characters</extracomment>
         <translation>Impact energy Av against the test temperature T (schematic)</translation>
     </message>
     <message>
-        <location filename="../impact/energy_temperature_diagram.cpp" line="123"/>
         <source>Vergleich Kubisch-raumzentrierter Werkstoff / kubisch-flächenzentrierter Werkstoff</source>
         <extracomment>Diagram title, second line: room for about 80 characters</extracomment>
         <translation>Comparison of a body-centred cubic and a face-centred cubic material</translation>
     </message>
     <message>
-        <location filename="../impact/energy_temperature_diagram.cpp" line="125"/>
         <source>Kerbschlagarbeit (Av)/J</source>
         <extracomment>Title of the energy axis, above the plot area</extracomment>
         <translation>Impact energy (Av)/J</translation>
     </message>
     <message>
-        <location filename="../impact/energy_temperature_diagram.cpp" line="127"/>
         <source>Temperatur/°C</source>
         <extracomment>Title of the temperature axis, below the plot area</extracomment>
         <translation>Temperature/°C</translation>
     </message>
     <message>
-        <location filename="../impact/energy_temperature_diagram.cpp" line="139"/>
         <source> Hochlage </source>
         <extracomment>Label of the upper shelf, on light blue, about 10 characters</extracomment>
         <translation> Upper shelf</translation>
     </message>
     <message>
-        <location filename="../impact/energy_temperature_diagram.cpp" line="141"/>
         <source> Übergang (starke Streuung) </source>
         <extracomment>Label of the transition region, on light blue, about 28 characters</extracomment>
         <translation> Transition (wide scatter) </translation>
     </message>
     <message>
-        <location filename="../impact/energy_temperature_diagram.cpp" line="143"/>
         <source>Tieflage</source>
         <extracomment>Label of the lower shelf, on light blue, about 10 characters</extracomment>
         <translation>Lower shelf</translation>
     </message>
     <message>
-        <location filename="../impact/energy_temperature_diagram.cpp" line="147"/>
         <source> Mischbruch </source>
         <extracomment>Fracture surface in the transition region, white on green; a click shows its photograph</extracomment>
         <translation> Mixed fracture </translation>
     </message>
     <message>
-        <location filename="../impact/energy_temperature_diagram.cpp" line="149"/>
         <source> zäh </source>
         <extracomment>Fracture surface on the upper shelf, white on green, about 6 characters</extracomment>
         <translation> ductile </translation>
     </message>
     <message>
-        <location filename="../impact/energy_temperature_diagram.cpp" line="151"/>
         <source> spröde </source>
         <extracomment>Fracture surface on the lower shelf, white on green, about 8 characters</extracomment>
         <translation> brittle </translation>
     </message>
     <message>
-        <location filename="../impact/energy_temperature_diagram.cpp" line="154"/>
         <source> unlegierter/^
  niedriglegierter Stahl 
  kubisch-raumzentriert </source>
@@ -1479,7 +2525,6 @@ fatigue range</translation>
  body-centred cubic </translation>
     </message>
     <message>
-        <location filename="../impact/energy_temperature_diagram.cpp" line="167"/>
         <source> austenitischer Stahl 
  kubisch-flächenzentriert </source>
         <extracomment>Label of the face-centred cubic steel&apos;s curve in two lines (break at 
@@ -1491,13 +2536,11 @@ fatigue range</translation>
 <context>
     <name>impact::PendulumScene</name>
     <message>
-        <location filename="../impact/pendulum_scene.cpp" line="116"/>
         <source>Pendelschlagwerk (schematisch)</source>
         <extracomment>Title drawn at the top of the pendulum picture, room for about 30 characters</extracomment>
         <translation>Pendulum impact tester (schematic)</translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_scene.cpp" line="120"/>
         <source>  ISO-V- 
   Probe </source>
         <extracomment>Small label of the Charpy V-notch specimen in two lines (break at 
@@ -1506,56 +2549,46 @@ fatigue range</translation>
   specimen </translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_scene.cpp" line="124"/>
-        <location filename="../impact/pendulum_scene.cpp" line="164"/>
         <source>Widerlager</source>
         <extracomment>Small label: the anvil (supports) the specimen rests on, about 10 characters</extracomment>
         <translation>Anvil</translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_scene.cpp" line="126"/>
         <source>Ableseskala</source>
         <extracomment>Small label: the dial on which the absorbed energy is read, about 11 characters</extracomment>
         <translation>Dial</translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_scene.cpp" line="140"/>
         <source>Kerbschlagarbeit:</source>
         <extracomment>Formula panel, first line: the absorbed impact energy, room for about 20 characters</extracomment>
         <translation>Impact energy:</translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_scene.cpp" line="143"/>
         <source>  Kerbschlagzähigkeit =</source>
         <extracomment>Formula panel: impact strength equals the fraction right of it; ends before x 150</extracomment>
         <translation>  Impact strength =</translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_scene.cpp" line="146"/>
         <source>  Kerbschlagarbeit (Av)</source>
         <extracomment>Numerator of the impact strength, above a bar 140 pixels wide</extracomment>
         <translation>  Impact energy (Av)</translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_scene.cpp" line="148"/>
         <source>  Restquerschnitt (Ao)</source>
         <extracomment>Denominator of the impact strength, below a bar 140 pixels wide: the cross-section left at the notch</extracomment>
         <translation>  Cross-section (Ao)</translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_scene.cpp" line="162"/>
         <source>Hammerfinne</source>
         <extracomment>Label of the hammer&apos;s striking edge above the notched specimen, about 12 characters</extracomment>
         <translation>Striking edge</translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_scene.cpp" line="168"/>
         <source>Kraft F</source>
         <extracomment>White on a red arrow: the force F, about 8 characters</extracomment>
         <translation>Force F</translation>
     </message>
     <message>
-        <location filename="../impact/pendulum_scene.cpp" line="202"/>
         <source>Kerbschlagarbeit-Temperatur-Kurve</source>
         <extracomment>Link below the explanation that opens the curve: 230 pixels, room for about 30 characters</extracomment>
         <translation>impact energy-temperature curve</translation>
@@ -1564,7 +2597,6 @@ fatigue range</translation>
 <context>
     <name>tensile::StandardSpecimenScene</name>
     <message>
-        <location filename="../tensile/standard_specimen_scene.cpp" line="77"/>
         <source>Zugstab</source>
         <extracomment>Drawn above the specimen: the tensile test piece, room for about 12 characters</extracomment>
         <translation>Bar</translation>
@@ -1573,34 +2605,25 @@ fatigue range</translation>
 <context>
     <name>tensile::StressStrainCurves</name>
     <message>
-        <location filename="../tensile/stress_strain_curves.cpp" line="55"/>
-        <location filename="../tensile/stress_strain_curves.cpp" line="73"/>
-        <location filename="../tensile/stress_strain_curves.cpp" line="111"/>
         <source>  Bruch  </source>
         <extracomment>Label at the end of a curve where the specimen breaks, white on the curve&apos;s colour</extracomment>
         <translation>  Fracture  </translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_curves.cpp" line="57"/>
-        <location filename="../tensile/stress_strain_curves.cpp" line="74"/>
-        <location filename="../tensile/stress_strain_curves.cpp" line="94"/>
         <source>Hookesche Gerade</source>
         <extracomment>Label of the straight elastic part of the curves (Hooke&apos;s line), room for about 18 characters</extracomment>
         <translation>Hooke&apos;s line</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_curves.cpp" line="58"/>
         <source> unlegierter Stahl </source>
         <translation> unalloyed steel </translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_curves.cpp" line="76"/>
         <source> 0.2 % Dehnung </source>
         <extracomment>Label on the strain axis at the 0.2 % offset line, room for about 14 characters</extracomment>
         <translation> 0.2 % strain </translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_curves.cpp" line="78"/>
         <source> hochlegierter  
  austenitischer Stahl  </source>
         <extracomment>Label beside the blue curve in two lines (break at 
@@ -1609,22 +2632,18 @@ fatigue range</translation>
  austenitic steel  </translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_curves.cpp" line="106"/>
         <source>obere Streckgrenze ReH</source>
         <translation>upper yield strength ReH</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_curves.cpp" line="107"/>
         <source>untere Streckgrenze ReL</source>
         <translation>lower yield strength ReL</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_curves.cpp" line="110"/>
         <source> Zugfestigkeit Rm</source>
         <translation> Tensile strength Rm</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_curves.cpp" line="114"/>
         <source> Spannungs-Dehnungskurve 
  mit ausgeprägter Streckgrenze 
  z.B. un- oder niedriglegierter Stahl </source>
@@ -1638,13 +2657,11 @@ fatigue range</translation>
 <context>
     <name>tensile::StressStrainDiagram</name>
     <message>
-        <location filename="../tensile/stress_strain_diagram.cpp" line="78"/>
         <source>Spannung in N/qmm</source>
         <extracomment>Axis title above the stress axis, room for about 20 characters</extracomment>
         <translation>Stress in N/mm²</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_diagram.cpp" line="83"/>
         <source>Dehnung in % </source>
         <extracomment>Axis title below the strain axis, room for about 20 characters</extracomment>
         <translation>Strain in % </translation>
@@ -1653,7 +2670,6 @@ fatigue range</translation>
 <context>
     <name>tensile::StressStrainTerms</name>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="53"/>
         <source>Die Bruchdehnung ist die bleibende Längenänderung dL, bezogen auf die
 Ausgangsmesslänge L[0] in %. </source>
         <extracomment>Explanation of the elongation after fracture: lines of about 70 characters, broken with 
@@ -1662,19 +2678,16 @@ Ausgangsmesslänge L[0] in %. </source>
 relative to the original gauge length L[0], in %.</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="58"/>
         <source>Länge (Bruch) - Ausgangslänge</source>
         <extracomment>Numerator of the formula for the elongation after fracture, above a bar 260 pixels wide</extracomment>
         <translation>Final length - original length</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="61"/>
         <source>    Ausgangslänge</source>
         <extracomment>Denominator below the bar, leading blanks to centre it under the numerator</extracomment>
         <translation>       Original length</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="66"/>
         <source>Die Brucheinschnürung ist die bleibende Querschnittsänderung dS
 nach dem Bruch, bezogen auf den Ausgangsquerschnitt S[0] in %. </source>
         <extracomment>Explanation of the reduction of area: lines of about 70 characters, broken with 
@@ -1683,19 +2696,16 @@ nach dem Bruch, bezogen auf den Ausgangsquerschnitt S[0] in %. </source>
 after fracture relative to the original cross-section S[0], in %.</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="71"/>
         <source>Querschnitt (Bruch) - Ausgangsquerschnitt</source>
         <extracomment>Numerator of the formula for the reduction of area, above a bar 310 pixels wide</extracomment>
         <translation>Cross-section (fracture) - original</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="74"/>
         <source>    Ausgangsquerschnitt</source>
         <extracomment>Denominator below the bar, leading blanks to centre it under the numerator</extracomment>
         <translation>      Original cross-section</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="79"/>
         <source>Die 0.2%-Dehngrenze R[p0.2] ist laut Definition die Spannung bei der eine
 bleibende Dehnung bzw. nicht proportionale Dehnung von 0.2 Prozent
 erfolgt. Diese Dehngrenze wird beim stetigem Übergang vom elastischen
@@ -1710,15 +2720,11 @@ plastic range and corresponds roughly to the upper yield
 strength R[eH].</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="88"/>
-        <location filename="../tensile/stress_strain_terms.cpp" line="139"/>
-        <location filename="../tensile/stress_strain_terms.cpp" line="147"/>
         <source>Einheit</source>
         <extracomment>Beside the unit N/qmm of a formula, room for about 8 characters</extracomment>
         <translation>Unit</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="91"/>
         <source>Die Elastizitätsgrenze ist laut Definition die Spannung, die 
 ein Werkstoff ohne bleibende Formänderung erträgt,
 d.h. der Werkstoff nimmt nach Wegnahme der Zugbeanspruchung seine
@@ -1730,7 +2736,6 @@ without permanent deformation, i.e. when the tensile load is
 removed the material returns to its original gauge length.</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="99"/>
         <source>In diesem geradlinigen Bereich sind Spannung und Dehnung proportional.
 Maschinenteile werden in diesem elastischen Bereich, indem keine  
 bleibende Verformung stattfindet eingesetzt. Bis zum Ende der Geraden 
@@ -1743,13 +2748,11 @@ occurs. Hooke&apos;s law holds up to the end of the straight line.
 Modulus of elasticity of steel = 210000 N/mm²</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="106"/>
         <source>Spannung = Dehnung * Elastizitätsmodul</source>
         <extracomment>Hooke&apos;s law in words, below the formula, room for about 45 characters</extracomment>
         <translation>Stress = strain * modulus of elasticity</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="111"/>
         <source>Messlänge und Durchmesser einer Zugprobe müssen, um vergleíchbare 
 Werte für die Bruchdehnung zu erhalten, in einem festen Verhältnis 
 zueinander stehen.      </source>
@@ -1760,19 +2763,16 @@ gauge length and the diameter of a tensile specimen must stand in
 a fixed ratio.</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="117"/>
         <source>- Langer Proportionalstab:  L_{0}  = 10*d_{0} </source>
         <extracomment>Long proportional test piece: gauge length L0 = 10 * diameter d0; _{0} marks a subscript 0 after the letter before it</extracomment>
         <translation>- Long proportional test piece:   L_{0}  = 10*d_{0} </translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="120"/>
         <source>- Kurzer Proportionalstab:   L_{0}   =   5*d_{0} </source>
         <extracomment>Short proportional test piece: gauge length L0 = 5 * diameter d0; _{0} marks a subscript 0 after the letter before it</extracomment>
         <translation>- Short proportional test piece:  L_{0}   =   5*d_{0} </translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="123"/>
         <source>Die Streckgrenze R[e] ist diejenige Spannung, bei der Fließen einsetzt
 ohne dass die Zugpannung weiter erhöht wird. Dabei kann es sogar beim
 Fließbeginn zu einem Spannungsabfall kommen.
@@ -1787,7 +2787,6 @@ The definition then gives an upper yield strength R[eH] and a
 lower yield strength R[eL].</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="134"/>
         <source>Die Zugfestigkeit R[m] ist das Maximum der Spannungs-Dehnungs-Kurve,
 die im Zugversuch ermittelt wird. Dieses Maximum ist der Quotient
 aus der Höchstkraft F[m] und dem Ausgangsquerschnitt S[0]. </source>
@@ -1798,7 +2797,6 @@ recorded in the tensile test. It is the quotient of the maximum
 force F[m] and the original cross-section S[0].</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="142"/>
         <source>Die Zugspannung (Nennspannung) ist die auf den Ausgangsquerschnitt S[0]
 einer Zugprobe bezogene Zugkraft F:</source>
         <extracomment>Explanation of the tensile stress: two lines of about 70 characters, broken with 
@@ -1807,48 +2805,39 @@ einer Zugprobe bezogene Zugkraft F:</source>
 the original cross-section S[0] of a tensile specimen:</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="198"/>
         <source>Bruchdehnung</source>
         <extracomment>Names in the list of tensile test terms, 200 pixels wide: about 22 characters</extracomment>
         <translation>Elongation after fracture</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="199"/>
         <source>Brucheinschnürung</source>
         <translation>Reduction of area</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="200"/>
         <source>Dehngrenze-0.2%</source>
         <translation>0.2 % proof strength</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="201"/>
         <source>Elastizitätsgrenze</source>
         <translation>Elastic limit</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="202"/>
         <source>Hookesche Gerade</source>
         <translation>Hooke&apos;s line</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="203"/>
         <source>Proportionalstäbe</source>
         <translation>Proportional test pieces</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="204"/>
         <source>Streckgrenze</source>
         <translation>Yield strength</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="205"/>
         <source>Zugfestigkeit</source>
         <translation>Tensile strength</translation>
     </message>
     <message>
-        <location filename="../tensile/stress_strain_terms.cpp" line="206"/>
         <source>Zugspannung</source>
         <translation>Tensile stress</translation>
     </message>
@@ -1856,13 +2845,11 @@ the original cross-section S[0] of a tensile specimen:</translation>
 <context>
     <name>tensile::TensileMachineScene</name>
     <message>
-        <location filename="../tensile/tensile_machine_scene.cpp" line="100"/>
         <source>oberes Querhaupt</source>
         <extracomment>Part name beside the schematic tensile machine, room for about 16 characters</extracomment>
         <translation>upper crosshead</translation>
     </message>
     <message>
-        <location filename="../tensile/tensile_machine_scene.cpp" line="102"/>
         <source>bewegliches
 Querhaupt</source>
         <extracomment>Part name in two lines (break at 
@@ -1871,7 +2858,6 @@ Querhaupt</source>
 crosshead</translation>
     </message>
     <message>
-        <location filename="../tensile/tensile_machine_scene.cpp" line="104"/>
         <source>Gewinde-
 stangen</source>
         <extracomment>Part name in two lines (break at 
@@ -1880,13 +2866,11 @@ stangen</source>
 spindles</translation>
     </message>
     <message>
-        <location filename="../tensile/tensile_machine_scene.cpp" line="106"/>
         <source>Probe</source>
         <extracomment>Part name: the test piece, room for about 8 characters</extracomment>
         <translation>specimen</translation>
     </message>
     <message>
-        <location filename="../tensile/tensile_machine_scene.cpp" line="108"/>
         <source>Spann
 backen</source>
         <extracomment>Part name in two lines (break at 
@@ -1894,10 +2878,37 @@ backen</source>
         <translation>grips</translation>
     </message>
     <message>
-        <location filename="../tensile/tensile_machine_scene.cpp" line="153"/>
         <source> Zugprüfmaschine (schematisch)</source>
         <extracomment>Title drawn at the top of the machine picture, room for about 30 characters</extracomment>
         <translation> Tensile testing machine (schematic)</translation>
+    </message>
+</context>
+<context>
+    <name>tk::Numbers</name>
+    <message>
+        <source>&apos;%1&apos; ist kein gültiger Gleitkommawert</source>
+        <extracomment>Error box after a bad real number; %1 is the text as typed</extracomment>
+        <translation>&apos;%1&apos; is not a valid floating-point value</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
+        <extracomment>Error box after a bad whole number; %1 is the text as typed</extracomment>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
+    </message>
+    <message>
+        <source>Ungültige Gleitkommaoperation</source>
+        <extracomment>Error box: a computation without a result (root of a negative number, 0/0)</extracomment>
+        <translation>Invalid floating-point operation</translation>
+    </message>
+    <message>
+        <source>Gleitkommadivision durch Null</source>
+        <extracomment>Error box</extracomment>
+        <translation>Floating-point division by zero</translation>
+    </message>
+    <message>
+        <source>Gleitkommaüberlauf</source>
+        <extracomment>Error box: a result beyond the range of the numbers</extracomment>
+        <translation>Floating-point overflow</translation>
     </message>
 </context>
 </TS>

@@ -196,7 +196,8 @@ private slots:
         QCOMPARE(captions(FormHaupt->menuBar()->actions()),
                  (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Einleitung "), QStringLiteral("&Information")}));
         auto* datei = FormHaupt->findChild<QMenu*>(QStringLiteral("Datei"));
-        QCOMPARE(captions(datei->actions()), (QStringList{QStringLiteral("Hintergrundfarbe"), QStringLiteral("&Beenden")}));
+        QCOMPARE(captions(datei->actions()), (QStringList{QStringLiteral("Hintergrundfarbe"), QStringLiteral("&Beenden"),
+                                                           QStringLiteral("Sprache / Language …")}));
         QAction* esc = item(FormHaupt, "ESC1");
         QCOMPARE(esc->shortcut(), QKeySequence(Qt::Key_Escape));
         QVERIFY(!FormHaupt->menuBar()->actions().contains(esc));

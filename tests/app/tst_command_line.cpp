@@ -43,6 +43,11 @@ private slots:
         QTest::newRow("value missing") << "-platform" << false << 1 << false << true;
         QTest::newRow("value not taken") << "--version=2" << false << 1 << false << true;
         QTest::newRow("file argument") << "probe.txt" << false << 1 << false << true;
+        QTest::newRow("language") << "--lang en" << true << 0 << false << false;
+        QTest::newRow("language, upper case") << "--lang DE" << true << 0 << false << false;
+        QTest::newRow("unknown language") << "--lang fr" << false << 1 << false << true;
+        QTest::newRow("language missing") << "--lang" << false << 1 << false << true;
+        QTest::newRow("help with an unknown language") << "--lang xx --help" << false << 0 << true << false;
     }
 
     void outcome()
@@ -92,9 +97,9 @@ private slots:
             QVERIFY2(m.hasMatch(), qPrintable(text));
             descriptionColumns << m.capturedStart(2);
         }
-        QCOMPARE(descriptionColumns.size(), 2);
+        QCOMPARE(descriptionColumns.size(), 3);
         QCOMPARE(descriptionColumns.first(), descriptionColumns.last());
-        for (const char* option : {"-h, --help", "-v, --version"})
+        for (const char* option : {"-h, --help", "-v, --version", "--lang <Sprache>"})
             QVERIFY2(help.contains(QLatin1String(option)), option);
         // Qt's options are accepted but not listed one by one.
         QVERIFY(!help.contains(QStringLiteral("--platform")));
@@ -121,6 +126,13 @@ private slots:
         QCOMPARE(result.evaluates, evaluates);
         QVERIFY(!result.startsProgram);
         QCOMPARE(result.errorOutput.isEmpty(), evaluates);
+    }
+
+    void languageIsPassedOn()
+    {
+        QCOMPARE(app::readCommandLine(line(QStringLiteral("--lang EN"))).language, QStringLiteral("en"));
+        QCOMPARE(app::readCommandLine(line(QStringLiteral("--lang=de"))).language, QStringLiteral("de"));
+        QVERIFY(app::readCommandLine(line(QString())).language.isEmpty());
     }
 
     void argumentsOfMain()

@@ -2,10 +2,11 @@
 #include "test_runner.h"
 
 #include "toolkit/errors.h"
+#include "toolkit/language.h"
 #include "toolkit/screen.h"
 
 #include <QApplication>
-#include <QLocale>
+#include <QStandardPaths>
 #include <cstdio>
 #include <vector>
 
@@ -50,17 +51,40 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Settings the tests store (the language item) go to a folder of their
+    // own, never into the user's.
+    QStandardPaths::setTestModeEnabled(true);
     tk::settleScaleFactor(); // as the program starts
     QApplication application(argc, argv);
     // The scale factor test asks a fresh process for the screen it starts with.
     if (argc == 2 && qstrcmp(argv[1], "--screen-size") == 0)
         return std::printf("%d %d", tk::screenSize().width(), tk::screenSize().height()) < 0;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    // German, whatever the system's locale, unless "--lang en" asks for the
+    // English interface (the text-fit check's second pass).
+    std::vector<char*> arguments(argv, argv + argc);
+    tk::Language language = tk::Language::German;
+    for (size_t i = 1; i + 1 < arguments.size(); ++i) {
+        if (qstrcmp(arguments[i], "--lang") == 0) {
+            const auto chosen = tk::languageOfCode(QString::fromLocal8Bit(arguments[i + 1]));
+            if (!chosen) {
+                std::fprintf(stderr, "Unknown language %s (known: de, en)\n", arguments[i + 1]);
+                return 2;
+            }
+            language = *chosen;
+            arguments.erase(arguments.begin() + qsizetype(i), arguments.begin() + qsizetype(i) + 2);
+            break;
+        }
+    }
+    if (!tk::setInterfaceLanguage(language, false)) {
+        std::fprintf(stderr, "This test executable holds no English translation\n");
+        return 2;
+    }
     tk::setScreenSize(QSize(1024, 768));
     tk::setErrorSink([](const QString& text) { testsupport::recorded().append(text); });
 
     std::vector<testsupport::TestClass> classes;
     for (const auto& [name, factory] : testsupport::classes())
         classes.push_back({QString::fromLatin1(name), factory});
-    return testsupport::runTests(classes, argc, argv);
+    arguments.push_back(nullptr);
+    return testsupport::runTests(classes, int(arguments.size()) - 1, arguments.data());
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 // Shared main of the test executables: one executable per folder runs every
-// test class registered in it, headless, with the German locale, a screen of
-// 1024 x 768 and the error box replaced by a recorder.
+// test class registered in it, headless, with the German interface and
+// locale whatever the system's (or the English ones after "--lang en"), a
+// screen of 1024 x 768 and the error box replaced by a recorder.
 #include <QObject>
 #include <QStringList>
 #include <QtTest>

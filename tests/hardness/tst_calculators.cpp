@@ -170,11 +170,11 @@ private slots:
         QTest::addColumn<float>("a");
         QTest::addColumn<float>("b");
         QTest::addColumn<QString>("message");
-        QTest::newRow("indentation wider than ball") << true << 10.0f << 10.5f << tk::messages::invalidOperation;
-        QTest::newRow("indentation too small to measure") << true << 10.0f << 1e-10f << tk::messages::divisionByZero;
+        QTest::newRow("indentation wider than ball") << true << 10.0f << 10.5f << tk::messages::invalidOperation();
+        QTest::newRow("indentation too small to measure") << true << 10.0f << 1e-10f << tk::messages::divisionByZero();
         // A result beyond the integer range is reported, not wrapped around.
-        QTest::newRow("Brinell beyond the integer range") << true << 10.0f << 1e-4f << tk::messages::overflow;
-        QTest::newRow("Vickers beyond the integer range") << false << 1e-3f << 1e-3f << tk::messages::overflow;
+        QTest::newRow("Brinell beyond the integer range") << true << 10.0f << 1e-4f << tk::messages::overflow();
+        QTest::newRow("Vickers beyond the integer range") << false << 1e-3f << 1e-3f << tk::messages::overflow();
     }
     void faults()
     {

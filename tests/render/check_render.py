@@ -18,7 +18,11 @@ with tempfile.TemporaryDirectory() as out:
     assert fresh[16:24] == after[16:24], "the run changed the window's size"
     # ... but the run drew the indentation.
     assert fresh != after, "the Start item's run left the window as it was"
-    for bad in ("TFormNichtDa", "TFormVickers+NichtDa"):
-        r = subprocess.run([render, out, bad], env=env, capture_output=True, text=True)
-        assert r.returncode != 0 and r.stderr, bad + " was accepted"
+    for bad in (["TFormNichtDa"], ["TFormVickers+NichtDa"], ["--lang", "xx", "TFormVickers"]):
+        r = subprocess.run([render, *bad[:-1], out, bad[-1]] if bad[0] == "--lang" else [render, out, *bad],
+                           env=env, capture_output=True, text=True)
+        assert r.returncode != 0 and r.stderr, " ".join(bad) + " was accepted"
+    # The English interface draws other texts into the same window.
+    english = subprocess.run([render, "--lang", "en", out, "TFormVickers=english"], env=env)
+    assert english.returncode == 0, "render_windows --lang en failed"
 print("render_windows: named files, runs and faults as expected")

@@ -1,7 +1,8 @@
 // Renders windows of the program to PNG files, for looking at them beside
 // their layouts and for the screenshots of the README and software centres:
-//   render_windows OUTDIR [WINDOW...]
-// renders every created window when none is named. A WINDOW is a class name,
+//   render_windows [--lang de|en] OUTDIR [WINDOW...]
+// renders every created window when none is named, in German unless --lang
+// names the language. A WINDOW is a class name,
 // optionally followed by what to do before the picture is taken and the
 // file's name:
 //   CLASS[+ITEM...][=NAME]
@@ -11,6 +12,7 @@
 // OUTDIR/CLASS.png). The screen is taken as 1024 x 768.
 #include "app/registry.h"
 #include "toolkit/form.h"
+#include "toolkit/language.h"
 #include "toolkit/screen.h"
 #include "toolkit/timer.h"
 
@@ -18,7 +20,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QLocale>
 #include <QPixmap>
 
 #include <cstdio>
@@ -69,15 +70,27 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QStringList arguments = QApplication::arguments().mid(1);
+    tk::Language language = tk::Language::German;
+    if (arguments.size() >= 2 && arguments.first() == QLatin1String("--lang")) {
+        const auto chosen = tk::languageOfCode(arguments.at(1));
+        if (!chosen) {
+            std::fprintf(stderr, "render_windows: unknown language %s (known: de, en)\n", qPrintable(arguments.at(1)));
+            return 2;
+        }
+        language = *chosen;
+        arguments.remove(0, 2);
+    }
+    if (!tk::setInterfaceLanguage(language) && language != tk::Language::German) {
+        std::fprintf(stderr, "render_windows: the English translation did not load\n");
+        return 2;
+    }
     tk::setScreenSize(QSize(1024, 768));
     app::createWindows();
 
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    const QString out = arguments.isEmpty() ? QStringLiteral(".") : arguments.first();
     QDir().mkpath(out);
-    QStringList specs;
-    for (int i = 2; i < argc; ++i)
-        specs << QString::fromLocal8Bit(argv[i]);
+    QStringList specs = arguments.mid(1);
     if (specs.isEmpty())
         specs = app::createdWindows();
 
