@@ -2273,7 +2273,7 @@ Numerator of the stress amplitude: the bending moment, above a bar 190 pixels wi
     <message>
         <source>Zeit</source>
         <extracomment>Title of the time axis at the diagram&apos;s right edge, about 4 characters</extracomment>
-        <translation>Time</translation>
+        <translation>t</translation>
     </message>
     <message>
         <source>Eingabe:</source>
@@ -2546,7 +2546,7 @@ fatigue range</translation>
         <extracomment>Small label of the Charpy V-notch specimen in two lines (break at 
 ) 10 pixels apart, about 9 characters each</extracomment>
         <translation>  V-notch 
-  specimen </translation>
+   specimen </translation>
     </message>
     <message>
         <source>Widerlager</source>
@@ -2862,13 +2862,13 @@ crosshead</translation>
 stangen</source>
         <extracomment>Part name in two lines (break at 
 ), about 9 characters each</extracomment>
-        <translation>threaded
-spindles</translation>
+        <translation>spin-
+dles</translation>
     </message>
     <message>
         <source>Probe</source>
         <extracomment>Part name: the test piece, room for about 8 characters</extracomment>
-        <translation>specimen</translation>
+        <translation>bar</translation>
     </message>
     <message>
         <source>Spann
