@@ -9,23 +9,30 @@
 TFormDauerWBM* FormDauerWBM = nullptr;
 
 TFormDauerWBM::TFormDauerWBM()
-    : tk::Form(QStringLiteral("TFormDauerWBM"), QStringLiteral("Wechselbiegemaschine (schematisch)"))
+    : tk::Form(QStringLiteral("TFormDauerWBM"),
+               //: Window title
+               tr("Wechselbiegemaschine (schematisch)"))
 {
     setBorder(Border::SizeableToolWindow);
     setColor(Qt::white);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
 
-    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende1"), [this] { Ende1Click(); });
-    addMenuItem(QStringLiteral("Start"), QStringLiteral("Start1"), [this] { Start1Click(); });
+    //: Menu item that closes the window; access key after &
+    addMenuItem(tr("&Ende"), QStringLiteral("Ende1"), [this] { Ende1Click(); });
+    //: Menu item; access key after &
+    addMenuItem(tr("Start"), QStringLiteral("Start1"), [this] { Start1Click(); });
     addEscapeItem(QStringLiteral("ESC1"), [this] { ESC1Click(); });
-    addMenuItem(QStringLiteral("Stopp"), QStringLiteral("Stopp1"), [this] { Stopp1Click(); });
-    addMenuItem(QStringLiteral("&Neu Starten"), QStringLiteral("NeuStarten1"), [this] { NeuStarten1Click(); });
+    //: Menu item; access key after &
+    addMenuItem(tr("Stopp"), QStringLiteral("Stopp1"), [this] { Stopp1Click(); });
+    //: Menu item; access key after &
+    addMenuItem(tr("&Neu Starten"), QStringLiteral("NeuStarten1"), [this] { NeuStarten1Click(); });
 
     m_paintBoxHaupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 0, 0, 1, 1);
-    m_paintBoxHaupt->describe(QStringLiteral("Wechselbiegemaschine (schematisch)"),
-                              QStringLiteral("Exzenter, Pleuel und eingespannte Probe mit den Formeln der Biegespannung"));
+    m_paintBoxHaupt->describe(tr("Wechselbiegemaschine (schematisch)"),
+                              tr("Exzenter, Pleuel und eingespannte Probe mit den Formeln der Biegespannung"));
     m_paintBoxHaupt->setOnPaint([this] { PaintBoxHauptPaint(); });
-    setStatusText(QStringLiteral("ESC = Abbruch"));
+    //: Status bar: Escape closes the window
+    setStatusText(tr("ESC = Abbruch"));
 
     m_timerRot = addTimer(QStringLiteral("TimerRot"), fatigue::BendingMachineScene::tickInterval,
                           [this] { TimerRotTimer(); });

@@ -4,12 +4,16 @@
 #include "toolkit/colours.h"
 #include "toolkit/numbers.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <vector>
 
 namespace fatigue {
 
 namespace {
+
+QString translated(const char* text) { return QCoreApplication::translate("fatigue::BendingMachineScene", text); }
 
 // Fixed points of the mechanism, in design pixels.
 constexpr QPoint eccentricCentre{700, 420};
@@ -145,13 +149,29 @@ void BendingMachineScene::paint(tk::Canvas& c, QSize)
 
     c.setFontHeight(int(tk::roundHalfEven(24 * f.horizontal)));
     c.setFontColor(Qt::black);
-    const tk::PlacedText labels[] = {{10, 10, "Wechselbiegemaschine"}, {10, 40, "(schematisch)"},
-                                     {10, 130, "Meßuhren"},            {60, 210, "Meßschwinge"},
-                                     {230, 210, "Probe"},              {500, 270, "Antriebsschwinge"},
-                                     {210, 270, "Meßfeder"},           {710, 270, "Pleuel"},
-                                     {640, 490, "Doppelexenter"}};
+    // The title's two lines stand 30 design pixels apart.
+    //: Title of the machine picture in two lines (break at \n), about 20 characters each
+    const QStringList title = translated(QT_TRANSLATE_NOOP("fatigue::BendingMachineScene", "Wechselbiegemaschine\n(schematisch)")).split(u'\n');
+    for (int i = 0; i < title.size(); ++i)
+        c.textOut(f.x(10), f.y(10 + 30 * i), title[i]);
+    const tk::PlacedText labels[] = {
+        //: Part of the alternating bending machine: the dial gauges, about 10 characters
+        {10, 130, QT_TRANSLATE_NOOP("fatigue::BendingMachineScene", "Meßuhren")},
+        //: Part of the machine: the measuring rocker, about 12 characters
+        {60, 210, QT_TRANSLATE_NOOP("fatigue::BendingMachineScene", "Meßschwinge")},
+        //: The specimen, about 8 characters
+        {230, 210, QT_TRANSLATE_NOOP("fatigue::BendingMachineScene", "Probe")},
+        //: Part of the machine: the driving rocker, about 16 characters
+        {500, 270, QT_TRANSLATE_NOOP("fatigue::BendingMachineScene", "Antriebsschwinge")},
+        //: Part of the machine: the measuring spring, about 10 characters
+        {210, 270, QT_TRANSLATE_NOOP("fatigue::BendingMachineScene", "Meßfeder")},
+        //: Part of the machine: the connecting rod, at the right edge, about 7 characters
+        {710, 270, QT_TRANSLATE_NOOP("fatigue::BendingMachineScene", "Pleuel")},
+        //: Part of the machine: the double eccentric, about 14 characters
+        {640, 490, QT_TRANSLATE_NOOP("fatigue::BendingMachineScene", "Doppelexenter")},
+    };
     for (const tk::PlacedText& t : labels)
-        c.textOut(f.x(t.x), f.y(t.y), QString::fromUtf8(t.text));
+        c.textOut(f.x(t.x), f.y(t.y), translated(t.text));
 
     drawFormulas(c);
 }
@@ -160,25 +180,34 @@ void BendingMachineScene::drawFormulas(tk::Canvas& c) const
 {
     const ScaleFactors& f = m_scale;
     auto line = [&](int x1, int y1, int x2, int y2) { c.line(f.x(x1), f.y(y1), f.x(x2), f.y(y2)); };
-    auto text = [&](int x, int y, const char* s) { c.textOut(f.x(x), f.y(y), QString::fromUtf8(s)); };
+    // Formula pieces the calls leave unmarked come back unchanged.
+    auto text = [&](int x, int y, const char* s) { c.textOut(f.x(x), f.y(y), translated(s)); };
 
     c.setPenColor(tk::colours::grey);
     c.setPenWidth(f.x(1));
     c.setFontColor(tk::colours::red);
     line(270, 0, 270, 160);
     line(270, 160, 800, 160);
-    text(480, 190, "Biegemoment");
-    text(120, 190, "Gegenmoment");
-    text(300, 12, "Amplitudenspannung =");
-    text(520, 0, "Biegemoment");
-    text(520, 25, "Widerstandsmoment");
+    //: Red label of the bending moment diagram, about 14 characters
+    text(480, 190, QT_TRANSLATE_NOOP("fatigue::BendingMachineScene", "Biegemoment"));
+    //: Red label: the counter moment, about 14 characters
+    text(120, 190, QT_TRANSLATE_NOOP("fatigue::BendingMachineScene", "Gegenmoment"));
+    //: Formula: stress amplitude equals the fraction right of it (from x 510)
+    text(300, 12, QT_TRANSLATE_NOOP("fatigue::BendingMachineScene", "Amplitudenspannung ="));
+    //: Numerator of the stress amplitude: the bending moment, above a bar 190 pixels wide
+    text(520, 0, QT_TRANSLATE_NOOP("fatigue::BendingMachineScene", "Biegemoment"));
+    //: Denominator of the stress amplitude: the section modulus, below a bar 190 pixels wide
+    text(520, 25, QT_TRANSLATE_NOOP("fatigue::BendingMachineScene", "Widerstandsmoment"));
     line(510, 25, 700, 25);
-    text(300, 80, "Widerstandsmoment = ");
-    text(500, 65, "Probenbreite*Probendicke");
+    //: Formula: section modulus equals the fraction right of it (from x 496)
+    text(300, 80, QT_TRANSLATE_NOOP("fatigue::BendingMachineScene", "Widerstandsmoment = "));
+    //: Numerator of the section modulus, followed by a raised 2: width * thickness of the specimen
+    text(500, 65, QT_TRANSLATE_NOOP("fatigue::BendingMachineScene", "Probenbreite*Probendicke"));
     text(725, 55, "2");
     line(496, 90, 740, 90);
     text(600, 90, "6");
-    text(300, 130, "Biegemoment = konst. * Amplitude");
+    //: Formula: bending moment = constant * amplitude, room for about 36 characters
+    text(300, 130, QT_TRANSLATE_NOOP("fatigue::BendingMachineScene", "Biegemoment = konst. * Amplitude"));
 }
 
 void BendingMachineScene::tick(tk::Canvas& c)

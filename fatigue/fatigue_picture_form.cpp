@@ -12,7 +12,9 @@ constexpr int pictureHeight = 480;
 }
 
 TFormDauerBild::TFormDauerBild()
-    : tk::PictureForm(QStringLiteral("TFormDauerBild"), QStringLiteral("Dauerbruch: Austenitischer Chrom-Nickel Stahl"),
+    : tk::PictureForm(QStringLiteral("TFormDauerBild"),
+                      //: Window title
+                      tr("Dauerbruch: Austenitischer Chrom-Nickel Stahl"),
                       pictures::fatigueFracture(), QStringLiteral("ImageBild"),
                       CloseMenu{QStringLiteral("Ende1"), QStringLiteral("ESC1")})
 {
@@ -21,11 +23,12 @@ TFormDauerBild::TFormDauerBild()
     setClosesOnClick(false);
     // The window's own canvas lies under the picture and the status bar.
     m_canvas = new tk::PaintBox(client(), QStringLiteral("FormCanvas"), 0, 0, 1, 1);
-    m_canvas->describe(QStringLiteral("Bildunterschrift"),
-                       QStringLiteral("Dauerbruch: Austenitischer Chrom-Nickel Stahl, Maßstab 20 µm"));
+    m_canvas->describe(tr("Bildunterschrift"),
+                       tr("Dauerbruch: Austenitischer Chrom-Nickel Stahl, Maßstab 20 µm"));
     m_canvas->setOnPaint([this] { FormPaint(); });
     m_canvas->lower();
-    setStatusText(QStringLiteral("ESC = Abbruch"));
+    //: Status bar: Escape closes the window
+    setStatusText(tr("ESC = Abbruch"));
     clientResized();
 }
 
@@ -58,7 +61,8 @@ void TFormDauerBild::FormPaint()
     c.setFontName(QStringLiteral("Ms Sans Serif"));
     c.setPenColor(Qt::white);
     c.setPenWidth(3);
-    c.textOut(10, 490, QStringLiteral("Dauerbruch: Austenitischer Chrom-Nickel Stahl"));
+    //: Caption written in white on the photograph, room for about 40 characters before the scale bar
+    c.textOut(10, 490, tr("Dauerbruch: Austenitischer Chrom-Nickel Stahl"));
     c.line(530, 500, 670, 500);
     c.line(530, 495, 530, 505);
     c.line(670, 495, 670, 505);

@@ -27,22 +27,25 @@ struct PanelSpec {
     bool group;
 };
 
+//: Panels of the tree of factors that influence the fatigue strength: a group
+//: panel (Werkstoff, Bauteilform, Belastung, Umgebung) holds about 14 characters,
+//: a factor panel about 30, in a bold font of 20 pixels
 const PanelSpec panels[] = {
-    {"PanelWerk", "Werkstoff", 65, tk::colours::lightYellow, true},
-    {"PanelKris", "Kristallgitter", 30, tk::colours::lightYellow, false},
-    {"PanelBeha", "Wärmebehandlung", 70, tk::colours::lightYellow, false},
-    {"PanelEige", "Eigenspannungen", 110, tk::colours::lightYellow, false},
-    {"PanelForm", "Bauteilform", 195, tk::colours::orange, true},
-    {"PanelKerb", "Kerbeinfluss", 160, tk::colours::orange, false},
-    {"PanelOber", "Oberflächenzustand", 200, tk::colours::orange, false},
-    {"PanelAbme", "Bauteilabmessungen", 240, tk::colours::orange, false},
-    {"PanelBela", "Belastung", 325, tk::colours::lime, true},
-    {"PanelBear", "Belastungsart", 290, tk::colours::lime, false},
-    {"PanelMitt", "Mittelspannung", 330, tk::colours::lime, false},
-    {"PanelSpFr", "Spannungen und Frequenz", 370, tk::colours::lime, false},
-    {"PanelUmge", "Umgebung", 435, tk::colours::lightCyan, true},
-    {"PanelTemp", "Temperatur", 420, tk::colours::lightCyan, false},
-    {"PanelMedi", "Umgebungsmedium", 460, tk::colours::lightCyan, false},
+    {"PanelWerk", QT_TRANSLATE_NOOP("TFormDauerEinfluss", "Werkstoff"), 65, tk::colours::lightYellow, true},
+    {"PanelKris", QT_TRANSLATE_NOOP("TFormDauerEinfluss", "Kristallgitter"), 30, tk::colours::lightYellow, false},
+    {"PanelBeha", QT_TRANSLATE_NOOP("TFormDauerEinfluss", "Wärmebehandlung"), 70, tk::colours::lightYellow, false},
+    {"PanelEige", QT_TRANSLATE_NOOP("TFormDauerEinfluss", "Eigenspannungen"), 110, tk::colours::lightYellow, false},
+    {"PanelForm", QT_TRANSLATE_NOOP("TFormDauerEinfluss", "Bauteilform"), 195, tk::colours::orange, true},
+    {"PanelKerb", QT_TRANSLATE_NOOP("TFormDauerEinfluss", "Kerbeinfluss"), 160, tk::colours::orange, false},
+    {"PanelOber", QT_TRANSLATE_NOOP("TFormDauerEinfluss", "Oberflächenzustand"), 200, tk::colours::orange, false},
+    {"PanelAbme", QT_TRANSLATE_NOOP("TFormDauerEinfluss", "Bauteilabmessungen"), 240, tk::colours::orange, false},
+    {"PanelBela", QT_TRANSLATE_NOOP("TFormDauerEinfluss", "Belastung"), 325, tk::colours::lime, true},
+    {"PanelBear", QT_TRANSLATE_NOOP("TFormDauerEinfluss", "Belastungsart"), 290, tk::colours::lime, false},
+    {"PanelMitt", QT_TRANSLATE_NOOP("TFormDauerEinfluss", "Mittelspannung"), 330, tk::colours::lime, false},
+    {"PanelSpFr", QT_TRANSLATE_NOOP("TFormDauerEinfluss", "Spannungen und Frequenz"), 370, tk::colours::lime, false},
+    {"PanelUmge", QT_TRANSLATE_NOOP("TFormDauerEinfluss", "Umgebung"), 435, tk::colours::lightCyan, true},
+    {"PanelTemp", QT_TRANSLATE_NOOP("TFormDauerEinfluss", "Temperatur"), 420, tk::colours::lightCyan, false},
+    {"PanelMedi", QT_TRANSLATE_NOOP("TFormDauerEinfluss", "Umgebungsmedium"), 460, tk::colours::lightCyan, false},
 };
 
 // The group panels sit left, their factors right.
@@ -72,28 +75,32 @@ int fontHeight(int height) { return int(tk::roundHalfEven(height * scale.horizon
 }
 
 TFormDauerEinfluss::TFormDauerEinfluss()
-    : tk::Form(QStringLiteral("TFormDauerEinfluss"), QStringLiteral("Einflussgrößen auf die Dauerfestigkeit von Bauteilen"))
+    : tk::Form(QStringLiteral("TFormDauerEinfluss"),
+               //: Window title
+               tr("Einflussgrößen auf die Dauerfestigkeit von Bauteilen"))
 {
     setBorder(Border::SizeableToolWindow);
     setTakesChosenColour(true);
     setColor(tk::colours::windowGreen);
 
-    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende1"), [this] { Ende1Click(); });
+    //: Menu item that closes the window; access key after &
+    addMenuItem(tr("&Ende"), QStringLiteral("Ende1"), [this] { Ende1Click(); });
     addEscapeItem(QStringLiteral("ESC1"), [this] { ESC1Click(); });
 
     // Created before the panels, which lie over it.
     m_paintBoxHaupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), boxLeft, boxTop, 750, 500);
-    m_paintBoxHaupt->describe(QStringLiteral("Einflussgrößen auf die Dauerfestigkeit"),
-                              QStringLiteral("Baum der Einflussgrößen: Werkstoff, Bauteilform, Belastung, Umgebung"));
+    m_paintBoxHaupt->describe(tr("Einflussgrößen auf die Dauerfestigkeit"),
+                              tr("Baum der Einflussgrößen: Werkstoff, Bauteilform, Belastung, Umgebung"));
     m_paintBoxHaupt->setOnPaint([this] { PaintBoxHauptPaint(); });
     for (const PanelSpec& p : panels) {
         const QRect& shape = p.group ? groupPanel : factorPanel;
         auto* panel = new tk::Panel(client(), QString::fromLatin1(p.name), scale.x(shape.left()), scale.y(p.top),
                                     scale.x(shape.width()), scale.y(shape.height()), p.colour);
-        panel->setCaption(QString::fromUtf8(p.caption),
+        panel->setCaption(tr(p.caption),
                           tk::Font::cell(QStringLiteral("MS Sans Serif"), fontHeight(p.group ? 30 : 20), true));
     }
-    setStatusText(QStringLiteral("ESC = Abbruch"));
+    //: Status bar: Escape closes the window
+    setStatusText(tr("ESC = Abbruch"));
 }
 
 void TFormDauerEinfluss::formCreate()

@@ -7,35 +7,42 @@
 #include "toolkit/screen.h"
 #include "toolkit/timer.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 TFormDauer1* FormDauer1 = nullptr;
 
 TFormDauer1::TFormDauer1()
-    : tk::Form(QStringLiteral("TFormDauer1"), QStringLiteral("Bereiche der Dauerschwingbeanspruchung"))
+    : tk::Form(QStringLiteral("TFormDauer1"),
+               //: Window title
+               tr("Bereiche der Dauerschwingbeanspruchung"))
 {
     setTakesChosenColour(true);
     setColor(tk::colours::windowGreen);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 10));
 
-    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende1"), [this] { Ende1Click(); });
+    //: Menu item that closes the window; access key after &
+    addMenuItem(tr("&Ende"), QStringLiteral("Ende1"), [this] { Ende1Click(); });
     addEscapeItem(QStringLiteral("ESC1"), [this] { ESC1Click(); });
-    addMenuItem(QStringLiteral("&Neu Zeichnen"), QStringLiteral("NeuZeichnen1"), [this] { NeuZeichnen1Click(); });
+    //: Menu item that clears the diagram; access key after &
+    addMenuItem(tr("&Neu Zeichnen"), QStringLiteral("NeuZeichnen1"), [this] { NeuZeichnen1Click(); });
 
     // The edit fields and the button lie on the header band of the diagram.
     m_paintBoxHaupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 20, 10, 750, 500);
-    m_paintBoxHaupt->describe(QStringLiteral("Spannungs-Zeit-Diagramm"),
-                              QStringLiteral("Spannung über der Zeit für die eingegebene Spannungsamplitude und Mittelspannung"));
+    m_paintBoxHaupt->describe(tr("Spannungs-Zeit-Diagramm"),
+                              tr("Spannung über der Zeit für die eingegebene Spannungsamplitude und Mittelspannung"));
     m_paintBoxHaupt->setOnPaint([this] { PaintBoxHauptPaint(); });
     m_editAmpli = new tk::Edit(client(), QStringLiteral("EditAmpli"), 350, 13, 50, 20, QStringLiteral("0"));
     m_editMitte = new tk::Edit(client(), QStringLiteral("EditMitte"), 550, 13, 50, 20, QStringLiteral("0"));
     // Named as the header band labels them in the drawing.
-    m_editAmpli->setAccessibleName(QStringLiteral("Spannungsamplitude"));
-    m_editMitte->setAccessibleName(QStringLiteral("Mittelspannung"));
+    m_editAmpli->setAccessibleName(QCoreApplication::translate("fatigue::LoadRangeScene", "Spannungsamplitude"));
+    m_editMitte->setAccessibleName(QCoreApplication::translate("fatigue::LoadRangeScene", "Mittelspannung"));
     m_buttonStart = tk::makeButton(client(), QStringLiteral("ButtonStart"), 610, 15, 150, 22,
-                                   QStringLiteral("Start der Beanspruchung"), [this] { ButtonStartClick(); });
+                                   //: Button that starts the loading: 150 pixels, about 22 characters in bold
+                                   tr("Start der Beanspruchung"), [this] { ButtonStartClick(); });
     m_buttonStart->setFont(tk::qtFont(tk::Font::character(QStringLiteral("MS Sans Serif"), 11, true)));
-    setStatusText(QStringLiteral("ESC = Abbruch"));
+    //: Status bar: Escape closes the window
+    setStatusText(tr("ESC = Abbruch"));
 
     m_timerSchwing = addTimer(QStringLiteral("TimerSchwing"), 50, [this] { TimerSchwingTimer(); });
     bindTimer(m_timerSchwing, [this] { return m_scene.running(); });
@@ -43,9 +50,11 @@ TFormDauer1::TFormDauer1()
     // another load changes it, and says so.
     bindAnnouncement(m_paintBoxHaupt, [this] {
         if (m_scene.running() && m_scene.shownRange())
+            //: Announced to screen readers; %1 names the load range
             return tr("Spannungsverlauf wird gezeichnet: %1")
                 .arg(fatigue::loadRangeText(*m_scene.shownRange()).trimmed());
-        return m_scene.curveComplete() ? QStringLiteral("Spannungsverlauf gezeichnet") : QString();
+        //: Announced to screen readers when the stress curve is complete
+        return m_scene.curveComplete() ? tr("Spannungsverlauf gezeichnet") : QString();
     });
 }
 

@@ -6,6 +6,8 @@
 #include "toolkit/colours.h"
 #include "toolkit/numbers.h"
 
+#include <QCoreApplication>
+
 #include <cstdlib>
 
 namespace fatigue {
@@ -35,10 +37,15 @@ LoadRange loadRange(std::int64_t a, std::int64_t m)
 QString loadRangeText(LoadRange range)
 {
     switch (range) {
-    case LoadRange::PulsatingTension: return QStringLiteral(" Beanspruchung im Zugschwellbereich ");
-    case LoadRange::PulsatingCompression: return QStringLiteral(" Beanspruchung im Druckschwellbereich ");
-    case LoadRange::Alternating: return QStringLiteral(" Beanspruchung im Wechselbereich ");
-    case LoadRange::PurelyAlternating: return QStringLiteral(" Reine Wechselbeanspruchung ");
+    //: Name of the load range drawn on a coloured ground below the diagram, about 36 characters:
+    //: loading in the pulsating tension range
+    case LoadRange::PulsatingTension: return QCoreApplication::translate("fatigue::LoadRangeScene", " Beanspruchung im Zugschwellbereich ");
+    //: Loading in the pulsating compression range, about 36 characters
+    case LoadRange::PulsatingCompression: return QCoreApplication::translate("fatigue::LoadRangeScene", " Beanspruchung im Druckschwellbereich ");
+    //: Loading in the alternating range (mean stress not zero), about 36 characters
+    case LoadRange::Alternating: return QCoreApplication::translate("fatigue::LoadRangeScene", " Beanspruchung im Wechselbereich ");
+    //: Fully reversed loading (mean stress zero), about 36 characters
+    case LoadRange::PurelyAlternating: return QCoreApplication::translate("fatigue::LoadRangeScene", " Reine Wechselbeanspruchung ");
     }
     return {};
 }
@@ -62,18 +69,28 @@ void LoadRangeScene::paint(tk::Canvas& c, QSize size) const
     c.setBrushStyle(tk::BrushStyle::Clear);
     font(18);
     const tk::PlacedText scaleTexts[] = {
-        {14, 29, " + Spannung in N/qmm"}, {14, 455, " - Spannung in N/qmm "}, {3, 50, "400"}, {3, 440, "-400"},
-        {3, 140, "200"}, {3, 340, "-200"}, {715, 230, "Zeit"}, {10, 240, " 0 "}};
+        //: Title of the positive stress axis, above the diagram, about 24 characters
+        {14, 29, QT_TRANSLATE_NOOP("fatigue::LoadRangeScene", " + Spannung in N/qmm")},
+        //: Title of the negative stress axis, below the diagram, about 24 characters
+        {14, 455, QT_TRANSLATE_NOOP("fatigue::LoadRangeScene", " - Spannung in N/qmm ")},
+        {3, 50, "400"}, {3, 440, "-400"}, {3, 140, "200"}, {3, 340, "-200"},
+        //: Title of the time axis at the diagram's right edge, about 4 characters
+        {715, 230, QT_TRANSLATE_NOOP("fatigue::LoadRangeScene", "Zeit")},
+        {10, 240, " 0 "}};
+    // The numbers are not marked and come back unchanged.
     for (const tk::PlacedText& t : scaleTexts)
-        c.textOut(s.x(t.x), s.y(t.y), QString::fromUtf8(t.text));
+        c.textOut(s.x(t.x), s.y(t.y), QCoreApplication::translate("fatigue::LoadRangeScene", t.text));
 
     // The grey header band; the window's edit fields and button lie on it.
     font(24);
     c.setBrushColor(tk::colours::silver);
     c.rectangle(0, 0, s.x(750), s.y(27));
-    c.textOut(s.x(20), s.y(1), QStringLiteral("Eingabe:"));
-    c.textOut(s.x(140), s.y(1), QStringLiteral("Spannungsamplitude"));
-    c.textOut(s.x(390), s.y(1), QStringLiteral("Mittelspannung"));
+    //: Header band: "input", before the edit fields, about 9 characters (x 20 to 140)
+    c.textOut(s.x(20), s.y(1), QCoreApplication::translate("fatigue::LoadRangeScene", "Eingabe:"));
+    //: Header band: label of the stress amplitude field, x 140 to 350, about 18 characters
+    c.textOut(s.x(140), s.y(1), QCoreApplication::translate("fatigue::LoadRangeScene", "Spannungsamplitude"));
+    //: Header band: label of the mean stress field, x 390 to 550, about 14 characters
+    c.textOut(s.x(390), s.y(1), QCoreApplication::translate("fatigue::LoadRangeScene", "Mittelspannung"));
 
     c.setPenWidth(3);
     c.line(s.x(30), s.y(50), s.x(30), s.y(450));

@@ -2,6 +2,8 @@
 
 #include "toolkit/canvas.h"
 
+#include <QCoreApplication>
+
 namespace fatigue {
 
 void CurveAnimator::begin()
@@ -15,7 +17,12 @@ void CurveAnimator::drawMarks(tk::Canvas& c, const std::vector<CurveMark>& marks
     for (const CurveMark& m : marks) {
         if (m.kind == CurveMark::Kind::Text) {
             c.setFontColor(m.colour);
-            c.textOut(s.x(m.x1), s.y(m.y1), QString::fromUtf8(m.text));
+            // The curve tables mark their texts in their own context; a text
+            // of two lines has its break at \n, the second 20 pixels lower.
+            const QStringList lines =
+                QCoreApplication::translate("fatigue::WoehlerInfluenceCurves", m.text).split(u'\n');
+            for (int i = 0; i < lines.size(); ++i)
+                c.textOut(s.x(m.x1), s.y(m.y1 + 20 * i), lines[i]);
         } else {
             c.setPenColor(m.colour);
             c.setPenWidth(m.width);

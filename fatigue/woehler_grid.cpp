@@ -4,6 +4,8 @@
 #include "toolkit/colours.h"
 #include "toolkit/numbers.h"
 
+#include <QCoreApplication>
+
 namespace fatigue {
 
 namespace {
@@ -14,6 +16,13 @@ int fontHeight(int height, double factor) { return int(tk::roundHalfEven(height 
 // decade that starts 30 pixels left of the first of them: 30 + 100 log10(v).
 constexpr int decadeLines[] = {80, 98, 110, 120, 128, 135, 141, 146, 150};
 
+}
+
+QString cyclesAxisTitle()
+{
+    //: Title of the cycles axis below the Wöhler diagram: number of cycles to failure N, about 24
+    //: characters; keep the N at its end, some diagrams lower an index B right after it
+    return QCoreApplication::translate("fatigue::WoehlerGrid", " Bruchzyklenzahl N ");
 }
 
 void drawWoehlerAxes(tk::Canvas& c, QSize background, const WoehlerGridLayout& layout, const ScaleFactors& s,
@@ -27,8 +36,9 @@ void drawWoehlerAxes(tk::Canvas& c, QSize background, const WoehlerGridLayout& l
     c.rectangle(s.x(50), s.y(50), s.x(layout.frameRight), s.y(450));
 
     c.setBrushStyle(tk::BrushStyle::Clear);
-    c.textOut(s.x(14), s.y(layout.stressTitleTop), QStringLiteral(" + Spannungsamplitude in N/qmm"));
-    c.textOut(s.x(320), s.y(477), QStringLiteral(" Bruchzyklenzahl N "));
+    //: Title of the stress axis above the Wöhler diagram, about 30 characters
+    c.textOut(s.x(14), s.y(layout.stressTitleTop), QCoreApplication::translate("fatigue::WoehlerGrid", " + Spannungsamplitude in N/qmm"));
+    c.textOut(s.x(320), s.y(477), cyclesAxisTitle());
     for (int k = 0; k <= 7; ++k) {
         c.textOut(s.x(35 + 100 * k), s.y(460), QStringLiteral("  10 "));
         c.textOut(s.x(layout.exponentLeft + 100 * k), s.y(455), QString::number(k + 2));

@@ -3,6 +3,7 @@
 #include "toolkit/diagram.h"
 
 #include <QSize>
+#include <QString>
 
 namespace tk {
 class Canvas;
@@ -26,6 +27,10 @@ struct WoehlerGridLayout {
 // diagram adds afterwards stand on the white ground.
 void drawWoehlerAxes(tk::Canvas& canvas, QSize background, const WoehlerGridLayout& layout,
                      const ScaleFactors& coordinates, double fontFactor);
+
+// The title of the cycles axis in the interface language, " Bruchzyklenzahl N "
+// in German; a diagram may lower an index right after its N.
+QString cyclesAxisTitle();
 
 // The silver logarithmic grid: a decade is 100 design pixels wide from x 50
 // for 10 to the 2, with lines for the values 2 to 9 within it, up to x 750;

@@ -28,8 +28,12 @@ void WoehlerInfluenceScene::paint(tk::Canvas& c, QSize size) const
     drawWoehlerAxes(c, size, layout, s, fontFactor);
     // The index B of N_B, lowered right after the N of the axis title (at
     // 435 in the layout's own font, which ends the N a little further right).
-    const int afterN = s.x(320) + c.textWidth(QStringLiteral(" Bruchzyklenzahl N"));
-    c.textOut(std::min(s.x(435), afterN), s.y(482), QStringLiteral("B"));
+    // A translated title moves that limit by the difference of its width.
+    const QString germanTitle = QStringLiteral(" Bruchzyklenzahl N");
+    const QString title = cyclesAxisTitle().trimmed().prepend(u' ');
+    const int afterN = s.x(320) + c.textWidth(title);
+    const int limit = s.x(435) + c.textWidth(title) - c.textWidth(germanTitle);
+    c.textOut(std::min(limit, afterN), s.y(482), QStringLiteral("B"));
     drawWoehlerGridLines(c, s);
 
     c.setBrushColor(tk::colours::silver);

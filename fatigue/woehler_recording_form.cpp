@@ -17,46 +17,58 @@ TFormDauerWoehler* FormDauerWoehler = nullptr;
 
 TFormDauerWoehler::TFormDauerWoehler()
     : tk::Form(QStringLiteral("TFormDauerWoehler"),
-               QStringLiteral("Aufnahme einer Wöhlerlinie einer weichgeglühten und kugelgestrahlten "
-                              "Aluminiumlegierung AlMg4,5Mn"))
+               //: Window title
+               tr("Aufnahme einer Wöhlerlinie einer weichgeglühten und kugelgestrahlten "
+                  "Aluminiumlegierung AlMg4,5Mn"))
 {
     setBorder(Border::SizeableToolWindow);
     setTakesChosenColour(true);
     setColor(tk::colours::windowGreen);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 10));
 
-    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende1"), [this] { Ende1Click(); });
+    //: Menu item that closes the window; access key after &
+    addMenuItem(tr("&Ende"), QStringLiteral("Ende1"), [this] { Ende1Click(); });
     addEscapeItem(QStringLiteral("ESC1"), [this] { ESC1Click(); });
-    m_softMenu = addMenu(QStringLiteral("&Weichgeglüht"), QStringLiteral("SpannampWeich"));
-    m_shotMenu = addMenu(QStringLiteral("&Kugelgestrahlt"), QStringLiteral("SpannampKugel"));
+    //: Menu of the load series of the soft-annealed specimens; access key after &
+    m_softMenu = addMenu(tr("&Weichgeglüht"), QStringLiteral("SpannampWeich"));
+    //: Menu of the load series of the shot-peened specimens; access key after &
+    m_shotMenu = addMenu(tr("&Kugelgestrahlt"), QStringLiteral("SpannampKugel"));
     for (std::size_t i = 0; i < fatigue::loadSeries().size(); ++i) {
         const LoadSeries& series = fatigue::loadSeries()[i];
-        m_seriesItems[i] = addMenuItem(QStringLiteral("Spannungsamplitude %1 N/qmm").arg(series.stressAmplitude),
+        //: Menu item that runs a load series; %1 is the stress amplitude in N/mm²
+        m_seriesItems[i] = addMenuItem(tr("Spannungsamplitude %1 N/qmm").arg(series.stressAmplitude),
                                        QString::fromLatin1(series.item), [this, i] { SeriesItemClick(int(i)); },
                                        series.treatment == Treatment::SoftAnnealed ? m_softMenu : m_shotMenu);
     }
-    m_fullScreenItem = addMenuItem(QStringLiteral("&Vollbild"), QStringLiteral("Vollbild"), [this] { VollbildClick(); });
-    m_probabilityMenu = addMenu(QStringLiteral("&Bruchwahrscheinlichkeit"), QStringLiteral("Wahrscheinlichkeiten"));
+    //: Menu item that enlarges the Wöhler diagram to the whole window; access key after &
+    m_fullScreenItem = addMenuItem(tr("&Vollbild"), QStringLiteral("Vollbild"), [this] { VollbildClick(); });
+    //: Menu of the lines of equal probability of fracture; access key after &
+    m_probabilityMenu = addMenu(tr("&Bruchwahrscheinlichkeit"), QStringLiteral("Wahrscheinlichkeiten"));
     // The menu pairs the states per probability; the lines are numbered in
     // their drawing order, all soft-annealed lines first.
     for (int line : {0, 3, 1, 4, 2, 5}) {
         const ProbabilityLine& l = fatigue::probabilityLines()[line];
-        const QString state = l.treatment == Treatment::SoftAnnealed ? QStringLiteral("Weichgeglüht")
-                                                                      : QStringLiteral("Kugelgestrahlt");
-        m_probabilityItems[line] = addMenuItem(QStringLiteral("%1 %2%").arg(state).arg(l.percent),
+        //: State of the specimens in the menu of fracture probabilities: soft-annealed
+        const QString state = l.treatment == Treatment::SoftAnnealed ? tr("Weichgeglüht")
+                                                                      //: State of the specimens: shot-peened
+                                                                      : tr("Kugelgestrahlt");
+        //: Menu item of a line of equal fracture probability: %1 is the state, %2 the probability in per cent
+        m_probabilityItems[line] = addMenuItem(tr("%1 %2%").arg(state).arg(l.percent),
                                                QString::fromLatin1(l.item), [this, line] { ProbabilityItemClick(line); },
                                                m_probabilityMenu);
     }
-    addMenuItem(QStringLiteral("&Neu Zeichnen"), QStringLiteral("NeuZeichnen1"), [this] { NeuZeichnen1Click(); });
+    //: Menu item that clears the diagrams; access key after &
+    addMenuItem(tr("&Neu Zeichnen"), QStringLiteral("NeuZeichnen1"), [this] { NeuZeichnen1Click(); });
 
     m_paintBoxHaupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 2, 10, 788, 510);
-    m_paintBoxHaupt->describe(QStringLiteral("Spannungs-Zeit-Verlauf der Laststufe"), QString());
+    m_paintBoxHaupt->describe(tr("Spannungs-Zeit-Verlauf der Laststufe"), QString());
     m_paintBoxHaupt->setOnPaint([this] { PaintBoxHauptPaint(); });
     m_paintBoxWoehler = new tk::PaintBox(client(), QStringLiteral("PaintBoxWoehler"), 250, 50, 530, 440);
-    m_paintBoxWoehler->describe(QStringLiteral("Wöhlerdiagramm"),
-                                QStringLiteral("Bruchpunkte der Laststufen, Spannungsamplitude über der Bruchzyklenzahl"));
+    m_paintBoxWoehler->describe(tr("Wöhlerdiagramm"),
+                                tr("Bruchpunkte der Laststufen, Spannungsamplitude über der Bruchzyklenzahl"));
     m_paintBoxWoehler->setOnPaint([this] { PaintBoxWoehlerPaint(); });
-    setStatusText(QStringLiteral("ESC = Abbruch"));
+    //: Status bar: Escape closes the window
+    setStatusText(tr("ESC = Abbruch"));
 
     m_timerSchwing = addTimer(QStringLiteral("TimerSchwing"), 50, [this] { TimerSchwingTimer(); });
 
@@ -84,13 +96,16 @@ TFormDauerWoehler::TFormDauerWoehler()
         const int last = m_scene.lastSeries();
         if (m_scene.running()) {
             const LoadSeries& series = fatigue::loadSeries()[last];
+            //: Announced to screen readers: %1 is the stress amplitude, %2 the state (soft-annealed or shot-peened)
             return tr("Laststufe %1 N/mm², %2: die Proben schwingen bis zum Bruch")
                 .arg(series.stressAmplitude)
                 .arg(series.treatment == Treatment::SoftAnnealed ? tr("weichgeglüht") : tr("kugelgestrahlt"));
         }
         if (m_scene.allSeriesDone())
-            return QStringLiteral("Bruchpunkte aller zehn Laststufen eingetragen");
+            //: Announced to screen readers when all ten load series have run
+            return tr("Bruchpunkte aller zehn Laststufen eingetragen");
         if (last >= 0 && m_scene.seriesDone(last))
+            //: Announced to screen readers: %1 is the number of load series done
             return tr("Proben gebrochen, ihre Bruchpunkte eingetragen: %1 von 10 Laststufen")
                 .arg(m_scene.seriesDoneCount());
         return QString();

@@ -4,6 +4,8 @@
 #include "toolkit/colours.h"
 #include "toolkit/numbers.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -59,19 +61,31 @@ void WoehlerRecordingScene::paintPanel(tk::Canvas& c, QSize size)
     c.setFontHeight(fontHeight(24));
     c.setFontColor(Qt::black);
     c.setBrushColor(tk::colours::silver);
-    c.textOut(s.x(1), s.y(3),
-              QStringLiteral(" Aufnahme einer Wöhlerlinie: Weichgeglühte und kugelgestrahlte Aluminiumprobe") +
-                  QString(19, QChar(' ')));
+    // Blanks after the title carry the band on: 19 after the German one, as
+    // many after a translation as make a band at least as wide.
+    const QString germanTitle =
+        QStringLiteral(" Aufnahme einer Wöhlerlinie: Weichgeglühte und kugelgestrahlte Aluminiumprobe") +
+        QString(19, QChar(' '));
+    //: Title band of the recording window, about 80 characters
+    QString title = QCoreApplication::translate("fatigue::WoehlerRecordingScene", " Aufnahme einer Wöhlerlinie: Weichgeglühte und "
+                                                        "kugelgestrahlte Aluminiumprobe") +
+                    QString(19, QChar(' '));
+    while (c.textWidth(title) < c.textWidth(germanTitle))
+        title += QChar(' ');
+    c.textOut(s.x(1), s.y(3), title);
 
     c.setFontHeight(fontHeight(18));
     c.setBrushStyle(tk::BrushStyle::Clear);
-    c.textOut(s.x(14), s.y(29), QStringLiteral(" + Spannungsamplitude in N/qmm"));
-    c.textOut(s.x(14), s.y(455), QStringLiteral(" - Spannungsamplitude in N/qmm "));
+    //: Title of the positive stress axis above the oscillation diagram, about 30 characters
+    c.textOut(s.x(14), s.y(29), QCoreApplication::translate("fatigue::WoehlerRecordingScene", " + Spannungsamplitude in N/qmm"));
+    //: Title of the negative stress axis below the oscillation diagram, about 30 characters
+    c.textOut(s.x(14), s.y(455), QCoreApplication::translate("fatigue::WoehlerRecordingScene", " - Spannungsamplitude in N/qmm "));
     c.textOut(s.x(3), s.y(50), QStringLiteral("400"));
     c.textOut(s.x(3), s.y(440), QStringLiteral("-400"));
     c.textOut(s.x(3), s.y(140), QStringLiteral("200"));
     c.textOut(s.x(3), s.y(340), QStringLiteral("-200"));
-    c.textOut(s.x(190), s.y(230), QStringLiteral("Zeit"));
+    //: Title of the time axis at the right end of the oscillation diagram, about 4 characters
+    c.textOut(s.x(190), s.y(230), QCoreApplication::translate("fatigue::WoehlerRecordingScene", "Zeit"));
     c.textOut(s.x(10), s.y(240), QStringLiteral(" 0 "));
 
     c.setFontHeight(fontHeight(24));
@@ -131,12 +145,16 @@ void WoehlerRecordingScene::drawProbabilityLine(tk::Canvas& c, const Probability
 
     c.setFontColor(Qt::white);
     c.setFontHeight(fontHeight(12));
-    c.textOut(s.x(line.label.x()), s.y(line.label.y()), QStringLiteral(" P = %1% ").arg(line.percent));
+    //: Small label on a line of equal fracture probability; %1 is the probability in per cent
+    c.textOut(s.x(line.label.x()), s.y(line.label.y()),
+              QCoreApplication::translate("fatigue::WoehlerRecordingScene", " P = %1% ").arg(line.percent));
     c.setFontHeight(fontHeight(20));
     if (line.treatment == Treatment::SoftAnnealed)
-        c.textOut(s.x(90), s.y(250), QStringLiteral(" AlMg4,5Mn weichgeglüht "));
+        //: Label of the soft-annealed lines, white on their colour, about 24 characters
+        c.textOut(s.x(90), s.y(250), QCoreApplication::translate("fatigue::WoehlerRecordingScene", " AlMg4,5Mn weichgeglüht "));
     else
-        c.textOut(s.x(440), s.y(100), QStringLiteral(" AlMg4,5Mn kugelgestrahlt "));
+        //: Label of the shot-peened lines, white on their colour, about 24 characters
+        c.textOut(s.x(440), s.y(100), QCoreApplication::translate("fatigue::WoehlerRecordingScene", " AlMg4,5Mn kugelgestrahlt "));
 }
 
 void WoehlerRecordingScene::startSeries(int series)

@@ -6,6 +6,8 @@
 #include "toolkit/numbers.h"
 #include "toolkit/screen.h"
 
+#include <QCoreApplication>
+
 #include <vector>
 
 using tk::tcolor;
@@ -15,6 +17,15 @@ namespace impact {
 namespace {
 
 constexpr int textHeight = 18;
+
+// A text of the diagram in the interface language, its lines broken at \n
+// and 20 pixels apart.
+void drawText(tk::Canvas& c, int x, int y, const char* text)
+{
+    const QStringList lines = QCoreApplication::translate("impact::EnergyTemperatureDiagram", text).split(u'\n');
+    for (int i = 0; i < lines.size(); ++i)
+        c.textOut(x, y + 20 * i, lines[i]);
+}
 
 // The measured values of the body-centred cubic steel: per column of the
 // grid, the vertical extents of its dots. The scatter is widest in the
@@ -106,10 +117,14 @@ void paintEnergyTemperatureDiagram(tk::Canvas& c)
     c.line(0, 70, 550, 70);
     c.setFontHeight(textHeight);
     c.setFontColor(Qt::black);
-    tk::drawTexts(c, {{50, 20, "Kerbschlagarbeit Av in Abhängigkeit von der Prüftemperatur T (schematisch)"},
-                      {50, 50, "Vergleich Kubisch-raumzentrierter Werkstoff / kubisch-flächenzentrierter Werkstoff"},
-                      {10, 80, "Kerbschlagarbeit (Av)/J"},
-                      {220, h - 50 + 6, "Temperatur/°C"}});
+    //: Diagram title, first line: room for about 75 characters
+    drawText(c, 50, 20, QT_TRANSLATE_NOOP("impact::EnergyTemperatureDiagram", "Kerbschlagarbeit Av in Abhängigkeit von der Prüftemperatur T (schematisch)"));
+    //: Diagram title, second line: room for about 80 characters
+    drawText(c, 50, 50, QT_TRANSLATE_NOOP("impact::EnergyTemperatureDiagram", "Vergleich Kubisch-raumzentrierter Werkstoff / kubisch-flächenzentrierter Werkstoff"));
+    //: Title of the energy axis, above the plot area
+    drawText(c, 10, 80, QT_TRANSLATE_NOOP("impact::EnergyTemperatureDiagram", "Kerbschlagarbeit (Av)/J"));
+    //: Title of the temperature axis, below the plot area
+    drawText(c, 220, h - 50 + 6, QT_TRANSLATE_NOOP("impact::EnergyTemperatureDiagram", "Temperatur/°C"));
 
     // Body-centred cubic steel: the values, the regions, the trend.
     c.setPenStyle(tk::PenStyle::Solid);
@@ -120,14 +135,25 @@ void paintEnergyTemperatureDiagram(tk::Canvas& c)
             c.ellipse(column(values.k) - 2, top, column(values.k) + 2, bottom);
 
     c.setBrushColor(tk::colours::lightBlue);
-    tk::drawTexts(c, {{380, 160, " Hochlage "}, {260, 300, " Übergang (starke Streuung) "}, {70, 320, "Tieflage"}});
+    //: Label of the upper shelf, on light blue, about 10 characters
+    drawText(c, 380, 160, QT_TRANSLATE_NOOP("impact::EnergyTemperatureDiagram", " Hochlage "));
+    //: Label of the transition region, on light blue, about 28 characters
+    drawText(c, 260, 300, QT_TRANSLATE_NOOP("impact::EnergyTemperatureDiagram", " Übergang (starke Streuung) "));
+    //: Label of the lower shelf, on light blue, about 10 characters
+    drawText(c, 70, 320, QT_TRANSLATE_NOOP("impact::EnergyTemperatureDiagram", "Tieflage"));
     c.setBrushColor(tk::colours::green);
     c.setFontColor(Qt::white);
-    tk::drawTexts(c, {{260, 320, " Mischbruch "}, {450, 160, " zäh "}, {144, 344, " spröde "}});
+    //: Fracture surface in the transition region, white on green; a click shows its photograph
+    drawText(c, 260, 320, QT_TRANSLATE_NOOP("impact::EnergyTemperatureDiagram", " Mischbruch "));
+    //: Fracture surface on the upper shelf, white on green, about 6 characters
+    drawText(c, 450, 160, QT_TRANSLATE_NOOP("impact::EnergyTemperatureDiagram", " zäh "));
+    //: Fracture surface on the lower shelf, white on green, about 8 characters
+    drawText(c, 144, 344, QT_TRANSLATE_NOOP("impact::EnergyTemperatureDiagram", " spröde "));
     c.setBrushColor(tk::colours::blue);
-    tk::drawTexts(c, {{350, 210, " unlegierter/^"},
-                      {350, 230, " niedriglegierter Stahl "},
-                      {350, 250, " kubisch-raumzentriert "}});
+    //: Label of the body-centred cubic steel's curve in three lines (breaks at \n), about 24 characters each
+    drawText(c, 350, 210, QT_TRANSLATE_NOOP("impact::EnergyTemperatureDiagram", " unlegierter/^\n"
+                                                                               " niedriglegierter Stahl \n"
+                                                                               " kubisch-raumzentriert "));
 
     drawDots(c, bodyCentredTrend());
 
@@ -137,7 +163,9 @@ void paintEnergyTemperatureDiagram(tk::Canvas& c)
         for (int centre : {144 - 2 * k, 142 - 2 * k, 138 - 2 * k})
             c.ellipse(column(k) - 2, centre - 2, column(k) + 2, centre + 2);
     c.setBrushColor(tk::colours::red);
-    tk::drawTexts(c, {{70, 146, " austenitischer Stahl "}, {70, 166, " kubisch-flächenzentriert "}});
+    //: Label of the face-centred cubic steel's curve in two lines (break at \n), about 26 characters each
+    drawText(c, 70, 146, QT_TRANSLATE_NOOP("impact::EnergyTemperatureDiagram", " austenitischer Stahl \n"
+                                                                              " kubisch-flächenzentriert "));
 
     drawDots(c, faceCentredTrend());
 }

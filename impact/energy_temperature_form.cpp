@@ -21,7 +21,10 @@ tk::Form* impact::fracturePictureWindow(FracturePicture which)
     return nullptr;
 }
 
-TFormAvT::TFormAvT() : tk::Form(QStringLiteral("TFormAvT"), QStringLiteral("Kerbschlagarbeit-Temperatur-Kurve: ISO-V-Probe"))
+TFormAvT::TFormAvT()
+    : tk::Form(QStringLiteral("TFormAvT"),
+               //: Window title
+               tr("Kerbschlagarbeit-Temperatur-Kurve: ISO-V-Probe"))
 {
     // A tool window without title-bar buttons: "&Ende" and Escape close it.
     setWindowFlag(Qt::WindowSystemMenuHint, false);
@@ -29,9 +32,11 @@ TFormAvT::TFormAvT() : tk::Form(QStringLiteral("TFormAvT"), QStringLiteral("Kerb
     setColor(Qt::white);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
 
-    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende"), [this] { EndeClick(); });
+    //: Menu item that closes the window; access key after &
+    addMenuItem(tr("&Ende"), QStringLiteral("Ende"), [this] { EndeClick(); });
     addEscapeItem(QStringLiteral("ESC"), [this] { ESCClick(); });
-    m_allPictures = addMenuItem(QStringLiteral("&Charakteristische Bruchflächen"),
+    //: Menu item that shows the four photographs of fracture surfaces; access key after &
+    m_allPictures = addMenuItem(tr("&Charakteristische Bruchflächen"),
                                 QStringLiteral("CharakteristischeBruchflchen1"),
                                 [this] { CharakteristischeBruchflchen1Click(); });
 
@@ -49,15 +54,16 @@ TFormAvT::TFormAvT() : tk::Form(QStringLiteral("TFormAvT"), QStringLiteral("Kerb
 
     // The diagram fills the client area; the status bar lies over its foot.
     m_diagram = new tk::PaintBox(client(), QStringLiteral("PaintBoxAvTxy"), 0, 0, 544, 419);
-    m_diagram->describe(QStringLiteral("Kerbschlagarbeit-Temperatur-Kurve"),
-                        QStringLiteral("Kerbschlagarbeit über der Temperatur für kubisch-raumzentrierten und "
-                                       "kubisch-flächenzentrierten Stahl, mit Hochlage, Übergang und Tieflage; "
-                                       "die Tasten 1 bis 4 zeigen die Bruchflächen: zäh, Mischbruch, spröde, "
-                                       "austenitisch"));
+    m_diagram->describe(tr("Kerbschlagarbeit-Temperatur-Kurve"),
+                        tr("Kerbschlagarbeit über der Temperatur für kubisch-raumzentrierten und "
+                           "kubisch-flächenzentrierten Stahl, mit Hochlage, Übergang und Tieflage; "
+                           "die Tasten 1 bis 4 zeigen die Bruchflächen: zäh, Mischbruch, spröde, "
+                           "austenitisch"));
     m_diagram->setOnPaint([this] { FormPaint(); });
     m_diagram->setOnMouseDown([this](Qt::MouseButton button, QPoint p) { PaintBoxAvTxyMouseDown(button, p); });
 
-    setStatusText(QStringLiteral("ESC = Abbruch"));
+    //: Status bar: Escape closes the window
+    setStatusText(tr("ESC = Abbruch"));
     statusBar()->setFont(tk::qtFont(tk::Font::character(QStringLiteral("MS Sans Serif"), 15)));
 
     bindEnabled(m_allPictures, [] {

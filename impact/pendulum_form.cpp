@@ -18,71 +18,79 @@ namespace {
 // The window the link panel opens: the impact energy-temperature curve.
 tk::Form* energyTemperatureCurve() { return FormAvT; }
 
-const QStringList explanation = {
-    QStringLiteral(" Der Kerbschlagbiegeversuch ist ein "),
-    QStringLiteral(" Prüfverfahren zur qualitativen Ermitt-"),
-    QStringLiteral(" lung des Zähigkeitsverhaltens eines"),
-    QStringLiteral(" Werkstückes."),
-    QStringLiteral(" "),
-    QStringLiteral(" Der Pendelhammer des Schlag-"),
-    QStringLiteral(" werks fällt auf die in einem "),
-    QStringLiteral(" Widerlager ruhende gekerbte "),
-    QStringLiteral(" Probe. "),
-    QStringLiteral(" Die Hammerfinne durchschlägt die "),
-    QStringLiteral(" Probe. "),
-    QStringLiteral(" In diesem Versuch wird die Verform-"),
-    QStringLiteral(" ungsarbeit bis zum Bruch gemessen, "),
-    QStringLiteral(" wobei der Probenquerschnitt (Ao) "),
-    QStringLiteral(" einem dreiachsigen Spannungs-"),
-    QStringLiteral(" zustand ausgesetzt wird."),
-    QStringLiteral(" "),
-    QStringLiteral(" Wird eine Versuchsreihe mit Proben"),
-    QStringLiteral(" des gleichen Werkstoffes bei ver-"),
-    QStringLiteral(" schiedenen Temperaturen durchge-"),
-    QStringLiteral(" führt, so erhält man eine "),
-    QStringLiteral(" "),
-    QString(),
-};
+//: Explanation memo of the pendulum impact tester: 230 pixels wide, about 32
+//: characters a line, 19 lines; break the lines by hand with \n. The text
+//: leads on to the curve named in the link below the memo.
+const char* const explanation = QT_TRANSLATE_NOOP("TFormKerbHa",
+    " Der Kerbschlagbiegeversuch ist ein \n"
+    " Prüfverfahren zur qualitativen Ermitt-\n"
+    " lung des Zähigkeitsverhaltens eines\n"
+    " Werkstückes.\n"
+    " \n"
+    " Der Pendelhammer des Schlag-\n"
+    " werks fällt auf die in einem \n"
+    " Widerlager ruhende gekerbte \n"
+    " Probe. \n"
+    " Die Hammerfinne durchschlägt die \n"
+    " Probe. \n"
+    " In diesem Versuch wird die Verform-\n"
+    " ungsarbeit bis zum Bruch gemessen, \n"
+    " wobei der Probenquerschnitt (Ao) \n"
+    " einem dreiachsigen Spannungs-\n"
+    " zustand ausgesetzt wird.\n"
+    " \n"
+    " Wird eine Versuchsreihe mit Proben\n"
+    " des gleichen Werkstoffes bei ver-\n"
+    " schiedenen Temperaturen durchge-\n"
+    " führt, so erhält man eine \n"
+    " \n"
+    "");
 
 }
 
 TFormKerbHa::TFormKerbHa()
     : tk::Form(QStringLiteral("TFormKerbHa"),
-               QStringLiteral("Kerbschlagbiegeversuch (DIN 50115, DIN EN 10045-1): Pendelschlagwerk (schematisch)"))
+               //: Window title
+               tr("Kerbschlagbiegeversuch (DIN 50115, DIN EN 10045-1): Pendelschlagwerk (schematisch)"))
 {
     setTakesChosenColour(true);
     setColor(tk::colours::windowGreen);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
 
-    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende"), [this] { EndeClick(); });
+    //: Menu item that closes the window; access key after &
+    addMenuItem(tr("&Ende"), QStringLiteral("Ende"), [this] { EndeClick(); });
     addEscapeItem(QStringLiteral("ESC"), [this] { ESCClick(); });
-    m_start = addMenuItem(QStringLiteral("&Start"), QStringLiteral("Start"), [this] { StartClick(); });
-    m_neu = addMenuItem(QStringLiteral("&Löschen/neu"), QStringLiteral("Neu"), [this] { NeuClick(); });
+    //: Menu item that releases the pendulum hammer; access key after &
+    m_start = addMenuItem(tr("&Start"), QStringLiteral("Start"), [this] { StartClick(); });
+    //: Menu item that clears the picture and raises the hammer again; access key after &
+    m_neu = addMenuItem(tr("&Löschen/neu"), QStringLiteral("Neu"), [this] { NeuClick(); });
 
     // Created in painting order: the later boxes lie over the lower edge of
     // the machine scene.
     m_haupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 260, 5, 520, 450);
-    m_haupt->describe(QStringLiteral("Pendelschlagwerk (schematisch)"),
-                      QStringLiteral("Pendelhammer in Ausgangsstellung über der Probe im Widerlager"));
+    m_haupt->describe(tr("Pendelschlagwerk (schematisch)"),
+                      tr("Pendelhammer in Ausgangsstellung über der Probe im Widerlager"));
     m_haupt->setOnPaint([this] { PaintBoxHauptPaint(); });
     m_probe = new tk::PaintBox(client(), QStringLiteral("PaintBoxProbe"), 420, 430, 360, 80);
-    m_probe->describe(QStringLiteral("Formel der Kerbschlagzähigkeit"),
-                      QStringLiteral("Kerbschlagzähigkeit gleich Kerbschlagarbeit durch Restquerschnitt"));
+    m_probe->describe(tr("Formel der Kerbschlagzähigkeit"),
+                      tr("Kerbschlagzähigkeit gleich Kerbschlagarbeit durch Restquerschnitt"));
     m_probe->setOnPaint([this] { PaintBoxProbePaint(); });
     m_3achsig = new tk::PaintBox(client(), QStringLiteral("PaintBox3achsig"), 8, 390, 400, 120);
-    m_3achsig->describe(QStringLiteral("Gekerbte Probe"),
-                        QStringLiteral("Probe mit Kerb unter der Hammerfinne, dreiachsiger Spannungszustand"));
+    m_3achsig->describe(tr("Gekerbte Probe"),
+                        tr("Probe mit Kerb unter der Hammerfinne, dreiachsiger Spannungszustand"));
     m_3achsig->setOnPaint([this] { PaintBox3achsigPaint(); });
     m_avt = new tk::PaintBox(client(), QStringLiteral("PaintBoxAvT"), 8, 348, 230, 25);
-    m_avt->describe(QStringLiteral("Kerbschlagarbeit-Temperatur-Kurve öffnen"), QString());
+    //: Accessible name of the link that opens the impact energy-temperature curve
+    m_avt->describe(tr("Kerbschlagarbeit-Temperatur-Kurve öffnen"), QString());
     m_avt->setOnPaint([this] { PaintBoxAvTPaint(); });
     m_avt->setOnClick([this] { PaintBoxAvTClick(); });
     m_avt->setCursor(Qt::PointingHandCursor);
 
     m_memo = new tk::Memo(client(), QStringLiteral("MemoErlaeuterung"), 8, 3, 230, 345, tk::colours::lightYellow);
-    m_memo->setFixedLines(explanation, tk::Font::cell(windowFont().name, 18));
+    m_memo->setFixedLines(tr(explanation).split(u'\n'), tk::Font::cell(windowFont().name, 18));
 
-    setStatusText(QStringLiteral("ESC = Abbruch"));
+    //: Status bar: Escape closes the window
+    setStatusText(tr("ESC = Abbruch"));
 
     m_timer = addTimer(QStringLiteral("TimerHammer1"), PendulumScene::tickInterval, [this] { TimerHammer1Timer(); });
 
@@ -95,7 +103,8 @@ TFormKerbHa::TFormKerbHa()
             return m_scene.angle() <= PendulumScene::breakAngle
                        ? tr("Pendelhammer fällt aus der Fallhöhe H auf die Probe")
                        : tr("Probe durchschlagen: der Pendelhammer steigt auf die Steighöhe h");
-        return m_scene.newEnabled() ? QStringLiteral("Probe durchschlagen, Pendel ausgeschwungen") : QString();
+        //: Announced to screen readers when the swing has ended
+        return m_scene.newEnabled() ? tr("Probe durchschlagen, Pendel ausgeschwungen") : QString();
     });
 }
 

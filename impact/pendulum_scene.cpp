@@ -3,18 +3,14 @@
 #include "toolkit/colours.h"
 #include "toolkit/numbers.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <numbers>
 
 using tk::tcolor;
 
 namespace impact {
-
-namespace {
-
-const QString linkText = QStringLiteral("Kerbschlagarbeit-Temperatur-Kurve");
-
-}
 
 PendulumScene::PendulumScene(int windowWidth) : m_windowWidth(windowWidth) {}
 
@@ -116,12 +112,18 @@ void PendulumScene::drawLabels(tk::Canvas& c) const
     c.setBrushStyle(tk::BrushStyle::Clear);
     c.setFontColor(Qt::black);
     c.setFontHeight(24);
-    c.textOut(20, 20, QStringLiteral("Pendelschlagwerk (schematisch)"));
+    //: Title drawn at the top of the pendulum picture, room for about 30 characters
+    c.textOut(20, 20, QCoreApplication::translate("impact::PendulumScene", "Pendelschlagwerk (schematisch)"));
     c.setFontHeight(14);
-    c.textOut(255, 360, QStringLiteral("  ISO-V- "));
-    c.textOut(258, 370, QStringLiteral("  Probe "));
-    c.textOut(230, 344, QStringLiteral("Widerlager"));
-    c.textOut(190, 165, QStringLiteral("Ableseskala"));
+    //: Small label of the Charpy V-notch specimen in two lines (break at \n) 10 pixels apart,
+    //: about 9 characters each
+    const QStringList specimen = QCoreApplication::translate("impact::PendulumScene", "  ISO-V- \n  Probe ").split(u'\n');
+    for (int i = 0; i < specimen.size(); ++i)
+        c.textOut(255 + (i > 0 ? 3 : 0), 360 + 10 * i, specimen[i]);
+    //: Small label: the anvil (supports) the specimen rests on, about 10 characters
+    c.textOut(230, 344, QCoreApplication::translate("impact::PendulumScene", "Widerlager"));
+    //: Small label: the dial on which the absorbed energy is read, about 11 characters
+    c.textOut(190, 165, QCoreApplication::translate("impact::PendulumScene", "Ableseskala"));
 }
 
 void PendulumScene::paintFormula(tk::Canvas& c)
@@ -134,12 +136,16 @@ void PendulumScene::paintFormula(tk::Canvas& c)
     c.setPenWidth(2);
     c.setFontColor(Qt::black);
     c.setFontHeight(18);
-    c.textOut(10, 10, QStringLiteral("Kerbschlagarbeit:"));
+    //: Formula panel, first line: the absorbed impact energy, room for about 20 characters
+    c.textOut(10, 10, QCoreApplication::translate("impact::PendulumScene", "Kerbschlagarbeit:"));
     c.textOut(5, 30, QStringLiteral("  Av = F(H - h)  "));
-    c.textOut(5, 50, QStringLiteral("  Kerbschlagzähigkeit ="));
+    //: Formula panel: impact strength equals the fraction right of it; ends before x 150
+    c.textOut(5, 50, QCoreApplication::translate("impact::PendulumScene", "  Kerbschlagzähigkeit ="));
     // The fraction's cells, drawn on the panel colour, follow from x 150.
-    c.textOut(150, 40, QStringLiteral("  Kerbschlagarbeit (Av)"));
-    c.textOut(150, 60, QStringLiteral("  Restquerschnitt (Ao)"));
+    //: Numerator of the impact strength, above a bar 140 pixels wide
+    c.textOut(150, 40, QCoreApplication::translate("impact::PendulumScene", "  Kerbschlagarbeit (Av)"));
+    //: Denominator of the impact strength, below a bar 140 pixels wide: the cross-section left at the notch
+    c.textOut(150, 60, QCoreApplication::translate("impact::PendulumScene", "  Restquerschnitt (Ao)"));
     c.line(150, 60, 290, 60);
 }
 
@@ -152,12 +158,14 @@ void PendulumScene::paintSpecimen(tk::Canvas& c)
     c.rectangle(0, 0, c.width(), c.height());
     c.setFontHeight(18);
     c.setFontColor(Qt::black);
-    c.textOut(60, 2, QStringLiteral("Hammerfinne"));
+    //: Label of the hammer's striking edge above the notched specimen, about 12 characters
+    c.textOut(60, 2, QCoreApplication::translate("impact::PendulumScene", "Hammerfinne"));
     c.textOut(320, 32, QStringLiteral("Ao"));
-    c.textOut(260, 90, QStringLiteral("Widerlager"));
+    c.textOut(260, 90, QCoreApplication::translate("impact::PendulumScene", "Widerlager"));
     c.setBrushColor(tk::colours::red);
     c.setFontColor(Qt::white);
-    c.textOut(170, 10, QStringLiteral("Kraft F"));
+    //: White on a red arrow: the force F, about 8 characters
+    c.textOut(170, 10, QCoreApplication::translate("impact::PendulumScene", "Kraft F"));
 
     // Cross-section at the notch: the notch depth over the remaining
     // cross-section Ao.
@@ -190,7 +198,8 @@ void PendulumScene::paintLink(tk::Canvas& c)
     c.setFontColor(tk::colours::blue);
     const int margin = 6;
     c.setFontHeight(18);
-    c.textOut(margin, 3, linkText);
+    //: Link below the explanation that opens the curve: 230 pixels, room for about 30 characters
+    c.textOut(margin, 3, QCoreApplication::translate("impact::PendulumScene", "Kerbschlagarbeit-Temperatur-Kurve"));
 }
 
 // ------------------------------------------------------------------ the swing

@@ -27,25 +27,33 @@ void FracturePictureForm::formCreate() { setBounds(m_left, m_top, 230, 190); }
 }
 
 TFormBildH::TFormBildH()
-    : FracturePictureForm(QStringLiteral("TFormBildH"), QStringLiteral("Zäher Bruch St 37"), pictures::fractureDuctile(),
+    : FracturePictureForm(QStringLiteral("TFormBildH"), 
+                          //: Title of a small photograph window (230 pixels wide): ductile fracture surface of St 37
+                          tr("Zäher Bruch St 37"), pictures::fractureDuctile(),
                           570, 1)
 {
 }
 
 TFormBildM::TFormBildM()
-    : FracturePictureForm(QStringLiteral("TFormBildM"), QStringLiteral("Mischbruch St 37"), pictures::fractureMixed(),
+    : FracturePictureForm(QStringLiteral("TFormBildM"), 
+                          //: Title of a small photograph window (230 pixels wide): mixed fracture surface of St 37
+                          tr("Mischbruch St 37"), pictures::fractureMixed(),
                           570, 191)
 {
 }
 
 TFormBildT::TFormBildT()
-    : FracturePictureForm(QStringLiteral("TFormBildT"), QStringLiteral("Sprödbruch St 37"), pictures::fractureBrittle(),
+    : FracturePictureForm(QStringLiteral("TFormBildT"), 
+                          //: Title of a small photograph window (230 pixels wide): brittle fracture surface of St 37
+                          tr("Sprödbruch St 37"), pictures::fractureBrittle(),
                           570, 381)
 {
 }
 
 TFormBildAus::TFormBildAus()
-    : FracturePictureForm(QStringLiteral("TFormBildAus"), QStringLiteral("Zäher Bruch austenitischer Stahl"),
+    : FracturePictureForm(QStringLiteral("TFormBildAus"), 
+                          //: Title of a small photograph window (230 pixels wide)
+                          tr("Zäher Bruch austenitischer Stahl"),
                           pictures::fractureAustenitic(), 330, 1)
 {
 }
@@ -65,13 +73,17 @@ void MachinePictureForm::formCreate() { setBounds(tk::centredLeft(800), tk::cent
 }
 
 TFormHammerD108::TFormHammerD108()
-    : MachinePictureForm(QStringLiteral("TFormHammerD108"), QStringLiteral("Pendelschlagwerk Harlunde"),
+    : MachinePictureForm(QStringLiteral("TFormHammerD108"), 
+                         //: Title of the photograph of the pendulum impact tester; the name Harlunde stays
+                         tr("Pendelschlagwerk Harlunde"),
                          pictures::pendulumTester(), QStringLiteral("ImageH1"))
 {
 }
 
 TFormZugD108::TFormZugD108()
-    : MachinePictureForm(QStringLiteral("TFormZugD108"), QStringLiteral("Zugprüfmaschine Harlunde"),
+    : MachinePictureForm(QStringLiteral("TFormZugD108"), 
+                         //: Title of the photograph of the tensile testing machine; the name Harlunde stays
+                         tr("Zugprüfmaschine Harlunde"),
                          pictures::tensileMachine(), QStringLiteral("ImageZ1"))
 {
     setWindowFont(tk::Font::character(QStringLiteral("MS Sans Serif"), 14));

@@ -13,25 +13,29 @@ TFormZugAnniHoch* FormZugAnniHoch = nullptr;
 
 TFormZugAnniHoch::TFormZugAnniHoch()
     : tk::Form(QStringLiteral("TFormZugAnniHoch"),
-               QStringLiteral("Zugversuch nach DIN EN 10002: Spannungs-Dehnungs-Kurve mit Standardprobe"))
+               //: Window title
+               tr("Zugversuch nach DIN EN 10002: Spannungs-Dehnungs-Kurve mit Standardprobe"))
 {
     setTakesChosenColour(true);
     setColor(tk::colours::specimenWindowGreen);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
 
-    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende"), [this] { EndeClick(); });
+    //: Menu item that closes the window; access key after &
+    addMenuItem(tr("&Ende"), QStringLiteral("Ende"), [this] { EndeClick(); });
     addEscapeItem(QStringLiteral("ESC"), [this] { ESCClick(); });
-    m_startZug = addMenuItem(QStringLiteral("&Start Zugversuch"), QStringLiteral("StartZug"), [this] { StartZugClick(); });
+    //: Menu item that starts the tensile test; access key after &
+    m_startZug = addMenuItem(tr("&Start Zugversuch"), QStringLiteral("StartZug"), [this] { StartZugClick(); });
 
     m_haupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 225, 5, 570, 500);
-    m_haupt->describe(QStringLiteral("Spannungs-Dehnungs-Diagramm"),
-                      QStringLiteral("Kurve mit oberer und unterer Streckgrenze"));
+    m_haupt->describe(tr("Spannungs-Dehnungs-Diagramm"),
+                      tr("Kurve mit oberer und unterer Streckgrenze"));
     m_haupt->setOnPaint([this] { PaintBoxHauptPaint(); });
     m_ani = new tk::PaintBox(client(), QStringLiteral("PaintBoxAni"), 5, 5, 220, 500);
-    m_ani->describe(QStringLiteral("Normprobe (Zugstab)"), QStringLiteral("Zugstab zwischen den Zugkräften"));
+    m_ani->describe(tr("Normprobe (Zugstab)"), tr("Zugstab zwischen den Zugkräften"));
     m_ani->setOnPaint([this] { PaintBoxAniPaint(); });
 
-    setStatusText(QStringLiteral("ESC = Abbruch"));
+    //: Status bar: Escape closes the window
+    setStatusText(tr("ESC = Abbruch"));
 
     m_timerKurve =
         addTimer(QStringLiteral("TimerKurve"), StandardSpecimenScene::curveInterval, [this] { TimerKurveTimer(); });
@@ -54,7 +58,7 @@ TFormZugAnniHoch::TFormZugAnniHoch()
         case StandardSpecimenScene::Stage::Necking:
             return tr("Zugfestigkeit Rm überschritten: die Probe schnürt sich ein");
         case StandardSpecimenScene::Stage::Broken:
-            return QStringLiteral("Kurve bis zum Bruch gezeichnet, Probe eingeschnürt und gebrochen");
+            return tr("Kurve bis zum Bruch gezeichnet, Probe eingeschnürt und gebrochen");
         }
         return QString();
     });

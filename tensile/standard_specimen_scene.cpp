@@ -5,6 +5,8 @@
 #include "toolkit/canvas.h"
 #include "toolkit/colours.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace tensile {
@@ -71,7 +73,8 @@ void StandardSpecimenScene::paintSpecimen(tk::Canvas& c) const
     c.line(100, 50, 100, 450);
     c.setFontHeight(22);
     c.setFontColor(Qt::black);
-    c.textOut(10, 10, QStringLiteral("Zugstab"));
+    //: Drawn above the specimen: the tensile test piece, room for about 12 characters
+    c.textOut(10, 10, QCoreApplication::translate("tensile::StandardSpecimenScene", "Zugstab"));
 
     // Two heads 60 pixels wide joined by chamfers to the 50-pixel shank.
     c.setPenStyle(tk::PenStyle::Solid);

@@ -4,6 +4,8 @@
 #include "toolkit/colours.h"
 #include "toolkit/numbers.h"
 
+#include <QCoreApplication>
+
 namespace tensile {
 
 namespace {
@@ -27,6 +29,11 @@ QPoint pointOf(const MarkPoint& p, const tk::CurveCursor& cursor, const tk::Plot
     return {p.x, p.y};
 }
 
+// The texts beside the curves are translated in the curve tables' context; a
+// text of several lines has its breaks at \n and its lines 20 pixels apart.
+constexpr const char* curveTextContext = "tensile::StressStrainCurves";
+constexpr int markLinePitch = 20;
+
 void drawMarks(tk::Canvas& c, const std::vector<CurveMark>& marks, const tk::CurveCursor& cursor,
                const tk::PlotFrame& frame)
 {
@@ -36,7 +43,9 @@ void drawMarks(tk::Canvas& c, const std::vector<CurveMark>& marks, const tk::Cur
             c.setBrushColor(m.ground);
             c.setFontColor(m.colour);
             c.setFontHeight(m.size);
-            c.textOut(at.x(), at.y(), QString::fromUtf8(m.text));
+            const QStringList lines = QCoreApplication::translate(curveTextContext, m.text).split(u'\n');
+            for (int i = 0; i < lines.size(); ++i)
+                c.textOut(at.x(), at.y() + i * markLinePitch, lines[i]);
         } else {
             const QPoint to = pointOf(m.to, cursor, frame);
             c.setPenColor(m.colour);
@@ -65,11 +74,13 @@ void paintEmptyDiagram(tk::Canvas& c, const tk::PlotFrame& f, int windowWidth, b
     c.setFontHeight(18);
     c.setFontColor(Qt::black);
     c.textOut(f.left - 30, static_cast<int>(tk::roundHalfEven(f.bottom - 19 - f.dy * 8.07L)),
-              QStringLiteral("Spannung in N/qmm"));
+              //: Axis title above the stress axis, room for about 20 characters
+              QCoreApplication::translate("tensile::StressStrainDiagram", "Spannung in N/qmm"));
     if (numbered)
         for (int k = 7; k >= 1; --k)
             c.textOut(f.left - 30, f.bottom - 6 - k * f.dy, QString::number(k * 100));
-    c.textOut(f.left + 5 * f.dx, f.bottom + 25, QStringLiteral("Dehnung in % "));
+    //: Axis title below the strain axis, room for about 20 characters
+    c.textOut(f.left + 5 * f.dx, f.bottom + 25, QCoreApplication::translate("tensile::StressStrainDiagram", "Dehnung in % "));
     if (numbered) {
         static const char* const strains[] = {" 0", " 5", "10", "15", "20", "25", "30", "35", "40", "45", "50"};
         for (int k = 0; k <= 10; ++k)

@@ -50,61 +50,66 @@ private:
     std::function<void()> m_onClick;
 };
 
-const char* const curveExplanation[] = {
-    " Die Grafik zeigt schematisch die",
-    " Spannungs-Dehnungskurven für einen",
-    " unlegierten- und einen hochlegierten",
-    " Stahl.",
-    "  ",
-    " Im weiteren werden die wichtigsten",
-    " Kenngrößen, die bei Ermittlung einer",
-    " Spannungs-Dehnungskurve von ",
-    " Bedeutung sind, erläutert.",
-    "",
-    " Austenitische Stähle verfügen im ",
-    " lösungsgeglühten Zustand im Vergleich",
-    " zu einem unlegierten Stahl über eine",
-    " wesentlich höhere Bruchdehnung.",
-};
+//: Explanation memo beside the stress-strain diagram: 263 pixels wide, about 36
+//: characters a line, 19 lines; break the lines by hand with \n.
+const char* const curveExplanation = QT_TRANSLATE_NOOP("TFormZug",
+    " Die Grafik zeigt schematisch die\n"
+    " Spannungs-Dehnungskurven für einen\n"
+    " unlegierten- und einen hochlegierten\n"
+    " Stahl.\n"
+    "  \n"
+    " Im weiteren werden die wichtigsten\n"
+    " Kenngrößen, die bei Ermittlung einer\n"
+    " Spannungs-Dehnungskurve von \n"
+    " Bedeutung sind, erläutert.\n"
+    "\n"
+    " Austenitische Stähle verfügen im \n"
+    " lösungsgeglühten Zustand im Vergleich\n"
+    " zu einem unlegierten Stahl über eine\n"
+    " wesentlich höhere Bruchdehnung.");
 
 }
 
 TFormZug::TFormZug()
-    : tk::Form(QStringLiteral("TFormZug"), QStringLiteral("Zugversuch nach DIN EN 10002: Spannungs-Dehnungs-Kurve"))
+    : tk::Form(QStringLiteral("TFormZug"),
+               //: Window title
+               tr("Zugversuch nach DIN EN 10002: Spannungs-Dehnungs-Kurve"))
 {
     setTakesChosenColour(true);
     setColor(tk::colours::windowGreen);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
 
-    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende"), [this] { EndeClick(); });
+    //: Menu item that closes the window; access key after &
+    addMenuItem(tr("&Ende"), QStringLiteral("Ende"), [this] { EndeClick(); });
     addEscapeItem(QStringLiteral("ESC"), [this] { ESCClick(); });
-    m_startUn = addMenuItem(QStringLiteral("&unlegierter Stahl"), QStringLiteral("StartUn"), [this] { StartUnClick(); });
-    m_startCrNi = addMenuItem(QStringLiteral("&hochlegierter austenitischer Stahl"), QStringLiteral("StartCrNi"),
+    //: Menu item that draws the curve of an unalloyed steel; access key after &
+    m_startUn = addMenuItem(tr("&unlegierter Stahl"), QStringLiteral("StartUn"), [this] { StartUnClick(); });
+    //: Menu item that draws the curve of a high-alloy austenitic steel; access key after &
+    m_startCrNi = addMenuItem(tr("&hochlegierter austenitischer Stahl"), QStringLiteral("StartCrNi"),
                               [this] { StartCrNiClick(); });
-    m_neu = addMenuItem(QStringLiteral("&Loeschen/Neu"), QStringLiteral("Neu"), [this] { NeuClick(); });
+    //: Menu item that clears the diagram; access key after &
+    m_neu = addMenuItem(tr("&Loeschen/Neu"), QStringLiteral("Neu"), [this] { NeuClick(); });
 
     m_diagram = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 280, 5, 500, 410);
-    m_diagram->describe(QStringLiteral("Spannungs-Dehnungs-Diagramm"),
-                        QStringLiteral("Spannung über der Dehnung für einen unlegierten und einen hochlegierten austenitischen ") +
-                        QStringLiteral("Stahl"));
+    m_diagram->describe(tr("Spannungs-Dehnungs-Diagramm"),
+                        tr("Spannung über der Dehnung für einen unlegierten und einen hochlegierten austenitischen "
+                           "Stahl"));
     m_diagram->setOnPaint([this] { PaintBoxHauptPaint(); });
     m_terms = new tk::PaintBox(client(), QStringLiteral("PaintBoxBegriffe"), 230, 380, 550, 140);
-    m_terms->describe(QStringLiteral("Begriffe des Zugversuchs"),
-                      QStringLiteral("Definition und Formel des in der Liste gewählten Begriffs"));
+    m_terms->describe(tr("Begriffe des Zugversuchs"),
+                      tr("Definition und Formel des in der Liste gewählten Begriffs"));
     m_terms->setOnPaint([this] { PaintBoxBegriffePaint(); });
 
     m_memo = new tk::Memo(client(), QStringLiteral("MemoErlaeuterung"), 28, 5, 263, 375, tk::colours::lightYellow);
     m_memo->setReadOnly(true);
     m_memo->setFocusPolicy(Qt::ClickFocus);
-    QStringList lines;
-    for (const char* line : curveExplanation)
-        lines << QString::fromUtf8(line);
-    m_memo->setFixedLines(lines, tk::Font::cell(QStringLiteral("MS Sans Serif"), 18));
+    m_memo->setFixedLines(tr(curveExplanation).split(u'\n'), tk::Font::cell(QStringLiteral("MS Sans Serif"), 18));
 
     // Above the memo, whose lower edge it overlaps, so all terms can be seen.
     m_list = new TermListBox(client(), [this] { ListBoxBegriffeClick(); });
     m_list->setObjectName(QStringLiteral("ListBoxBegriffe"));
-    m_list->setAccessibleName(QStringLiteral("Begriffe"));
+    //: Accessible name of the list of tensile test terms
+    m_list->setAccessibleName(tr("Begriffe"));
     m_list->setGeometry(28, 360, 200, 160);
     m_list->setUniformItemSizes(true);
     m_list->setFont(tk::qtFont(tk::Font::character(QStringLiteral("MS Sans Serif"), 15, true)));
@@ -113,12 +118,17 @@ TFormZug::TFormZug()
     p.setColor(QPalette::Text, Qt::black);
     m_list->setPalette(p);
     m_list->setSortingEnabled(true);
-    for (const QString& name : tensile::termNames()) {
-        auto* item = new QListWidgetItem(name, m_list);
+    // The list sorts its names; each item keeps the number of its explanation,
+    // since the sorted order is that of the explanations only in German.
+    const QStringList names = tensile::termNames();
+    for (int i = 0; i < names.size(); ++i) {
+        auto* item = new QListWidgetItem(names[i], m_list);
+        item->setData(Qt::UserRole, i);
         item->setSizeHint(QSize(0, 16));
     }
 
-    setStatusText(QStringLiteral("ESC = Abbruch"));
+    //: Status bar: Escape closes the window
+    setStatusText(tr("ESC = Abbruch"));
 
     m_timerUn = addTimer(QStringLiteral("TimerUn"), StressStrainScene::tickInterval, [this] { TimerUnTimer(); });
     m_timerCrNi = addTimer(QStringLiteral("TimerCrNi"), StressStrainScene::tickInterval, [this] { TimerCrNiTimer(); });
@@ -132,13 +142,14 @@ TFormZug::TFormZug()
     bindTimer(m_timerCrNi, [this] { return m_scene.running() == Steel::Austenitic; });
     bindAnnouncement(m_diagram, [this] {
         if (m_scene.running())
-            return QStringLiteral("Kurve wird gezeichnet");
+            return tr("Kurve wird gezeichnet");
         QStringList drawn;
         if (!m_scene.startEnabled(Steel::Unalloyed))
-            drawn << QStringLiteral("unlegierter Stahl");
+            drawn << tr("unlegierter Stahl");
         if (!m_scene.startEnabled(Steel::Austenitic))
-            drawn << QStringLiteral("hochlegierter austenitischer Stahl");
-        return drawn.isEmpty() ? QString() : QStringLiteral("Kurven gezeichnet: ") + drawn.join(QStringLiteral(", "));
+            drawn << tr("hochlegierter austenitischer Stahl");
+        //: Announced to screen readers; %1 lists the curves drawn, separated by commas
+        return drawn.isEmpty() ? QString() : tr("Kurven gezeichnet: %1").arg(drawn.join(QStringLiteral(", ")));
     });
 }
 
@@ -196,7 +207,8 @@ void TFormZug::ESCClick() { close(); }
 void TFormZug::ListBoxBegriffeClick()
 {
     m_terms->ensurePainted();
-    if (tensile::showTerm(m_terms->canvas(), m_list->currentRow()))
+    const QListWidgetItem* item = m_list->currentItem();
+    if (item && tensile::showTerm(m_terms->canvas(), item->data(Qt::UserRole).toInt()))
         m_terms->showDrawn();
 }
 

@@ -10,9 +10,10 @@ class Canvas;
 // terms of the tensile test, one at a time, with their formulas.
 namespace tensile {
 
-// The terms in the order of the sorted list; an index into it selects the
-// explanation.
-const QStringList& termNames();
+// The terms' names in the interface language, in the order of their
+// explanations (the order of the sorted list in German); an index into it
+// selects the explanation.
+QStringList termNames();
 
 // Every paint: the framed yellow panel with the first term, whichever term
 // the list shows as chosen.

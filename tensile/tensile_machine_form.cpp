@@ -15,64 +15,72 @@ TFormZugma* FormZugma = nullptr;
 
 namespace {
 
-const QStringList machineExplanation = {
-    QStringLiteral(" Der Zugversuch nach DIN EN 10002 "),
-    QStringLiteral(" (früher DIN 50145) ist ein Prüfverfahren "),
-    QStringLiteral(" zur Ermittlung der Festigkeit eines "),
-    QStringLiteral(" Werkstoffes unter Zugbeanspruchung."),
-    QString(),
-    QStringLiteral(" Hierbei kann das Verhalten eines Werk-"),
-    QStringLiteral(" stoffs bei stetig zunehmender einachs-"),
-    QStringLiteral(" iger Zugbeanspruchung, die gleichmäßig "),
-    QStringLiteral(" über den gesamten Probenquerschnitt "),
-    QStringLiteral(" verteilt ist beobachtet werden."),
-    QStringLiteral(" "),
-    QStringLiteral(" Eine genormte Zugprobe wird während"),
-    QStringLiteral(" der Versuchsdurchführung in einer"),
-    QStringLiteral(" Prüfmaschine bis zum Bruch gedehnt,"),
-    QStringLiteral(" wobei dabei die Kraft und Zunahme"),
-    QStringLiteral(" der Messlänge (Weg) aufgezeichnet"),
-    QStringLiteral(" werden."),
-    QStringLiteral(" "),
-    QStringLiteral(" Die Kraft bezogen auf den Ausgangs-"),
-    QStringLiteral(" querschnitt ergibt die Zugspannung"),
-    QStringLiteral(" und die prozentuale Zunahne der "),
-    QStringLiteral(" Messlänge die Dehnung."),
-    QStringLiteral(" "),
-    QString(),
-    QString(),
-};
+// The explanation beside the machine, broken by hand into the memo's lines.
+//: Explanation memo of the tensile machine window: 280 pixels wide, about 36
+//: characters a line, 25 lines; break the lines by hand with \n.
+const char* const machineExplanation = QT_TRANSLATE_NOOP("TFormZugma",
+    " Der Zugversuch nach DIN EN 10002 \n"
+    " (früher DIN 50145) ist ein Prüfverfahren \n"
+    " zur Ermittlung der Festigkeit eines \n"
+    " Werkstoffes unter Zugbeanspruchung.\n"
+    "\n"
+    " Hierbei kann das Verhalten eines Werk-\n"
+    " stoffs bei stetig zunehmender einachs-\n"
+    " iger Zugbeanspruchung, die gleichmäßig \n"
+    " über den gesamten Probenquerschnitt \n"
+    " verteilt ist beobachtet werden.\n"
+    " \n"
+    " Eine genormte Zugprobe wird während\n"
+    " der Versuchsdurchführung in einer\n"
+    " Prüfmaschine bis zum Bruch gedehnt,\n"
+    " wobei dabei die Kraft und Zunahme\n"
+    " der Messlänge (Weg) aufgezeichnet\n"
+    " werden.\n"
+    " \n"
+    " Die Kraft bezogen auf den Ausgangs-\n"
+    " querschnitt ergibt die Zugspannung\n"
+    " und die prozentuale Zunahne der \n"
+    " Messlänge die Dehnung.\n"
+    " \n"
+    "\n");
 
 }
 
 TFormZugma::TFormZugma()
     : tk::Form(QStringLiteral("TFormZugma"),
-               QStringLiteral("Zugversuch nach DIN EN 10002: Zugprüfmaschine (schematisch)"))
+               //: Window title
+               tr("Zugversuch nach DIN EN 10002: Zugprüfmaschine (schematisch)"))
 {
     setTakesChosenColour(true);
     setColor(tk::colours::windowGreen);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
 
-    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende"), [this] { EndeClick(); });
+    //: Menu item that closes the window; access key after &
+    addMenuItem(tr("&Ende"), QStringLiteral("Ende"), [this] { EndeClick(); });
     addEscapeItem(QStringLiteral("ESC"), [this] { ESCClick(); });
-    m_start = addMenuItem(QStringLiteral("&Start bewegliches Querhaupt"), QStringLiteral("Start"),
+    //: Menu item: the moving crosshead starts to pull the specimen; access key after &
+    m_start = addMenuItem(tr("&Start bewegliches Querhaupt"), QStringLiteral("Start"),
                           [this] { StartClick(); });
-    m_neu = addMenuItem(QStringLiteral("&Neu"), QStringLiteral("Neu"), [this] { NeuClick(); });
+    //: Menu item: puts a new specimen into the machine; access key after &
+    m_neu = addMenuItem(tr("&Neu"), QStringLiteral("Neu"), [this] { NeuClick(); });
 
     // The moving parts are drawn on a box lying over the static machine.
     m_haupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 285, 5, 510, 500);
-    m_haupt->describe(QStringLiteral("Zugprüfmaschine (schematisch)"),
-                      QStringLiteral("Maschinenrahmen, Gewindestangen, bewegliches Querhaupt und Probe in den Spannbacken"));
+    //: Accessible name of the machine drawing
+    m_haupt->describe(tr("Zugprüfmaschine (schematisch)"),
+                      //: Accessible description of the machine drawing
+                      tr("Maschinenrahmen, Gewindestangen, bewegliches Querhaupt und Probe in den Spannbacken"));
     m_haupt->setOnPaint([this] { PaintBoxHauptPaint(); });
     m_bew = new tk::PaintBox(client(), QStringLiteral("PaintBoxBew"), m_haupt);
-    m_bew->describe(QStringLiteral("Zugprüfmaschine (schematisch)"), QString());
+    m_bew->describe(tr("Zugprüfmaschine (schematisch)"), QString());
 
     m_memo = new tk::Memo(client(), QStringLiteral("MemoErlaeuterung"), 5, 5, 280, 502, tk::colours::lightYellow);
     m_memo->setReadOnly(true);
     m_memo->setFocusPolicy(Qt::ClickFocus);
-    m_memo->setFixedLines(machineExplanation, tk::Font::cell(QStringLiteral("MS Sans Serif"), 18));
+    m_memo->setFixedLines(tr(machineExplanation).split(u'\n'), tk::Font::cell(QStringLiteral("MS Sans Serif"), 18));
 
-    setStatusText(QStringLiteral("ESC = Abbruch"));
+    //: Status bar: Escape closes the window
+    setStatusText(tr("ESC = Abbruch"));
     statusBar()->setFont(tk::qtFont(tk::Font::character(QStringLiteral("MS Sans Serif"), 15, true)));
 
     m_timer = addTimer(QStringLiteral("TimerBew"), TensileMachineScene::layoutInterval, [this] { TimerBewTimer(); });
@@ -88,7 +96,8 @@ TFormZugma::TFormZugma()
             return m_scene.phase() == TensileMachineScene::restPosition
                        ? tr("Querhaupt fährt hoch und führt die Probe in die obere Einspannung")
                        : tr("Probe eingespannt: das Querhaupt fährt abwärts und zieht die Probe in die Länge");
-        return m_scene.newEnabled() ? QStringLiteral("Probe gerissen") : QString();
+        //: Announced to screen readers when the specimen has broken
+        return m_scene.newEnabled() ? tr("Probe gerissen") : QString();
     });
 }
 

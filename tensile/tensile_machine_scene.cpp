@@ -4,6 +4,8 @@
 #include "toolkit/colours.h"
 #include "toolkit/diagram.h"
 
+#include <QCoreApplication>
+
 namespace tensile {
 
 namespace {
@@ -86,11 +88,35 @@ void drawUpperGrip(tk::Canvas& c)
     c.line(270, 163, 300, 163);
 }
 
-const tk::PlacedText smallLabels[] = {
-    {220, 60, "oberes Querhaupt"}, {240, 310, "bewegliches"}, {240, 330, "Querhaupt"},
-    {360, 210, "Gewinde-"},        {360, 230, "stangen"},     {230, 180, "Probe"},
-    {220, 135, "Spann"},           {220, 150, "backen"},
+// The names of the machine's parts; a name of two lines has its break at \n,
+// the second line `step` pixels below the first.
+struct PartLabel {
+    int x, y, step;
+    const char* text;
 };
+
+const PartLabel partLabels[] = {
+    //: Part name beside the schematic tensile machine, room for about 16 characters
+    {220, 60, 0, QT_TRANSLATE_NOOP("tensile::TensileMachineScene", "oberes Querhaupt")},
+    //: Part name in two lines (break at \n), about 11 characters each
+    {240, 310, 20, QT_TRANSLATE_NOOP("tensile::TensileMachineScene", "bewegliches\nQuerhaupt")},
+    //: Part name in two lines (break at \n), about 9 characters each
+    {360, 210, 20, QT_TRANSLATE_NOOP("tensile::TensileMachineScene", "Gewinde-\nstangen")},
+    //: Part name: the test piece, room for about 8 characters
+    {230, 180, 0, QT_TRANSLATE_NOOP("tensile::TensileMachineScene", "Probe")},
+    //: Part name in two lines (break at \n, lines 15 pixels apart), about 6 characters each
+    {220, 135, 15, QT_TRANSLATE_NOOP("tensile::TensileMachineScene", "Spann\nbacken")},
+};
+
+void drawPartLabels(tk::Canvas& c)
+{
+    for (const PartLabel& label : partLabels) {
+        const QStringList lines =
+            QCoreApplication::translate("tensile::TensileMachineScene", label.text).split(u'\n');
+        for (int i = 0; i < lines.size(); ++i)
+            c.textOut(label.x, label.y + i * label.step, lines[i]);
+    }
+}
 
 }
 
@@ -121,9 +147,10 @@ void TensileMachineScene::paintMachine(tk::Canvas& c, int windowWidth) const
     c.setBrushStyle(tk::BrushStyle::Clear);
     c.setFontColor(Qt::black);
     c.setFontHeight(18);
-    tk::drawTexts(c, smallLabels);
+    drawPartLabels(c);
     c.setFontHeight(24);
-    c.textOut(30, 30, QStringLiteral(" Zugprüfmaschine (schematisch)"));
+    //: Title drawn at the top of the machine picture, room for about 30 characters
+    c.textOut(30, 30, QCoreApplication::translate("tensile::TensileMachineScene", " Zugprüfmaschine (schematisch)"));
 }
 
 void TensileMachineScene::start(tk::Canvas& moving)
