@@ -1,6 +1,7 @@
 #include "window_kinds.h"
 
 #include "evaluation_window.h"
+#include "tensile_evaluation_window.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -30,6 +31,8 @@ QString EvaluationWindowKind::translatedMenuText() const
 const std::vector<EvaluationWindowKind>& evaluationWindowKinds()
 {
     static const std::vector<EvaluationWindowKind> kinds = {
+        {"tensile", QT_TRANSLATE_NOOP("evaluation::windows::EvaluationWindow", "Zugversuch auswerten …"),
+         "Zugversuchauswerten1", windowOf<TensileEvaluationWindow>},
     };
     return kinds;
 }

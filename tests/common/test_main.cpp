@@ -5,7 +5,9 @@
 #include "toolkit/screen.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLocale>
+#include <QStandardPaths>
 #include <cstdio>
 #include <vector>
 
@@ -55,6 +57,10 @@ int main(int argc, char* argv[])
     // The scale factor test asks a fresh process for the screen it starts with.
     if (argc == 2 && qstrcmp(argv[1], "--screen-size") == 0)
         return std::printf("%d %d", tk::screenSize().width(), tk::screenSize().height()) < 0;
+    // Settings, autosaves and recovery files go to a folder of the tests'
+    // own, emptied at every start, never to the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     tk::setScreenSize(QSize(1024, 768));
     tk::setErrorSink([](const QString& text) { testsupport::recorded().append(text); });
