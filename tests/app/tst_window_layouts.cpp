@@ -139,6 +139,8 @@ const std::vector<Layout>& layouts()
           "Berechnungen1=&Berechnungen",
           "  FormHauptVickers1=&Vickers",
           "  Brinell1=&Brinell",
+          "Auswertung1=&Auswertung",
+          "  Zugversuchauswerten1=Zugversuch auswerten …",
           "ESC1=ESC (Esc, hidden)"},
          {}, Border::ToolWindow, Place::FullScreen, {}},
         {"TFormZugD108", "Zugprüfmaschine Harlunde", rose, nullptr, closing, {}, Border::ToolWindow, Place::Centred,
