@@ -17,7 +17,9 @@ list(APPEND allowed_hardness hardness_chart)
 # The evaluation of one's own measurements: no widgets, no toolkit; GSL for
 # the fits and statistics.
 set(allowed_evaluation Qt6::Core GSL::gsl GSL::gslcblas)
-set(allowed_app ${qt_base} toolkit resources ${subsystems} evaluation)
+# Its windows: widgets over the toolkit's colours and the evaluation library.
+set(allowed_evaluation_windows ${qt_base} toolkit evaluation)
+set(allowed_app ${qt_base} toolkit resources ${subsystems} evaluation evaluation_windows)
 set(allowed_werkstoffpruefung app)
 set(allowed_test_support ${qt_base} Qt6::Test toolkit)
 
@@ -33,7 +35,7 @@ function(check_links target)
   endforeach()
 endfunction()
 
-foreach(target resources toolkit hardness_chart ${subsystems} evaluation app werkstoffpruefung test_support)
+foreach(target resources toolkit hardness_chart ${subsystems} evaluation evaluation_windows app werkstoffpruefung test_support)
   if(TARGET ${target})
     check_links(${target})
   endif()

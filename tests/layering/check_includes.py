@@ -18,12 +18,13 @@ import re
 import sys
 
 SUBSYSTEMS = ["hardness", "tensile", "impact", "fatigue"]
-PROGRAM = ["resources", "toolkit", *SUBSYSTEMS, "evaluation", "app"]
+PROGRAM = ["resources", "toolkit", *SUBSYSTEMS, "evaluation", "evaluation_windows", "app"]
 ALLOWED = {
     "resources": {"resources"},
     "toolkit": {"toolkit", "resources"},
     **{s: {s, "toolkit", "resources"} for s in SUBSYSTEMS},
     "evaluation": {"evaluation"},
+    "evaluation_windows": {"evaluation_windows", "evaluation", "toolkit", "resources"},
     "app": set(PROGRAM),
 }
 ALLOWED["tests/common"] = {"tests/common", "toolkit", "resources"}
@@ -51,7 +52,7 @@ LIBRARY_USERS = [
     (qt_headers("QtTest"), ["tests/"]),
     # Qt's GUI modules have no place in the evaluation library.
     (qt_headers("QtGui") | qt_headers("QtWidgets"), ["toolkit/", "hardness/", "tensile/", "impact/", "fatigue/",
-                                                      "app/", "tests/", "bench/", "fuzz/"]),
+                                                      "evaluation_windows/", "app/", "tests/", "bench/", "fuzz/"]),
 ]
 # Headers of a library by the folder they are included from (<gsl/gsl_fit.h>).
 LIBRARY_FOLDERS = [("gsl", ["evaluation/"])]
