@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace evaluation_windows {
+namespace evaluation::windows {
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QString>
 #include <vector>
 
-namespace evaluation_windows {
+namespace evaluation::windows {
 
 struct AxisRange {
     double low = 0;

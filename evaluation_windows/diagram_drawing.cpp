@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 
-namespace evaluation_windows {
+namespace evaluation::windows {
 
 DiagramPens::DiagramPens(const QFont& font, QPaintDevice* device)
 {

@@ -15,7 +15,7 @@
 class QPainter;
 class QPaintDevice;
 
-namespace evaluation_windows {
+namespace evaluation::windows {
 
 struct DiagramPens {
     DiagramPens(const QFont& font, QPaintDevice* device);

@@ -1,6 +1,6 @@
 #include "fatigue_table_model.h"
 
-namespace evaluation_windows {
+namespace evaluation::windows {
 
 namespace {
 

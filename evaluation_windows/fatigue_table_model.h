@@ -5,7 +5,7 @@
 #include "evaluation/fatigue_series.h"
 #include "specimen_table_model.h"
 
-namespace evaluation_windows {
+namespace evaluation::windows {
 
 class FatigueTableModel : public SpecimenTableModel {
     Q_OBJECT

@@ -5,7 +5,7 @@
 #include "evaluation/impact_series.h"
 #include "specimen_table_model.h"
 
-namespace evaluation_windows {
+namespace evaluation::windows {
 
 class ImpactTableModel : public SpecimenTableModel {
     Q_OBJECT

@@ -6,7 +6,7 @@
 #include <QLocale>
 #include <cmath>
 
-namespace evaluation_windows {
+namespace evaluation::windows {
 
 std::optional<double> parseTypedNumber(const QString& text)
 {

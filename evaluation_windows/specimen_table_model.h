@@ -13,7 +13,7 @@
 #include <optional>
 #include <vector>
 
-namespace evaluation_windows {
+namespace evaluation::windows {
 
 // A number as typed: in the program's locale (decimal comma) or with a
 // decimal point, with an optional exponent; blanks around it are dropped.

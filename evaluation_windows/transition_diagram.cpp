@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace evaluation_windows {
+namespace evaluation::windows {
 
 namespace {
 

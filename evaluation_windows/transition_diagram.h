@@ -19,7 +19,7 @@
 
 class QPainter;
 
-namespace evaluation_windows {
+namespace evaluation::windows {
 
 // A temperature read off the curve where it reaches a value.
 struct TransitionMark {

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace evaluation_windows {
+namespace evaluation::windows {
 
 namespace {
 

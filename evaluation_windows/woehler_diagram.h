@@ -18,7 +18,7 @@
 
 class QPainter;
 
-namespace evaluation_windows {
+namespace evaluation::windows {
 
 struct WoehlerDiagramContent {
     std::vector<evaluation::FatigueSpecimen> specimens;

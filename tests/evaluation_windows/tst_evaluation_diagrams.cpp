@@ -10,7 +10,7 @@
 #include <QPainter>
 #include <cmath>
 
-using namespace evaluation_windows;
+using namespace evaluation::windows;
 using evaluation::FatigueSpecimen;
 using evaluation::TransitionPoint;
 

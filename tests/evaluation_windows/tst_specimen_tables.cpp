@@ -6,7 +6,7 @@
 
 #include <QSignalSpy>
 
-using namespace evaluation_windows;
+using namespace evaluation::windows;
 
 class DiagramAxesTest : public QObject {
     Q_OBJECT
