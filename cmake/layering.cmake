@@ -17,8 +17,9 @@ list(APPEND allowed_hardness hardness_chart)
 # The evaluation of one's own measurements: no widgets, no toolkit; GSL for
 # the fits and statistics.
 set(allowed_evaluation Qt6::Core GSL::gsl GSL::gslcblas)
-# Its windows: widgets over the toolkit's colours and the evaluation library.
-set(allowed_evaluation_windows ${qt_base} toolkit evaluation)
+# Its windows: Qt's widgets and charts over the evaluation library, the
+# toolkit for the windows' relation to the teaching windows.
+set(allowed_evaluation_windows evaluation ${qt_base} Qt6::Charts toolkit)
 set(allowed_app ${qt_base} toolkit resources ${subsystems} evaluation evaluation_windows)
 set(allowed_werkstoffpruefung app)
 set(allowed_test_support ${qt_base} Qt6::Test toolkit)

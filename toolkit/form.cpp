@@ -82,6 +82,33 @@ QList<QPointer<Form>>& shownModally()
     return forms;
 }
 
+// The windows shown with showFree.
+QList<QPointer<QWidget>>& freeWindows()
+{
+    static QList<QPointer<QWidget>> windows;
+    return windows;
+}
+
+// The modal window on top of those still open, other than `leaving`.
+Form* topModalWindow(const Form* leaving = nullptr)
+{
+    for (qsizetype i = shownModally().size(); i-- > 0;)
+        if (Form* f = shownModally()[i]; f && f != leaving && f->isVisible() && f->isModal())
+            return f;
+    return nullptr;
+}
+
+// A window belongs to the modal window it is transient for, which then
+// does not block it.
+void passFreeWindows(Form* holder)
+{
+    freeWindows().removeIf([](const QPointer<QWidget>& w) { return !w; });
+    QWindow* holderWindow = holder ? holder->windowHandle() : nullptr;
+    for (QWidget* w : std::as_const(freeWindows()))
+        if (w->windowHandle())
+            w->windowHandle()->setTransientParent(holderWindow);
+}
+
 }
 
 Form::Form(const QString& className, const QString& caption, QWidget* parent)
@@ -382,6 +409,7 @@ void Form::showModal()
     show();
     raise();
     activateWindow();
+    passFreeWindows(topModalWindow());
 }
 
 void Form::showBeside(Form* owner)
@@ -415,10 +443,8 @@ void Form::handOverWindowsBeside()
     // open. It passes to the modal window now on top, which leaves it
     // usable, or stands alone when none is open. Only its window changes
     // hands: it stays where it is, as it is.
-    Form* holder = nullptr;
-    for (qsizetype i = shownModally().size(); i-- > 0 && !holder;)
-        if (Form* f = shownModally()[i]; f && f != this && f->isVisible() && f->isModal())
-            holder = f;
+    Form* holder = topModalWindow(this);
+    passFreeWindows(holder);
     QWindow* holderWindow = holder ? holder->windowHandle() : nullptr;
     bool handedOver = false;
     for (Form* child : findChildren<Form*>(Qt::FindDirectChildrenOnly))
@@ -472,5 +498,14 @@ void Form::showEvent(QShowEvent* e)
     QWidget::showEvent(e);
 }
 
+void showFree(QWidget* window)
+{
+    if (!freeWindows().contains(window))
+        freeWindows().append(window);
+    window->show();
+    passFreeWindows(topModalWindow());
+    window->raise();
+    window->activateWindow();
+}
 
 }

@@ -120,6 +120,7 @@ public:
     void showBeside(Form* owner);
 
     // Hiding hands the windows shown beside this one on (see showBeside).
+    // Free windows (showFree) pass to the modal window then on top.
     void setVisible(bool visible) override;
 
     // A window whose input is disabled ignores its menu, keys, mouse and its
@@ -188,5 +189,11 @@ private:
     std::vector<std::function<void()>> m_bindings;
     QSet<const QAction*> m_liveItems;
 };
+
+// Shows a window of its own (no parent, not a Form: the evaluation windows)
+// that no modal window blocks: it belongs to the modal window on top, and
+// to the next when that one closes, or stands alone. Being nobody's child, it
+// stays open whichever window closes, and it closes only when the user says.
+void showFree(QWidget* window);
 
 }

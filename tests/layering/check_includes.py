@@ -7,7 +7,7 @@ toolkit (with the pictures in resources) at the bottom, the test methods
 hardness, tensile, impact and fatigue on it, each independent of the others,
 and app on top. evaluation (the evaluation of one's own measurements) sits
 beside the test methods and uses Qt Core and GSL alone, no toolkit and no
-widgets. Tests of a folder may include what that folder may, the folder
+widgets; its windows (evaluation_windows) sit on it, the toolkit and Qt Charts. Tests of a folder may include what that folder may, the folder
 itself and tests/common; benchmarks and fuzz harnesses anything but tests.
 Qt Charts belongs to the chart widget and its window, JPEG to the toolkit's
 decoder, GSL to the evaluation library, Qt Test to the tests.
@@ -48,7 +48,8 @@ def qt_headers(module):
 # Library headers and the files that may use them (prefixes of paths).
 LIBRARY_USERS = [
     ({"jpeglib.h", "jerror.h", "jconfig.h", "jmorecfg.h"}, ["toolkit/jpeg.cpp"]),
-    (qt_headers("QtCharts"), ["hardness/hardness_chart.", "hardness/hardness_chart_form.", "tests/", "bench/"]),
+    (qt_headers("QtCharts"), ["hardness/hardness_chart.", "hardness/hardness_chart_form.", "evaluation_windows/", "tests/",
+                                 "bench/"]),
     (qt_headers("QtTest"), ["tests/"]),
     # Qt's GUI modules have no place in the evaluation library.
     (qt_headers("QtGui") | qt_headers("QtWidgets"), ["toolkit/", "hardness/", "tensile/", "impact/", "fatigue/",
