@@ -21,9 +21,9 @@ FatigueTableModel::FatigueTableModel(QObject* parent)
     : SpecimenTableModel(
           {
               //: Column of the fatigue table.
-              {tr("Spannungsamplitude σa in MPa"), Kind::Number, true, tr("die Spannungsamplitude")},
+              {tr("Spannungs-\namplitude\nσa in MPa"), Kind::Number, true, tr("die Spannungsamplitude")},
               //: Column of the fatigue table; cycles to fracture, or to the end of a run-out.
-              {tr("Schwingspielzahl N"), Kind::Count, true, tr("die Schwingspielzahl")},
+              {tr("Schwingspiel-\nzahl\nN"), Kind::Count, true, tr("die Schwingspielzahl")},
               //: Column of the fatigue table; checked for a specimen that did not break.
               {tr("Durchläufer"), Kind::Flag, false, {}},
               //: Column of the fatigue table; checked for a specimen of the staircase series.

@@ -8,13 +8,14 @@ std::vector<SpecimenTableModel::Column> impactColumns(const QString& energySymbo
 {
     using K = SpecimenTableModel::Kind;
     return {
+        // The titles break into two lines, so that the columns stay narrow.
         //: Column of the impact table; the temperature the specimen was broken at.
-        {ImpactTableModel::tr("Temperatur in °C"), K::Number, true, ImpactTableModel::tr("die Prüftemperatur")},
+        {ImpactTableModel::tr("Temperatur\nin °C"), K::Number, true, ImpactTableModel::tr("die Prüftemperatur")},
         //: Column of the impact table; %1 is the energy's symbol (KV2, KU8).
-        {ImpactTableModel::tr("%1 in J").arg(energySymbol), K::Number, true,
+        {ImpactTableModel::tr("%1\nin J").arg(energySymbol), K::Number, true,
          ImpactTableModel::tr("die verbrauchte Schlagenergie")},
-        {ImpactTableModel::tr("Scherbruchanteil in %"), K::Number, false, {}},
-        {ImpactTableModel::tr("Laterale Breitung in mm"), K::Number, false, {}},
+        {ImpactTableModel::tr("Scherbruch-\nanteil\nin %"), K::Number, false, {}},
+        {ImpactTableModel::tr("Laterale\nBreitung\nin mm"), K::Number, false, {}},
     };
 }
 

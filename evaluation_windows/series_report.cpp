@@ -79,9 +79,14 @@ void table(PageFlow& flow, QPainter& p, const QAbstractItemModel& model, int row
             t = check.value<Qt::CheckState>() == Qt::Checked ? tr("ja") : tr("nein");
         return t;
     };
+    // A title on one line where the model gives one (Qt::UserRole).
+    const auto title = [&](int c) {
+        const QVariant line = model.headerData(c, Qt::Horizontal, Qt::UserRole);
+        return line.isValid() ? line.toString() : model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    };
     std::vector<double> widths(columns);
     for (int c = 0; c < columns; ++c) {
-        widths[c] = bm.horizontalAdvance(model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
+        widths[c] = bm.horizontalAdvance(title(c));
         for (int r = 0; r < rows; ++r)
             widths[c] = std::max(widths[c], fm.horizontalAdvance(text(r, c)));
         widths[c] += 2 * pad;
@@ -105,20 +110,21 @@ void table(PageFlow& flow, QPainter& p, const QAbstractItemModel& model, int row
             p.setPen(QPen(Qt::gray, 0));
             p.drawRect(box);
             p.setPen(Qt::black);
-            p.drawText(box.adjusted(pad, 0, -pad, 0),
-                       Qt::AlignVCenter | (c == 0 || header ? Qt::AlignLeft : Qt::AlignRight),
-                       QFontMetricsF(p.font(), p.device()).elidedText(cell(c), Qt::ElideRight, widths[c] - 2 * pad));
+            // Numbers to the right, names and titles to the left.
+            const QString t = cell(c);
+            const bool number = !header && !t.isEmpty() && (t[0].isDigit() || t[0] == QLatin1Char('-'));
+            p.drawText(box.adjusted(pad, 0, -pad, 0), Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft),
+                       QFontMetricsF(p.font(), p.device()).elidedText(t, Qt::ElideRight, widths[c] - 2 * pad));
             x += widths[c];
         }
         flow.advance(rowHeight);
     };
-    const auto header = [&](int c) { return model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(); };
-    drawRow(header, true);
+    drawRow(title, true);
     for (int r = 0; r < rows; ++r) {
         const double before = flow.y();
         flow.reserve(rowHeight);
         if (flow.y() < before)  // a new page: the titles again
-            drawRow(header, true);
+            drawRow(title, true);
         drawRow([&](int c) { return text(r, c); }, false);
     }
 }

@@ -86,10 +86,14 @@ QVariant SpecimenTableModel::data(const QModelIndex& index, int role) const
 
 QVariant SpecimenTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole)
+    if (orientation == Qt::Horizontal && section >= 0 && section < columnCount()) {
+        // The title on one line, for a spreadsheet and the report.
+        if (role == Qt::UserRole)
+            return QString(m_columns[section].title).replace(QStringLiteral("-\n"), QString()).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        return role == Qt::DisplayRole ? QVariant(m_columns[section].title) : QVariant();
+    }
+    if (role != Qt::DisplayRole || orientation == Qt::Horizontal)
         return {};
-    if (orientation == Qt::Horizontal)
-        return section >= 0 && section < columnCount() ? m_columns[section].title : QVariant();
     //: The empty row at the end of a table of results, where the next specimen is typed.
     return section < int(m_rows.size()) ? QVariant(section + 1) : QVariant(tr("neu"));
 }
@@ -107,7 +111,8 @@ std::optional<double> SpecimenTableModel::parseCell(int column, const QString& t
     const std::optional<double> v = parseTypedNumber(text);
     if (!v && !text.trimmed().isEmpty())
         //: %1 is the text typed into a cell of the table, %2 the column's title.
-        problem = tr("„%1“ ist keine Zahl (Spalte „%2“).").arg(text.trimmed(), m_columns[column].title);
+        problem = tr("„%1“ ist keine Zahl (Spalte „%2“).")
+                      .arg(text.trimmed(), headerData(column, Qt::Horizontal, Qt::UserRole).toString());
     return v;
 }
 
@@ -270,8 +275,8 @@ QString SpecimenTableModel::copyText() const
 {
     QStringList lines;
     QStringList header;
-    for (const Column& c : m_columns)
-        header << c.title;
+    for (int c = 0; c < columnCount(); ++c)
+        header << headerData(c, Qt::Horizontal, Qt::UserRole).toString();
     lines << header.join(QLatin1Char('\t'));
     for (int r = 0; r < int(m_rows.size()); ++r) {
         QStringList cells;

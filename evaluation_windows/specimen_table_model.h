@@ -29,7 +29,7 @@ public:
         Flag,    // yes or no, a check box
     };
     struct Column {
-        QString title;      // with its unit, translated
+        QString title;      // with its unit, translated; may break into lines
         Kind kind = Kind::Number;
         bool required = false;
         QString name;       // for messages ("die Prüftemperatur")
@@ -59,6 +59,7 @@ public:
     // nothing and returns the message; empty when it was taken.
     QString paste(int row, int column, const QString& text);
     // The rows as tab-separated lines with a decimal comma and a header line.
+    // Qt::UserRole gives a column's title on one line.
     QString copyText() const;
 
 signals:

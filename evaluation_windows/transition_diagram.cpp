@@ -42,9 +42,7 @@ AxisRange temperatureSpan(const TransitionDiagramContent& c)
             if (m.temperature)
                 include(m.temperature->value);
     }
-    // A margin, so that no point sits on the frame.
-    const double margin = std::max(hi - lo, 10.0) * 0.03;
-    return {lo - margin, hi + margin};
+    return {lo, hi};
 }
 
 double valueTop(const TransitionDiagramContent& c)
@@ -56,7 +54,7 @@ double valueTop(const TransitionDiagramContent& c)
         top = std::max(top, p.value);
     if (c.curve)
         top = std::max(top, c.curve->upperShelf.value);
-    return top > 0 ? top * 1.05 : 10;
+    return top > 0 ? top : 10;
 }
 
 }
@@ -76,6 +74,13 @@ TransitionLayout transitionLayout(const TransitionDiagramContent& content, const
     const AxisRange t = temperatureSpan(content);
     l.temperatureTicks = linearTicks(t.low, t.high, 8);
     l.valueTicks = linearTicks(0, valueTop(content), 6);
+    // A margin inside the frame, so that no point sits on it (a shear
+    // fraction of 100 %, a temperature on the outer tick).
+    for (AxisRange* r : {&l.temperatureTicks.range, &l.valueTicks.range}) {
+        const double margin = (r->high - r->low) * 0.03;
+        r->low -= margin;
+        r->high += margin;
+    }
     double labelWidth = 0;
     for (double v : l.valueTicks.values)
         labelWidth = std::max(labelWidth, fm.horizontalAdvance(tickText(v, l.valueTicks.step)));
@@ -142,6 +147,9 @@ void paintTransitionDiagram(QPainter& p, const QRectF& area, const TransitionDia
         p.setPen(pens.solid(colours::red, 1.0));
         p.drawPolyline(line);
 
+        // The labels stand at the foot of their marks, each a line above the
+        // one before, so that marks close together keep both readable.
+        int shown = 0;
         for (const TransitionMark& m : c.marks) {
             if (!m.temperature)
                 continue;
@@ -153,7 +161,8 @@ void paintTransitionDiagram(QPainter& p, const QRectF& area, const TransitionDia
             p.drawEllipse(at, pens.pointRadius * 0.8, pens.pointRadius * 0.8);
             const QString text = QStringLiteral(" %1 = %2 °C ")
                                      .arg(m.symbol, tickText(std::round(m.temperature->value * 10) / 10, 0.1));
-            drawLabelBeside(p, pens, QPointF(at.x(), plot.bottom()), Qt::AlignTop, text, colours::green, Qt::white, plot);
+            const QPointF foot(at.x(), plot.bottom() - 1.3 * pens.lineHeight * shown++);
+            drawLabelBeside(p, pens, foot, Qt::AlignTop, text, colours::green, Qt::white, plot);
         }
     }
 

@@ -172,7 +172,7 @@ void drawLegend(QPainter& p, const DiagramPens& pens, const QRectF& plot)
     double textWidth = 0;
     for (const QString& e : entries)
         textWidth = std::max(textWidth, fm.horizontalAdvance(e));
-    const QRectF box(plot.right() - textWidth - 4.6 * lh, plot.top() + 0.4 * lh, textWidth + 4.2 * lh, 3.4 * lh);
+    const QRectF box(plot.right() - textWidth - 5.2 * lh, plot.top() + 0.4 * lh, textWidth + 4.8 * lh, 3.4 * lh);
     p.setPen(QPen(tk::colours::grey, 1));
     p.setBrush(Qt::white);
     p.drawRect(box);
@@ -183,7 +183,7 @@ void drawLegend(QPainter& p, const DiagramPens& pens, const QRectF& plot)
         else
             drawPoint(p, pens, mark, i == 0 ? tk::colours::red : tk::colours::blue);
         p.setPen(Qt::black);
-        p.drawText(QRectF(box.left() + 3.6 * lh, mark.y() - lh / 2, textWidth, lh), Qt::AlignVCenter, entries[i]);
+        p.drawText(QRectF(box.left() + 4.2 * lh, mark.y() - lh / 2, textWidth, lh), Qt::AlignVCenter, entries[i]);
     }
 }
 
