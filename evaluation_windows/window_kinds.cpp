@@ -1,6 +1,8 @@
 #include "window_kinds.h"
 
 #include "evaluation_window.h"
+#include "fatigue_evaluation_window.h"
+#include "impact_evaluation_window.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -30,6 +32,10 @@ QString EvaluationWindowKind::translatedMenuText() const
 const std::vector<EvaluationWindowKind>& evaluationWindowKinds()
 {
     static const std::vector<EvaluationWindowKind> kinds = {
+        {"impact", QT_TRANSLATE_NOOP("evaluation::windows::EvaluationWindow", "Kerbschlagbiegeversuch auswerten …"),
+         "KerbschlagAuswerten", &windowOf<ImpactEvaluationWindow>},
+        {"fatigue", QT_TRANSLATE_NOOP("evaluation::windows::EvaluationWindow", "Wöhlerversuch auswerten …"),
+         "WoehlerAuswerten", &windowOf<FatigueEvaluationWindow>},
     };
     return kinds;
 }
