@@ -330,7 +330,8 @@ private slots:
         QCOMPARE(captions(FormMPUeber->menuBar()->actions()),
                  (QStringList{QStringLiteral("&Ende"), QStringLiteral("&Härteprüfung"),
                               QStringLiteral("Kerbschlagbiegeversuch"), QStringLiteral("Zugversuch"),
-                              QStringLiteral("&Dauerschwingversuch"), QStringLiteral("&Berechnungen")}));
+                              QStringLiteral("&Dauerschwingversuch"), QStringLiteral("&Berechnungen"),
+                              QStringLiteral("&Auswertung")}));
         auto* haerte = FormMPUeber->findChild<QMenu*>(QStringLiteral("Hrteprfung1"));
         QCOMPARE(captions(haerte->actions()),
                  (QStringList{QStringLiteral("Härteprüfmaschine (schematisch)"), QStringLiteral("Brinellhärtemessung "),

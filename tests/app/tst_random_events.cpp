@@ -80,16 +80,17 @@ class RandomEventTest : public QObject {
     }
 
     // Dialogs the program opens without waiting for them (the colour
-    // dialog): answered at once, now and then with a colour, so that no
-    // random event can leave one waiting. A message box must never appear:
-    // the error box is replaced by the recorder.
+    // dialog, the file dialogs and the question before an evaluation window
+    // drops unsaved work): answered at once, now and then with a colour, so
+    // that no random event can leave one waiting. Any other message box must
+    // never appear: the error box is replaced by the recorder.
     void answerDialogs()
     {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             auto* dialog = qobject_cast<QDialog*>(w);
             if (!dialog || !dialog->isVisible())
                 continue;
-            if (qobject_cast<QMessageBox*>(dialog))
+            if (qobject_cast<QMessageBox*>(dialog) && dialog->objectName() != QLatin1String("unsavedWorkQuestion"))
                 m_unexpectedBoxes << qobject_cast<QMessageBox*>(dialog)->text();
             if (auto* colours = qobject_cast<QColorDialog*>(dialog); colours && below(2) == 0) {
                 colours->setCurrentColor(QColor::fromRgb(m_random.generate() & 0xFFFFFF));

@@ -5,7 +5,9 @@
 #include "toolkit/screen.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLocale>
+#include <QStandardPaths>
 #include <cstdio>
 #include <vector>
 
@@ -56,6 +58,11 @@ int main(int argc, char* argv[])
     if (argc == 2 && qstrcmp(argv[1], "--screen-size") == 0)
         return std::printf("%d %d", tk::screenSize().width(), tk::screenSize().height()) < 0;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    // What the program keeps between runs (the recovery files of unsaved
+    // evaluations) goes to a folder of the tests, never the user's, and each
+    // run starts without what the one before left there.
+    QStandardPaths::setTestModeEnabled(true);
+    QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
     tk::setScreenSize(QSize(1024, 768));
     tk::setErrorSink([](const QString& text) { testsupport::recorded().append(text); });
 
