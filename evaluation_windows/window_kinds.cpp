@@ -2,6 +2,8 @@
 
 #include "evaluation_window.h"
 #include "tensile_evaluation_window.h"
+#include "fatigue_evaluation_window.h"
+#include "impact_evaluation_window.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -33,6 +35,10 @@ const std::vector<EvaluationWindowKind>& evaluationWindowKinds()
     static const std::vector<EvaluationWindowKind> kinds = {
         {"tensile", QT_TRANSLATE_NOOP("evaluation::windows::EvaluationWindow", "Zugversuch auswerten …"),
          "Zugversuchauswerten1", windowOf<TensileEvaluationWindow>},
+        {"impact", QT_TRANSLATE_NOOP("evaluation::windows::EvaluationWindow", "Kerbschlagbiegeversuch auswerten …"),
+         "KerbschlagAuswerten", &windowOf<ImpactEvaluationWindow>},
+        {"fatigue", QT_TRANSLATE_NOOP("evaluation::windows::EvaluationWindow", "Wöhlerversuch auswerten …"),
+         "WoehlerAuswerten", &windowOf<FatigueEvaluationWindow>},
     };
     return kinds;
 }

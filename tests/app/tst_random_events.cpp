@@ -82,9 +82,10 @@ class RandomEventTest : public QObject {
     }
 
     // Dialogs the program opens without waiting for them (the colour
-    // dialog): answered at once, now and then with a colour, so that no
-    // random event can leave one waiting. A message box must never appear:
-    // the error box is replaced by the recorder.
+    // dialog, the file dialogs and the question before an evaluation window
+    // drops unsaved work): answered at once, now and then with a colour, so
+    // that no random event can leave one waiting. Any other message box must
+    // never appear: the error box is replaced by the recorder.
     void answerDialogs()
     {
         for (QWidget* w : QApplication::topLevelWidgets()) {

@@ -141,6 +141,8 @@ const std::vector<Layout>& layouts()
           "  Brinell1=&Brinell",
           "Auswertung1=&Auswertung",
           "  Zugversuchauswerten1=Zugversuch auswerten …",
+          "  KerbschlagAuswerten=Kerbschlagbiegeversuch auswerten …",
+          "  WoehlerAuswerten=Wöhlerversuch auswerten …",
           "ESC1=ESC (Esc, hidden)"},
          {}, Border::ToolWindow, Place::FullScreen, {}},
         {"TFormZugD108", "Zugprüfmaschine Harlunde", rose, nullptr, closing, {}, Border::ToolWindow, Place::Centred,
