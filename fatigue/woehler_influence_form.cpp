@@ -49,6 +49,7 @@ WoehlerInfluenceForm::WoehlerInfluenceForm(const Layout& layout)
     addMenuItem(QStringLiteral("&Neu Zeichnen"), QStringLiteral("NeuZeichnen1"), [this] { NeuZeichnen1Click(); });
 
     m_paintBoxHaupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 10, 10, 770, 500);
+    m_paintBoxHaupt->setKeepsVectors(true); // a diagram: saved and printed as vectors
     m_paintBoxHaupt->describe(QStringLiteral("Wöhlerdiagramm"),
                               QStringLiteral("Spannungsamplitude über der Bruchzyklenzahl, logarithmisch"));
     m_paintBoxHaupt->setOnPaint([this] { PaintBoxHauptPaint(); });

@@ -84,11 +84,13 @@ TFormZug::TFormZug()
     m_neu = addMenuItem(QStringLiteral("&Loeschen/Neu"), QStringLiteral("Neu"), [this] { NeuClick(); });
 
     m_diagram = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 280, 5, 500, 410);
+    m_diagram->setKeepsVectors(true); // a diagram: saved and printed as vectors
     m_diagram->describe(QStringLiteral("Spannungs-Dehnungs-Diagramm"),
                         QStringLiteral("Spannung über der Dehnung für einen unlegierten und einen hochlegierten austenitischen ") +
                         QStringLiteral("Stahl"));
     m_diagram->setOnPaint([this] { PaintBoxHauptPaint(); });
     m_terms = new tk::PaintBox(client(), QStringLiteral("PaintBoxBegriffe"), 230, 380, 550, 140);
+    m_terms->setKeepsVectors(true); // a diagram: saved and printed as vectors
     m_terms->describe(QStringLiteral("Begriffe des Zugversuchs"),
                       QStringLiteral("Definition und Formel des in der Liste gewählten Begriffs"));
     m_terms->setOnPaint([this] { PaintBoxBegriffePaint(); });
