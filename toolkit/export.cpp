@@ -184,7 +184,16 @@ ExportedDrawing recordedDrawing(const QString& caption, const QImage& image,
         QPainter p(&recording);
         paint(p);
     }
-    return {caption, image, [recording](QPainter& p) { p.drawPicture(0, 0, recording); }};
+    return {caption, image, [recording](QPainter& p) { replayPicture(p, recording); }};
+}
+
+void replayPicture(QPainter& p, const QPicture& picture)
+{
+    const QPaintDevice* device = p.device();
+    p.save();
+    p.scale(qreal(picture.logicalDpiX()) / device->logicalDpiX(), qreal(picture.logicalDpiY()) / device->logicalDpiY());
+    p.drawPicture(0, 0, picture);
+    p.restore();
 }
 
 std::optional<ExportFormat> exportFormatOf(const QString& fileName)

@@ -8,6 +8,7 @@
 
 class QAction;
 class QPainter;
+class QPicture;
 class QPrinter;
 class QWidget;
 
@@ -36,6 +37,11 @@ struct ExportedDrawing {
 // at once, so later changes of what it draws do not reach the copy).
 ExportedDrawing recordedDrawing(const QString& caption, const QImage& image,
                                 const std::function<void(QPainter&)>& paint);
+
+// Draws a recorded picture in the painter's coordinates. (QPicture by itself
+// scales a picture by the density of the device it is drawn on, which would
+// draw it several times too large on a PDF page.)
+void replayPicture(QPainter& p, const QPicture& picture);
 
 enum class ExportFormat { Png, Pdf, Svg };
 

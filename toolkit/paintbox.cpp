@@ -73,7 +73,7 @@ ExportedDrawing PaintBox::exportedDrawing()
     if (!parts.empty())
         drawing.vectors = [parts = std::move(parts)](QPainter& p) {
             for (const QPicture& part : parts)
-                p.drawPicture(0, 0, part);
+                replayPicture(p, part);
         };
     return drawing;
 }

@@ -50,6 +50,13 @@ QString pdfText(const QString& file)
     return run(QStringLiteral("pdftotext"), {file, QStringLiteral("-")}).simplified();
 }
 
+QImage pdfPage(const QString& file)
+{
+    run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("48"), QStringLiteral("-png"),
+                                     QStringLiteral("-singlefile"), file, file});
+    return QImage(file + QStringLiteral(".png"));
+}
+
 // The share of the pictures' 8 x 8 blocks whose mean colours differ clearly.
 // Averaged over blocks, lines and letters drawn smooth (as vectors are drawn)
 // match the same drawn sharp; a curve of the one missing in the other does
@@ -182,6 +189,12 @@ private slots:
         QCOMPARE(tk::writeDrawing(drawing, pdf, tk::ExportFormat::Pdf), QString());
         QCOMPARE(pdfPages(pdf), 1);
         QVERIFY2(pdfText(pdf).startsWith(drawing.caption.simplified()), qPrintable(pdfText(pdf)));
+        if (drawing.hasVectors()) {
+            // The vectors lie where the pixels would.
+            const QString pixels = path(window + QStringLiteral("-pixels.pdf"));
+            QCOMPARE(tk::writeDrawing({drawing.caption, drawing.image, {}}, pixels, tk::ExportFormat::Pdf), QString());
+            QVERIFY(differingShare(pdfPage(pdf), pdfPage(pixels)) < closeEnough);
+        }
 
         // SVG: the diagrams as paths and texts that look like the screen;
         // other drawings as their picture.
@@ -440,6 +453,9 @@ private slots:
         }
         int saving = 0, printing = 0;
         for (QAction* a : form->findChildren<QAction*>()) {
+            // Not those of the windows it has opened beside itself.
+            if (auto* owner = qobject_cast<QWidget*>(a->parent()); !owner || owner->window() != form)
+                continue;
             saving += a->shortcut() == QKeySequence::Save;
             printing += a->shortcut() == QKeySequence::Print;
         }
