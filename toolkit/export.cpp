@@ -2,6 +2,7 @@
 #include "clipboard.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPicture>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -19,6 +21,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QSvgGenerator>
+#include <QThreadPool>
 #include <algorithm>
 #include <memory>
 
@@ -142,12 +145,36 @@ QString lastFolder()
     return QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
 }
 
+// Runs `work` on a thread of the pool and then `done` in the user-interface
+// thread, if `context` still exists.
+void aside(std::function<QString()> work, QObject* context, std::function<void(const QString&)> done)
+{
+    QPointer<QObject> guard(context);
+    QThreadPool::globalInstance()->start([work = std::move(work), guard, done = std::move(done)] {
+        const QString result = work();
+        QMetaObject::invokeMethod(qApp, [guard, done, result] {
+            if (guard && done)
+                done(result);
+        }, Qt::QueuedConnection);
+    });
+}
+
+// The drawing with pixels and a recording of its own, shared with nothing
+// the window goes on drawing, for another thread.
+ExportedDrawing ownCopy(const ExportedDrawing& drawing)
+{
+    if (!drawing.vectors)
+        return {drawing.caption, drawing.image.copy(), {}};
+    return recordedDrawing(drawing.caption, drawing.image.copy(), drawing.vectors);
+}
+
 void writeAndReport(QWidget* parent, const ExportedDrawing& drawing, const QString& fileName, ExportFormat format)
 {
-    const QString failure = writeDrawing(drawing, fileName, format);
-    if (!failure.isEmpty())
-        //: Title of the message box when a picture could not be saved.
-        showFailure(parent, DrawingExport::tr("Bild speichern"), failure);
+    writeDrawingAside(drawing, fileName, format, parent, [parent](const QString& failure) {
+        if (!failure.isEmpty())
+            //: Title of the message box when a picture could not be saved.
+            showFailure(parent, DrawingExport::tr("Bild speichern"), failure);
+    });
 }
 
 // Saves to the chosen file, asking first (without waiting) before an
@@ -248,6 +275,13 @@ QString writeDrawing(const ExportedDrawing& drawing, const QString& fileName, Ex
     return {};
 }
 
+void writeDrawingAside(const ExportedDrawing& drawing, const QString& fileName, ExportFormat format, QObject* context,
+                       std::function<void(const QString& failure)> done)
+{
+    aside([own = ownCopy(drawing), fileName, format] { return writeDrawing(own, fileName, format); }, context,
+          std::move(done));
+}
+
 bool printDrawing(QPrinter& printer, const ExportedDrawing& drawing)
 {
     return !drawing.isNull() && paintPage(printer, drawing);
@@ -318,12 +352,17 @@ void printDrawingFromDialog(QWidget* parent, const ExportedDrawing& drawing)
     dialog->setObjectName(QStringLiteral("DruckenDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // The printer lives as long as the dialog's connection.
+    // The page is made on another thread, as a file is written.
     QObject::connect(dialog, qOverload<>(&QDialog::accepted), dialog, [parent, printer, drawing] {
-        if (!printDrawing(*printer, drawing))
-            //: Title of the message box when printing failed.
-            showFailure(parent, DrawingExport::tr("Drucken"),
-                        //: %1 is the printer's name.
-                        DrawingExport::tr("Der Drucker „%1“ lässt sich nicht ansprechen.").arg(printer->printerName()));
+        const QString name = printer->printerName();
+        aside([printer, own = ownCopy(drawing)] { return printDrawing(*printer, own) ? QString() : QStringLiteral("-"); },
+              parent, [parent, name](const QString& failure) {
+                  if (!failure.isEmpty())
+                      //: Title of the message box when printing failed.
+                      showFailure(parent, DrawingExport::tr("Drucken"),
+                                  //: %1 is the printer's name.
+                                  DrawingExport::tr("Der Drucker „%1“ lässt sich nicht ansprechen.").arg(name));
+              });
     });
     dialog->open();
 }

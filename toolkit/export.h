@@ -7,6 +7,7 @@
 #include <optional>
 
 class QAction;
+class QObject;
 class QPainter;
 class QPicture;
 class QPrinter;
@@ -59,6 +60,12 @@ QString proposedFileName(const QString& caption);
 // leaves any earlier file untouched and no partial one behind. Returns an
 // empty string on success, otherwise what went wrong, for the user.
 QString writeDrawing(const ExportedDrawing& drawing, const QString& fileName, ExportFormat format);
+
+// Writes as writeDrawing does, on another thread, so that a run in the
+// window goes on undisturbed; `done` runs afterwards in the user-interface
+// thread with what writeDrawing returned, unless `context` is gone by then.
+void writeDrawingAside(const ExportedDrawing& drawing, const QString& fileName, ExportFormat format, QObject* context,
+                       std::function<void(const QString& failure)> done);
 
 // Prints the drawing on one page of the printer: the caption as heading,
 // the drawing scaled to fit the printable area below it. Returns false when
