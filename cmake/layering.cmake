@@ -8,7 +8,7 @@ set(qt_base Qt6::Core Qt6::Gui Qt6::Widgets)
 set(subsystems hardness tensile impact fatigue)
 
 set(allowed_resources Qt6::Core)
-set(allowed_toolkit ${qt_base} JPEG::JPEG resources)
+set(allowed_toolkit ${qt_base} Qt6::Svg Qt6::PrintSupport JPEG::JPEG resources)
 set(allowed_hardness_chart ${qt_base} Qt6::Charts toolkit)
 foreach(subsystem ${subsystems})
   set(allowed_${subsystem} ${qt_base} toolkit resources)

@@ -139,9 +139,12 @@ Form::Form(const QString& className, const QString& caption, QWidget* parent)
     connect(copy, &QAction::triggered, this, &Form::copyPicture);
     QWidget::addAction(copy);
     keepLiveWhileDisabled(copy);
+    // Ctrl+S and Ctrl+P save and print it; like the copy, also during a run.
+    for (QAction* key : addExportKeys(this, [this] { return exportedDrawing(); }))
+        keepLiveWhileDisabled(key);
 }
 
-QImage Form::copiedPicture()
+QWidget* Form::largestPicture()
 {
     // The largest drawing or photograph that is shown: the window's main picture.
     QWidget* largest = nullptr;
@@ -150,6 +153,12 @@ QImage Form::copiedPicture()
         if ((qobject_cast<PaintBox*>(w) || qobject_cast<Picture*>(w)) && w->isVisibleTo(this) &&
             (!largest || area(w) > area(largest)))
             largest = w;
+    return largest;
+}
+
+QImage Form::copiedPicture()
+{
+    QWidget* largest = largestPicture();
     if (auto* box = qobject_cast<PaintBox*>(largest))
         return box->picture();
     if (auto* photograph = qobject_cast<Picture*>(largest))
@@ -158,6 +167,14 @@ QImage Form::copiedPicture()
 }
 
 void Form::copyPicture() { copyImage(copiedPicture()); }
+
+ExportedDrawing Form::exportedDrawing()
+{
+    ExportedDrawing drawing{windowTitle(), copiedPicture(), {}};
+    if (auto* box = qobject_cast<PaintBox*>(largestPicture()); box && box->canvas().surface().keepsVectors())
+        drawing.vectors = box->exportedDrawing().vectors;
+    return drawing;
+}
 
 Form::~Form()
 {

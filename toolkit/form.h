@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export.h"
 #include "fonts.h"
 #include "window_host.h"
 
@@ -153,6 +154,10 @@ public:
     // else (a chart, the whole client area) says so here.
     virtual QImage copiedPicture();
     void copyPicture();
+    // What Ctrl+S saves and Ctrl+P prints: the copied picture, with the
+    // vectors of the paint box it comes from where that keeps them. A window
+    // whose copied picture is something else and has vectors says so here.
+    virtual ExportedDrawing exportedDrawing();
 
 signals:
     void closed();
@@ -172,6 +177,7 @@ protected:
     void moveEvent(QMoveEvent* e) override;
 
 private:
+    QWidget* largestPicture();
     void handOverWindowsBeside();
     void layoutChildren();
     int menuBarHeight() const;
