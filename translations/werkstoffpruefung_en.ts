@@ -305,6 +305,85 @@ mit Dezimalpunkt; nicht bestimmte Werte als -.</source>
         <source>Prüfkraft F wird aufgebracht, die Pyramide dringt in die Probe ein</source>
         <translation>Test force F is applied; the pyramid penetrates the specimen</translation>
     </message>
+    <message>
+        <source>Eindringkörper: Kugel aus gehärtetem Stahl. </source>
+        <extracomment>Drawn above the Brinell test, room for about 45 characters</extracomment>
+        <translation>Indenter: ball of hardened steel.</translation>
+    </message>
+    <message>
+        <source>Prüfkraft  F</source>
+        <extracomment>Label of the force arrow over the indenter; F is the symbol</extracomment>
+        <translation>Test force F</translation>
+    </message>
+    <message>
+        <source>Probe</source>
+        <extracomment>Label of the specimen in the drawing, room for about 8 characters</extracomment>
+        <translation>Specimen</translation>
+    </message>
+    <message>
+        <source>Durchmesser d</source>
+        <extracomment>Dimension of the Brinell indentation; d is the symbol</extracomment>
+        <translation>Diameter d</translation>
+    </message>
+    <message>
+        <source>Brinellhärte  HB</source>
+        <extracomment>Heading of the Brinell formulas; HB is the symbol</extracomment>
+        <translation>Brinell hardness HB</translation>
+    </message>
+    <message>
+        <source>d = Durchmesser|    des Eindrucks</source>
+        <extracomment>The meaning of d in the Brinell formula, drawn on two lines split at |</extracomment>
+        <translation>d = diameter|    of indentation</translation>
+    </message>
+    <message>
+        <source>0.102 * Prüfkraft F </source>
+        <extracomment>Numerator of the hardness formula over a fraction bar of about 180 px</extracomment>
+        <translation>0.102 * test force F</translation>
+    </message>
+    <message>
+        <source>Eindruckoberfläche A </source>
+        <extracomment>Denominator of the hardness formula under a fraction bar of about 180 px</extracomment>
+        <translation>Indentation area A</translation>
+    </message>
+    <message>
+        <source>Eindringkörper: stumpfer Diamantkegel mit 120° Spitzenwinkel.</source>
+        <extracomment>Drawn above the Rockwell test, room for about 60 characters</extracomment>
+        <translation>Indenter: rounded diamond cone with 120° cone angle.</translation>
+    </message>
+    <message>
+        <source>Rockwellhärte wird über die Eindringtiefe ermittelt</source>
+        <extracomment>Drawn above the Rockwell test, below the indenter&apos;s description</extracomment>
+        <translation>Rockwell hardness is found from the indentation depth</translation>
+    </message>
+    <message>
+        <source>Prüfvorkraft Fo</source>
+        <translation>Preliminary force Fo</translation>
+    </message>
+    <message>
+        <source>Prüfvorkraft Fo|+ Prüfkraft F</source>
+        <extracomment>The forces acting during the Rockwell test, drawn on two lines split at |</extracomment>
+        <translation>Preliminary force Fo|+ test force F</translation>
+    </message>
+    <message>
+        <source>Eindringkörper: vierseitige Diamantpyramide </source>
+        <extracomment>Drawn above the Vickers test, first of two lines (about 45 characters each)</extracomment>
+        <translation>Indenter: square-based diamond pyramid</translation>
+    </message>
+    <message>
+        <source>mit 136° Spitzenwinkel.</source>
+        <extracomment>Drawn above the Vickers test, second of two lines</extracomment>
+        <translation>with 136° angle between opposite faces.</translation>
+    </message>
+    <message>
+        <source>Vickershärte HV</source>
+        <extracomment>Heading of the Vickers formulas; HV is the symbol</extracomment>
+        <translation>Vickers hardness HV</translation>
+    </message>
+    <message>
+        <source>d2 und d1 =|Diagonale |des Eindrucks </source>
+        <extracomment>The meaning of d1 and d2 in the Vickers formula, drawn on three lines split at |</extracomment>
+        <translation>d2 and d1 =|diagonals|of indentation</translation>
+    </message>
 </context>
 <context>
     <name>SeriesFile</name>
@@ -319,6 +398,89 @@ mit Dezimalpunkt; nicht bestimmte Werte als -.</source>
     <message>
         <source>Wöhlerversuch</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFormBrinell</name>
+    <message>
+        <source> Bei der Härtemessung nach
+ Brinell (DIN EN 6506-1 früher 
+ DIN 50351) wird eine gehärtete
+ Stahlkugel oder eine Hartmetall-
+ kugel als Eindringkörper eingesetzt.
+
+ Dieser Prüfkörper mit bekanntem 
+ Durchmesser D wird mit einer defi-
+ nierten Prüfkraft F senkrecht in die
+ Oberfläche einer glatt aufliegenden
+ Probe eingedrückt.
+ Die Prüfkraft ist dabei innerhalb 
+ einer bestimmten Zeitspanne aufzu-
+ bringen. Die Einwirkzeit muss 10 bis
+ 15 Sekunden betragen.
+ Mit Hilfe des Durchmessers d des 
+ Eindrucks, dem Prüfkörperdurch-
+ messer D und der Prüfkraft F er-
+ rechnet man die Brinellhärte HB:
+
+ Das Brinellhärteverfahren kommt
+ bevorzugt bei Eisenwerkstoffen 
+ und NE-Legierungen mit unter-
+ schiedlichen Gefügebestandteilen
+ zur Anwendung. Es eignet sich aller-
+ dings nicht für sehr harte Stoffe und
+ für dünne Oberflächenschichten.</source>
+        <extracomment>Explanation box of the Brinell window: one line per 
+, lines of at most about 36 characters, at most 27 lines</extracomment>
+        <translation> In the Brinell hardness test
+ (DIN EN ISO 6506-1, formerly
+ DIN 50351) the indenter is a
+ hardened steel ball or a hard-
+ metal ball.
+
+ This indenter of known diameter D
+ is pressed with a defined test
+ force F vertically into the sur-
+ face of a specimen lying flat.
+ The test force has to be applied
+ within a specified time. It must
+ act for 10 to 15 seconds.
+ The Brinell hardness HB is calcu-
+ lated from the diameter d of the
+ indentation, the ball diameter D
+ and the test force F:
+
+ The Brinell method is used mainly
+ for ferrous materials and non-
+ ferrous alloys whose micro-
+ structure has several
+ constituents. It is not suited to
+ very hard materials or to thin
+ surface layers.</translation>
+    </message>
+    <message>
+        <source>Härtemessung nach Brinell (DIN EN 6506-1)</source>
+        <extracomment>Caption of the Brinell window</extracomment>
+        <translation>Brinell hardness test (DIN EN ISO 6506-1)</translation>
+    </message>
+    <message>
+        <source>&amp;Berechnung der Brinellwerte</source>
+        <extracomment>Menu item that opens the Brinell calculator; access key after &amp;</extracomment>
+        <translation>&amp;Brinell calculation</translation>
+    </message>
+    <message>
+        <source>Be&amp;rechnungsgrundlagen</source>
+        <extracomment>Menu item that draws the Brinell formulas; access key after &amp;</extracomment>
+        <translation>&amp;Formulas</translation>
+    </message>
+    <message>
+        <source>Brinellhärtemessung (schematisch)</source>
+        <extracomment>Screen reader: name of the drawing, then what it shows after a run</extracomment>
+        <translation>Brinell hardness test (schematic)</translation>
+    </message>
+    <message>
+        <source>Messung beendet: Eindruck von oben mit Durchmesser d und Formeln für HB</source>
+        <translation>Test finished: indentation seen from above with diameter d and the formulas for HB</translation>
     </message>
 </context>
 <context>
@@ -592,6 +754,175 @@ The program&apos;s name as the title window&apos;s heading: one line of 600 pixe
         <source>ESC = Abbruch</source>
         <extracomment>Status bar: the Escape key closes the window</extracomment>
         <translation>ESC = Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TFormRockwell</name>
+    <message>
+        <source> Bei der Härtebestimmung nach 
+ Rockwell (DIN EN 6508-1)
+ -Verfahren HRC-
+ dient ein Diamantkegel mit 120° 
+ Spitzenwinkel als Eindringkörper.
+
+ Dieser Prüfkörper wird unter Ver-
+ wendung einer Prüfvorkraft und
+ einer Hauptkraft senkrecht 
+ in die Oberfläche einer glatt 
+ aufliegenden Probe eingedrückt.
+ Bei diesem Prüfverfahren wird 
+ der Härtewert über die Eindring-
+ tiefe ermittelt.
+ Dabei werden Eindringtiefe t und
+ der Härtewert mit einem Tiefen-
+ messgerät abgelesen.
+
+ Das Rockwellhärtemessverfahren
+ hat eine kurze Prüfzeit und läßt 
+ sich automatisieren.
+ Allerdings ist das Verfahren bei 
+ sehr hoher Härte des Prüfwerk-
+ stoffes ungenau, da sich bei 
+ kleinen Eindringtiefen der Einfluss 
+ der Abrundung bemerkbar macht.
+
+
+
+ 
+
+ </source>
+        <extracomment>Explanation box of the Rockwell window: one line per 
+, lines of at most about 33 characters (narrower box), at most 27 lines</extracomment>
+        <translation> In the Rockwell hardness test
+ (DIN EN ISO 6508-1), method
+ HRC, the indenter is a diamond
+ cone with a cone angle of 120°.
+
+ This indenter is pressed verti-
+ cally into the surface of a
+ specimen lying flat, first with
+ a preliminary test force, then
+ with an additional test force.
+ This method finds the hardness
+ value from the depth of
+ indentation.
+ The indentation depth t and the
+ hardness value are read off a
+ depth-measuring device.
+
+ The Rockwell method needs only
+ a short test time and can be
+ automated.
+ It is, however, inaccurate for
+ very hard materials, as at small
+ indentation depths the rounding
+ of the tip makes itself felt.</translation>
+    </message>
+    <message>
+        <source>Härtemessung nach Rockwell DIN EN 6508-1 (früher DIN 50103)</source>
+        <extracomment>Caption of the Rockwell window</extracomment>
+        <translation>Rockwell hardness test DIN EN ISO 6508-1 (formerly DIN 50103)</translation>
+    </message>
+    <message>
+        <source>&amp;Anhalten</source>
+        <extracomment>Hidden menu item (key F1) that pauses or continues a run</extracomment>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Rockwellhärtemessung (schematisch)</source>
+        <extracomment>Screen reader: name of the drawing, then what it shows after a run; to, t, tges are symbols</extracomment>
+        <translation>Rockwell hardness test (schematic)</translation>
+    </message>
+    <message>
+        <source>Messung beendet: Eindringtiefen to, t und tges und Eindruck von oben</source>
+        <translation>Test finished: indentation depths to, t and tges and the indentation seen from above</translation>
+    </message>
+    <message>
+        <source>ESC = Abbruch, F1 = Prozess anhalten/fortfahren</source>
+        <extracomment>Status bar of the Rockwell window (bold), room for about 60 characters</extracomment>
+        <translation>ESC = Cancel, F1 = pause/continue the test</translation>
+    </message>
+</context>
+<context>
+    <name>TFormVickers</name>
+    <message>
+        <source> Bei der Härtebestimmung nach
+ Vickers (EN ISO 6507-1) dient 
+ eine vierseitige Pyramide 
+ mit 136° Spitzenwinkel als 
+ Eindringkörper.
+
+ Dieser Prüfkörper mit einer defi-
+ nierten Prüfkraft F wird senkrecht 
+ in die Oberfläche einer glatt 
+ aufliegenden Probe eingedrückt.
+ Die Prüfkraft ist dabei innerhalb 
+ einer bestimmten Zeitspanne aufzu-
+ bringen. 
+ Bei diesem Prüfverfahren wird aus
+ den Diagonalen (d1 und d2) des 
+ Eindrucks, die nach dem Entlasten 
+ der Probe gemessen werden, und 
+ der Prüfkraft F die Vickershärte 
+ berechnet.
+
+ Besonders gut geeignet ist das 
+ Vickershärteverfahren zur Prüfung 
+ sehr harter Werkstoffe 
+ insbesondere auch für kleine und
+ dünne Proben sowie harte
+ Oberflächenschichten. 
+ </source>
+        <extracomment>Explanation box of the Vickers window: one line per 
+, lines of at most about 34 characters, at most 27 lines</extracomment>
+        <translation> In the Vickers hardness test
+ (EN ISO 6507-1) the indenter is
+ a square-based diamond pyramid
+ with an angle of 136° between
+ opposite faces.
+
+ This indenter is pressed with a
+ defined test force F vertically
+ into the surface of a specimen
+ lying flat.
+ The test force has to be applied
+ within a specified time.
+ The Vickers hardness is calcu-
+ lated from the test force F and
+ the diagonals (d1 and d2) of the
+ indentation, which are measured
+ after the specimen has been
+ unloaded.
+
+ The Vickers method is especially
+ suited to testing very hard
+ materials, and also to small and
+ thin specimens and to hard
+ surface layers.</translation>
+    </message>
+    <message>
+        <source>Härtemessung nach Vickers (DIN 50133)</source>
+        <extracomment>Caption of the Vickers window</extracomment>
+        <translation>Vickers hardness test (DIN 50133)</translation>
+    </message>
+    <message>
+        <source>&amp;Berechnung der Vickerswerte</source>
+        <extracomment>Menu item that opens the Vickers calculator; access key after &amp;</extracomment>
+        <translation>&amp;Vickers calculation</translation>
+    </message>
+    <message>
+        <source>Vickershärtemessung (schematisch)</source>
+        <extracomment>Screen reader: name of the drawing, then what it shows after a run</extracomment>
+        <translation>Vickers hardness test (schematic)</translation>
+    </message>
+    <message>
+        <source>Messung beendet: Eindruck von oben mit Diagonalen d1, d2 und Formeln für HV</source>
+        <translation>Test finished: indentation seen from above with diagonals d1, d2 and the formulas for HV</translation>
+    </message>
+    <message>
+        <source>Berechnungs&amp;grundlage</source>
+        <extracomment>Menu item that draws the Vickers formulas; access key after &amp;</extracomment>
+        <translation>&amp;Formulas</translation>
     </message>
 </context>
 <context>
@@ -1653,6 +1984,29 @@ such as -platform, -style and -reverse.</translation>
     <message>
         <source>Keine Werte eingetragen</source>
         <translation>No values entered</translation>
+    </message>
+</context>
+<context>
+    <name>hardness::IndentationForm</name>
+    <message>
+        <source>&amp;Ende</source>
+        <extracomment>Menu item that closes the measurement window; access key after &amp;</extracomment>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <extracomment>Menu item that starts a hardness measurement; access key after &amp;</extracomment>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>ESC = Abbruch</source>
+        <extracomment>Status bar of the measurement windows</extracomment>
+        <translation>ESC = Cancel</translation>
+    </message>
+    <message>
+        <source>Prüfkörper in Ruhestellung über der Probe</source>
+        <extracomment>Screen reader: the measurement drawing before a run</extracomment>
+        <translation>Indenter at rest above the specimen</translation>
     </message>
 </context>
 <context>
