@@ -510,6 +510,101 @@ mit Dezimalpunkt; nicht bestimmte Werte als -.</source>
     </message>
 </context>
 <context>
+    <name>TFormHaerte</name>
+    <message>
+        <source> Definition der Härte:
+ Die Härte ist der Widerstand eines
+ Werkstoffes gegen das Eindringen
+ eines härteren Körpers.
+
+ Die Härte eines Werkstoffes erlaubt 
+ Aussagen über die Festigkeit.
+ Sie wird mit unterschiedlichen Mess-
+ verfahren ermittelt.
+ Bei allen genormten Messverfahren
+ dringt ein Eindringkörper mit einer
+ definierten Kraft in das Werkstück ein.
+ Der durch das Einsenken entstandene
+ Eindruck wird ausgemessen und aus 
+ der Höhe der Kraft und Geometrie des
+ Eindrucks der Härtewert berechnet.
+ Die Grafik zeigt schematisch ein Härte-
+ prüfgerät, das sich zur Messung der 
+ Härte mit unterschielichen Eindring-
+ körpern eignet.
+
+ Die drei hier vorgestellten statischen
+ Messverfahren,
+   - Brinell (EN ISO 6506-1) 
+     früher (DIN 50351)
+   - Rockwell (EN ISO 6508-1)
+     früher (DIN 50103)
+   - Vickers (EN ISO 6507-1)
+     früher (DIN 50133)
+ unterscheiden sich hinsichtlich der 
+ geometrischen Form des Eindring-
+ körpers der Höhe der Prüfkraft und 
+ der Errechnung des jeweiligen 
+ Härtewertes.</source>
+        <extracomment>Explanation box of the hardness tester window: one line per 
+, lines of at most about 38 characters; the box scrolls</extracomment>
+        <translation> Definition of hardness:
+ Hardness is the resistance of a
+ material to the penetration of a
+ harder body.
+
+ The hardness of a material allows
+ conclusions about its strength.
+ It is determined by various test
+ methods.
+ In all standardized methods an
+ indenter is pressed into the work-
+ piece with a defined force.
+ The indentation left behind is
+ measured, and the hardness value
+ is calculated from the force and
+ the geometry of the indentation.
+ The drawing shows schematically a
+ hardness tester that can measure
+ hardness with different
+ indenters.
+
+ The three static methods
+ presented here,
+   - Brinell (EN ISO 6506-1)
+     formerly (DIN 50351)
+   - Rockwell (EN ISO 6508-1)
+     formerly (DIN 50103)
+   - Vickers (EN ISO 6507-1)
+     formerly (DIN 50133)
+ differ in the shape of the
+ indenter, the size of the test
+ force and the way the hardness
+ value is calculated.</translation>
+    </message>
+    <message>
+        <source>Härteprüfmaschine (schematisch)</source>
+        <extracomment>Caption of the hardness tester window
+----------
+Screen reader: description of the drawing</extracomment>
+        <translation>Hardness tester (schematic)</translation>
+    </message>
+    <message>
+        <source>&amp;Ende</source>
+        <extracomment>Menu item that closes the window; access key after &amp;</extracomment>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Beschriftete Schemazeichnung einer Härteprüfmaschine mit ihren Bauteilen</source>
+        <translation>Labelled schematic drawing of a hardness tester and its parts</translation>
+    </message>
+    <message>
+        <source>ESC = Abbruch</source>
+        <extracomment>Status bar of the hardness tester window</extracomment>
+        <translation>ESC = Cancel</translation>
+    </message>
+</context>
+<context>
     <name>TFormHaupt</name>
     <message>
         <source>Sprache / Language …</source>
@@ -1984,6 +2079,44 @@ such as -platform, -style and -reverse.</translation>
     <message>
         <source>Keine Werte eingetragen</source>
         <translation>No values entered</translation>
+    </message>
+</context>
+<context>
+    <name>hardness::HardnessTester</name>
+    <message>
+        <source>Probe</source>
+        <extracomment>Label of the specimen on the anvil; a long word moves to the left</extracomment>
+        <translation>Specimen</translation>
+    </message>
+    <message>
+        <source>Eindringkörper</source>
+        <extracomment>Label of the indenter, left of the machine, room for about 14 characters</extracomment>
+        <translation>Indenter</translation>
+    </message>
+    <message>
+        <source>Scheibe für die vergrößerte Abbildung des Eindrucks</source>
+        <extracomment>Label of the screen at the top of the machine, room for about 50 characters</extracomment>
+        <translation>Screen showing the indentation enlarged</translation>
+    </message>
+    <message>
+        <source>verstellbarer|Auflagetisch</source>
+        <extracomment>Label of the table, drawn on two lines split at |, about 13 characters each</extracomment>
+        <translation>adjustable|table</translation>
+    </message>
+    <message>
+        <source>Einstellen der |Prüfkraft </source>
+        <extracomment>Label right of the machine, drawn on two lines split at |, about 14 characters each</extracomment>
+        <translation>Setting the|test force</translation>
+    </message>
+    <message>
+        <source>Auslösehebel </source>
+        <extracomment>Label of the lever at the machine&apos;s foot, room for about 14 characters</extracomment>
+        <translation>Release lever</translation>
+    </message>
+    <message>
+        <source>Schematische Darstellung einer Härteprüfmaschine</source>
+        <extracomment>Heading of the drawing, room for about 48 characters</extracomment>
+        <translation>Schematic drawing of a hardness tester</translation>
     </message>
 </context>
 <context>
