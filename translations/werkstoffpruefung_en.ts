@@ -510,6 +510,227 @@ mit Dezimalpunkt; nicht bestimmte Werte als -.</source>
     </message>
 </context>
 <context>
+    <name>TFormHB</name>
+    <message>
+        <source>HB-Werte</source>
+        <extracomment>Heading of the list of accepted values, room for about 12 characters</extracomment>
+        <translation>HB values</translation>
+    </message>
+    <message>
+        <source>Berechnung der Brinellhärte</source>
+        <extracomment>Heading of the calculator panel, room for about 28 characters</extracomment>
+        <translation>Brinell hardness calculation</translation>
+    </message>
+    <message>
+        <source>Prüflast in kp  </source>
+        <extracomment>Label of the test load field (kilopond), room for about 18 characters</extracomment>
+        <translation>Test load in kp</translation>
+    </message>
+    <message>
+        <source>Prüfkraft in  N</source>
+        <extracomment>Label of the test force field, room for about 18 characters</extracomment>
+        <translation>Test force in N</translation>
+    </message>
+    <message>
+        <source>Brinellhärte HB</source>
+        <extracomment>Label of the result field, room for about 18 characters</extracomment>
+        <translation>Hardness HB</translation>
+    </message>
+    <message>
+        <source>Alle Daten löschen</source>
+        <extracomment>Button that clears the calculator and its list</extracomment>
+        <translation>Clear all data</translation>
+    </message>
+    <message>
+        <source>Belastungen für Stahl mit</source>
+        <extracomment>Heading of the small table of loads for steel, room for about 26 characters</extracomment>
+        <translation>Loads for steel with</translation>
+    </message>
+    <message>
+        <source>D = 10/5/2,5 mm</source>
+        <extracomment>Ball diameters; only the decimal separator changes</extracomment>
+        <translation>D = 10/5/2.5 mm</translation>
+    </message>
+    <message>
+        <source>Berechnung der Brinallhärte HB</source>
+        <extracomment>Caption of the Brinell calculator</extracomment>
+        <translation>Calculation of the Brinell hardness HB</translation>
+    </message>
+</context>
+<context>
+    <name>TFormHV</name>
+    <message>
+        <source>HV-Werte</source>
+        <extracomment>Heading of the list of accepted values, room for about 12 characters</extracomment>
+        <translation>HV values</translation>
+    </message>
+    <message>
+        <source>Berechnung der Vickershärte</source>
+        <extracomment>Heading of the calculator panel, room for about 28 characters</extracomment>
+        <translation>Vickers hardness calculation</translation>
+    </message>
+    <message>
+        <source>Prüfbedingung    HV</source>
+        <extracomment>Label of the test condition field (e.g. 10 for HV 10), room for about 18 characters</extracomment>
+        <translation>Test condition  HV</translation>
+    </message>
+    <message>
+        <source>Prüfkraft / N</source>
+        <extracomment>Label of the test force field, room for about 18 characters</extracomment>
+        <translation>Test force / N</translation>
+    </message>
+    <message>
+        <source>Vickershärte HV</source>
+        <extracomment>Label of the result field, room for about 18 characters</extracomment>
+        <translation>Hardness HV</translation>
+    </message>
+    <message>
+        <source>&amp;Alle Daten Löschen</source>
+        <extracomment>Button that clears the calculator and its list; access key after &amp;</extracomment>
+        <translation>C&amp;lear all data</translation>
+    </message>
+    <message>
+        <source>Vorwiegende Belastungen</source>
+        <extracomment>Heading of the small table of usual test conditions, room for about 26 characters</extracomment>
+        <translation>Common test conditions</translation>
+    </message>
+    <message>
+        <source>HV 0,5 HV 1 HV 10</source>
+        <extracomment>Usual test conditions; only the decimal separator changes</extracomment>
+        <translation>HV 0.5 HV 1 HV 10</translation>
+    </message>
+    <message>
+        <source>Berechnung der Vickershärte HV</source>
+        <extracomment>Caption of the Vickers calculator</extracomment>
+        <translation>Calculation of the Vickers hardness HV</translation>
+    </message>
+</context>
+<context>
+    <name>TFormHVA223</name>
+    <message>
+        <source>Vickershärteprüfgerät Harlunde</source>
+        <extracomment>Caption of the picture of the Vickers hardness tester; Harlunde is the tester&apos;s name</extracomment>
+        <translation>Vickers hardness tester Harlunde</translation>
+    </message>
+    <message>
+        <source>&amp;Ableseeinrichtung</source>
+        <extracomment>Menu item that shows the tester&apos;s reading device; access key after &amp;</extracomment>
+        <translation>&amp;Reading device</translation>
+    </message>
+    <message>
+        <source>&amp;Prüfkraftauflage</source>
+        <extracomment>Menu item that shows where the test weights are put on; access key after &amp;</extracomment>
+        <translation>&amp;Test weight support</translation>
+    </message>
+    <message>
+        <source>Prüfkörpereinfassung und P&amp;robe</source>
+        <extracomment>Menu item that shows the indenter&apos;s mount and the specimen; access key after &amp;</extracomment>
+        <translation>Indenter mount and &amp;specimen</translation>
+    </message>
+</context>
+<context>
+    <name>TFormHVA223Koerper</name>
+    <message>
+        <source>Vickershärteprüfgerät: Prüfkörpereinfassung und Probe</source>
+        <extracomment>Caption of the detail picture</extracomment>
+        <translation>Vickers hardness tester: indenter mount and specimen</translation>
+    </message>
+</context>
+<context>
+    <name>TFormHVA223Kraft</name>
+    <message>
+        <source>Vickershärteprüfgerät: Prüfkraftauflage</source>
+        <extracomment>Caption of the detail picture</extracomment>
+        <translation>Vickers hardness tester: test weight support</translation>
+    </message>
+</context>
+<context>
+    <name>TFormHVA223Lese</name>
+    <message>
+        <source>Vickershärteprüfgerät: Ableseeinrichtung</source>
+        <extracomment>Caption of the detail picture</extracomment>
+        <translation>Vickers hardness tester: reading device</translation>
+    </message>
+</context>
+<context>
+    <name>TFormHVGraph</name>
+    <message>
+        <source>Graphische Ausgabe der ermittelten Härtewerte</source>
+        <extracomment>Caption of the chart window</extracomment>
+        <translation>Chart of the measured hardness values</translation>
+    </message>
+    <message>
+        <source>&amp;Ende</source>
+        <extracomment>Menu item that closes the chart window; access key after &amp;</extracomment>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Diagramm Zeichnen</source>
+        <extracomment>Menu item that draws the values from the calculators; access key after &amp;</extracomment>
+        <translation>&amp;Draw chart</translation>
+    </message>
+    <message>
+        <source>&amp;Beispiele</source>
+        <extracomment>Menu of example charts; access key after &amp;</extracomment>
+        <translation>&amp;Examples</translation>
+    </message>
+    <message>
+        <source>Einsatzstahl</source>
+        <extracomment>Example: hardness of a case-hardened steel over the depth</extracomment>
+        <translation>Case-hardened steel</translation>
+    </message>
+    <message>
+        <source>&amp;Neu Zeichnen</source>
+        <extracomment>Menu item that clears the chart; access key after &amp;</extracomment>
+        <translation>&amp;New chart</translation>
+    </message>
+    <message>
+        <source>ESC = Abbruch</source>
+        <extracomment>Status bar of the chart window</extracomment>
+        <translation>ESC = Cancel</translation>
+    </message>
+    <message>
+        <source>Abstand vom Rand</source>
+        <extracomment>Label under the case-hardened steel example&apos;s bars, room for about 20 characters</extracomment>
+        <translation>Depth below surface</translation>
+    </message>
+    <message>
+        <source>HV-Wert</source>
+        <extracomment>Mark of a bar from the Vickers calculator, followed by the value</extracomment>
+        <translation>HV value</translation>
+    </message>
+    <message>
+        <source>HB-Wert</source>
+        <extracomment>Mark of a bar from the Brinell calculator, followed by the value</extracomment>
+        <translation>HB value</translation>
+    </message>
+    <message>
+        <source>CK45-Normalisuert HV</source>
+        <extracomment>Marks of the example bars: the steel CK45 in three states, room for about 22 characters</extracomment>
+        <translation>CK45 normalized HV</translation>
+    </message>
+    <message>
+        <source>CK45-Normalisuert HB</source>
+        <translation>CK45 normalized HB</translation>
+    </message>
+    <message>
+        <source>CK45-Gehärtet HV</source>
+        <translation>CK45 hardened HV</translation>
+    </message>
+    <message>
+        <source>CK45-Gehärtet HB</source>
+        <translation>CK45 hardened HB</translation>
+    </message>
+    <message>
+        <source>CK45-Vergütet HV</source>
+        <translation>CK45 quenched+tempered HV</translation>
+    </message>
+    <message>
+        <source>CK45-Vergütet HB</source>
+        <translation>CK45 quenched+tempered HB</translation>
+    </message>
+</context>
+<context>
     <name>TFormHaerte</name>
     <message>
         <source> Definition der Härte:
@@ -2071,6 +2292,44 @@ such as -platform, -style and -reverse.</translation>
     </message>
 </context>
 <context>
+    <name>hardness::CalculatorForm</name>
+    <message>
+        <source>&amp;Ende</source>
+        <extracomment>Menu item that closes the calculator; access key after &amp;</extracomment>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Berechnen</source>
+        <extracomment>Button, 89 px wide; access key after &amp;</extracomment>
+        <translation>Calc&amp;ulate</translation>
+    </message>
+    <message>
+        <source>&amp;Übernehmen</source>
+        <extracomment>Button that adds the result to the list, 113 px wide; access key after &amp;</extracomment>
+        <translation>&amp;Add to list</translation>
+    </message>
+    <message>
+        <source>Anzahl der Härtewerte</source>
+        <extracomment>Label of the field with the number of values, room for about 30 characters</extracomment>
+        <translation>Number of hardness values</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <extracomment>Button that confirms the number of values, 81 px wide</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Diagramm</source>
+        <extracomment>Button that opens the chart of the values, 161 px wide</extracomment>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Daten kopieren in die &amp;Zwischenablage</source>
+        <extracomment>Button, 217 px wide; access key after &amp;</extracomment>
+        <translation>Copy data to the clip&amp;board</translation>
+    </message>
+</context>
+<context>
     <name>hardness::HardnessChart</name>
     <message>
         <source>%1, %2: %3</source>
@@ -2079,6 +2338,16 @@ such as -platform, -style and -reverse.</translation>
     <message>
         <source>Keine Werte eingetragen</source>
         <translation>No values entered</translation>
+    </message>
+    <message>
+        <source>Brinell- und/oder Vickerswerte</source>
+        <extracomment>Title of the hardness chart, room for about 35 characters</extracomment>
+        <translation>Brinell and/or Vickers values</translation>
+    </message>
+    <message>
+        <source>Härte</source>
+        <extracomment>Title of the chart&apos;s value axis</extracomment>
+        <translation>Hardness</translation>
     </message>
 </context>
 <context>
@@ -2140,6 +2409,53 @@ such as -platform, -style and -reverse.</translation>
         <source>Prüfkörper in Ruhestellung über der Probe</source>
         <extracomment>Screen reader: the measurement drawing before a run</extracomment>
         <translation>Indenter at rest above the specimen</translation>
+    </message>
+</context>
+<context>
+    <name>hardness::ValidityHints</name>
+    <message>
+        <source>Probe mindestens %1 mm dick.</source>
+        <extracomment>Least thickness of the specimen, %1 in mm; ends the Vickers hint</extracomment>
+        <translation>Specimen at least %1 mm thick.</translation>
+    </message>
+    <message>
+        <source>Ungültig: Diagonalen weichen %1 % ab (über 5 %), Probe schief? %2</source>
+        <extracomment>Vickers hint: %1 the deviation of the diagonals in percent, %2 the thickness sentence</extracomment>
+        <translation>Invalid: diagonals differ by %1 % (over 5 %), specimen tilted? %2</translation>
+    </message>
+    <message>
+        <source>Gültig: Diagonalen weichen %1 % ab (bis 5 %). %2</source>
+        <extracomment>Vickers hint: %1 the deviation of the diagonals in percent, %2 the thickness sentence</extracomment>
+        <translation>Valid: diagonals differ by %1 % (up to 5 %). %2</translation>
+    </message>
+    <message>
+        <source>Beanspruchungsgrad %1.</source>
+        <extracomment>Brinell: the force-diameter ratio 0.102 F / D² (a standard one)</extracomment>
+        <translation>Force-diameter ratio %1.</translation>
+    </message>
+    <message>
+        <source>Beanspruchungsgrad %1 ist nicht genormt.</source>
+        <extracomment>Brinell: the force-diameter ratio 0.102 F / D² (not a standard one)</extracomment>
+        <translation>Force-diameter ratio %1 is not standard.</translation>
+    </message>
+    <message>
+        <source>Ungültig: d = %1 D, nicht zwischen 0,24 D und 0,6 D. %2</source>
+        <extracomment>Brinell hint: %1 the indentation&apos;s share of the ball diameter, %2 the ratio sentence</extracomment>
+        <translation>Invalid: d = %1 D, not between 0.24 D and 0.6 D. %2</translation>
+    </message>
+    <message>
+        <source>%1: d = %2 D (0,24 D bis 0,6 D). %3</source>
+        <extracomment>Brinell hint: %1 the verdict, %2 the indentation&apos;s share of the ball diameter, %3 the ratio sentence</extracomment>
+        <translation>%1: d = %2 D (0.24 D to 0.6 D). %3</translation>
+    </message>
+    <message>
+        <source>Gültig</source>
+        <extracomment>Verdicts of the Brinell hint: valid, or valid with a ratio outside the standard</extracomment>
+        <translation>Valid</translation>
+    </message>
+    <message>
+        <source>Eingeschränkt gültig</source>
+        <translation>Valid with limits</translation>
     </message>
 </context>
 <context>
