@@ -29,10 +29,12 @@ program_packages=(
 )
 # In addition for the tests, the sanitizer build and the fuzz harnesses
 # (clang with its sanitizer and libFuzzer runtime), the package check
-# (strace), the checks of saved and printed PDFs (poppler-utils) and the
+# (strace), the checks of saved and printed PDFs (poppler-utils with its
+# encoding data), the DejaVu faces fontconfig reads during the tests
+# (fonts-dejavu-extra, so a fresh machine sees the same fonts) and the
 # install test (the Debian package and its checks).
 test_packages=(
-  python3 strace xvfb poppler-utils
+  python3 strace xvfb poppler-utils poppler-data fonts-dejavu-extra
   clang llvm libclang-rt-dev
   desktop-file-utils appstream dpkg-dev file lintian
 )
