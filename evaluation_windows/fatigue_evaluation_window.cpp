@@ -40,11 +40,7 @@ FatigueEvaluationWindow::FatigueEvaluationWindow(QWidget* parent)
     m_table = new FatigueTableModel(this);
     m_tableView = specimenTableView(m_table, this);
     m_tableView->setObjectName(QStringLiteral("specimenTable"));
-
-    auto* left = new QWidget(this);
-    auto* leftLayout = new QVBoxLayout(left);
-    leftLayout->addWidget(buildSettings());
-    leftLayout->addWidget(m_tableView, 1);
+    QWidget* settings = buildSettings();
 
     m_diagram = new WoehlerDiagram(this);
     //: Head of the first column of the results table.
@@ -53,38 +49,11 @@ FatigueEvaluationWindow::FatigueEvaluationWindow(QWidget* parent)
     auto* resultsView = new QTableView(this);
     resultsView->setObjectName(QStringLiteral("resultsTable"));
     setResultsTable(resultsView, m_results);
-    arrangeResultsView(resultsView);
-    m_notes = new QLabel(this);
-    m_notes->setWordWrap(true);
-    m_notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
-
-    auto* right = new QSplitter(Qt::Vertical, this);
-    right->addWidget(m_diagram);
-    auto* resultsPane = new QWidget(this);
-    auto* resultsLayout = new QVBoxLayout(resultsPane);
-    resultsLayout->setContentsMargins(0, 0, 0, 0);
-    resultsLayout->addWidget(resultsView, 1);
-    resultsLayout->addWidget(m_notes);
-    right->addWidget(resultsPane);
-    right->setStretchFactor(0, 3);
-    right->setStretchFactor(1, 2);
-
-    auto* split = new QSplitter(Qt::Horizontal, this);
-    split->addWidget(left);
-    split->addWidget(right);
-    split->setStretchFactor(0, 2);
-    split->setStretchFactor(1, 3);
-    split->setSizes({440, 660});
-    setCentralWidget(split);
+    m_notes = arrangeSeriesPanes(this, settings, m_tableView, m_diagram, resultsView, [this] { changedByUser(); });
 
     addSeriesCommands({this, m_tableView, m_table, QString::fromLatin1(fatigueSeriesKind),
                        [this](const QString& path) { return importTable(path); }, [this] { return seriesReport(); }});
 
-    connect(m_table, &QAbstractItemModel::dataChanged, this, &FatigueEvaluationWindow::changedByUser);
-    connect(m_table, &QAbstractItemModel::rowsRemoved, this, &FatigueEvaluationWindow::changedByUser);
-    connect(m_table, &QAbstractItemModel::modelReset, this, &FatigueEvaluationWindow::changedByUser);
-    connect(m_table, &SpecimenTableModel::inputRefused, this,
-            [this](const QString& message) { statusBar()->showMessage(message, 8000); });
     evaluate();
 }
 

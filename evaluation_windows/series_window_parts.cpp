@@ -12,10 +12,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QStandardPaths>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
+#include <QVBoxLayout>
 #include <set>
 
 namespace evaluation::windows {
@@ -64,6 +67,47 @@ void chooseReportFile(const SeriesCommands& c)
     dialog->open();
 }
 
+}
+
+QLabel* arrangeSeriesPanes(EvaluationWindow* window, QWidget* settings, QTableView* specimens, QWidget* diagrams,
+                           QTableView* results, const std::function<void()>& changed)
+{
+    auto* left = new QWidget(window);
+    auto* leftLayout = new QVBoxLayout(left);
+    leftLayout->addWidget(settings);
+    leftLayout->addWidget(specimens, 1);
+
+    arrangeResultsView(results);
+    auto* notes = new QLabel(window);
+    notes->setWordWrap(true);
+    notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* right = new QSplitter(Qt::Vertical, window);
+    right->addWidget(diagrams);
+    auto* resultsPane = new QWidget(window);
+    auto* resultsLayout = new QVBoxLayout(resultsPane);
+    resultsLayout->setContentsMargins(0, 0, 0, 0);
+    resultsLayout->addWidget(results, 1);
+    resultsLayout->addWidget(notes);
+    right->addWidget(resultsPane);
+    right->setStretchFactor(0, 3);
+    right->setStretchFactor(1, 2);
+
+    auto* split = new QSplitter(Qt::Horizontal, window);
+    split->addWidget(left);
+    split->addWidget(right);
+    split->setStretchFactor(0, 2);
+    split->setStretchFactor(1, 3);
+    split->setSizes({440, 660});
+    window->setCentralWidget(split);
+
+    auto* model = qobject_cast<SpecimenTableModel*>(specimens->model());
+    QObject::connect(model, &QAbstractItemModel::dataChanged, window, changed);
+    QObject::connect(model, &QAbstractItemModel::rowsRemoved, window, changed);
+    QObject::connect(model, &QAbstractItemModel::modelReset, window, changed);
+    QObject::connect(model, &SpecimenTableModel::inputRefused, window,
+                     [window](const QString& message) { window->statusBar()->showMessage(message, 8000); });
+    return notes;
 }
 
 QTableView* specimenTableView(SpecimenTableModel* model, QWidget* parent)

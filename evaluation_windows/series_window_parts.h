@@ -14,6 +14,7 @@
 #include <functional>
 #include <span>
 
+class QLabel;
 class QTableView;
 class QWidget;
 
@@ -30,6 +31,14 @@ QTableView* specimenTableView(SpecimenTableModel* model, QWidget* parent);
 // The view of the results: the names take the width, the numbers what
 // they need.
 void arrangeResultsView(QTableView* view);
+
+// Lays out a window that evaluates a table of specimens: its settings over
+// the table on the left; on the right the diagrams over the results and, below
+// them, a label for the notes on the results, which it returns. A change of
+// the table's content calls changed; input the table refuses is told on the
+// status bar.
+QLabel* arrangeSeriesPanes(EvaluationWindow* window, QWidget* settings, QTableView* specimens, QWidget* diagrams,
+                           QTableView* results, const std::function<void()>& changed);
 
 // The commands of a window that evaluates a table of specimens:
 //   Datei › Tabelle einlesen … (Ctrl+I), Beispiel öffnen ›, Bericht als PDF … (Ctrl+P)
