@@ -1,5 +1,7 @@
 #include "hub_form.h"
 
+#include "evaluation_windows/evaluation_window.h"
+#include "evaluation_windows/window_kinds.h"
 #include "fatigue/bending_machine_form.h"
 #include "fatigue/influence_factors_form.h"
 #include "fatigue/introduction_form.h"
@@ -97,6 +99,13 @@ TFormMPUeber::TFormMPUeber()
             // but cannot be chosen.
             item->setEnabled(t.window != nullptr);
         }
+    }
+    // One's own measurements are evaluated in windows of their own, which
+    // stay usable beside this one.
+    if (const auto& kinds = evaluation::windows::evaluationWindowKinds(); !kinds.empty()) {
+        QMenu* menu = addMenu(tr("&Auswertung"), QStringLiteral("Auswertung1"));
+        for (const auto& k : kinds)
+            addMenuItem(k.translatedMenuText(), QString::fromUtf8(k.itemName), [&k] { k.window()->showWindow(); }, menu);
     }
 
     m_paintBox = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 0, 0, 800, 550);

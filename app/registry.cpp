@@ -28,6 +28,7 @@
 #include "tensile/stress_strain_form.h"
 #include "tensile/tensile_machine_form.h"
 
+#include "evaluation_windows/recovery_offer.h"
 #include "resources/pictures.h"
 #include "toolkit/controls.h"
 
@@ -188,6 +189,8 @@ private:
         qApp->removeEventFilter(this);
         setProgramIcon();
         createRemaining();
+        // Evaluation work an earlier session left unsaved is offered back.
+        evaluation::windows::offerRecovery(FormHaupt);
         deleteLater();
     }
 

@@ -8,7 +8,7 @@ set(qt_base Qt6::Core Qt6::Gui Qt6::Widgets)
 set(subsystems hardness tensile impact fatigue)
 
 set(allowed_resources Qt6::Core)
-set(allowed_toolkit ${qt_base} JPEG::JPEG resources)
+set(allowed_toolkit ${qt_base} Qt6::Svg Qt6::PrintSupport JPEG::JPEG resources)
 set(allowed_hardness_chart ${qt_base} Qt6::Charts toolkit)
 foreach(subsystem ${subsystems})
   set(allowed_${subsystem} ${qt_base} toolkit resources)
@@ -17,7 +17,10 @@ list(APPEND allowed_hardness hardness_chart)
 # The evaluation of one's own measurements: no widgets, no toolkit; GSL for
 # the fits and statistics.
 set(allowed_evaluation Qt6::Core GSL::gsl GSL::gslcblas)
-set(allowed_app ${qt_base} toolkit resources ${subsystems} evaluation)
+# Its windows: Qt's widgets and charts over the evaluation library, the
+# toolkit for the windows' relation to the teaching windows.
+set(allowed_evaluation_windows evaluation ${qt_base} Qt6::Charts toolkit)
+set(allowed_app ${qt_base} toolkit resources ${subsystems} evaluation evaluation_windows)
 set(allowed_werkstoffpruefung app)
 set(allowed_test_support ${qt_base} Qt6::Test toolkit)
 
@@ -33,7 +36,7 @@ function(check_links target)
   endforeach()
 endfunction()
 
-foreach(target resources toolkit hardness_chart ${subsystems} evaluation app werkstoffpruefung test_support)
+foreach(target resources toolkit hardness_chart ${subsystems} evaluation evaluation_windows app werkstoffpruefung test_support)
   if(TARGET ${target})
     check_links(${target})
   endif()

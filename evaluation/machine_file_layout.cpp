@@ -7,6 +7,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <array>
 
@@ -269,6 +270,26 @@ int timeScore(const ColumnHeading& c)
     return score;
 }
 
+// Whether a column head states a unit this program does not read ("Temperatur
+// in °C", "KV2 [J]", "W/J"): such a column holds something else than force,
+// extension or time.
+bool statesOtherUnit(const QString& head)
+{
+    static const QRegularExpression stated(QStringLiteral(R"((?:\s+in\s+|\[|/)([^\s\[\]/]{1,6})\]?$)"));
+    const auto m = stated.match(head.trimmed());
+    return m.hasMatch() && parseUnit(m.capturedView(1)) == Unit::None;
+}
+
+// Whether a column may hold a quantity of one of two dimensions: its unit is
+// one of them, or it states none.
+bool mayHold(const MachineFileLayout& layout, int column, Dimension a, Dimension b)
+{
+    const Unit unit = column < int(layout.columns.size()) ? layout.columns[size_t(column)].unit : Unit::None;
+    if (unit != Unit::None)
+        return dimensionOf(unit) == a || dimensionOf(unit) == b;
+    return !statesOtherUnit(layout.headerTexts.value(column));
+}
+
 int bestColumn(const std::vector<ColumnHeading>& columns, int (*score)(const ColumnHeading&),
                std::initializer_list<int> taken, int minimum)
 {
@@ -443,14 +464,18 @@ ColumnChoice guessColumns(const MachineFileLayout& layout)
         choice.time = free.front();
         free.erase(free.begin());
     }
-    auto take = [&](int& role) {
-        if (role < 0 && !free.empty()) {
-            role = free.front();
-            free.erase(free.begin());
+    // A column whose head says it holds something else is never taken.
+    auto take = [&](int& role, Dimension a, Dimension b) {
+        if (role >= 0)
+            return;
+        const auto it = std::find_if(free.begin(), free.end(), [&](int c) { return mayHold(layout, c, a, b); });
+        if (it != free.end()) {
+            role = *it;
+            free.erase(it);
         }
     };
-    take(choice.force);
-    take(choice.extension);
+    take(choice.force, Dimension::Force, Dimension::Stress);
+    take(choice.extension, Dimension::Length, Dimension::Strain);
 
     auto unitOf = [&](int column, Dimension a, Dimension b, Unit fallback) {
         if (column < 0 || column >= int(columns.size()))
@@ -464,6 +489,22 @@ ColumnChoice guessColumns(const MachineFileLayout& layout)
     if (choice.extension >= 0 && choice.extension < int(columns.size()))
         choice.crossheadTravel = isCrosshead(columns[choice.extension].name);
     return choice;
+}
+
+QString guessProblem(const MachineFileLayout& layout, const ColumnChoice& guess)
+{
+    if (guess.force >= 0 && guess.extension >= 0)
+        return {};
+    QStringList heads;
+    for (const QString& h : layout.headerTexts)
+        heads << QStringLiteral("„%1“").arg(h.trimmed());
+    const QString role = guess.force < 0 ? forceColumnName() : extensionColumnName();
+    if (heads.isEmpty())
+        return Text::tr("Die Tabelle hat keine Spalte, die die %1 sein kann.").arg(role);
+    //: %1 the role (force, extension), %2 the column heads of the file
+    return Text::tr("Keine Spalte der Tabelle kann die %1 sein (Spalten: %2); für einen Zugversuch braucht es Kraft "
+                    "und Verlängerung.")
+        .arg(role, heads.join(QStringLiteral(", ")));
 }
 
 //: What a column of a machine file holds, used inside messages ("no column for the force"): lower case in English

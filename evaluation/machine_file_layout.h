@@ -65,8 +65,14 @@ MachineFileInspection inspectMachineFile(const QString& path);
 // The columns a layout suggests: by unit and name (Kraft/Force/Last,
 // Verlängerung/Weg/Extension, Dehnung/Strain, Zeit/Time), an extensometer
 // before the crosshead travel; without names, time first where three or more
-// columns are given, then force, then extension.
+// columns are given, then force, then extension. A column whose head states
+// another unit (°C, J) is never taken, so a role may stay without one.
 ColumnChoice guessColumns(const MachineFileLayout& layout);
+
+// Where the guess found no column that can be the force or the extension (a
+// table of something else, whose heads state other units): what is missing,
+// with the columns the table has; empty when both were found.
+QString guessProblem(const MachineFileLayout& layout, const ColumnChoice& guess);
 
 // What the user's choice is wrong in, or empty when it can be read.
 QString checkColumnChoice(const MachineFileLayout& layout, const ColumnChoice& choice);

@@ -67,6 +67,8 @@ Outcome<ColumnChoice> chooseColumns(const MachineFileInspection& inspection, con
         if (columns.time == *chosen)
             columns.time = -1;
     }
+    if (const QString problem = guessProblem(layout, columns); !problem.isEmpty())
+        return Outcome<ColumnChoice>::none(Text::tr("%1: %2").arg(name, problem));
     // Units of a column chosen by hand: from its head, where it has one.
     auto headUnit = [&](int column, Dimension a, Dimension b, Unit current) {
         const Unit u = column >= 0 && column < int(layout.columns.size()) ? layout.columns[size_t(column)].unit

@@ -29,6 +29,7 @@ TFormDauer1::TFormDauer1()
 
     // The edit fields and the button lie on the header band of the diagram.
     m_paintBoxHaupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 20, 10, 750, 500);
+    m_paintBoxHaupt->setKeepsVectors(true); // a diagram: saved and printed as vectors
     m_paintBoxHaupt->describe(tr("Spannungs-Zeit-Diagramm"),
                               tr("Spannung über der Zeit für die eingegebene Spannungsamplitude und Mittelspannung"));
     m_paintBoxHaupt->setOnPaint([this] { PaintBoxHauptPaint(); });

@@ -53,6 +53,7 @@ WoehlerInfluenceForm::WoehlerInfluenceForm(const Layout& layout)
     addMenuItem(tr("&Neu Zeichnen"), QStringLiteral("NeuZeichnen1"), [this] { NeuZeichnen1Click(); });
 
     m_paintBoxHaupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 10, 10, 770, 500);
+    m_paintBoxHaupt->setKeepsVectors(true); // a diagram: saved and printed as vectors
     m_paintBoxHaupt->describe(tr("Wöhlerdiagramm"),
                               tr("Spannungsamplitude über der Bruchzyklenzahl, logarithmisch"));
     m_paintBoxHaupt->setOnPaint([this] { PaintBoxHauptPaint(); });

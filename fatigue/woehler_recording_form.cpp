@@ -61,9 +61,11 @@ TFormDauerWoehler::TFormDauerWoehler()
     addMenuItem(tr("&Neu Zeichnen"), QStringLiteral("NeuZeichnen1"), [this] { NeuZeichnen1Click(); });
 
     m_paintBoxHaupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 2, 10, 788, 510);
+    m_paintBoxHaupt->setKeepsVectors(true); // a diagram: saved and printed as vectors
     m_paintBoxHaupt->describe(tr("Spannungs-Zeit-Verlauf der Laststufe"), QString());
     m_paintBoxHaupt->setOnPaint([this] { PaintBoxHauptPaint(); });
     m_paintBoxWoehler = new tk::PaintBox(client(), QStringLiteral("PaintBoxWoehler"), 250, 50, 530, 440);
+    m_paintBoxWoehler->setKeepsVectors(true); // a diagram: saved and printed as vectors
     m_paintBoxWoehler->describe(tr("Wöhlerdiagramm"),
                                 tr("Bruchpunkte der Laststufen, Spannungsamplitude über der Bruchzyklenzahl"));
     m_paintBoxWoehler->setOnPaint([this] { PaintBoxWoehlerPaint(); });

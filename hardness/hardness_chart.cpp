@@ -2,6 +2,7 @@
 
 #include "toolkit/clipboard.h"
 #include "toolkit/colours.h"
+#include "toolkit/export.h"
 #include "toolkit/fonts.h"
 
 #include <QBarCategoryAxis>
@@ -121,6 +122,7 @@ HardnessChart::HardnessChart(QWidget* parent, const QString& name) : QChartView(
     setColour(tk::colours::windowGreen);
     connect(c, &QChart::plotAreaChanged, this, &HardnessChart::layoutMarks);
     tk::offerCopy(this, [this] { return picture(); });
+    tk::offerExport(this, [this] { return exportedDrawing(); });
     setAccessibleName(c->title());
     barsChanged();
 }
@@ -158,6 +160,12 @@ void HardnessChart::clearBars()
 QImage HardnessChart::picture() { return grab().toImage(); }
 
 void HardnessChart::copyPicture() { tk::copyImage(picture()); }
+
+tk::ExportedDrawing HardnessChart::exportedDrawing()
+{
+    return tk::recordedDrawing(window()->windowTitle(), picture(),
+                               [this](QPainter& p) { render(&p, QRectF(QPointF(0, 0), size()), rect()); });
+}
 
 void HardnessChart::describeBars()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/export.h"
+
 #include <QChartView>
 #include <QColor>
 #include <QImage>
@@ -51,6 +53,8 @@ public:
     // its window, "Bild kopieren" on its context menu).
     QImage picture();
     void copyPicture();
+    // The chart as lines, shapes and texts too, for saving and printing.
+    tk::ExportedDrawing exportedDrawing();
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

@@ -146,3 +146,5 @@ void TFormHVGraph::formClose() { NeuZeichnenClick(); }
 void TFormHVGraph::chosenBackgroundColour(const QColor& colour) { Chart1->setColour(colour); }
 
 QImage TFormHVGraph::copiedPicture() { return Chart1->picture(); }
+
+tk::ExportedDrawing TFormHVGraph::exportedDrawing() { return Chart1->exportedDrawing(); }

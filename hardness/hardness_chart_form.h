@@ -32,6 +32,7 @@ public:
     void chosenBackgroundColour(const QColor& colour) override;
     // Ctrl+C copies the chart.
     QImage copiedPicture() override;
+    tk::ExportedDrawing exportedDrawing() override;
 
     hardness::HardnessChart* Chart1 = nullptr;
     QLabel* LabelAb = nullptr;

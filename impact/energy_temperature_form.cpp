@@ -54,6 +54,7 @@ TFormAvT::TFormAvT()
 
     // The diagram fills the client area; the status bar lies over its foot.
     m_diagram = new tk::PaintBox(client(), QStringLiteral("PaintBoxAvTxy"), 0, 0, 544, 419);
+    m_diagram->setKeepsVectors(true); // a diagram: saved and printed as vectors
     m_diagram->describe(tr("Kerbschlagarbeit-Temperatur-Kurve"),
                         tr("Kerbschlagarbeit über der Temperatur für kubisch-raumzentrierten und "
                            "kubisch-flächenzentrierten Stahl, mit Hochlage, Übergang und Tieflage; "

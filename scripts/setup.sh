@@ -22,16 +22,17 @@ supported="Debian 12 (bookworm) and Debian 13 (trixie)"
 # texts in German (dialogs, message boxes).
 program_packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-charts-dev "libqt6opengl6-dev|qt6-base-dev" libgl-dev qt6-qpa-plugins qt6-translations-l10n
+  qt6-base-dev qt6-charts-dev qt6-svg-dev "libqt6opengl6-dev|qt6-base-dev" libgl-dev qt6-qpa-plugins qt6-translations-l10n
   qt6-tools-dev qt6-l10n-tools
   libjpeg-dev libgsl-dev
   fonts-liberation2 fontconfig
 )
 # In addition for the tests, the sanitizer build and the fuzz harnesses
 # (clang with its sanitizer and libFuzzer runtime), the package check
-# (strace) and the install test (the Debian package and its checks).
+# (strace), the checks of saved and printed PDFs (poppler-utils) and the
+# install test (the Debian package and its checks).
 test_packages=(
-  python3 strace xvfb
+  python3 strace xvfb poppler-utils
   clang llvm libclang-rt-dev
   desktop-file-utils appstream dpkg-dev file lintian
 )

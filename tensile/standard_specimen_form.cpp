@@ -27,6 +27,7 @@ TFormZugAnniHoch::TFormZugAnniHoch()
     m_startZug = addMenuItem(tr("&Start Zugversuch"), QStringLiteral("StartZug"), [this] { StartZugClick(); });
 
     m_haupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 225, 5, 570, 500);
+    m_haupt->setKeepsVectors(true); // a diagram: saved and printed as vectors
     m_haupt->describe(tr("Spannungs-Dehnungs-Diagramm"),
                       tr("Kurve mit oberer und unterer Streckgrenze"));
     m_haupt->setOnPaint([this] { PaintBoxHauptPaint(); });

@@ -91,6 +91,8 @@ TFormZug::TFormZug()
     m_neu = addMenuItem(tr("&Loeschen/Neu"), QStringLiteral("Neu"), [this] { NeuClick(); });
 
     m_diagram = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 280, 5, 500, 410);
+    m_diagram->setKeepsVectors(true); // a diagram: saved and printed as vectors
+    m_terms->setKeepsVectors(true); // a diagram: saved and printed as vectors
     m_diagram->describe(tr("Spannungs-Dehnungs-Diagramm"),
                         tr("Spannung über der Dehnung für einen unlegierten und einen hochlegierten austenitischen "
                            "Stahl"));

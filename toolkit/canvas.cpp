@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPicture>
 #include <QPolygon>
 #include <algorithm>
 #include <cmath>
@@ -22,6 +23,41 @@ void setDrawingRecorder(DrawingRecorder r) { recorder() = std::move(r); }
 
 // ---------------------------------------------------------------- Surface
 
+// The recording runs in parts: taking the drawing as it stands closes the
+// part being recorded (a picture's commands are readable only once its
+// painter has ended), and the next drawing opens a new one.
+struct Surface::VectorRecording {
+    // A drawing that changes for good on every tick (a run of thousands of
+    // ticks) would grow without end; beyond this many commands it is kept as
+    // pixels only.
+    static constexpr int maxCommands = 200000;
+
+    std::vector<QPicture> done;
+    std::unique_ptr<QPicture> open;
+    std::unique_ptr<QPainter> painter;
+    int commands = 0;
+
+    QPainter& begin()
+    {
+        if (!painter) {
+            open = std::make_unique<QPicture>();
+            painter = std::make_unique<QPainter>(open.get());
+            painter->setRenderHint(QPainter::Antialiasing, false);
+            painter->setRenderHint(QPainter::TextAntialiasing, false);
+        }
+        return *painter;
+    }
+    void close()
+    {
+        if (!painter)
+            return;
+        painter->end();
+        painter.reset();
+        done.push_back(*open);
+        open.reset();
+    }
+};
+
 Surface::Surface(int width, int height, qreal devicePixelRatio)
 {
     resize(width, height, devicePixelRatio);
@@ -36,6 +72,7 @@ void Surface::resize(int width, int height, qreal devicePixelRatio)
     m_height = std::max(0, height);
     m_devicePixelRatio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
     m_image = QImage();
+    m_vectors.reset();
 }
 
 QImage& Surface::pixels()
@@ -46,8 +83,46 @@ QImage& Surface::pixels()
                          QImage::Format_RGB32);
         m_image.setDevicePixelRatio(dpr);
         m_image.fill(Qt::white);
+        restartVectors(Qt::white);
     }
     return m_image;
+}
+
+void Surface::setKeepsVectors(bool keeps)
+{
+    m_keepsVectors = keeps;
+    // What was drawn before is not recorded: vectors start with the next fill.
+    m_vectors.reset();
+}
+
+void Surface::restartVectors(const QColor& background)
+{
+    m_vectors.reset();
+    if (!m_keepsVectors)
+        return;
+    m_vectors = std::make_unique<VectorRecording>();
+    m_vectors->begin().fillRect(QRect(0, 0, m_width, m_height), background);
+}
+
+QPainter* Surface::vectorPainter()
+{
+    if (!m_vectors)
+        return nullptr;
+    if (++m_vectors->commands > VectorRecording::maxCommands) {
+        m_vectors.reset();
+        return nullptr;
+    }
+    return &m_vectors->begin();
+}
+
+void Surface::loseVectors() { m_vectors.reset(); }
+
+std::vector<QPicture> Surface::vectors()
+{
+    if (!m_vectors)
+        return {};
+    m_vectors->close();
+    return m_vectors->done;
 }
 
 QPainter& Surface::painter()
@@ -97,6 +172,7 @@ void Surface::fill(const QColor& colour)
 {
     endPainting();
     pixels().fill(colour);
+    restartVectors(colour);
     m_drawn = QRect(0, 0, m_width, m_height);
     if (recorder())
         recorder()({Drawing::Fill, this, QRect(0, 0, m_width, m_height)});
@@ -223,11 +299,13 @@ void Canvas::drawShape(const QRect& bounds, bool usesBrush, const std::function<
     const int reach = std::max(1, m_penWidth) + 2;
     m_surface->markDrawn(bounds.adjusted(-reach, -reach, reach, reach));
     if (m_penMode == PenMode::Copy) {
-        QPainter& p = m_surface->painter();
-        preparePainter(p, usesBrush);
-        draw(p);
+        drawOnSurface([&](QPainter& p) {
+            preparePainter(p, usesBrush);
+            draw(p);
+        });
         return;
     }
+    m_surface->loseVectors();
 
     // Not-xor: the shape is drawn once, pen over brush, on a white scratch
     // image (white leaves the destination unchanged under not-xor) and then
@@ -253,6 +331,13 @@ void Canvas::drawShape(const QRect& bounds, bool usesBrush, const std::function<
     p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
     p.drawImage(area.topLeft(), scratch);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void Canvas::drawOnSurface(const std::function<void(QPainter&)>& draw)
+{
+    draw(m_surface->painter());
+    if (QPainter* vectors = m_surface->vectorPainter())
+        draw(*vectors);
 }
 
 void Canvas::strokeLine(QPainter& p, const QPoint& from, const QPoint& to) const
@@ -322,11 +407,12 @@ void Canvas::fillRect(int left, int top, int right, int bottom)
 {
     if (m_brushStyle == BrushStyle::Clear)
         return;
-    QPainter& p = m_surface->painter();
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     const QRect b = boxOf(left, top, right, bottom);
-    p.fillRect(QRect(b.left(), b.top(), b.width() - 1, b.height() - 1),
-               QBrush(m_brushColor, qtBrushStyle(m_brushStyle)));
+    drawOnSurface([&](QPainter& p) {
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p.fillRect(QRect(b.left(), b.top(), b.width() - 1, b.height() - 1),
+                   QBrush(m_brushColor, qtBrushStyle(m_brushStyle)));
+    });
     m_surface->markDrawn(b);
     if (m_brushStyle == BrushStyle::Solid)
         record(Drawing::Fill, QRect(b.left(), b.top(), b.width() - 1, b.height() - 1));
@@ -381,9 +467,10 @@ void Canvas::pie(int left, int top, int right, int bottom, int x3, int y3, int x
 
 void Canvas::setPixel(int x, int y, const QColor& c)
 {
-    QPainter& p = m_surface->painter();
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p.fillRect(QRect(x, y, 1, 1), c);
+    drawOnSurface([&](QPainter& p) {
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p.fillRect(QRect(x, y, 1, 1), c);
+    });
     m_surface->markDrawn(QRect(x, y, 1, 1));
 }
 
@@ -398,13 +485,14 @@ void Canvas::textOut(int x, int y, const QString& text)
     const TextCell cell = textCell(m_font);
     const QString shown = visibleText(text);
     const int w = QFontMetrics(f).horizontalAdvance(shown);
-    QPainter& p = m_surface->painter();
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    if (m_brushStyle == BrushStyle::Solid)
-        p.fillRect(QRect(x, y, w, cell.height), m_brushColor);
-    p.setFont(f);
-    p.setPen(m_font.color);
-    p.drawText(x, y + cell.ascent, shown);
+    drawOnSurface([&](QPainter& p) {
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        if (m_brushStyle == BrushStyle::Solid)
+            p.fillRect(QRect(x, y, w, cell.height), m_brushColor);
+        p.setFont(f);
+        p.setPen(m_font.color);
+        p.drawText(x, y + cell.ascent, shown);
+    });
     // Letters may reach a little beyond their cell.
     const int overhang = cell.height / 4 + 2;
     m_surface->markDrawn(QRect(x - overhang, y - overhang, w + 2 * overhang, cell.height + 2 * overhang));

@@ -15,6 +15,7 @@
 #include <vector>
 
 class QPainter;
+class QPicture;
 
 namespace tk {
 
@@ -46,8 +47,23 @@ public:
     void markDrawn(const QRect& area) { m_drawn |= area; }
     QRect takeDrawn();
 
+    // Vectors: a surface that keeps them records what is drawn on it since
+    // it was last filled as painter commands too, so that a diagram can be
+    // saved or printed as lines and texts rather than pixels. A drawing that
+    // only pixels can show (not-xor) gives them up until the next fill.
+    void setKeepsVectors(bool keeps);
+    bool keepsVectors() const { return m_keepsVectors; }
+    // The painter that records, or null while nothing is recorded.
+    QPainter* vectorPainter();
+    void loseVectors();
+    // The drawing as it stands, oldest commands first; empty where the
+    // surface keeps no vectors or has lost them. Recording goes on after it.
+    std::vector<QPicture> vectors();
+
 private:
+    struct VectorRecording;
     void endPainting();
+    void restartVectors(const QColor& background);
     QImage& pixels(); // allocates them, white, on first use
 
     int m_width = 0;
@@ -56,6 +72,8 @@ private:
     QImage m_image;
     QRect m_drawn;
     std::unique_ptr<QPainter> m_painter;
+    bool m_keepsVectors = false;
+    std::unique_ptr<VectorRecording> m_vectors; // null while none are valid
 };
 
 // What the canvases draw, for checking layouts: with a recorder installed,
@@ -154,6 +172,8 @@ public:
 
 private:
     void drawShape(const QRect& bounds, bool usesBrush, const std::function<void(QPainter&)>& draw);
+    // Draws on the pixels and, where the surface keeps them, on its vectors.
+    void drawOnSurface(const std::function<void(QPainter&)>& draw);
     void preparePainter(QPainter& p, bool usesBrush) const;
     void strokeLine(QPainter& p, const QPoint& from, const QPoint& to) const;
     QString visibleText(const QString& text) const;

@@ -1,4 +1,5 @@
 #include "controls.h"
+#include "export.h"
 #include "clipboard.h"
 #include "colours.h"
 #include "errors.h"
@@ -254,6 +255,7 @@ Picture::Picture(QWidget* parent, const QString& name, const QString& resourcePa
     setObjectName(name);
     setAttribute(Qt::WA_OpaquePaintEvent);
     offerCopy(this, [this] { return picture(); });
+    offerExport(this, [this] { return ExportedDrawing{window()->windowTitle(), picture(), {}}; });
 }
 
 Picture::~Picture()

@@ -83,6 +83,33 @@ QList<QPointer<Form>>& shownModally()
     return forms;
 }
 
+// The windows shown with showFree.
+QList<QPointer<QWidget>>& freeWindows()
+{
+    static QList<QPointer<QWidget>> windows;
+    return windows;
+}
+
+// The modal window on top of those still open, other than `leaving`.
+Form* topModalWindow(const Form* leaving = nullptr)
+{
+    for (qsizetype i = shownModally().size(); i-- > 0;)
+        if (Form* f = shownModally()[i]; f && f != leaving && f->isVisible() && f->isModal())
+            return f;
+    return nullptr;
+}
+
+// A window belongs to the modal window it is transient for, which then
+// does not block it.
+void passFreeWindows(Form* holder)
+{
+    freeWindows().removeIf([](const QPointer<QWidget>& w) { return !w; });
+    QWindow* holderWindow = holder ? holder->windowHandle() : nullptr;
+    for (QWidget* w : std::as_const(freeWindows()))
+        if (w->windowHandle())
+            w->windowHandle()->setTransientParent(holderWindow);
+}
+
 }
 
 Form::Form(const QString& className, const QString& caption, QWidget* parent)
@@ -112,9 +139,12 @@ Form::Form(const QString& className, const QString& caption, QWidget* parent)
     connect(copy, &QAction::triggered, this, &Form::copyPicture);
     QWidget::addAction(copy);
     keepLiveWhileDisabled(copy);
+    // Ctrl+S and Ctrl+P save and print it; like the copy, also during a run.
+    for (QAction* key : addExportKeys(this, [this] { return exportedDrawing(); }))
+        keepLiveWhileDisabled(key);
 }
 
-QImage Form::copiedPicture()
+QWidget* Form::largestPicture()
 {
     // The largest drawing or photograph that is shown: the window's main picture.
     QWidget* largest = nullptr;
@@ -123,6 +153,12 @@ QImage Form::copiedPicture()
         if ((qobject_cast<PaintBox*>(w) || qobject_cast<Picture*>(w)) && w->isVisibleTo(this) &&
             (!largest || area(w) > area(largest)))
             largest = w;
+    return largest;
+}
+
+QImage Form::copiedPicture()
+{
+    QWidget* largest = largestPicture();
     if (auto* box = qobject_cast<PaintBox*>(largest))
         return box->picture();
     if (auto* photograph = qobject_cast<Picture*>(largest))
@@ -131,6 +167,14 @@ QImage Form::copiedPicture()
 }
 
 void Form::copyPicture() { copyImage(copiedPicture()); }
+
+ExportedDrawing Form::exportedDrawing()
+{
+    ExportedDrawing drawing{windowTitle(), copiedPicture(), {}};
+    if (auto* box = qobject_cast<PaintBox*>(largestPicture()); box && box->canvas().surface().keepsVectors())
+        drawing.vectors = box->exportedDrawing().vectors;
+    return drawing;
+}
 
 Form::~Form()
 {
@@ -384,6 +428,7 @@ void Form::showModal()
     show();
     raise();
     activateWindow();
+    passFreeWindows(topModalWindow());
 }
 
 void Form::showBeside(Form* owner)
@@ -417,10 +462,8 @@ void Form::handOverWindowsBeside()
     // open. It passes to the modal window now on top, which leaves it
     // usable, or stands alone when none is open. Only its window changes
     // hands: it stays where it is, as it is.
-    Form* holder = nullptr;
-    for (qsizetype i = shownModally().size(); i-- > 0 && !holder;)
-        if (Form* f = shownModally()[i]; f && f != this && f->isVisible() && f->isModal())
-            holder = f;
+    Form* holder = topModalWindow(this);
+    passFreeWindows(holder);
     QWindow* holderWindow = holder ? holder->windowHandle() : nullptr;
     bool handedOver = false;
     for (Form* child : findChildren<Form*>(Qt::FindDirectChildrenOnly))
@@ -474,5 +517,14 @@ void Form::showEvent(QShowEvent* e)
     QWidget::showEvent(e);
 }
 
+void showFree(QWidget* window)
+{
+    if (!freeWindows().contains(window))
+        freeWindows().append(window);
+    window->show();
+    passFreeWindows(topModalWindow());
+    window->raise();
+    window->activateWindow();
+}
 
 }

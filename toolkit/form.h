@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export.h"
 #include "fonts.h"
 #include "window_host.h"
 
@@ -120,6 +121,7 @@ public:
     void showBeside(Form* owner);
 
     // Hiding hands the windows shown beside this one on (see showBeside).
+    // Free windows (showFree) pass to the modal window then on top.
     void setVisible(bool visible) override;
 
     // A window whose input is disabled ignores its menu, keys, mouse and its
@@ -152,6 +154,10 @@ public:
     // else (a chart, the whole client area) says so here.
     virtual QImage copiedPicture();
     void copyPicture();
+    // What Ctrl+S saves and Ctrl+P prints: the copied picture, with the
+    // vectors of the paint box it comes from where that keeps them. A window
+    // whose copied picture is something else and has vectors says so here.
+    virtual ExportedDrawing exportedDrawing();
 
 signals:
     void closed();
@@ -171,6 +177,7 @@ protected:
     void moveEvent(QMoveEvent* e) override;
 
 private:
+    QWidget* largestPicture();
     void handOverWindowsBeside();
     void layoutChildren();
     int menuBarHeight() const;
@@ -188,5 +195,11 @@ private:
     std::vector<std::function<void()>> m_bindings;
     QSet<const QAction*> m_liveItems;
 };
+
+// Shows a window of its own (no parent, not a Form: the evaluation windows)
+// that no modal window blocks: it belongs to the modal window on top, and
+// to the next when that one closes, or stands alone. Being nobody's child, it
+// stays open whichever window closes, and it closes only when the user says.
+void showFree(QWidget* window);
 
 }

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPicture>
 #include <algorithm>
 
 namespace tk {
@@ -20,6 +21,7 @@ PaintBox::PaintBox(QWidget* parent, const QString& name, int left, int top, int 
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(left, top, width, height);
     offerCopy(this, [this] { return picture(); });
+    offerExport(this, [this] { return exportedDrawing(); });
     // Until the window names it, a drawing is named after its window.
     setAccessibleName(parent ? parent->window()->windowTitle() : QString());
 }
@@ -32,6 +34,7 @@ PaintBox::PaintBox(QWidget* parent, const QString& name, PaintBox* under)
     setGeometry(under->geometry());
     under->m_sharers.push_back(this);
     offerCopy(this, [this] { return picture(); });
+    offerExport(this, [this] { return exportedDrawing(); });
 }
 
 void PaintBox::describe(const QString& name, const QString& description)
@@ -62,6 +65,18 @@ QImage PaintBox::picture()
 }
 
 void PaintBox::copyPicture() { copyImage(picture()); }
+
+ExportedDrawing PaintBox::exportedDrawing()
+{
+    ExportedDrawing drawing{window()->windowTitle(), picture(), {}};
+    std::vector<QPicture> parts = m_canvas.surface().vectors();
+    if (!parts.empty())
+        drawing.vectors = [parts = std::move(parts)](QPainter& p) {
+            for (const QPicture& part : parts)
+                replayPicture(p, part);
+        };
+    return drawing;
+}
 
 PaintBox::~PaintBox()
 {

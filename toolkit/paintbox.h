@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas.h"
+#include "export.h"
 
 #include <QWidget>
 #include <functional>
@@ -57,6 +58,12 @@ public:
     // same put on the clipboard (the box's context menu "Bild kopieren").
     QImage picture();
     void copyPicture();
+
+    // A diagram keeps its drawing as lines, shapes and texts too, so that it
+    // can be saved and printed as such ("Bild speichern …", "Drucken …").
+    void setKeepsVectors(bool keeps) { m_canvas.surface().setKeepsVectors(keeps); }
+    // The drawing as it stands, with its window's caption.
+    ExportedDrawing exportedDrawing();
 
 signals:
     // The drawing has told a screen reader what it shows now.

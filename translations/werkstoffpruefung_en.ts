@@ -183,6 +183,10 @@ with decimal points; values not determined as -.</translation>
         <source>Die Anfangsmesslänge fehlt: --L0 angeben.</source>
         <translation>The original gauge length is missing: give --L0.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ExampleFiles</name>
@@ -677,6 +681,97 @@ with decimal points; values not determined as -.</translation>
         <source>%1 enthält ab Zeile %2 keine Messwerte.</source>
         <translation>%1 contains no measured values from line %2 on.</translation>
     </message>
+    <message>
+        <source>Die Tabelle hat keine Spalte, die die %1 sein kann.</source>
+        <translation>The table has no column that can be the %1.</translation>
+    </message>
+    <message>
+        <source>Keine Spalte der Tabelle kann die %1 sein (Spalten: %2); für einen Zugversuch braucht es Kraft und Verlängerung.</source>
+        <extracomment>%1 the role (force, extension), %2 the column heads of the file</extracomment>
+        <translation>No column of the table can be the %1 (columns: %2); a tensile test needs force and extension.</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesCommands</name>
+    <message>
+        <source>Tabelle einlesen</source>
+        <extracomment>Title of the file dialog that reads a table of results.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabellen (*.csv *.txt *.tsv);;Alle Dateien (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bericht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <extracomment>Title of the file dialog that saves the PDF report.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF-Dokumente (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bericht gespeichert: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabelle &amp;einlesen …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Beispiel öffnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bericht als &amp;PDF …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messwerte &amp;einfügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zeilen löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standardfehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standardfehler aus der Anpassung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation type="unfinished">Unit</translation>
+    </message>
+    <message>
+        <source>%1  %2</source>
+        <extracomment>A row of the results table: the symbol, then the name (&quot;T27J Übergangstemperatur bei 27 J&quot;).</extracomment>
+        <translation type="unfinished">%1: %2 {1 ?}</translation>
+    </message>
+    <message>
+        <source>Für diese Größe wird kein Standardfehler angegeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vom Benutzer festgelegt, nicht angepasst.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nicht bestimmt.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SeriesFile</name>
@@ -766,6 +861,43 @@ with decimal points; values not determined as -.</translation>
     <message>
         <source>Der Ordner für die automatische Sicherung (%1) lässt sich nicht anlegen.</source>
         <translation>The folder for the automatic backup (%1) cannot be created.</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesReport</name>
+    <message>
+        <source>ja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Bericht „%1“ kann nicht geschrieben werden: %2</source>
+        <extracomment>%1 is the report&apos;s file name, %2 why it could not be written.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die PDF-Ausgabe lässt sich nicht beginnen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 – erstellt am %2</source>
+        <extracomment>%1 is the series (its file), %2 the date and time the report was made.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ergebnisse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messwerte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die PDF-Ausgabe lässt sich nicht abschließen.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1675,6 +1807,10 @@ The program&apos;s name as the title window&apos;s heading: one line of 600 pixe
         <extracomment>Status bar: the Escape key closes the window</extracomment>
         <translation>ESC = Cancel</translation>
     </message>
+    <message>
+        <source>&amp;Auswertung</source>
+        <translation>&amp;Evaluation</translation>
+    </message>
 </context>
 <context>
     <name>TFormZug</name>
@@ -2332,6 +2468,37 @@ The program&apos;s name as the title window&apos;s heading: one line of 600 pixe
     </message>
 </context>
 <context>
+    <name>TransitionDiagram</name>
+    <message>
+        <source>Prüftemperatur T in °C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Tieflage </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Übergang </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Hochlage </source>
+        <translation type="unfinished"> Upper shelf</translation>
+    </message>
+    <message>
+        <source>Keine Übergangskurve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Noch keine Messwerte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Messwerte in die Tabelle eingeben oder aus einer Datei einlesen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WoehlerAnalysis</name>
     <message>
         <source>Eine Probe hat keine gültige Spannungsamplitude oder Schwingspielzahl.</source>
@@ -2352,6 +2519,53 @@ The program&apos;s name as the title window&apos;s heading: one line of 600 pixe
     <message>
         <source>Die Schwingspielzahl fällt nicht mit steigender Spannungsamplitude; eine Zeitfestigkeitsgerade lässt sich nicht angeben.</source>
         <translation>The number of cycles does not fall as the stress amplitude rises; no finite-life line can be given.</translation>
+    </message>
+</context>
+<context>
+    <name>WoehlerDiagram</name>
+    <message>
+        <source>Bruch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Durchläufer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Treppenstufenfolge</source>
+        <translation type="unfinished">Staircase</translation>
+    </message>
+    <message>
+        <source>Schwingspielzahl N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spannungsamplitude σa in MPa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> P = 10% </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> P = 50% </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> P = 90% </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Noch keine Versuchsergebnisse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Ergebnisse in die Tabelle eingeben oder aus einer Datei einlesen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keine Wöhlerlinie</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2527,6 +2741,894 @@ such as -platform, -style and -reverse.</translation>
         <source>Mechanische Werkstoffprüfung</source>
         <extracomment>The program&apos;s name: caption of the error box</extracomment>
         <translation>Mechanical Testing of Materials</translation>
+    </message>
+</context>
+<context>
+    <name>evaluation::windows::EvaluationWindow</name>
+    <message>
+        <source>Versuchsreihen (*.%1);;Alle Dateien (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation type="unfinished">&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Neu</source>
+        <translation type="unfinished">&amp;New</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speichern &amp;unter …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;chließen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ergebnistabelle &amp;kopieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Öffnen nicht möglich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1: %2</translation>
+    </message>
+    <message>
+        <source>Geöffnet, mit Hinweisen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speichern nicht möglich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wiederherstellen nicht möglich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wiederhergestellt, mit Hinweisen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatisch gesichert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ungesicherte Änderungen werden bei jeder Änderung in %1 gesichert und beim nächsten Start zur Wiederherstellung angeboten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatische Sicherung fehlgeschlagen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neue Versuchsreihe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1[*] – %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Versuchsreihe öffnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Versuchsreihe speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Ergebnistabelle ist in der Zwischenablage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Versuchsreihe „%1“ hat ungesicherte Änderungen. Sollen sie gespeichert werden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Verwerfen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zugversuch auswerten …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kerbschlagbiegeversuch auswerten …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wöhlerversuch auswerten …</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>evaluation::windows::FatigueEvaluationWindow</name>
+    <message>
+        <source>Wöhlerversuch auswerten</source>
+        <extracomment>Title of the window that evaluates a series of fatigue tests.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <extracomment>Head of the first column of the results table.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Versuchsreihe</source>
+        <extracomment>Group of the settings of a fatigue series.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stufenweite d:</source>
+        <extracomment>The step between the levels of the staircase series.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Grenzschwingspielzahl:</source>
+        <extracomment>The number of cycles after which a test is stopped as a run-out.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eine eingelesene Tabelle ohne Spalte für Durchläufer zählt jede Probe, die diese Schwingspielzahl erreicht hat, als Durchläufer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ohne Angabe</source>
+        <extracomment>The series was run without a stated mean stress or stress ratio.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mittelspannung σm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spannungsverhältnis R</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Beanspruchung:</source>
+        <extracomment>Label of the mean stress or stress ratio of the series.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einlesen nicht möglich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Proben aus %2 eingelesen.</source>
+        <extracomment>%1 is the number of specimens, %2 the file&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wöhlerversuch: Zeitfestigkeitsgerade und Dauerfestigkeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neue Versuchsreihe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Proben, davon %2 Durchläufer und %3 in der Treppenstufenfolge</source>
+        <extracomment>%1 specimens in all, %2 of them run-outs, %3 of the staircase series.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stufenweite d = %1 MPa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grenzschwingspielzahl %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mittelspannung σm = %1 MPa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spannungsverhältnis R = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Linien für 10 % und 90 % Bruchwahrscheinlichkeit im Abstand ±1,2816·s in lg N (Streuung der Proben, kein Vertrauensbereich)</source>
+        <extracomment>How the lines of 10 and 90 % are drawn; they describe the scatter of the specimens.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>evaluation::windows::FatigueTableModel</name>
+    <message>
+        <source>Spannungs-
+amplitude
+σa in MPa</source>
+        <extracomment>Column of the fatigue table.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Spannungsamplitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schwingspiel-
+zahl
+N</source>
+        <extracomment>Column of the fatigue table; cycles to fracture, or to the end of a run-out.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Schwingspielzahl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Durchläufer</source>
+        <extracomment>Column of the fatigue table; checked for a specimen that did not break.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Treppenstufe</source>
+        <extracomment>Column of the fatigue table; checked for a specimen of the staircase series.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>evaluation::windows::ImpactEvaluationWindow</name>
+    <message>
+        <source>Kerbschlagbiegeversuch auswerten</source>
+        <extracomment>Title of the window that evaluates an impact series.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kerbschlagarbeit</source>
+        <extracomment>Tab of the diagram of the absorbed energy over temperature.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scherbruchanteil</source>
+        <extracomment>Tab of the diagram of the shear fracture percentage over temperature.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <extracomment>Head of the first column of the results table.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probe und Auswertung</source>
+        <extracomment>Group of the settings of an impact series.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Probenform:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hammerfinne:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tieflage festlegen:</source>
+        <extracomment>Fixes the lower shelf of the fit at the value beside it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H&amp;ochlage festlegen:</source>
+        <extracomment>Fixes the upper shelf of the fit at the value beside it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ohne Festlegung wird die Tieflage angepasst; für ISO-V-Proben aus Stahl sind 2 bis 3 J üblich.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kerbschlagarbeit %1 in J</source>
+        <extracomment>Title of the value axis; %1 is the energy&apos;s symbol (KV2).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scherbruchanteil in %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einlesen nicht möglich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Proben aus %2 eingelesen.</source>
+        <extracomment>%1 is the number of specimens, %2 the file&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kerbschlagbiegeversuch: Übergangskurve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neue Versuchsreihe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probe: %1, %2 (%3)</source>
+        <extracomment>%1 is the specimen type (V-Kerb), %2 the striker, %3 the energy&apos;s symbol.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 festgelegt auf %2 J</source>
+        <extracomment>%1 is &quot;Tieflage&quot; or &quot;Hochlage&quot;, %2 its fixed value.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 angepasst</source>
+        <extracomment>%1 is &quot;Tieflage&quot; or &quot;Hochlage&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tieflage</source>
+        <translation type="unfinished">Lower shelf</translation>
+    </message>
+    <message>
+        <source>Hochlage</source>
+        <translation type="unfinished">Upper shelf</translation>
+    </message>
+    <message>
+        <source>%1 Proben</source>
+        <extracomment>%1 is the number of specimens evaluated.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>evaluation::windows::ImpactTableModel</name>
+    <message>
+        <source>Temperatur
+in °C</source>
+        <extracomment>Column of the impact table; the temperature the specimen was broken at.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Prüftemperatur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+in J</source>
+        <extracomment>Column of the impact table; %1 is the energy&apos;s symbol (KV2, KU8).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die verbrauchte Schlagenergie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scherbruch-
+anteil
+in %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Laterale
+Breitung
+in mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>evaluation::windows::MachineFileImportDialog</name>
+    <message>
+        <source>Messdatei einlesen: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Verlängerung ist der Traversenweg (kein Extensometer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Trennzeichen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Dezimalzeichen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Kraft:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Verlängerung:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zeit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Einlesen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die ersten Zeilen der Datei:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(keine)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spalte %1</source>
+        <translation type="unfinished">column %1</translation>
+    </message>
+    <message>
+        <source>Spalte %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wird gelesen …</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>evaluation::windows::RecoveryOffer</name>
+    <message>
+        <source>Für Versuchsreihen der Art „%1“ gibt es kein Auswertungsfenster.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die gesicherte Arbeit ließ sich nicht übernehmen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eine ungespeicherte Versuchsreihe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Änderungen an „%1“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ungesicherte Arbeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Von der letzten Sitzung ist Arbeit an der Auswertung „%1“ übrig: %2, automatisch gesichert am %3. Soll sie wiederhergestellt werden?</source>
+        <extracomment>%1 is the kind of test (&quot;Zugversuch&quot;), %2 the work, %3 date and time of the autosave</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die automatisch gesicherte Arbeit an der Auswertung „%1“ lässt sich nicht wiederherstellen: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Verwerfen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Später</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>evaluation::windows::SpecimenPanel</name>
+    <message>
+        <source>Probe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rund (d₀)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flach (a₀ × b₀)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Querschnitt:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>d₀ in mm:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anfangsdurchmesser der runden Probe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a₀ in mm:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anfangsdicke der Flachprobe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>b₀ in mm:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anfangsbreite der Flachprobe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L₀ in mm:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anfangsmesslänge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lₑ in mm:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messlänge des Extensometers, beim Traversenweg die Versuchslänge; leer: wie L₀</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extensometer über Lₑ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Traversenweg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Womit die Verlängerung in der Datei gemessen wurde. Der Traversenweg enthält die Nachgiebigkeit der Maschine: mE wird zu klein, A ist nicht normgerecht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verlängerung &amp;aus:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nach dem Bruch (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lᵤ in mm:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messlänge nach dem Bruch: A = (Lᵤ − L₀) / L₀</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dᵤ in mm:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kleinster Durchmesser nach dem Bruch (runde Probe)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sᵤ in mm²:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kleinster Querschnitt nach dem Bruch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fₘ in kN:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Höchstkraft, für eine Probe ohne Messkurve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auswertung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hookesche Gerade ab % von Rₘ:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>untere Grenze des Bereichs, über den mE angepasst wird</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bis % von Rₘ:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>obere Grenze dieses Bereichs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bruch bei Kraftabfall um % von Fₘ:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Bruch ist der letzte Punkt, bevor die Kraft um mehr als diesen Anteil der Höchstkraft innerhalb weniger Messpunkte fällt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keine Zahl: „%1“</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>evaluation::windows::SpecimenTableModel</name>
+    <message>
+        <source>neu</source>
+        <extracomment>The empty row at the end of a table of results, where the next specimen is typed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine Zahl (Spalte „%2“).</source>
+        <extracomment>%1 is the text typed into a cell of the table, %2 the column&apos;s title.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2 fehlt; die Probe bleibt unberücksichtigt.</source>
+        <extracomment>%1 is the row&apos;s number, %2 what is missing in it (&quot;die Prüftemperatur&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> und </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2</source>
+        <extracomment>%1 is the row&apos;s number, %2 why the pasted value was refused.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>evaluation::windows::StressStrainPlot</name>
+    <message>
+        <source>Spannungs-Dehnungs-Diagramm</source>
+        <translation type="unfinished">Stress-strain diagram</translation>
+    </message>
+    <message>
+        <source>Dehnung ε in %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spannung σ in MPa</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>evaluation::windows::TensileEvaluationWindow</name>
+    <message>
+        <source>Zugversuch auswerten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bericht als &amp;PDF …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Probe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Messdatei hinzufügen …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Beispiel hinzufügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probe &amp;ohne Kurve hinzufügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probe &amp;entfernen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messdatei hinzufügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messdateien (*.csv *.txt *.dat *.asc *.tsv);;Alle Dateien (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messdatei nicht lesbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Kennwerte nach DIN EN ISO 6892-1&lt;/h3&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;%1:&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zugversuch</source>
+        <translation type="unfinished">Tensile test</translation>
+    </message>
+    <message>
+        <source>Bericht als PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF-Dokumente (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bericht nicht geschrieben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bericht geschrieben: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>evaluation::windows::TensileReport</name>
+    <message>
+        <source>Probe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Querschnitt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>d₀/mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a₀ × b₀/mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L₀/mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lₑ/mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verlängerung</source>
+        <translation type="unfinished">extension</translation>
+    </message>
+    <message>
+        <source>Lᵤ/mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dᵤ/mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sᵤ/mm²</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messdatei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (ausgeschaltet)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rund</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ohne Kurve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Traversenweg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extensometer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zugversuch nach DIN EN ISO 6892-1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zugversuch</source>
+        <translation type="unfinished">Tensile test</translation>
+    </message>
+    <message>
+        <source>Auswertung nach DIN EN ISO 6892-1, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kennwerte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„–“: nicht bestimmt; *: mit Anmerkung. Gerundet nach DIN EN ISO 6892-1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anmerkungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spannungs-Dehnungs-Diagramm</source>
+        <translation type="unfinished">Stress-strain diagram</translation>
+    </message>
+    <message>
+        <source>%1 lässt sich nicht schreiben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>evaluation::windows::TensileTable</name>
+    <message>
+        <source>Nicht normgerecht: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;%2</source>
+        <extracomment>tooltip of a column: %1 the value&apos;s name, %2 its definition</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mittelwert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standardabweichung</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3273,6 +4375,93 @@ backen</source>
         <source>Bild kopieren</source>
         <extracomment>Context menu of every drawing and photograph: copies the picture to the clipboard</extracomment>
         <translation>Copy picture</translation>
+    </message>
+</context>
+<context>
+    <name>tk::DrawingExport</name>
+    <message>
+        <source>PNG-Bild (*.png)</source>
+        <extracomment>File type in the save dialog.</extracomment>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>PDF-Dokument (*.pdf)</source>
+        <extracomment>File type in the save dialog.</extracomment>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>SVG-Vektorgrafik (*.svg)</source>
+        <extracomment>File type in the save dialog: lines and texts that stay sharp at any size.</extracomment>
+        <translation>SVG vector graphics (*.svg)</translation>
+    </message>
+    <message>
+        <source>Bild speichern</source>
+        <extracomment>Title of the question before an existing file is replaced.
+----------
+Title of the save dialog.</extracomment>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ gibt es schon. Soll sie ersetzt werden?</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>The file “%1” already exists. Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>Bild</source>
+        <extracomment>File name proposed for a drawing whose window has no caption.</extracomment>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>Es gibt noch kein Bild zum Speichern.</source>
+        <extracomment>Message when a drawing is to be saved before anything is drawn.</extracomment>
+        <translation>There is no picture to save yet.</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ kann nicht angelegt werden:
+%2</source>
+        <extracomment>%1 is the file&apos;s name, %2 the reason the system gives.</extracomment>
+        <translation>The file “%1” cannot be created:
+%2</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ konnte nicht geschrieben werden:
+%2</source>
+        <extracomment>%1 is the file&apos;s name, %2 the reason the system gives.</extracomment>
+        <translation>The file “%1” could not be written:
+%2</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Der Drucker „%1“ lässt sich nicht ansprechen.</source>
+        <extracomment>%1 is the printer&apos;s name.</extracomment>
+        <translation>The printer “%1” cannot be reached.</translation>
+    </message>
+    <message>
+        <source>Druckvorschau: %1</source>
+        <extracomment>Title of the print preview; %1 is the window&apos;s caption.</extracomment>
+        <translation>Print preview: %1</translation>
+    </message>
+    <message>
+        <source>Bild speichern …</source>
+        <extracomment>Context menu of a drawing, beside &quot;Bild kopieren&quot;.
+----------
+Key Ctrl+S in a window with a drawing.</extracomment>
+        <translation>Save picture …</translation>
+    </message>
+    <message>
+        <source>Drucken …</source>
+        <extracomment>Context menu of a drawing.
+----------
+Key Ctrl+P in a window with a drawing.</extracomment>
+        <translation>Print …</translation>
+    </message>
+    <message>
+        <source>Druckvorschau …</source>
+        <extracomment>Context menu of a drawing.</extracomment>
+        <translation>Print preview …</translation>
     </message>
 </context>
 <context>

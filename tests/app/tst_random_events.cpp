@@ -1,5 +1,7 @@
 #include "common/test_main.h"
 
+#include "evaluation_windows/evaluation_window.h"
+
 #include "app/hub_form.h"
 #include "app/registry.h"
 #include "toolkit/form.h"
@@ -80,16 +82,21 @@ class RandomEventTest : public QObject {
     }
 
     // Dialogs the program opens without waiting for them (the colour
-    // dialog): answered at once, now and then with a colour, so that no
-    // random event can leave one waiting. A message box must never appear:
-    // the error box is replaced by the recorder.
+    // dialog, the file dialogs and the question before an evaluation window
+    // drops unsaved work): answered at once, now and then with a colour, so
+    // that no random event can leave one waiting. Any other message box must
+    // never appear: the error box is replaced by the recorder.
     void answerDialogs()
     {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             auto* dialog = qobject_cast<QDialog*>(w);
             if (!dialog || !dialog->isVisible())
                 continue;
-            if (qobject_cast<QMessageBox*>(dialog))
+            // The evaluation windows ask before dropping unsaved work and
+            // report files they cannot read: their boxes belong to them.
+            const bool evaluationBox = dialog->parentWidget()
+                && qobject_cast<evaluation::windows::EvaluationWindow*>(dialog->parentWidget()->window());
+            if (qobject_cast<QMessageBox*>(dialog) && !evaluationBox)
                 m_unexpectedBoxes << qobject_cast<QMessageBox*>(dialog)->text();
             if (auto* colours = qobject_cast<QColorDialog*>(dialog); colours && below(2) == 0) {
                 colours->setCurrentColor(QColor::fromRgb(m_random.generate() & 0xFFFFFF));

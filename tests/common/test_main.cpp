@@ -6,6 +6,7 @@
 #include "toolkit/screen.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QStandardPaths>
 #include <cstdio>
 #include <vector>
@@ -51,8 +52,8 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Settings the tests store (the language item) go to a folder of their
-    // own, never into the user's.
+    // Settings, autosaves and recovery files go to a folder of the tests'
+    // own, never to the user's; it is emptied at every start.
     QStandardPaths::setTestModeEnabled(true);
     tk::settleScaleFactor(); // as the program starts
     QApplication application(argc, argv);
@@ -79,6 +80,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "This test executable holds no English translation\n");
         return 2;
     }
+    QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
     tk::setScreenSize(QSize(1024, 768));
     tk::setErrorSink([](const QString& text) { testsupport::recorded().append(text); });
 

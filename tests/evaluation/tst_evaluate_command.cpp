@@ -180,6 +180,20 @@ private slots:
         QVERIFY(errors[1].startsWith("notiz.txt enthält keine Tabelle aus Zahlen"));
     }
 
+    // A table of other quantities (the impact example) is refused, not
+    // evaluated with guessed columns.
+    void refusesATableOfOtherQuantities()
+    {
+        const std::vector<ExampleFile> impact = exampleFiles("impact");
+        QVERIFY(!impact.empty());
+        const Run r = run({"--evaluate", "tensile", impact.front().path, steel, "--d0", "10", "--L0", "50"});
+        QCOMPARE(r.status, commandFileFailed);
+        QCOMPARE(r.out.size(), 2);
+        QVERIFY(r.out[1].startsWith("stahl.csv\t"));
+        QVERIFY2(r.err.contains("Keine Spalte der Tabelle kann die Kraft sein"), qPrintable(r.err));
+        QVERIFY(r.err.contains("„Temperatur in °C“"));
+    }
+
     void specimenAndColumnOptions_data()
     {
         QTest::addColumn<QStringList>("options");

@@ -83,8 +83,8 @@ private slots:
         QTest::newRow("no head, three columns: time first")
             << QByteArray("0 10 0.1\n1 20 0.2\n2 30 0.3\n") << Separator::Blanks << DecimalMark::Point << 0 << 0 << 1 << 3
             << 1 << Unit::Newton << 2 << Unit::Millimetre << 0 << false;
-        QTest::newRow("two columns, time and extension: a force is chosen all the same")
-            << QByteArray("Zeit [s];Weg [mm]\n0;0\n1;0,1\n2;0,2\n") << Separator::Semicolon << DecimalMark::Comma << 1
+        QTest::newRow("names without units: force and extension by position")
+            << QByteArray("Kanal 1;Kanal 2\n0;0\n1;0,1\n2;0,2\n") << Separator::Semicolon << DecimalMark::Comma << 1
             << 0 << 2 << 2 << 0 << Unit::Newton << 1 << Unit::Millimetre << -1 << false;
         QTest::newRow("stress and strain")
             << QByteArray("Dehnung in %;Spannung in N/mm²\n0,00;0\n0,05;105\n0,10;210\n") << Separator::Semicolon
@@ -132,6 +132,37 @@ private slots:
         const auto rows = std::count_if(lines.begin() + l.firstDataLine - 1, lines.end(),
                                         [](const QByteArray& line) { return !line.trimmed().isEmpty(); });
         QCOMPARE(qsizetype(r.record->size()), qsizetype(rows));
+    }
+
+    // A table whose heads say it holds other quantities is no tensile test:
+    // no column is guessed into a role its unit contradicts.
+    void refusesTablesOfOtherQuantities_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("force");
+        QTest::addColumn<int>("extension");
+        QTest::addColumn<QString>("missing");
+        QTest::newRow("impact series")
+            << QByteArray("Temperatur in °C;KV2 in J;Scherbruchanteil in %;Laterale Breitung in mm\n-100;1,4;0;0,05\n"
+                          "-60;21,9;0;0,33\n")
+            << -1 << 3 << "Kraft";
+        QTest::newRow("time and travel") << QByteArray("Zeit [s];Weg [mm]\n0;0\n1;0,1\n2;0,2\n") << -1 << 1 << "Kraft";
+        QTest::newRow("temperature and force")
+            << QByteArray("Temperatur [°C];Kraft in kN\n20;0\n21;1,5\n") << 1 << -1 << "Verlängerung";
+        QTest::newRow("energy per slash") << QByteArray("T/°C;W/J\n20;100\n-20;40\n") << -1 << -1 << "Kraft";
+    }
+    void refusesTablesOfOtherQuantities()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, missing);
+        const MachineFileInspection i = inspect(bytes);
+        QVERIFY2(i.layout, qPrintable(i.error));
+        QTEST(i.columns.force, "force");
+        QTEST(i.columns.extension, "extension");
+        const QString problem = guessProblem(*i.layout, i.columns);
+        QVERIFY2(problem.contains(QStringLiteral("kann die %1 sein").arg(missing)), qPrintable(problem));
+        QVERIFY(problem.contains(QStringLiteral("„%1“").arg(i.layout->headerTexts.first())));
+        QVERIFY(!readMachineData(bytes, "probe.csv", *i.layout, i.columns).record);
     }
 
     void metadataAndPreview()

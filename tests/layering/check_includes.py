@@ -7,7 +7,7 @@ toolkit (with the pictures in resources) at the bottom, the test methods
 hardness, tensile, impact and fatigue on it, each independent of the others,
 and app on top. evaluation (the evaluation of one's own measurements) sits
 beside the test methods and uses Qt Core and GSL alone, no toolkit and no
-widgets. Tests of a folder may include what that folder may, the folder
+widgets; its windows (evaluation_windows) sit on it, the toolkit and Qt Charts. Tests of a folder may include what that folder may, the folder
 itself and tests/common; benchmarks and fuzz harnesses anything but tests.
 Qt Charts belongs to the chart widget and its window, JPEG to the toolkit's
 decoder, GSL to the evaluation library, Qt Test to the tests.
@@ -18,12 +18,13 @@ import re
 import sys
 
 SUBSYSTEMS = ["hardness", "tensile", "impact", "fatigue"]
-PROGRAM = ["resources", "toolkit", *SUBSYSTEMS, "evaluation", "app"]
+PROGRAM = ["resources", "toolkit", *SUBSYSTEMS, "evaluation", "evaluation_windows", "app"]
 ALLOWED = {
     "resources": {"resources"},
     "toolkit": {"toolkit", "resources"},
     **{s: {s, "toolkit", "resources"} for s in SUBSYSTEMS},
     "evaluation": {"evaluation"},
+    "evaluation_windows": {"evaluation_windows", "evaluation", "toolkit", "resources"},
     "app": set(PROGRAM),
 }
 ALLOWED["tests/common"] = {"tests/common", "toolkit", "resources"}
@@ -47,11 +48,12 @@ def qt_headers(module):
 # Library headers and the files that may use them (prefixes of paths).
 LIBRARY_USERS = [
     ({"jpeglib.h", "jerror.h", "jconfig.h", "jmorecfg.h"}, ["toolkit/jpeg.cpp"]),
-    (qt_headers("QtCharts"), ["hardness/hardness_chart.", "hardness/hardness_chart_form.", "tests/", "bench/"]),
+    (qt_headers("QtCharts"), ["hardness/hardness_chart.", "hardness/hardness_chart_form.", "evaluation_windows/", "tests/",
+                                 "bench/"]),
     (qt_headers("QtTest"), ["tests/"]),
     # Qt's GUI modules have no place in the evaluation library.
     (qt_headers("QtGui") | qt_headers("QtWidgets"), ["toolkit/", "hardness/", "tensile/", "impact/", "fatigue/",
-                                                      "app/", "tests/", "bench/", "fuzz/"]),
+                                                      "evaluation_windows/", "app/", "tests/", "bench/", "fuzz/"]),
 ]
 # Headers of a library by the folder they are included from (<gsl/gsl_fit.h>).
 LIBRARY_FOLDERS = [("gsl", ["evaluation/"])]
