@@ -26,25 +26,34 @@ CalculatorForm::Layout brinellLayout()
     CalculatorForm::Layout l;
     l.lengthUnit = QStringLiteral("mm");
     l.values = &collectedHB;
-    l.listTitle = QStringLiteral("HB-Werte");
-    l.heading = QStringLiteral("Berechnung der Brinellhärte");
-    l.loadLabel = QStringLiteral("Prüflast in kp  ");
-    l.forceLabel = QStringLiteral("Prüfkraft in  N");
+    //: Heading of the list of accepted values, room for about 12 characters
+    l.listTitle = TFormHB::tr("HB-Werte");
+    //: Heading of the calculator panel, room for about 28 characters
+    l.heading = TFormHB::tr("Berechnung der Brinellhärte");
+    //: Label of the test load field (kilopond), room for about 18 characters
+    l.loadLabel = TFormHB::tr("Prüflast in kp  ");
+    //: Label of the test force field, room for about 18 characters
+    l.forceLabel = TFormHB::tr("Prüfkraft in  N");
     l.d1Label = QStringLiteral("D /");
     l.d2Label = QStringLiteral("d   / ");
-    l.resultLabel = QStringLiteral("Brinellhärte HB");
+    //: Label of the result field, room for about 18 characters
+    l.resultLabel = TFormHB::tr("Brinellhärte HB");
     l.countLabelName = QStringLiteral("Label6");
     l.countEditName = QStringLiteral("EditBrN");
-    l.resetCaption = QStringLiteral("Alle Daten löschen");
-    l.loadTable = {QStringLiteral("Belastungen für Stahl mit"), QStringLiteral("D = 10/5/2,5 mm"),
-                   QStringLiteral("F in kp  = D*D*30")};
+    //: Button that clears the calculator and its list
+    l.resetCaption = TFormHB::tr("Alle Daten löschen");
+    //: Heading of the small table of loads for steel, room for about 26 characters
+    l.loadTable = {TFormHB::tr("Belastungen für Stahl mit"),
+                   //: Ball diameters; only the decimal separator changes
+                   TFormHB::tr("D = 10/5/2,5 mm"), QStringLiteral("F in kp  = D*D*30")};
     return l;
 }
 
 }
 
 TFormHB::TFormHB()
-    : CalculatorForm(QStringLiteral("TFormHB"), QStringLiteral("Berechnung der Brinallhärte HB"), brinellLayout())
+    //: Caption of the Brinell calculator
+    : CalculatorForm(QStringLiteral("TFormHB"), tr("Berechnung der Brinallhärte HB"), brinellLayout())
 {
     addPanelLabel(QStringLiteral("Label9"), 70, 120, QStringLiteral("mm"));
     addPanelLabel(QStringLiteral("Label8"), 70, 152, QStringLiteral("mm"));

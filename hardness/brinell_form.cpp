@@ -10,52 +10,56 @@
 
 TFormBrinell* FormBrinell = nullptr;
 
-const QStringList& TFormBrinell::explanation()
+QStringList TFormBrinell::explanation()
 {
-    static const QStringList lines = {
-        QStringLiteral(" Bei der Härtemessung nach"),
-        QStringLiteral(" Brinell (DIN EN 6506-1 früher "),
-        QStringLiteral(" DIN 50351) wird eine gehärtete"),
-        QStringLiteral(" Stahlkugel oder eine Hartmetall-"),
-        QStringLiteral(" kugel als Eindringkörper eingesetzt."),
-        QString(),
-        QStringLiteral(" Dieser Prüfkörper mit bekanntem "),
-        QStringLiteral(" Durchmesser D wird mit einer defi-"),
-        QStringLiteral(" nierten Prüfkraft F senkrecht in die"),
-        QStringLiteral(" Oberfläche einer glatt aufliegenden"),
-        QStringLiteral(" Probe eingedrückt."),
-        QStringLiteral(" Die Prüfkraft ist dabei innerhalb "),
-        QStringLiteral(" einer bestimmten Zeitspanne aufzu-"),
-        QStringLiteral(" bringen. Die Einwirkzeit muss 10 bis"),
-        QStringLiteral(" 15 Sekunden betragen."),
-        QStringLiteral(" Mit Hilfe des Durchmessers d des "),
-        QStringLiteral(" Eindrucks, dem Prüfkörperdurch-"),
-        QStringLiteral(" messer D und der Prüfkraft F er-"),
-        QStringLiteral(" rechnet man die Brinellhärte HB:"),
-        QString(),
-        QStringLiteral(" Das Brinellhärteverfahren kommt"),
-        QStringLiteral(" bevorzugt bei Eisenwerkstoffen "),
-        QStringLiteral(" und NE-Legierungen mit unter-"),
-        QStringLiteral(" schiedlichen Gefügebestandteilen"),
-        QStringLiteral(" zur Anwendung. Es eignet sich aller-"),
-        QStringLiteral(" dings nicht für sehr harte Stoffe und"),
-        QStringLiteral(" für dünne Oberflächenschichten."),
-    };
-    return lines;
+    // One text, so a translation chooses its own line breaks.
+    //: Explanation box of the Brinell window: one line per \n, lines of at most about 36 characters, at most 27 lines
+    return tr(
+        " Bei der Härtemessung nach\n"
+        " Brinell (DIN EN 6506-1 früher \n"
+        " DIN 50351) wird eine gehärtete\n"
+        " Stahlkugel oder eine Hartmetall-\n"
+        " kugel als Eindringkörper eingesetzt.\n"
+        "\n"
+        " Dieser Prüfkörper mit bekanntem \n"
+        " Durchmesser D wird mit einer defi-\n"
+        " nierten Prüfkraft F senkrecht in die\n"
+        " Oberfläche einer glatt aufliegenden\n"
+        " Probe eingedrückt.\n"
+        " Die Prüfkraft ist dabei innerhalb \n"
+        " einer bestimmten Zeitspanne aufzu-\n"
+        " bringen. Die Einwirkzeit muss 10 bis\n"
+        " 15 Sekunden betragen.\n"
+        " Mit Hilfe des Durchmessers d des \n"
+        " Eindrucks, dem Prüfkörperdurch-\n"
+        " messer D und der Prüfkraft F er-\n"
+        " rechnet man die Brinellhärte HB:\n"
+        "\n"
+        " Das Brinellhärteverfahren kommt\n"
+        " bevorzugt bei Eisenwerkstoffen \n"
+        " und NE-Legierungen mit unter-\n"
+        " schiedlichen Gefügebestandteilen\n"
+        " zur Anwendung. Es eignet sich aller-\n"
+        " dings nicht für sehr harte Stoffe und\n"
+        " für dünne Oberflächenschichten.").split(QChar('\n'));
 }
 
 TFormBrinell::TFormBrinell()
-    : IndentationForm(QStringLiteral("TFormBrinell"), QStringLiteral("Härtemessung nach Brinell (DIN EN 6506-1)"),
+    //: Caption of the Brinell window
+    : IndentationForm(QStringLiteral("TFormBrinell"), tr("Härtemessung nach Brinell (DIN EN 6506-1)"),
                       explanation())
 {
-    setCalculator(addMenuItem(QStringLiteral("&Berechnung der Brinellwerte"),
+    //: Menu item that opens the Brinell calculator; access key after &
+    setCalculator(addMenuItem(tr("&Berechnung der Brinellwerte"),
                               QStringLiteral("BerechnungderBrinellwerte1"),
                               [this] { BerechnungderBrinellwerte1Click(); }),
                   [] { return FormHB; });
-    addMenuItem(QStringLiteral("Be&rechnungsgrundlagen"), QStringLiteral("Berechnungsgrundlagen1"),
+    //: Menu item that draws the Brinell formulas; access key after &
+    addMenuItem(tr("Be&rechnungsgrundlagen"), QStringLiteral("Berechnungsgrundlagen1"),
                 [this] { Berechnungsgrundlagen1Click(); });
-    describeDrawing(QStringLiteral("Brinellhärtemessung (schematisch)"),
-                    QStringLiteral("Messung beendet: Eindruck von oben mit Durchmesser d und Formeln für HB"));
+    //: Screen reader: name of the drawing, then what it shows after a run
+    describeDrawing(tr("Brinellhärtemessung (schematisch)"),
+                    tr("Messung beendet: Eindruck von oben mit Durchmesser d und Formeln für HB"));
     statusBar()->setFont(tk::qtFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 15)));
 }
 

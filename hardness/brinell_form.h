@@ -17,7 +17,7 @@ public:
 
     hardness::BrinellScene& scene() { return m_scene; }
 
-    static const QStringList& explanation();
+    static QStringList explanation();
 
 protected:
     hardness::IndentationScene& indentationScene() override { return m_scene; }

@@ -1,6 +1,9 @@
 #include "brinell_scene.h"
 
 #include "toolkit/colours.h"
+#include "toolkit/diagram.h"
+
+#include <QCoreApplication>
 
 namespace hardness {
 
@@ -39,10 +42,13 @@ void BrinellScene::drawIndenterAtRest(tk::Canvas& c)
 std::span<const tk::PlacedText> BrinellScene::sceneTexts() const
 {
     static constexpr tk::PlacedText texts[] = {
-        {50, 25, "Eindringkörper: Kugel aus gehärtetem Stahl. "},
-        {110, 90, "Prüfkraft  F"},
+        //: Drawn above the Brinell test, room for about 45 characters
+        {50, 25, QT_TRANSLATE_NOOP("IndentationScene", "Eindringkörper: Kugel aus gehärtetem Stahl. ")},
+        //: Label of the force arrow over the indenter; F is the symbol
+        {110, 90, QT_TRANSLATE_NOOP("IndentationScene", "Prüfkraft  F")},
         {205, 140, "D"},
-        {390, 250, "Probe"},
+        //: Label of the specimen in the drawing, room for about 8 characters
+        {390, 250, QT_TRANSLATE_NOOP("IndentationScene", "Probe")},
     };
     return texts;
 }
@@ -110,7 +116,8 @@ void BrinellScene::paintPlanView(tk::Canvas& c)
     c.line(212, 260, 212, 432);
     c.line(171, 396, 248, 396);
     c.setFontHeight(20);
-    c.textOut(250, 380, QStringLiteral("Durchmesser d"));
+    //: Dimension of the Brinell indentation; d is the symbol
+    c.textOut(250, 380, QCoreApplication::translate("IndentationScene", "Durchmesser d"));
     c.line(189, 270, 189, 395);
     c.line(234, 270, 234, 395);
 }
@@ -137,13 +144,15 @@ void BrinellScene::paintFormulaBlock(tk::Canvas& c)
     c.setFontHeight(24);
     c.setPenWidth(2);
     c.textOut(205, 140, QStringLiteral("D"));
-    c.textOut(332, 75, QStringLiteral("Brinellhärte  HB"));
+    //: Heading of the Brinell formulas; HB is the symbol
+    c.textOut(332, 75, QCoreApplication::translate("IndentationScene", "Brinellhärte  HB"));
     c.textOut(270, 125, QStringLiteral("HB = "));
-    c.textOut(335, 110, QStringLiteral("0.102 * Prüfkraft F "));
+    c.textOut(335, 110, testForceNumerator());
     c.line(320, 137, 500, 137);
-    c.textOut(330, 140, QStringLiteral("Eindruckoberfläche A "));
-    c.textOut(370, 305, QStringLiteral("d = Durchmesser"));
-    c.textOut(370, 335, QStringLiteral("    des Eindrucks"));
+    c.textOut(330, 140, indentationAreaDenominator());
+    //: The meaning of d in the Brinell formula, drawn on two lines split at |
+    tk::drawPieces(c, QCoreApplication::translate("IndentationScene", "d = Durchmesser|    des Eindrucks"),
+                   {{370, 305}, {370, 335}});
     c.textOut(270, 185, QStringLiteral("HB = "));
     c.textOut(375, 170, QStringLiteral("0.204 * F"));
     c.line(320, 197, 510, 197);

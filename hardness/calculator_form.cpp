@@ -35,7 +35,8 @@ CalculatorForm::CalculatorForm(const QString& className, const QString& caption,
     setColor(tk::colours::windowGreen);
     setWindowFont(tk::Font::cell(sansSerif, 11));
 
-    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende1"), [this] { Ende1Click(); });
+    //: Menu item that closes the calculator; access key after &
+    addMenuItem(tr("&Ende"), QStringLiteral("Ende1"), [this] { Ende1Click(); });
     addEscapeItem(QStringLiteral("ESC1"), [this] { ESC1Click(); });
     setStatusText(QString());
 
@@ -58,23 +59,29 @@ CalculatorForm::CalculatorForm(const QString& className, const QString& caption,
     Edit3 = makeResultEdit(PanelRech, QStringLiteral("Edit3"), 152);
     Edit4 = makeResultEdit(PanelRech, QStringLiteral("Edit4"), 184);
 
-    BitBtnRech = tk::makeButton(PanelRech, QStringLiteral("BitBtnRech"), 8, 216, 89, 25, QStringLiteral("&Berechnen"),
-                                [this] { BitBtnRechClick(); });
+    BitBtnRech = tk::makeButton(PanelRech, QStringLiteral("BitBtnRech"), 8, 216, 89, 25,
+                                //: Button, 89 px wide; access key after &
+                                tr("&Berechnen"), [this] { BitBtnRechClick(); });
     BitBtnUeber = tk::makeButton(PanelRech, QStringLiteral("BitBtnUeber"), 112, 216, 113, 25,
-                                 QStringLiteral("&Übernehmen"), [this] { BitBtnUeberClick(); });
+                                 //: Button that adds the result to the list, 113 px wide; access key after &
+                                 tr("&Übernehmen"), [this] { BitBtnUeberClick(); });
     QLabel* countLabel = tk::makeLabel(PanelRech, layout.countLabelName, 8, 248,
-                                       QStringLiteral("Anzahl der Härtewerte"), boldBlack(13));
+                                       //: Label of the field with the number of values, room for about 30 characters
+                                       tr("Anzahl der Härtewerte"), boldBlack(13));
     countEdit = new tk::Edit(PanelRech, layout.countEditName, 8, 264, 49, 21, QStringLiteral("0"));
-    Button1 = tk::makeButton(PanelRech, QStringLiteral("Button1"), 88, 264, 81, 25, QStringLiteral("ok"),
-                             [this] { Button1Click(); });
+    Button1 = tk::makeButton(PanelRech, QStringLiteral("Button1"), 88, 264, 81, 25,
+                             //: Button that confirms the number of values, 81 px wide
+                             tr("ok"), [this] { Button1Click(); });
     Button1->setFont(tk::qtFont(tk::Font::character(sansSerif, 13)));
     ButtonDiagramm = tk::makeButton(PanelRech, QStringLiteral("ButtonDiagramm"), 8, 296, 161, 25,
-                                    QStringLiteral("Diagramm"), [this] { ButtonDiagrammClick(); });
+                                    //: Button that opens the chart of the values, 161 px wide
+                                    tr("Diagramm"), [this] { ButtonDiagrammClick(); });
     ButtonDiagramm->setEnabled(false);
     ButtonNeu = tk::makeButton(PanelRech, QStringLiteral("ButtonNeu"), 8, 328, 217, 25, layout.resetCaption,
                                [this] { ButtonNeuClick(); });
     BitBtn1 = tk::makeButton(PanelRech, QStringLiteral("BitBtn1"), 8, 360, 217, 25,
-                             QStringLiteral("Daten kopieren in die &Zwischenablage"), [this] { BitBtn1Click(); });
+                             //: Button, 217 px wide; access key after &
+                             tr("Daten kopieren in die &Zwischenablage"), [this] { BitBtn1Click(); });
 
     PaintBoxStahl = new tk::PaintBox(PanelRech, QStringLiteral("PaintBoxStahl"), 8, 392, 217, 81);
     PaintBoxStahl->setOnPaint([this] { PaintBoxStahlPaint(); });

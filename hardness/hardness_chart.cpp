@@ -66,7 +66,8 @@ HardnessChart::HardnessChart(QWidget* parent, const QString& name) : QChartView(
     c->setDropShadowEnabled(false);
     c->setBackgroundRoundness(0);
     c->layout()->setContentsMargins(0, 0, 0, 0);
-    c->setTitle(QStringLiteral("Brinell- und/oder Vickerswerte"));
+    //: Title of the hardness chart, room for about 35 characters
+    c->setTitle(tr("Brinell- und/oder Vickerswerte"));
     c->setTitleFont(arial(20));
     c->setTitleBrush(Qt::black);
     c->setPlotAreaBackgroundBrush(Qt::white);
@@ -93,7 +94,8 @@ HardnessChart::HardnessChart(QWidget* parent, const QString& name) : QChartView(
     m_series->attachAxis(m_categoryAxis);
 
     m_valueAxis = new QValueAxis;
-    m_valueAxis->setTitleText(QStringLiteral("Härte"));
+    //: Title of the chart's value axis
+    m_valueAxis->setTitleText(tr("Härte"));
     m_valueAxis->setTitleFont(arial(20));
     m_valueAxis->setTitleBrush(Qt::black);
     m_valueAxis->setLabelsFont(arial(20));

@@ -8,6 +8,7 @@
 #include "toolkit/numbers.h"
 #include "toolkit/screen.h"
 
+#include <QLocale>
 #include <QMenu>
 
 using hardness::AnzahlHB;
@@ -29,25 +30,34 @@ QColor barColour(HardnessChart::Series series)
 }
 
 TFormHVGraph::TFormHVGraph()
-    : tk::Form(QStringLiteral("TFormHVGraph"), QStringLiteral("Graphische Ausgabe der ermittelten Härtewerte"))
+    //: Caption of the chart window
+    : tk::Form(QStringLiteral("TFormHVGraph"), tr("Graphische Ausgabe der ermittelten Härtewerte"))
 {
     setBorder(Border::Sizeable);
     setColor(tk::colours::windowGreen);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 10));
 
     addEscapeItem(QStringLiteral("ESC1"), [this] { ESC1Click(); });
-    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende1"), [this] { Ende1Click(); });
-    addMenuItem(QStringLiteral("&Diagramm Zeichnen"), QStringLiteral("Diagramm1"), [this] { Diagramm1Click(); });
-    QMenu* examples = addMenu(QStringLiteral("&Beispiele"), QStringLiteral("Beispiele1"));
+    //: Menu item that closes the chart window; access key after &
+    addMenuItem(tr("&Ende"), QStringLiteral("Ende1"), [this] { Ende1Click(); });
+    //: Menu item that draws the values from the calculators; access key after &
+    addMenuItem(tr("&Diagramm Zeichnen"), QStringLiteral("Diagramm1"), [this] { Diagramm1Click(); });
+    //: Menu of example charts; access key after &
+    QMenu* examples = addMenu(tr("&Beispiele"), QStringLiteral("Beispiele1"));
     addMenuItem(QStringLiteral("CK45"), QStringLiteral("CK45"), [this] { CK45Click(); }, examples);
-    addMenuItem(QStringLiteral("Einsatzstahl"), QStringLiteral("Einsatzstahl1"), [this] { Einsatzstahl1Click(); },
+    //: Example: hardness of a case-hardened steel over the depth
+    addMenuItem(tr("Einsatzstahl"), QStringLiteral("Einsatzstahl1"), [this] { Einsatzstahl1Click(); },
                 examples);
-    addMenuItem(QStringLiteral("&Neu Zeichnen"), QStringLiteral("NeuZeichnen"), [this] { NeuZeichnenClick(); });
-    setStatusText(QStringLiteral("ESC = Abbruch"));
+    //: Menu item that clears the chart; access key after &
+    addMenuItem(tr("&Neu Zeichnen"), QStringLiteral("NeuZeichnen"), [this] { NeuZeichnenClick(); });
+    //: Status bar of the chart window
+    setStatusText(tr("ESC = Abbruch"));
 
     Chart1 = new HardnessChart(client(), QStringLiteral("Chart1"));
     tk::Font labelFont = tk::Font::character(QStringLiteral("MS Sans Serif"), 16, true);
-    LabelAb = tk::makeLabel(Chart1, QStringLiteral("LabelAb"), 0, 0, QStringLiteral("Abstand vom Rand"), labelFont);
+    LabelAb = tk::makeLabel(Chart1, QStringLiteral("LabelAb"), 0, 0, 
+                            //: Label under the case-hardened steel example's bars, room for about 20 characters
+                            tr("Abstand vom Rand"), labelFont);
     LabelAb->hide();
 }
 
@@ -84,10 +94,12 @@ void TFormHVGraph::Diagramm1Click()
     // Bars are added to what the chart shows; a line that is no integer ends
     // the drawing, the bars before it stay.
     for (int i = 1; i <= AnzahlHV; ++i)
-        Chart1->addBar(HardnessChart::Vickers, tk::strToInt(collectedHV.line(i)), QStringLiteral("HV-Wert"),
+        //: Mark of a bar from the Vickers calculator, followed by the value
+        Chart1->addBar(HardnessChart::Vickers, tk::strToInt(collectedHV.line(i)), tr("HV-Wert"),
                        barColour(HardnessChart::Vickers));
     for (int i = 1; i <= AnzahlHB; ++i)
-        Chart1->addBar(HardnessChart::Brinell, tk::strToInt(collectedHB.line(i)), QStringLiteral("HB-Wert"),
+        //: Mark of a bar from the Brinell calculator, followed by the value
+        Chart1->addBar(HardnessChart::Brinell, tk::strToInt(collectedHB.line(i)), tr("HB-Wert"),
                        barColour(HardnessChart::Brinell));
 }
 
@@ -100,12 +112,16 @@ void TFormHVGraph::CK45Click()
         const char* label;
         int value;
     } bars[] = {
-        {HardnessChart::Vickers, "CK45-Normalisuert HV", 200}, {HardnessChart::Brinell, "CK45-Normalisuert HB", 220},
-        {HardnessChart::Vickers, "CK45-Gehärtet HV", 700},     {HardnessChart::Brinell, "CK45-Gehärtet HB", 740},
-        {HardnessChart::Vickers, "CK45-Vergütet HV", 500},     {HardnessChart::Brinell, "CK45-Vergütet HB", 530},
+        //: Marks of the example bars: the steel CK45 in three states, room for about 22 characters
+        {HardnessChart::Vickers, QT_TR_NOOP("CK45-Normalisuert HV"), 200},
+        {HardnessChart::Brinell, QT_TR_NOOP("CK45-Normalisuert HB"), 220},
+        {HardnessChart::Vickers, QT_TR_NOOP("CK45-Gehärtet HV"), 700},
+        {HardnessChart::Brinell, QT_TR_NOOP("CK45-Gehärtet HB"), 740},
+        {HardnessChart::Vickers, QT_TR_NOOP("CK45-Vergütet HV"), 500},
+        {HardnessChart::Brinell, QT_TR_NOOP("CK45-Vergütet HB"), 530},
     };
     for (const auto& b : bars)
-        Chart1->addBar(b.series, b.value, QString::fromUtf8(b.label), barColour(b.series));
+        Chart1->addBar(b.series, b.value, tr(b.label), barColour(b.series));
 }
 
 void TFormHVGraph::Einsatzstahl1Click()
@@ -116,7 +132,8 @@ void TFormHVGraph::Einsatzstahl1Click()
     // Hardness against the distance from the surface.
     static const int values[] = {890, 880, 820, 750, 670, 630, 600, 590, 585, 581};
     for (int i = 0; i < 10; ++i) {
-        const QString label = i < 9 ? QStringLiteral("0,%1mm").arg(i + 1) : QStringLiteral("1,0mm");
+        // The depth with the interface's decimal separator: 0,1mm ... 1,0mm.
+        const QString label = QLocale().toString((i + 1) / 10.0, 'f', 1) + QStringLiteral("mm");
         Chart1->addBar(HardnessChart::Vickers, values[i], label, barColour(HardnessChart::Vickers));
     }
 }

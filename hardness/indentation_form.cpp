@@ -19,9 +19,11 @@ IndentationForm::IndentationForm(const QString& className, const QString& captio
     setColor(tk::colours::windowGreen);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
 
-    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende"), [this] { EndeClick(); });
+    //: Menu item that closes the measurement window; access key after &
+    addMenuItem(tr("&Ende"), QStringLiteral("Ende"), [this] { EndeClick(); });
     addEscapeItem(QStringLiteral("ESC"), [this] { ESCClick(); });
-    m_startDown = addMenuItem(QStringLiteral("&Start"), QStringLiteral("StartDown"), [this] { StartDownClick(); });
+    //: Menu item that starts a hardness measurement; access key after &
+    m_startDown = addMenuItem(tr("&Start"), QStringLiteral("StartDown"), [this] { StartDownClick(); });
 
     m_paintBoxHaupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 220, 5, 560, 500);
     m_paintBoxHaupt->setOnPaint([this] { PaintBoxHauptPaint(); });
@@ -30,7 +32,8 @@ IndentationForm::IndentationForm(const QString& className, const QString& captio
     // The text lies over the left edge of the drawing.
     m_memo = makeExplanationMemo(client(), explanation, memoWidth);
 
-    setStatusText(QStringLiteral("ESC = Abbruch"));
+    //: Status bar of the measurement windows
+    setStatusText(tr("ESC = Abbruch"));
 
     m_timerDown = addTimer(QStringLiteral("TimerDown"), IndentationScene::fastInterval, [this] { TimerDownTimer(); });
 
@@ -42,7 +45,8 @@ IndentationForm::IndentationForm(const QString& className, const QString& captio
 
 void IndentationForm::describeDrawing(const QString& name, const QString& afterRun)
 {
-    m_paintBoxHaupt->describe(name, QStringLiteral("Prüfkörper in Ruhestellung über der Probe"));
+    //: Screen reader: the measurement drawing before a run
+    m_paintBoxHaupt->describe(name, tr("Prüfkörper in Ruhestellung über der Probe"));
     m_paintBoxDown->describe(name, QString());
     bindAnnouncement(m_paintBoxHaupt, [this, afterRun] {
         const IndentationScene& s = indentationScene();

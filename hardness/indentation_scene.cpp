@@ -23,6 +23,18 @@ void IndentationScene::start()
     m_announcement = QT_TRANSLATE_NOOP("IndentationScene", "Prüfkörper senkt sich auf die Probe");
 }
 
+QString IndentationScene::testForceNumerator()
+{
+    //: Numerator of the hardness formula over a fraction bar of about 180 px
+    return QCoreApplication::translate("IndentationScene", "0.102 * Prüfkraft F ");
+}
+
+QString IndentationScene::indentationAreaDenominator()
+{
+    //: Denominator of the hardness formula under a fraction bar of about 180 px
+    return QCoreApplication::translate("IndentationScene", "Eindruckoberfläche A ");
+}
+
 QString IndentationScene::stageText() const
 {
     return m_announcement ? QCoreApplication::translate("IndentationScene", m_announcement) : QString();
@@ -70,7 +82,7 @@ void IndentationScene::paintStatic(tk::Canvas& c, int windowWidth)
 
     c.setBrushStyle(tk::BrushStyle::Clear);
     c.setFontHeight(24);
-    tk::drawTexts(c, sceneTexts());
+    tk::drawTexts(c, "IndentationScene", sceneTexts());
 }
 
 void IndentationScene::reachStages(Direction direction, tk::Canvas& down, tk::Canvas& haupt)

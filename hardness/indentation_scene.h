@@ -108,6 +108,7 @@ protected:
     // else is drawn in the indenter's colour), and the texts of the scene in
     // a cell height of 24.
     virtual void drawIndenterAtRest(tk::Canvas& c) = 0;
+    // Drawn in the interface language (context "IndentationScene").
     virtual std::span<const tk::PlacedText> sceneTexts() const = 0;
     // The indenter at y, going down (the pen is black) and going up (with
     // the pen and brush the run left).
@@ -116,6 +117,11 @@ protected:
     // The last tick of a run, back at rest: input accepted again, timer off
     // (done before this runs), and the indenter drawn at rest.
     virtual void finishRun(tk::Canvas& down) = 0;
+
+    // The fraction both hardness formulas start from: 0.102 times the test
+    // force over the area of the indentation.
+    static QString testForceNumerator();
+    static QString indentationAreaDenominator();
 
     int m_y = restY;
     Direction m_direction = Direction::Down;

@@ -11,60 +11,64 @@ using hardness::IndentationScene;
 
 TFormRockwell* FormRockwell = nullptr;
 
-const QStringList& TFormRockwell::explanation()
+QStringList TFormRockwell::explanation()
 {
-    static const QStringList lines = {
-        QStringLiteral(" Bei der Härtebestimmung nach "),
-        QStringLiteral(" Rockwell (DIN EN 6508-1)"),
-        QStringLiteral(" -Verfahren HRC-"),
-        QStringLiteral(" dient ein Diamantkegel mit 120° "),
-        QStringLiteral(" Spitzenwinkel als Eindringkörper."),
-        QString(),
-        QStringLiteral(" Dieser Prüfkörper wird unter Ver-"),
-        QStringLiteral(" wendung einer Prüfvorkraft und"),
-        QStringLiteral(" einer Hauptkraft senkrecht "),
-        QStringLiteral(" in die Oberfläche einer glatt "),
-        QStringLiteral(" aufliegenden Probe eingedrückt."),
-        QStringLiteral(" Bei diesem Prüfverfahren wird "),
-        QStringLiteral(" der Härtewert über die Eindring-"),
-        QStringLiteral(" tiefe ermittelt."),
-        QStringLiteral(" Dabei werden Eindringtiefe t und"),
-        QStringLiteral(" der Härtewert mit einem Tiefen-"),
-        QStringLiteral(" messgerät abgelesen."),
-        QString(),
-        QStringLiteral(" Das Rockwellhärtemessverfahren"),
-        QStringLiteral(" hat eine kurze Prüfzeit und läßt "),
-        QStringLiteral(" sich automatisieren."),
-        QStringLiteral(" Allerdings ist das Verfahren bei "),
-        QStringLiteral(" sehr hoher Härte des Prüfwerk-"),
-        QStringLiteral(" stoffes ungenau, da sich bei "),
-        QStringLiteral(" kleinen Eindringtiefen der Einfluss "),
-        QStringLiteral(" der Abrundung bemerkbar macht."),
-        QString(),
-        QString(),
-        QString(),
-        QStringLiteral(" "),
-        QString(),
-        QStringLiteral(" "),
-    };
-    return lines;
+    // One text, so a translation chooses its own line breaks.
+    //: Explanation box of the Rockwell window: one line per \n, lines of at most about 33 characters (narrower box), at most 27 lines
+    return tr(
+        " Bei der Härtebestimmung nach \n"
+        " Rockwell (DIN EN 6508-1)\n"
+        " -Verfahren HRC-\n"
+        " dient ein Diamantkegel mit 120° \n"
+        " Spitzenwinkel als Eindringkörper.\n"
+        "\n"
+        " Dieser Prüfkörper wird unter Ver-\n"
+        " wendung einer Prüfvorkraft und\n"
+        " einer Hauptkraft senkrecht \n"
+        " in die Oberfläche einer glatt \n"
+        " aufliegenden Probe eingedrückt.\n"
+        " Bei diesem Prüfverfahren wird \n"
+        " der Härtewert über die Eindring-\n"
+        " tiefe ermittelt.\n"
+        " Dabei werden Eindringtiefe t und\n"
+        " der Härtewert mit einem Tiefen-\n"
+        " messgerät abgelesen.\n"
+        "\n"
+        " Das Rockwellhärtemessverfahren\n"
+        " hat eine kurze Prüfzeit und läßt \n"
+        " sich automatisieren.\n"
+        " Allerdings ist das Verfahren bei \n"
+        " sehr hoher Härte des Prüfwerk-\n"
+        " stoffes ungenau, da sich bei \n"
+        " kleinen Eindringtiefen der Einfluss \n"
+        " der Abrundung bemerkbar macht.\n"
+        "\n"
+        "\n"
+        "\n"
+        " \n"
+        "\n"
+        " ").split(QChar('\n'));
 }
 
 TFormRockwell::TFormRockwell()
-    : IndentationForm(QStringLiteral("TFormRockwell"),
-                      QStringLiteral("Härtemessung nach Rockwell DIN EN 6508-1 (früher DIN 50103)"), explanation(), 220)
+    //: Caption of the Rockwell window
+    : IndentationForm(QStringLiteral("TFormRockwell"), tr("Härtemessung nach Rockwell DIN EN 6508-1 (früher DIN 50103)"),
+                      explanation(), 220)
 {
     // An invisible item: off the menu bar, but on the window, where its key
     // works; and it works while a run keeps every other input away.
-    m_stop = addMenuItem(QStringLiteral("&Anhalten"), QStringLiteral("Stop"), [this] { StopClick(); }, nullptr,
+    //: Hidden menu item (key F1) that pauses or continues a run
+    m_stop = addMenuItem(tr("&Anhalten"), QStringLiteral("Stop"), [this] { StopClick(); }, nullptr,
                          QKeySequence(Qt::Key_F1));
     menuBar()->removeAction(m_stop);
     addAction(m_stop);
     keepLiveWhileDisabled(m_stop);
-    describeDrawing(QStringLiteral("Rockwellhärtemessung (schematisch)"),
-                    QStringLiteral("Messung beendet: Eindringtiefen to, t und tges und Eindruck von oben"));
+    //: Screen reader: name of the drawing, then what it shows after a run; to, t, tges are symbols
+    describeDrawing(tr("Rockwellhärtemessung (schematisch)"),
+                    tr("Messung beendet: Eindringtiefen to, t und tges und Eindruck von oben"));
 
-    setStatusText(QStringLiteral("ESC = Abbruch, F1 = Prozess anhalten/fortfahren"));
+    //: Status bar of the Rockwell window (bold), room for about 60 characters
+    setStatusText(tr("ESC = Abbruch, F1 = Prozess anhalten/fortfahren"));
     statusBar()->setFont(tk::qtFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 15, true)));
 }
 

@@ -21,7 +21,7 @@ public:
     hardness::RockwellScene& scene() { return m_scene; }
     QAction* stopItem() const { return m_stop; }
 
-    static const QStringList& explanation();
+    static QStringList explanation();
 
 protected:
     hardness::IndentationScene& indentationScene() override { return m_scene; }

@@ -1,6 +1,9 @@
 #include "rockwell_scene.h"
 
 #include "toolkit/colours.h"
+#include "toolkit/diagram.h"
+
+#include <QCoreApplication>
 
 namespace hardness {
 
@@ -32,9 +35,11 @@ void RockwellScene::drawIndenterAtRest(tk::Canvas& c)
 std::span<const tk::PlacedText> RockwellScene::sceneTexts() const
 {
     static constexpr tk::PlacedText texts[] = {
-        {15, 25, "Eindringkörper: stumpfer Diamantkegel mit 120° Spitzenwinkel."},
-        {80, 303, "Probe"},
-        {15, 50, "Rockwellhärte wird über die Eindringtiefe ermittelt"},
+        //: Drawn above the Rockwell test, room for about 60 characters
+        {15, 25, QT_TRANSLATE_NOOP("IndentationScene", "Eindringkörper: stumpfer Diamantkegel mit 120° Spitzenwinkel.")},
+        {80, 303, QT_TRANSLATE_NOOP("IndentationScene", "Probe")},
+        //: Drawn above the Rockwell test, below the indenter's description
+        {15, 50, QT_TRANSLATE_NOOP("IndentationScene", "Rockwellhärte wird über die Eindringtiefe ermittelt")},
     };
     return texts;
 }
@@ -73,7 +78,7 @@ void RockwellScene::applyPreliminaryForce(tk::Canvas& down, tk::Canvas&)
 {
     down.setBrushStyle(tk::BrushStyle::Clear);
     down.setFontHeight(24);
-    down.textOut(60, 85, QStringLiteral("Prüfvorkraft Fo"));
+    down.textOut(60, 85, QCoreApplication::translate("IndentationScene", "Prüfvorkraft Fo"));
 }
 
 // The depth `to` that the preliminary force reached, between the specimen's
@@ -82,8 +87,9 @@ void RockwellScene::applyTestForce(tk::Canvas& down, tk::Canvas&)
 {
     down.setBrushStyle(tk::BrushStyle::Clear);
     down.setFontHeight(24);
-    down.textOut(60, 85, QStringLiteral("Prüfvorkraft Fo"));
-    down.textOut(60, 110, QStringLiteral("+ Prüfkraft F"));
+    //: The forces acting during the Rockwell test, drawn on two lines split at |
+    tk::drawPieces(down, QCoreApplication::translate("IndentationScene", "Prüfvorkraft Fo|+ Prüfkraft F"),
+                   {{60, 85}, {60, 110}});
     down.setFontHeight(18);
     down.textOut(335, 210, QStringLiteral("Fo -> to"));
     down.line(285, 270, 395, 270);

@@ -6,62 +6,69 @@
 #include "toolkit/paintbox.h"
 #include "toolkit/screen.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
+
 TFormHaerte* FormHaerte = nullptr;
 
-const QStringList& TFormHaerte::explanation()
+QStringList TFormHaerte::explanation()
 {
-    static const QStringList lines = {
-        QStringLiteral(" Definition der Härte:"),
-        QStringLiteral(" Die Härte ist der Widerstand eines"),
-        QStringLiteral(" Werkstoffes gegen das Eindringen"),
-        QStringLiteral(" eines härteren Körpers."),
-        QString(),
-        QStringLiteral(" Die Härte eines Werkstoffes erlaubt "),
-        QStringLiteral(" Aussagen über die Festigkeit."),
-        QStringLiteral(" Sie wird mit unterschiedlichen Mess-"),
-        QStringLiteral(" verfahren ermittelt."),
-        QStringLiteral(" Bei allen genormten Messverfahren"),
-        QStringLiteral(" dringt ein Eindringkörper mit einer"),
-        QStringLiteral(" definierten Kraft in das Werkstück ein."),
-        QStringLiteral(" Der durch das Einsenken entstandene"),
-        QStringLiteral(" Eindruck wird ausgemessen und aus "),
-        QStringLiteral(" der Höhe der Kraft und Geometrie des"),
-        QStringLiteral(" Eindrucks der Härtewert berechnet."),
-        QStringLiteral(" Die Grafik zeigt schematisch ein Härte-"),
-        QStringLiteral(" prüfgerät, das sich zur Messung der "),
-        QStringLiteral(" Härte mit unterschielichen Eindring-"),
-        QStringLiteral(" körpern eignet."),
-        QString(),
-        QStringLiteral(" Die drei hier vorgestellten statischen"),
-        QStringLiteral(" Messverfahren,"),
-        QStringLiteral("   - Brinell (EN ISO 6506-1) "),
-        QStringLiteral("     früher (DIN 50351)"),
-        QStringLiteral("   - Rockwell (EN ISO 6508-1)"),
-        QStringLiteral("     früher (DIN 50103)"),
-        QStringLiteral("   - Vickers (EN ISO 6507-1)"),
-        QStringLiteral("     früher (DIN 50133)"),
-        QStringLiteral(" unterscheiden sich hinsichtlich der "),
-        QStringLiteral(" geometrischen Form des Eindring-"),
-        QStringLiteral(" körpers der Höhe der Prüfkraft und "),
-        QStringLiteral(" der Errechnung des jeweiligen "),
-        QStringLiteral(" Härtewertes."),
-    };
-    return lines;
+    // One text, so a translation chooses its own line breaks.
+    //: Explanation box of the hardness tester window: one line per \n, lines of at most about 38 characters; the box scrolls
+    return tr(
+        " Definition der Härte:\n"
+        " Die Härte ist der Widerstand eines\n"
+        " Werkstoffes gegen das Eindringen\n"
+        " eines härteren Körpers.\n"
+        "\n"
+        " Die Härte eines Werkstoffes erlaubt \n"
+        " Aussagen über die Festigkeit.\n"
+        " Sie wird mit unterschiedlichen Mess-\n"
+        " verfahren ermittelt.\n"
+        " Bei allen genormten Messverfahren\n"
+        " dringt ein Eindringkörper mit einer\n"
+        " definierten Kraft in das Werkstück ein.\n"
+        " Der durch das Einsenken entstandene\n"
+        " Eindruck wird ausgemessen und aus \n"
+        " der Höhe der Kraft und Geometrie des\n"
+        " Eindrucks der Härtewert berechnet.\n"
+        " Die Grafik zeigt schematisch ein Härte-\n"
+        " prüfgerät, das sich zur Messung der \n"
+        " Härte mit unterschielichen Eindring-\n"
+        " körpern eignet.\n"
+        "\n"
+        " Die drei hier vorgestellten statischen\n"
+        " Messverfahren,\n"
+        "   - Brinell (EN ISO 6506-1) \n"
+        "     früher (DIN 50351)\n"
+        "   - Rockwell (EN ISO 6508-1)\n"
+        "     früher (DIN 50103)\n"
+        "   - Vickers (EN ISO 6507-1)\n"
+        "     früher (DIN 50133)\n"
+        " unterscheiden sich hinsichtlich der \n"
+        " geometrischen Form des Eindring-\n"
+        " körpers der Höhe der Prüfkraft und \n"
+        " der Errechnung des jeweiligen \n"
+        " Härtewertes.").split(QChar('\n'));
 }
 
 TFormHaerte::TFormHaerte()
-    : tk::Form(QStringLiteral("TFormHaerte"), QStringLiteral("Härteprüfmaschine (schematisch)"))
+    //: Caption of the hardness tester window
+    : tk::Form(QStringLiteral("TFormHaerte"), tr("Härteprüfmaschine (schematisch)"))
 {
     setTakesChosenColour(true);
     setColor(tk::colours::windowGreen);
     setWindowFont(tk::Font::cell(QStringLiteral("MS Sans Serif"), 11));
 
-    addMenuItem(QStringLiteral("&Ende"), QStringLiteral("Ende"), [this] { EndeClick(); });
+    //: Menu item that closes the window; access key after &
+    addMenuItem(tr("&Ende"), QStringLiteral("Ende"), [this] { EndeClick(); });
     addEscapeItem(QStringLiteral("ESC"), [this] { ESCClick(); });
 
     m_paintBoxHaupt = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 270, 5, 520, 500);
-    m_paintBoxHaupt->describe(QStringLiteral("Härteprüfmaschine (schematisch)"),
-                              QStringLiteral("Beschriftete Schemazeichnung einer Härteprüfmaschine mit ihren Bauteilen"));
+    //: Screen reader: description of the drawing
+    m_paintBoxHaupt->describe(tr("Härteprüfmaschine (schematisch)"),
+                              tr("Beschriftete Schemazeichnung einer Härteprüfmaschine mit ihren Bauteilen"));
     m_paintBoxHaupt->setOnPaint([this] { PaintBoxHauptPaint(); });
 
     // Along the left edge of the drawing, two pixels higher than it.
@@ -72,7 +79,8 @@ TFormHaerte::TFormHaerte()
     m_memo->setScrollBars(true, true);
     m_memo->setFixedLines(explanation(), tk::Font::cell(QStringLiteral("MS Sans Serif"), 18));
 
-    setStatusText(QStringLiteral("ESC = Abbruch"));
+    //: Status bar of the hardness tester window
+    setStatusText(tr("ESC = Abbruch"));
 }
 
 void TFormHaerte::formCreate() { FormHaerte->setBounds(tk::centredLeft(800), tk::centredTop(600), 800, 600); }
@@ -146,22 +154,38 @@ void paintParts(tk::Canvas& c)
 
 void paintLabels(tk::Canvas& c)
 {
+    static constexpr const char* context = "hardness::HardnessTester";
     c.setBrushStyle(tk::BrushStyle::Clear);
     c.setFontHeight(18);
-    tk::drawTexts(c, {
-                         {110, 250, "Probe"},
-                         {40, 280, "verstellbarer"},
-                         {40, 295, "Auflagetisch"},
-                         {47, 220, "Eindringkörper"},
-                         {47, 80, "Scheibe für die vergrößerte Abbildung des Eindrucks"},
-                     });
+    // The specimen's label ends left of the specimen (from x = 145): a
+    // longer word starts further left.
+    //: Label of the specimen on the anvil; a long word moves to the left
+    const QString specimen = QCoreApplication::translate("hardness::HardnessTester", "Probe");
+    c.textOut(std::min(110, 145 - c.textWidth(specimen)), 250, specimen);
+    tk::drawTexts(c, context,
+                  {
+                      //: Label of the indenter, left of the machine, room for about 14 characters
+                      {47, 220, QT_TRANSLATE_NOOP("hardness::HardnessTester", "Eindringkörper")},
+                      //: Label of the screen at the top of the machine, room for about 50 characters
+                      {47, 80, QT_TRANSLATE_NOOP("hardness::HardnessTester",
+                                                 "Scheibe für die vergrößerte Abbildung des Eindrucks")},
+                  });
+    //: Label of the table, drawn on two lines split at |, about 13 characters each
+    tk::drawPieces(c, QCoreApplication::translate("hardness::HardnessTester", "verstellbarer|Auflagetisch"),
+                   {{40, 280}, {40, 295}});
     c.line(60, 95, 82, 150);
-    tk::drawTexts(c, {{330, 220, "Einstellen der "}, {330, 240, "Prüfkraft "}});
+    //: Label right of the machine, drawn on two lines split at |, about 14 characters each
+    tk::drawPieces(c, QCoreApplication::translate("hardness::HardnessTester", "Einstellen der |Prüfkraft "),
+                   {{330, 220}, {330, 240}});
     c.line(326, 240, 286, 250);
-    tk::drawTexts(c, {{130, 417, "Auslösehebel "}});
+    //: Label of the lever at the machine's foot, room for about 14 characters
+    tk::drawTexts(c, context, {{130, 417, QT_TRANSLATE_NOOP("hardness::HardnessTester", "Auslösehebel ")}});
 
     c.setFontHeight(22);
-    tk::drawTexts(c, {{30, 25, "Schematische Darstellung einer Härteprüfmaschine"}});
+    //: Heading of the drawing, room for about 48 characters
+    tk::drawTexts(c, context,
+                  {{30, 25, QT_TRANSLATE_NOOP("hardness::HardnessTester",
+                                              "Schematische Darstellung einer Härteprüfmaschine")}});
 }
 
 }

@@ -25,7 +25,7 @@ public:
     tk::PaintBox* paintBoxHaupt() const { return m_paintBoxHaupt; }
     tk::Memo* memo() const { return m_memo; }
 
-    static const QStringList& explanation();
+    static QStringList explanation();
 
 private:
     tk::PaintBox* m_paintBoxHaupt;

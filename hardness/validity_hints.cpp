@@ -1,5 +1,6 @@
 #include "validity_hints.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
 
@@ -8,6 +9,9 @@ namespace hardness {
 namespace {
 
 QString number(double value, int decimals) { return QLocale().toString(value, 'f', decimals); }
+
+// The hints stand in the calculators' status bars.
+QString hintText(const char* text) { return QCoreApplication::translate("hardness::ValidityHints", text); }
 
 }
 
@@ -18,11 +22,17 @@ QString vickersValidityHint(float d1, float d2)
     const double mean = (double(d1) + d2) / 2.0;
     const double deviation = std::abs(double(d1) - d2) / mean * 100.0;
     const QString thickness =
-        QStringLiteral("Probe mindestens %1 mm dick.").arg(number(1.5 * mean / 1000.0, 3));
+        //: Least thickness of the specimen, %1 in mm; ends the Vickers hint
+        hintText(QT_TRANSLATE_NOOP("hardness::ValidityHints", "Probe mindestens %1 mm dick."))
+            .arg(number(1.5 * mean / 1000.0, 3));
     if (deviation > 5.0)
-        return QStringLiteral("Ungültig: Diagonalen weichen %1 % ab (über 5 %), Probe schief? %2")
+        //: Vickers hint: %1 the deviation of the diagonals in percent, %2 the thickness sentence
+        return hintText(QT_TRANSLATE_NOOP("hardness::ValidityHints",
+                                           "Ungültig: Diagonalen weichen %1 % ab (über 5 %), Probe schief? %2"))
             .arg(number(deviation, 1), thickness);
-    return QStringLiteral("Gültig: Diagonalen weichen %1 % ab (bis 5 %). %2").arg(number(deviation, 1), thickness);
+    //: Vickers hint: %1 the deviation of the diagonals in percent, %2 the thickness sentence
+    return hintText(QT_TRANSLATE_NOOP("hardness::ValidityHints", "Gültig: Diagonalen weichen %1 % ab (bis 5 %). %2"))
+        .arg(number(deviation, 1), thickness);
 }
 
 QString brinellValidityHint(float testLoad, float ballDiameter, float indentDiameter)
@@ -37,18 +47,27 @@ QString brinellValidityHint(float testLoad, float ballDiameter, float indentDiam
     for (double r : {30.0, 15.0, 10.0, 5.0, 2.5, 1.0})
         standard = standard || std::abs(ratio - r) <= r * 1e-4;
     const QString ratioText = standard
-        ? QStringLiteral("Beanspruchungsgrad %1.").arg(number(ratio, ratio == std::floor(ratio) ? 0 : 1))
-        : QStringLiteral("Beanspruchungsgrad %1 ist nicht genormt.").arg(number(ratio, 2));
+        //: Brinell: the force-diameter ratio 0.102 F / D² (a standard one)
+        ? hintText(QT_TRANSLATE_NOOP("hardness::ValidityHints", "Beanspruchungsgrad %1."))
+              .arg(number(ratio, ratio == std::floor(ratio) ? 0 : 1))
+        //: Brinell: the force-diameter ratio 0.102 F / D² (not a standard one)
+        : hintText(QT_TRANSLATE_NOOP("hardness::ValidityHints", "Beanspruchungsgrad %1 ist nicht genormt."))
+              .arg(number(ratio, 2));
     // Compared in single precision, as the diameters were entered, so that
     // d = 0.6 D typed exactly counts as inside.
     const bool inside = float(indentDiameter) >= float(0.24 * ballDiameter) &&
                         float(indentDiameter) <= float(0.6 * ballDiameter);
     if (!inside)
-        return QStringLiteral("Ungültig: d = %1 D, nicht zwischen 0,24 D und 0,6 D. %2")
+        //: Brinell hint: %1 the indentation's share of the ball diameter, %2 the ratio sentence
+        return hintText(QT_TRANSLATE_NOOP("hardness::ValidityHints",
+                                           "Ungültig: d = %1 D, nicht zwischen 0,24 D und 0,6 D. %2"))
             .arg(number(share, 2), ratioText);
-    return QStringLiteral("%1: d = %2 D (0,24 D bis 0,6 D). %3")
-        .arg(standard ? QStringLiteral("Gültig") : QStringLiteral("Eingeschränkt gültig"), number(share, 2),
-             ratioText);
+    //: Brinell hint: %1 the verdict, %2 the indentation's share of the ball diameter, %3 the ratio sentence
+    return hintText(QT_TRANSLATE_NOOP("hardness::ValidityHints", "%1: d = %2 D (0,24 D bis 0,6 D). %3"))
+        //: Verdicts of the Brinell hint: valid, or valid with a ratio outside the standard
+        .arg(standard ? hintText(QT_TRANSLATE_NOOP("hardness::ValidityHints", "Gültig"))
+                      : hintText(QT_TRANSLATE_NOOP("hardness::ValidityHints", "Eingeschränkt gültig")),
+             number(share, 2), ratioText);
 }
 
 }

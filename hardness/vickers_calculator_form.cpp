@@ -28,25 +28,34 @@ CalculatorForm::Layout vickersLayout()
     CalculatorForm::Layout l;
     l.lengthUnit = QStringLiteral("µm");
     l.values = &collectedHV;
-    l.listTitle = QStringLiteral("HV-Werte");
-    l.heading = QStringLiteral("Berechnung der Vickershärte");
-    l.loadLabel = QStringLiteral("Prüfbedingung    HV");
-    l.forceLabel = QStringLiteral("Prüfkraft / N");
+    //: Heading of the list of accepted values, room for about 12 characters
+    l.listTitle = TFormHV::tr("HV-Werte");
+    //: Heading of the calculator panel, room for about 28 characters
+    l.heading = TFormHV::tr("Berechnung der Vickershärte");
+    //: Label of the test condition field (e.g. 10 for HV 10), room for about 18 characters
+    l.loadLabel = TFormHV::tr("Prüfbedingung    HV");
+    //: Label of the test force field, room for about 18 characters
+    l.forceLabel = TFormHV::tr("Prüfkraft / N");
     l.d1Label = QStringLiteral("d [1] / ");
     l.d2Label = QStringLiteral("d [2] / ");
-    l.resultLabel = QStringLiteral("Vickershärte HV");
+    //: Label of the result field, room for about 18 characters
+    l.resultLabel = TFormHV::tr("Vickershärte HV");
     l.countLabelName = QStringLiteral("Label11");
     l.countEditName = QStringLiteral("EditViN");
-    l.resetCaption = QStringLiteral("&Alle Daten Löschen");
-    l.loadTable = {QStringLiteral("Vorwiegende Belastungen"), QStringLiteral("HV 0,5 HV 1 HV 10"),
-                   QStringLiteral("HV 30  HV 60")};
+    //: Button that clears the calculator and its list; access key after &
+    l.resetCaption = TFormHV::tr("&Alle Daten Löschen");
+    //: Heading of the small table of usual test conditions, room for about 26 characters
+    l.loadTable = {TFormHV::tr("Vorwiegende Belastungen"),
+                   //: Usual test conditions; only the decimal separator changes
+                   TFormHV::tr("HV 0,5 HV 1 HV 10"), QStringLiteral("HV 30  HV 60")};
     return l;
 }
 
 }
 
 TFormHV::TFormHV()
-    : CalculatorForm(QStringLiteral("TFormHV"), QStringLiteral("Berechnung der Vickershärte HV"), vickersLayout())
+    //: Caption of the Vickers calculator
+    : CalculatorForm(QStringLiteral("TFormHV"), tr("Berechnung der Vickershärte HV"), vickersLayout())
 {
     // µm: a µ from the symbol font followed by an m.
     addPanelLabel(QStringLiteral("Label6"), 60, 120, QStringLiteral("m"), true);

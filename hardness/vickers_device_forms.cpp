@@ -25,18 +25,22 @@ void showDetail(tk::Form* detail)
 }
 
 TFormHVA223::TFormHVA223()
-    : tk::PictureForm(QStringLiteral("TFormHVA223"), QStringLiteral("Vickershärteprüfgerät Harlunde"),
+    //: Caption of the picture of the Vickers hardness tester; Harlunde is the tester's name
+    : tk::PictureForm(QStringLiteral("TFormHVA223"), tr("Vickershärteprüfgerät Harlunde"),
                       pictures::vickersTester(), QStringLiteral("ImageHVA223"),
                       CloseMenu{QStringLiteral("Ende1"), QStringLiteral("ESC1")})
 {
     setWindowFont(deviceFont);
     // After "&Ende", the details; the invisible ESC item is attached to the
     // window, not drawn.
-    addMenuItem(QStringLiteral("&Ableseeinrichtung"), QStringLiteral("Ableseeinrichtung1"),
+    //: Menu item that shows the tester's reading device; access key after &
+    addMenuItem(tr("&Ableseeinrichtung"), QStringLiteral("Ableseeinrichtung1"),
                 [this] { Ableseeinrichtung1Click(); });
-    addMenuItem(QStringLiteral("&Prüfkraftauflage"), QStringLiteral("Prfkraftauflage1"),
+    //: Menu item that shows where the test weights are put on; access key after &
+    addMenuItem(tr("&Prüfkraftauflage"), QStringLiteral("Prfkraftauflage1"),
                 [this] { Prfkraftauflage1Click(); });
-    addMenuItem(QStringLiteral("Prüfkörpereinfassung und P&robe"), QStringLiteral("PrfkrperundProbe1"),
+    //: Menu item that shows the indenter's mount and the specimen; access key after &
+    addMenuItem(tr("Prüfkörpereinfassung und P&robe"), QStringLiteral("PrfkrperundProbe1"),
                 [this] { PrfkrperundProbe1Click(); });
 }
 
@@ -62,20 +66,23 @@ void VickersDetailForm::formCreate() { centre(this); }
 }
 
 TFormHVA223Lese::TFormHVA223Lese()
-    : VickersDetailForm(QStringLiteral("TFormHVA223Lese"), QStringLiteral("Vickershärteprüfgerät: Ableseeinrichtung"),
+    //: Caption of the detail picture
+    : VickersDetailForm(QStringLiteral("TFormHVA223Lese"), tr("Vickershärteprüfgerät: Ableseeinrichtung"),
                         pictures::vickersReadingDevice(), QStringLiteral("ImageHVA223Lese"))
 {
 }
 
 TFormHVA223Kraft::TFormHVA223Kraft()
-    : VickersDetailForm(QStringLiteral("TFormHVA223Kraft"), QStringLiteral("Vickershärteprüfgerät: Prüfkraftauflage"),
+    //: Caption of the detail picture
+    : VickersDetailForm(QStringLiteral("TFormHVA223Kraft"), tr("Vickershärteprüfgerät: Prüfkraftauflage"),
                         pictures::vickersLoadSupport(), QStringLiteral("ImageHVA223Kraft"))
 {
 }
 
 TFormHVA223Koerper::TFormHVA223Koerper()
     : VickersDetailForm(QStringLiteral("TFormHVA223Koerper"),
-                        QStringLiteral("Vickershärteprüfgerät: Prüfkörpereinfassung und Probe"),
+                        //: Caption of the detail picture
+                        tr("Vickershärteprüfgerät: Prüfkörpereinfassung und Probe"),
                         pictures::vickersIndenterAndSpecimen(), QStringLiteral("ImageHVA223Koerper"))
 {
 }

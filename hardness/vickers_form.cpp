@@ -7,50 +7,54 @@
 
 TFormVickers* FormVickers = nullptr;
 
-const QStringList& TFormVickers::explanation()
+QStringList TFormVickers::explanation()
 {
-    static const QStringList lines = {
-        QStringLiteral(" Bei der Härtebestimmung nach"),
-        QStringLiteral(" Vickers (EN ISO 6507-1) dient "),
-        QStringLiteral(" eine vierseitige Pyramide "),
-        QStringLiteral(" mit 136° Spitzenwinkel als "),
-        QStringLiteral(" Eindringkörper."),
-        QString(),
-        QStringLiteral(" Dieser Prüfkörper mit einer defi-"),
-        QStringLiteral(" nierten Prüfkraft F wird senkrecht "),
-        QStringLiteral(" in die Oberfläche einer glatt "),
-        QStringLiteral(" aufliegenden Probe eingedrückt."),
-        QStringLiteral(" Die Prüfkraft ist dabei innerhalb "),
-        QStringLiteral(" einer bestimmten Zeitspanne aufzu-"),
-        QStringLiteral(" bringen. "),
-        QStringLiteral(" Bei diesem Prüfverfahren wird aus"),
-        QStringLiteral(" den Diagonalen (d1 und d2) des "),
-        QStringLiteral(" Eindrucks, die nach dem Entlasten "),
-        QStringLiteral(" der Probe gemessen werden, und "),
-        QStringLiteral(" der Prüfkraft F die Vickershärte "),
-        QStringLiteral(" berechnet."),
-        QString(),
-        QStringLiteral(" Besonders gut geeignet ist das "),
-        QStringLiteral(" Vickershärteverfahren zur Prüfung "),
-        QStringLiteral(" sehr harter Werkstoffe "),
-        QStringLiteral(" insbesondere auch für kleine und"),
-        QStringLiteral(" dünne Proben sowie harte"),
-        QStringLiteral(" Oberflächenschichten. "),
-        QStringLiteral(" "),
-    };
-    return lines;
+    // One text, so a translation chooses its own line breaks.
+    //: Explanation box of the Vickers window: one line per \n, lines of at most about 34 characters, at most 27 lines
+    return tr(
+        " Bei der Härtebestimmung nach\n"
+        " Vickers (EN ISO 6507-1) dient \n"
+        " eine vierseitige Pyramide \n"
+        " mit 136° Spitzenwinkel als \n"
+        " Eindringkörper.\n"
+        "\n"
+        " Dieser Prüfkörper mit einer defi-\n"
+        " nierten Prüfkraft F wird senkrecht \n"
+        " in die Oberfläche einer glatt \n"
+        " aufliegenden Probe eingedrückt.\n"
+        " Die Prüfkraft ist dabei innerhalb \n"
+        " einer bestimmten Zeitspanne aufzu-\n"
+        " bringen. \n"
+        " Bei diesem Prüfverfahren wird aus\n"
+        " den Diagonalen (d1 und d2) des \n"
+        " Eindrucks, die nach dem Entlasten \n"
+        " der Probe gemessen werden, und \n"
+        " der Prüfkraft F die Vickershärte \n"
+        " berechnet.\n"
+        "\n"
+        " Besonders gut geeignet ist das \n"
+        " Vickershärteverfahren zur Prüfung \n"
+        " sehr harter Werkstoffe \n"
+        " insbesondere auch für kleine und\n"
+        " dünne Proben sowie harte\n"
+        " Oberflächenschichten. \n"
+        " ").split(QChar('\n'));
 }
 
 TFormVickers::TFormVickers()
-    : IndentationForm(QStringLiteral("TFormVickers"), QStringLiteral("Härtemessung nach Vickers (DIN 50133)"),
+    //: Caption of the Vickers window
+    : IndentationForm(QStringLiteral("TFormVickers"), tr("Härtemessung nach Vickers (DIN 50133)"),
                       explanation())
 {
-    setCalculator(addMenuItem(QStringLiteral("&Berechnung der Vickerswerte"), QStringLiteral("Rechnung"),
+    //: Menu item that opens the Vickers calculator; access key after &
+    setCalculator(addMenuItem(tr("&Berechnung der Vickerswerte"), QStringLiteral("Rechnung"),
                               [this] { RechnungClick(); }),
                   [] { return FormHV; });
-    describeDrawing(QStringLiteral("Vickershärtemessung (schematisch)"),
-                    QStringLiteral("Messung beendet: Eindruck von oben mit Diagonalen d1, d2 und Formeln für HV"));
-    addMenuItem(QStringLiteral("Berechnungs&grundlage"), QStringLiteral("Berechnungsgrundlage1"),
+    //: Screen reader: name of the drawing, then what it shows after a run
+    describeDrawing(tr("Vickershärtemessung (schematisch)"),
+                    tr("Messung beendet: Eindruck von oben mit Diagonalen d1, d2 und Formeln für HV"));
+    //: Menu item that draws the Vickers formulas; access key after &
+    addMenuItem(tr("Berechnungs&grundlage"), QStringLiteral("Berechnungsgrundlage1"),
                 [this] { Berechnungsgrundlage1Click(); });
 }
 

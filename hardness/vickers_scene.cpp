@@ -1,6 +1,9 @@
 #include "vickers_scene.h"
 
 #include "toolkit/colours.h"
+#include "toolkit/diagram.h"
+
+#include <QCoreApplication>
 
 namespace hardness {
 
@@ -27,10 +30,12 @@ void VickersScene::drawIndenterAtRest(tk::Canvas& c)
 std::span<const tk::PlacedText> VickersScene::sceneTexts() const
 {
     static constexpr tk::PlacedText texts[] = {
-        {50, 25, "Eindringkörper: vierseitige Diamantpyramide "},
-        {50, 50, "mit 136° Spitzenwinkel."},
-        {110, 100, "Prüfkraft  F"},
-        {290, 240, "Probe"},
+        //: Drawn above the Vickers test, first of two lines (about 45 characters each)
+        {50, 25, QT_TRANSLATE_NOOP("IndentationScene", "Eindringkörper: vierseitige Diamantpyramide ")},
+        //: Drawn above the Vickers test, second of two lines
+        {50, 50, QT_TRANSLATE_NOOP("IndentationScene", "mit 136° Spitzenwinkel.")},
+        {110, 100, QT_TRANSLATE_NOOP("IndentationScene", "Prüfkraft  F")},
+        {290, 240, QT_TRANSLATE_NOOP("IndentationScene", "Probe")},
     };
     return texts;
 }
@@ -134,18 +139,19 @@ void VickersScene::paintFormulaTexts(tk::Canvas& c, bool withMeanDiagonal)
     c.setBrushStyle(tk::BrushStyle::Clear);
     c.setFontHeight(24);
     c.setPenWidth(2);
-    c.textOut(322, 75, QStringLiteral("Vickershärte HV"));
+    //: Heading of the Vickers formulas; HV is the symbol
+    c.textOut(322, 75, QCoreApplication::translate("IndentationScene", "Vickershärte HV"));
     c.textOut(270, 125, QStringLiteral("HV = "));
-    c.textOut(335, 110, QStringLiteral("0.102 * Prüfkraft F "));
+    c.textOut(335, 110, testForceNumerator());
     c.line(320, 137, 500, 137);
-    c.textOut(330, 140, QStringLiteral("Eindruckoberfläche A "));
+    c.textOut(330, 140, indentationAreaDenominator());
     c.textOut(290, 185, QStringLiteral("HV = "));
     c.textOut(375, 170, QStringLiteral("0.189 * F"));
     c.line(340, 197, 480, 197);
     c.textOut(400, 210, QStringLiteral(" D "));
-    c.textOut(400, 350, QStringLiteral("d2 und d1 ="));
-    c.textOut(400, 380, QStringLiteral("Diagonale "));
-    c.textOut(400, 410, QStringLiteral("des Eindrucks "));
+    //: The meaning of d1 and d2 in the Vickers formula, drawn on three lines split at |
+    tk::drawPieces(c, QCoreApplication::translate("IndentationScene", "d2 und d1 =|Diagonale |des Eindrucks "),
+                   {{400, 350}, {400, 380}, {400, 410}});
     if (withMeanDiagonal)
         paintMeanDiagonal(c);
     // The exponent of D, last and smaller.

@@ -583,6 +583,85 @@ with decimal points; values not determined as -.</translation>
         <source>Prüfkraft F wird aufgebracht, die Pyramide dringt in die Probe ein</source>
         <translation>Test force F is applied; the pyramid penetrates the specimen</translation>
     </message>
+    <message>
+        <source>Eindringkörper: Kugel aus gehärtetem Stahl. </source>
+        <extracomment>Drawn above the Brinell test, room for about 45 characters</extracomment>
+        <translation>Indenter: ball of hardened steel.</translation>
+    </message>
+    <message>
+        <source>Prüfkraft  F</source>
+        <extracomment>Label of the force arrow over the indenter; F is the symbol</extracomment>
+        <translation>Test force F</translation>
+    </message>
+    <message>
+        <source>Probe</source>
+        <extracomment>Label of the specimen in the drawing, room for about 8 characters</extracomment>
+        <translation>Specimen</translation>
+    </message>
+    <message>
+        <source>Durchmesser d</source>
+        <extracomment>Dimension of the Brinell indentation; d is the symbol</extracomment>
+        <translation>Diameter d</translation>
+    </message>
+    <message>
+        <source>Brinellhärte  HB</source>
+        <extracomment>Heading of the Brinell formulas; HB is the symbol</extracomment>
+        <translation>Brinell hardness HB</translation>
+    </message>
+    <message>
+        <source>d = Durchmesser|    des Eindrucks</source>
+        <extracomment>The meaning of d in the Brinell formula, drawn on two lines split at |</extracomment>
+        <translation>d = diameter|    of indentation</translation>
+    </message>
+    <message>
+        <source>0.102 * Prüfkraft F </source>
+        <extracomment>Numerator of the hardness formula over a fraction bar of about 180 px</extracomment>
+        <translation>0.102 * test force F</translation>
+    </message>
+    <message>
+        <source>Eindruckoberfläche A </source>
+        <extracomment>Denominator of the hardness formula under a fraction bar of about 180 px</extracomment>
+        <translation>Indentation area A</translation>
+    </message>
+    <message>
+        <source>Eindringkörper: stumpfer Diamantkegel mit 120° Spitzenwinkel.</source>
+        <extracomment>Drawn above the Rockwell test, room for about 60 characters</extracomment>
+        <translation>Indenter: rounded diamond cone with 120° cone angle.</translation>
+    </message>
+    <message>
+        <source>Rockwellhärte wird über die Eindringtiefe ermittelt</source>
+        <extracomment>Drawn above the Rockwell test, below the indenter&apos;s description</extracomment>
+        <translation>Rockwell hardness is found from the indentation depth</translation>
+    </message>
+    <message>
+        <source>Prüfvorkraft Fo</source>
+        <translation>Preliminary force Fo</translation>
+    </message>
+    <message>
+        <source>Prüfvorkraft Fo|+ Prüfkraft F</source>
+        <extracomment>The forces acting during the Rockwell test, drawn on two lines split at |</extracomment>
+        <translation>Preliminary force Fo|+ test force F</translation>
+    </message>
+    <message>
+        <source>Eindringkörper: vierseitige Diamantpyramide </source>
+        <extracomment>Drawn above the Vickers test, first of two lines (about 45 characters each)</extracomment>
+        <translation>Indenter: square-based diamond pyramid</translation>
+    </message>
+    <message>
+        <source>mit 136° Spitzenwinkel.</source>
+        <extracomment>Drawn above the Vickers test, second of two lines</extracomment>
+        <translation>with 136° angle between opposite faces.</translation>
+    </message>
+    <message>
+        <source>Vickershärte HV</source>
+        <extracomment>Heading of the Vickers formulas; HV is the symbol</extracomment>
+        <translation>Vickers hardness HV</translation>
+    </message>
+    <message>
+        <source>d2 und d1 =|Diagonale |des Eindrucks </source>
+        <extracomment>The meaning of d1 and d2 in the Vickers formula, drawn on three lines split at |</extracomment>
+        <translation>d2 and d1 =|diagonals|of indentation</translation>
+    </message>
 </context>
 <context>
     <name>MachineFile</name>
@@ -1030,6 +1109,89 @@ with decimal points; values not determined as -.</translation>
     </message>
 </context>
 <context>
+    <name>TFormBrinell</name>
+    <message>
+        <source> Bei der Härtemessung nach
+ Brinell (DIN EN 6506-1 früher 
+ DIN 50351) wird eine gehärtete
+ Stahlkugel oder eine Hartmetall-
+ kugel als Eindringkörper eingesetzt.
+
+ Dieser Prüfkörper mit bekanntem 
+ Durchmesser D wird mit einer defi-
+ nierten Prüfkraft F senkrecht in die
+ Oberfläche einer glatt aufliegenden
+ Probe eingedrückt.
+ Die Prüfkraft ist dabei innerhalb 
+ einer bestimmten Zeitspanne aufzu-
+ bringen. Die Einwirkzeit muss 10 bis
+ 15 Sekunden betragen.
+ Mit Hilfe des Durchmessers d des 
+ Eindrucks, dem Prüfkörperdurch-
+ messer D und der Prüfkraft F er-
+ rechnet man die Brinellhärte HB:
+
+ Das Brinellhärteverfahren kommt
+ bevorzugt bei Eisenwerkstoffen 
+ und NE-Legierungen mit unter-
+ schiedlichen Gefügebestandteilen
+ zur Anwendung. Es eignet sich aller-
+ dings nicht für sehr harte Stoffe und
+ für dünne Oberflächenschichten.</source>
+        <extracomment>Explanation box of the Brinell window: one line per 
+, lines of at most about 36 characters, at most 27 lines</extracomment>
+        <translation> In the Brinell hardness test
+ (DIN EN ISO 6506-1, formerly
+ DIN 50351) the indenter is a
+ hardened steel ball or a hard-
+ metal ball.
+
+ This indenter of known diameter D
+ is pressed with a defined test
+ force F vertically into the sur-
+ face of a specimen lying flat.
+ The test force has to be applied
+ within a specified time. It must
+ act for 10 to 15 seconds.
+ The Brinell hardness HB is calcu-
+ lated from the diameter d of the
+ indentation, the ball diameter D
+ and the test force F:
+
+ The Brinell method is used mainly
+ for ferrous materials and non-
+ ferrous alloys whose micro-
+ structure has several
+ constituents. It is not suited to
+ very hard materials or to thin
+ surface layers.</translation>
+    </message>
+    <message>
+        <source>Härtemessung nach Brinell (DIN EN 6506-1)</source>
+        <extracomment>Caption of the Brinell window</extracomment>
+        <translation>Brinell hardness test (DIN EN ISO 6506-1)</translation>
+    </message>
+    <message>
+        <source>&amp;Berechnung der Brinellwerte</source>
+        <extracomment>Menu item that opens the Brinell calculator; access key after &amp;</extracomment>
+        <translation>&amp;Brinell calculation</translation>
+    </message>
+    <message>
+        <source>Be&amp;rechnungsgrundlagen</source>
+        <extracomment>Menu item that draws the Brinell formulas; access key after &amp;</extracomment>
+        <translation>&amp;Formulas</translation>
+    </message>
+    <message>
+        <source>Brinellhärtemessung (schematisch)</source>
+        <extracomment>Screen reader: name of the drawing, then what it shows after a run</extracomment>
+        <translation>Brinell hardness test (schematic)</translation>
+    </message>
+    <message>
+        <source>Messung beendet: Eindruck von oben mit Durchmesser d und Formeln für HB</source>
+        <translation>Test finished: indentation seen from above with diameter d and the formulas for HB</translation>
+    </message>
+</context>
+<context>
     <name>TFormDauer1</name>
     <message>
         <source>Spannungsverlauf wird gezeichnet: %1</source>
@@ -1447,6 +1609,322 @@ alternating bending and alternating torsion testing machines.</translation>
     </message>
 </context>
 <context>
+    <name>TFormHB</name>
+    <message>
+        <source>HB-Werte</source>
+        <extracomment>Heading of the list of accepted values, room for about 12 characters</extracomment>
+        <translation>HB values</translation>
+    </message>
+    <message>
+        <source>Berechnung der Brinellhärte</source>
+        <extracomment>Heading of the calculator panel, room for about 28 characters</extracomment>
+        <translation>Brinell hardness calculation</translation>
+    </message>
+    <message>
+        <source>Prüflast in kp  </source>
+        <extracomment>Label of the test load field (kilopond), room for about 18 characters</extracomment>
+        <translation>Test load in kp</translation>
+    </message>
+    <message>
+        <source>Prüfkraft in  N</source>
+        <extracomment>Label of the test force field, room for about 18 characters</extracomment>
+        <translation>Test force in N</translation>
+    </message>
+    <message>
+        <source>Brinellhärte HB</source>
+        <extracomment>Label of the result field, room for about 18 characters</extracomment>
+        <translation>Hardness HB</translation>
+    </message>
+    <message>
+        <source>Alle Daten löschen</source>
+        <extracomment>Button that clears the calculator and its list</extracomment>
+        <translation>Clear all data</translation>
+    </message>
+    <message>
+        <source>Belastungen für Stahl mit</source>
+        <extracomment>Heading of the small table of loads for steel, room for about 26 characters</extracomment>
+        <translation>Loads for steel with</translation>
+    </message>
+    <message>
+        <source>D = 10/5/2,5 mm</source>
+        <extracomment>Ball diameters; only the decimal separator changes</extracomment>
+        <translation>D = 10/5/2.5 mm</translation>
+    </message>
+    <message>
+        <source>Berechnung der Brinallhärte HB</source>
+        <extracomment>Caption of the Brinell calculator</extracomment>
+        <translation>Calculation of the Brinell hardness HB</translation>
+    </message>
+</context>
+<context>
+    <name>TFormHV</name>
+    <message>
+        <source>HV-Werte</source>
+        <extracomment>Heading of the list of accepted values, room for about 12 characters</extracomment>
+        <translation>HV values</translation>
+    </message>
+    <message>
+        <source>Berechnung der Vickershärte</source>
+        <extracomment>Heading of the calculator panel, room for about 28 characters</extracomment>
+        <translation>Vickers hardness calculation</translation>
+    </message>
+    <message>
+        <source>Prüfbedingung    HV</source>
+        <extracomment>Label of the test condition field (e.g. 10 for HV 10), room for about 18 characters</extracomment>
+        <translation>Test condition  HV</translation>
+    </message>
+    <message>
+        <source>Prüfkraft / N</source>
+        <extracomment>Label of the test force field, room for about 18 characters</extracomment>
+        <translation>Test force / N</translation>
+    </message>
+    <message>
+        <source>Vickershärte HV</source>
+        <extracomment>Label of the result field, room for about 18 characters</extracomment>
+        <translation>Hardness HV</translation>
+    </message>
+    <message>
+        <source>&amp;Alle Daten Löschen</source>
+        <extracomment>Button that clears the calculator and its list; access key after &amp;</extracomment>
+        <translation>C&amp;lear all data</translation>
+    </message>
+    <message>
+        <source>Vorwiegende Belastungen</source>
+        <extracomment>Heading of the small table of usual test conditions, room for about 26 characters</extracomment>
+        <translation>Common test conditions</translation>
+    </message>
+    <message>
+        <source>HV 0,5 HV 1 HV 10</source>
+        <extracomment>Usual test conditions; only the decimal separator changes</extracomment>
+        <translation>HV 0.5 HV 1 HV 10</translation>
+    </message>
+    <message>
+        <source>Berechnung der Vickershärte HV</source>
+        <extracomment>Caption of the Vickers calculator</extracomment>
+        <translation>Calculation of the Vickers hardness HV</translation>
+    </message>
+</context>
+<context>
+    <name>TFormHVA223</name>
+    <message>
+        <source>Vickershärteprüfgerät Harlunde</source>
+        <extracomment>Caption of the picture of the Vickers hardness tester; Harlunde is the tester&apos;s name</extracomment>
+        <translation>Vickers hardness tester Harlunde</translation>
+    </message>
+    <message>
+        <source>&amp;Ableseeinrichtung</source>
+        <extracomment>Menu item that shows the tester&apos;s reading device; access key after &amp;</extracomment>
+        <translation>&amp;Reading device</translation>
+    </message>
+    <message>
+        <source>&amp;Prüfkraftauflage</source>
+        <extracomment>Menu item that shows where the test weights are put on; access key after &amp;</extracomment>
+        <translation>&amp;Test weight support</translation>
+    </message>
+    <message>
+        <source>Prüfkörpereinfassung und P&amp;robe</source>
+        <extracomment>Menu item that shows the indenter&apos;s mount and the specimen; access key after &amp;</extracomment>
+        <translation>Indenter mount and &amp;specimen</translation>
+    </message>
+</context>
+<context>
+    <name>TFormHVA223Koerper</name>
+    <message>
+        <source>Vickershärteprüfgerät: Prüfkörpereinfassung und Probe</source>
+        <extracomment>Caption of the detail picture</extracomment>
+        <translation>Vickers hardness tester: indenter mount and specimen</translation>
+    </message>
+</context>
+<context>
+    <name>TFormHVA223Kraft</name>
+    <message>
+        <source>Vickershärteprüfgerät: Prüfkraftauflage</source>
+        <extracomment>Caption of the detail picture</extracomment>
+        <translation>Vickers hardness tester: test weight support</translation>
+    </message>
+</context>
+<context>
+    <name>TFormHVA223Lese</name>
+    <message>
+        <source>Vickershärteprüfgerät: Ableseeinrichtung</source>
+        <extracomment>Caption of the detail picture</extracomment>
+        <translation>Vickers hardness tester: reading device</translation>
+    </message>
+</context>
+<context>
+    <name>TFormHVGraph</name>
+    <message>
+        <source>Graphische Ausgabe der ermittelten Härtewerte</source>
+        <extracomment>Caption of the chart window</extracomment>
+        <translation>Chart of the measured hardness values</translation>
+    </message>
+    <message>
+        <source>&amp;Ende</source>
+        <extracomment>Menu item that closes the chart window; access key after &amp;</extracomment>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Diagramm Zeichnen</source>
+        <extracomment>Menu item that draws the values from the calculators; access key after &amp;</extracomment>
+        <translation>&amp;Draw chart</translation>
+    </message>
+    <message>
+        <source>&amp;Beispiele</source>
+        <extracomment>Menu of example charts; access key after &amp;</extracomment>
+        <translation>&amp;Examples</translation>
+    </message>
+    <message>
+        <source>Einsatzstahl</source>
+        <extracomment>Example: hardness of a case-hardened steel over the depth</extracomment>
+        <translation>Case-hardened steel</translation>
+    </message>
+    <message>
+        <source>&amp;Neu Zeichnen</source>
+        <extracomment>Menu item that clears the chart; access key after &amp;</extracomment>
+        <translation>&amp;New chart</translation>
+    </message>
+    <message>
+        <source>ESC = Abbruch</source>
+        <extracomment>Status bar of the chart window</extracomment>
+        <translation>ESC = Cancel</translation>
+    </message>
+    <message>
+        <source>Abstand vom Rand</source>
+        <extracomment>Label under the case-hardened steel example&apos;s bars, room for about 20 characters</extracomment>
+        <translation>Depth below surface</translation>
+    </message>
+    <message>
+        <source>HV-Wert</source>
+        <extracomment>Mark of a bar from the Vickers calculator, followed by the value</extracomment>
+        <translation>HV value</translation>
+    </message>
+    <message>
+        <source>HB-Wert</source>
+        <extracomment>Mark of a bar from the Brinell calculator, followed by the value</extracomment>
+        <translation>HB value</translation>
+    </message>
+    <message>
+        <source>CK45-Normalisuert HV</source>
+        <extracomment>Marks of the example bars: the steel CK45 in three states, room for about 22 characters</extracomment>
+        <translation>CK45 normalized HV</translation>
+    </message>
+    <message>
+        <source>CK45-Normalisuert HB</source>
+        <translation>CK45 normalized HB</translation>
+    </message>
+    <message>
+        <source>CK45-Gehärtet HV</source>
+        <translation>CK45 hardened HV</translation>
+    </message>
+    <message>
+        <source>CK45-Gehärtet HB</source>
+        <translation>CK45 hardened HB</translation>
+    </message>
+    <message>
+        <source>CK45-Vergütet HV</source>
+        <translation>CK45 quenched+tempered HV</translation>
+    </message>
+    <message>
+        <source>CK45-Vergütet HB</source>
+        <translation>CK45 quenched+tempered HB</translation>
+    </message>
+</context>
+<context>
+    <name>TFormHaerte</name>
+    <message>
+        <source> Definition der Härte:
+ Die Härte ist der Widerstand eines
+ Werkstoffes gegen das Eindringen
+ eines härteren Körpers.
+
+ Die Härte eines Werkstoffes erlaubt 
+ Aussagen über die Festigkeit.
+ Sie wird mit unterschiedlichen Mess-
+ verfahren ermittelt.
+ Bei allen genormten Messverfahren
+ dringt ein Eindringkörper mit einer
+ definierten Kraft in das Werkstück ein.
+ Der durch das Einsenken entstandene
+ Eindruck wird ausgemessen und aus 
+ der Höhe der Kraft und Geometrie des
+ Eindrucks der Härtewert berechnet.
+ Die Grafik zeigt schematisch ein Härte-
+ prüfgerät, das sich zur Messung der 
+ Härte mit unterschielichen Eindring-
+ körpern eignet.
+
+ Die drei hier vorgestellten statischen
+ Messverfahren,
+   - Brinell (EN ISO 6506-1) 
+     früher (DIN 50351)
+   - Rockwell (EN ISO 6508-1)
+     früher (DIN 50103)
+   - Vickers (EN ISO 6507-1)
+     früher (DIN 50133)
+ unterscheiden sich hinsichtlich der 
+ geometrischen Form des Eindring-
+ körpers der Höhe der Prüfkraft und 
+ der Errechnung des jeweiligen 
+ Härtewertes.</source>
+        <extracomment>Explanation box of the hardness tester window: one line per 
+, lines of at most about 38 characters; the box scrolls</extracomment>
+        <translation> Definition of hardness:
+ Hardness is the resistance of a
+ material to the penetration of a
+ harder body.
+
+ The hardness of a material allows
+ conclusions about its strength.
+ It is determined by various test
+ methods.
+ In all standardized methods an
+ indenter is pressed into the work-
+ piece with a defined force.
+ The indentation left behind is
+ measured, and the hardness value
+ is calculated from the force and
+ the geometry of the indentation.
+ The drawing shows schematically a
+ hardness tester that can measure
+ hardness with different
+ indenters.
+
+ The three static methods
+ presented here,
+   - Brinell (EN ISO 6506-1)
+     formerly (DIN 50351)
+   - Rockwell (EN ISO 6508-1)
+     formerly (DIN 50103)
+   - Vickers (EN ISO 6507-1)
+     formerly (DIN 50133)
+ differ in the shape of the
+ indenter, the size of the test
+ force and the way the hardness
+ value is calculated.</translation>
+    </message>
+    <message>
+        <source>Härteprüfmaschine (schematisch)</source>
+        <extracomment>Caption of the hardness tester window
+----------
+Screen reader: description of the drawing</extracomment>
+        <translation>Hardness tester (schematic)</translation>
+    </message>
+    <message>
+        <source>&amp;Ende</source>
+        <extracomment>Menu item that closes the window; access key after &amp;</extracomment>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Beschriftete Schemazeichnung einer Härteprüfmaschine mit ihren Bauteilen</source>
+        <translation>Labelled schematic drawing of a hardness tester and its parts</translation>
+    </message>
+    <message>
+        <source>ESC = Abbruch</source>
+        <extracomment>Status bar of the hardness tester window</extracomment>
+        <translation>ESC = Cancel</translation>
+    </message>
+</context>
+<context>
     <name>TFormHammerD108</name>
     <message>
         <source>Pendelschlagwerk Harlunde</source>
@@ -1810,6 +2288,175 @@ The program&apos;s name as the title window&apos;s heading: one line of 600 pixe
     <message>
         <source>&amp;Auswertung</source>
         <translation>&amp;Evaluation</translation>
+    </message>
+</context>
+<context>
+    <name>TFormRockwell</name>
+    <message>
+        <source> Bei der Härtebestimmung nach 
+ Rockwell (DIN EN 6508-1)
+ -Verfahren HRC-
+ dient ein Diamantkegel mit 120° 
+ Spitzenwinkel als Eindringkörper.
+
+ Dieser Prüfkörper wird unter Ver-
+ wendung einer Prüfvorkraft und
+ einer Hauptkraft senkrecht 
+ in die Oberfläche einer glatt 
+ aufliegenden Probe eingedrückt.
+ Bei diesem Prüfverfahren wird 
+ der Härtewert über die Eindring-
+ tiefe ermittelt.
+ Dabei werden Eindringtiefe t und
+ der Härtewert mit einem Tiefen-
+ messgerät abgelesen.
+
+ Das Rockwellhärtemessverfahren
+ hat eine kurze Prüfzeit und läßt 
+ sich automatisieren.
+ Allerdings ist das Verfahren bei 
+ sehr hoher Härte des Prüfwerk-
+ stoffes ungenau, da sich bei 
+ kleinen Eindringtiefen der Einfluss 
+ der Abrundung bemerkbar macht.
+
+
+
+ 
+
+ </source>
+        <extracomment>Explanation box of the Rockwell window: one line per 
+, lines of at most about 33 characters (narrower box), at most 27 lines</extracomment>
+        <translation> In the Rockwell hardness test
+ (DIN EN ISO 6508-1), method
+ HRC, the indenter is a diamond
+ cone with a cone angle of 120°.
+
+ This indenter is pressed verti-
+ cally into the surface of a
+ specimen lying flat, first with
+ a preliminary test force, then
+ with an additional test force.
+ This method finds the hardness
+ value from the depth of
+ indentation.
+ The indentation depth t and the
+ hardness value are read off a
+ depth-measuring device.
+
+ The Rockwell method needs only
+ a short test time and can be
+ automated.
+ It is, however, inaccurate for
+ very hard materials, as at small
+ indentation depths the rounding
+ of the tip makes itself felt.</translation>
+    </message>
+    <message>
+        <source>Härtemessung nach Rockwell DIN EN 6508-1 (früher DIN 50103)</source>
+        <extracomment>Caption of the Rockwell window</extracomment>
+        <translation>Rockwell hardness test DIN EN ISO 6508-1 (formerly DIN 50103)</translation>
+    </message>
+    <message>
+        <source>&amp;Anhalten</source>
+        <extracomment>Hidden menu item (key F1) that pauses or continues a run</extracomment>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Rockwellhärtemessung (schematisch)</source>
+        <extracomment>Screen reader: name of the drawing, then what it shows after a run; to, t, tges are symbols</extracomment>
+        <translation>Rockwell hardness test (schematic)</translation>
+    </message>
+    <message>
+        <source>Messung beendet: Eindringtiefen to, t und tges und Eindruck von oben</source>
+        <translation>Test finished: indentation depths to, t and tges and the indentation seen from above</translation>
+    </message>
+    <message>
+        <source>ESC = Abbruch, F1 = Prozess anhalten/fortfahren</source>
+        <extracomment>Status bar of the Rockwell window (bold), room for about 60 characters</extracomment>
+        <translation>ESC = Cancel, F1 = pause/continue the test</translation>
+    </message>
+</context>
+<context>
+    <name>TFormVickers</name>
+    <message>
+        <source> Bei der Härtebestimmung nach
+ Vickers (EN ISO 6507-1) dient 
+ eine vierseitige Pyramide 
+ mit 136° Spitzenwinkel als 
+ Eindringkörper.
+
+ Dieser Prüfkörper mit einer defi-
+ nierten Prüfkraft F wird senkrecht 
+ in die Oberfläche einer glatt 
+ aufliegenden Probe eingedrückt.
+ Die Prüfkraft ist dabei innerhalb 
+ einer bestimmten Zeitspanne aufzu-
+ bringen. 
+ Bei diesem Prüfverfahren wird aus
+ den Diagonalen (d1 und d2) des 
+ Eindrucks, die nach dem Entlasten 
+ der Probe gemessen werden, und 
+ der Prüfkraft F die Vickershärte 
+ berechnet.
+
+ Besonders gut geeignet ist das 
+ Vickershärteverfahren zur Prüfung 
+ sehr harter Werkstoffe 
+ insbesondere auch für kleine und
+ dünne Proben sowie harte
+ Oberflächenschichten. 
+ </source>
+        <extracomment>Explanation box of the Vickers window: one line per 
+, lines of at most about 34 characters, at most 27 lines</extracomment>
+        <translation> In the Vickers hardness test
+ (EN ISO 6507-1) the indenter is
+ a square-based diamond pyramid
+ with an angle of 136° between
+ opposite faces.
+
+ This indenter is pressed with a
+ defined test force F vertically
+ into the surface of a specimen
+ lying flat.
+ The test force has to be applied
+ within a specified time.
+ The Vickers hardness is calcu-
+ lated from the test force F and
+ the diagonals (d1 and d2) of the
+ indentation, which are measured
+ after the specimen has been
+ unloaded.
+
+ The Vickers method is especially
+ suited to testing very hard
+ materials, and also to small and
+ thin specimens and to hard
+ surface layers.</translation>
+    </message>
+    <message>
+        <source>Härtemessung nach Vickers (DIN 50133)</source>
+        <extracomment>Caption of the Vickers window</extracomment>
+        <translation>Vickers hardness test (DIN 50133)</translation>
+    </message>
+    <message>
+        <source>&amp;Berechnung der Vickerswerte</source>
+        <extracomment>Menu item that opens the Vickers calculator; access key after &amp;</extracomment>
+        <translation>&amp;Vickers calculation</translation>
+    </message>
+    <message>
+        <source>Vickershärtemessung (schematisch)</source>
+        <extracomment>Screen reader: name of the drawing, then what it shows after a run</extracomment>
+        <translation>Vickers hardness test (schematic)</translation>
+    </message>
+    <message>
+        <source>Messung beendet: Eindruck von oben mit Diagonalen d1, d2 und Formeln für HV</source>
+        <translation>Test finished: indentation seen from above with diagonals d1, d2 and the formulas for HV</translation>
+    </message>
+    <message>
+        <source>Berechnungs&amp;grundlage</source>
+        <extracomment>Menu item that draws the Vickers formulas; access key after &amp;</extracomment>
+        <translation>&amp;Formulas</translation>
     </message>
 </context>
 <context>
@@ -3938,6 +4585,44 @@ fatigue range</translation>
     </message>
 </context>
 <context>
+    <name>hardness::CalculatorForm</name>
+    <message>
+        <source>&amp;Ende</source>
+        <extracomment>Menu item that closes the calculator; access key after &amp;</extracomment>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Berechnen</source>
+        <extracomment>Button, 89 px wide; access key after &amp;</extracomment>
+        <translation>Calc&amp;ulate</translation>
+    </message>
+    <message>
+        <source>&amp;Übernehmen</source>
+        <extracomment>Button that adds the result to the list, 113 px wide; access key after &amp;</extracomment>
+        <translation>&amp;Add to list</translation>
+    </message>
+    <message>
+        <source>Anzahl der Härtewerte</source>
+        <extracomment>Label of the field with the number of values, room for about 30 characters</extracomment>
+        <translation>Number of hardness values</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <extracomment>Button that confirms the number of values, 81 px wide</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Diagramm</source>
+        <extracomment>Button that opens the chart of the values, 161 px wide</extracomment>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Daten kopieren in die &amp;Zwischenablage</source>
+        <extracomment>Button, 217 px wide; access key after &amp;</extracomment>
+        <translation>Copy data to the clip&amp;board</translation>
+    </message>
+</context>
+<context>
     <name>hardness::HardnessChart</name>
     <message>
         <source>%1, %2: %3</source>
@@ -3946,6 +4631,124 @@ fatigue range</translation>
     <message>
         <source>Keine Werte eingetragen</source>
         <translation>No values entered</translation>
+    </message>
+    <message>
+        <source>Brinell- und/oder Vickerswerte</source>
+        <extracomment>Title of the hardness chart, room for about 35 characters</extracomment>
+        <translation>Brinell and/or Vickers values</translation>
+    </message>
+    <message>
+        <source>Härte</source>
+        <extracomment>Title of the chart&apos;s value axis</extracomment>
+        <translation>Hardness</translation>
+    </message>
+</context>
+<context>
+    <name>hardness::HardnessTester</name>
+    <message>
+        <source>Probe</source>
+        <extracomment>Label of the specimen on the anvil; a long word moves to the left</extracomment>
+        <translation>Specimen</translation>
+    </message>
+    <message>
+        <source>Eindringkörper</source>
+        <extracomment>Label of the indenter, left of the machine, room for about 14 characters</extracomment>
+        <translation>Indenter</translation>
+    </message>
+    <message>
+        <source>Scheibe für die vergrößerte Abbildung des Eindrucks</source>
+        <extracomment>Label of the screen at the top of the machine, room for about 50 characters</extracomment>
+        <translation>Screen showing the indentation enlarged</translation>
+    </message>
+    <message>
+        <source>verstellbarer|Auflagetisch</source>
+        <extracomment>Label of the table, drawn on two lines split at |, about 13 characters each</extracomment>
+        <translation>adjustable|table</translation>
+    </message>
+    <message>
+        <source>Einstellen der |Prüfkraft </source>
+        <extracomment>Label right of the machine, drawn on two lines split at |, about 14 characters each</extracomment>
+        <translation>Setting the|test force</translation>
+    </message>
+    <message>
+        <source>Auslösehebel </source>
+        <extracomment>Label of the lever at the machine&apos;s foot, room for about 14 characters</extracomment>
+        <translation>Release lever</translation>
+    </message>
+    <message>
+        <source>Schematische Darstellung einer Härteprüfmaschine</source>
+        <extracomment>Heading of the drawing, room for about 48 characters</extracomment>
+        <translation>Schematic drawing of a hardness tester</translation>
+    </message>
+</context>
+<context>
+    <name>hardness::IndentationForm</name>
+    <message>
+        <source>&amp;Ende</source>
+        <extracomment>Menu item that closes the measurement window; access key after &amp;</extracomment>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <extracomment>Menu item that starts a hardness measurement; access key after &amp;</extracomment>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>ESC = Abbruch</source>
+        <extracomment>Status bar of the measurement windows</extracomment>
+        <translation>ESC = Cancel</translation>
+    </message>
+    <message>
+        <source>Prüfkörper in Ruhestellung über der Probe</source>
+        <extracomment>Screen reader: the measurement drawing before a run</extracomment>
+        <translation>Indenter at rest above the specimen</translation>
+    </message>
+</context>
+<context>
+    <name>hardness::ValidityHints</name>
+    <message>
+        <source>Probe mindestens %1 mm dick.</source>
+        <extracomment>Least thickness of the specimen, %1 in mm; ends the Vickers hint</extracomment>
+        <translation>Specimen at least %1 mm thick.</translation>
+    </message>
+    <message>
+        <source>Ungültig: Diagonalen weichen %1 % ab (über 5 %), Probe schief? %2</source>
+        <extracomment>Vickers hint: %1 the deviation of the diagonals in percent, %2 the thickness sentence</extracomment>
+        <translation>Invalid: diagonals differ by %1 % (over 5 %), specimen tilted? %2</translation>
+    </message>
+    <message>
+        <source>Gültig: Diagonalen weichen %1 % ab (bis 5 %). %2</source>
+        <extracomment>Vickers hint: %1 the deviation of the diagonals in percent, %2 the thickness sentence</extracomment>
+        <translation>Valid: diagonals differ by %1 % (up to 5 %). %2</translation>
+    </message>
+    <message>
+        <source>Beanspruchungsgrad %1.</source>
+        <extracomment>Brinell: the force-diameter ratio 0.102 F / D² (a standard one)</extracomment>
+        <translation>Force-diameter ratio %1.</translation>
+    </message>
+    <message>
+        <source>Beanspruchungsgrad %1 ist nicht genormt.</source>
+        <extracomment>Brinell: the force-diameter ratio 0.102 F / D² (not a standard one)</extracomment>
+        <translation>Force-diameter ratio %1 is not standard.</translation>
+    </message>
+    <message>
+        <source>Ungültig: d = %1 D, nicht zwischen 0,24 D und 0,6 D. %2</source>
+        <extracomment>Brinell hint: %1 the indentation&apos;s share of the ball diameter, %2 the ratio sentence</extracomment>
+        <translation>Invalid: d = %1 D, not between 0.24 D and 0.6 D. %2</translation>
+    </message>
+    <message>
+        <source>%1: d = %2 D (0,24 D bis 0,6 D). %3</source>
+        <extracomment>Brinell hint: %1 the verdict, %2 the indentation&apos;s share of the ball diameter, %3 the ratio sentence</extracomment>
+        <translation>%1: d = %2 D (0.24 D to 0.6 D). %3</translation>
+    </message>
+    <message>
+        <source>Gültig</source>
+        <extracomment>Verdicts of the Brinell hint: valid, or valid with a ratio outside the standard</extracomment>
+        <translation>Valid</translation>
+    </message>
+    <message>
+        <source>Eingeschränkt gültig</source>
+        <translation>Valid with limits</translation>
     </message>
 </context>
 <context>

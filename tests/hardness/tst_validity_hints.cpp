@@ -1,6 +1,7 @@
 #include "common/test_main.h"
 
 #include "hardness/validity_hints.h"
+#include "toolkit/language.h"
 
 class ValidityHintsTest : public QObject {
     Q_OBJECT
@@ -59,6 +60,42 @@ private slots:
         QFETCH(QString, hint);
         QCOMPARE(hardness::brinellValidityHint(load, D, d), hint);
     }
+
+    // The English hints: each sentence translated as a whole, the numbers
+    // put in their places with decimal points.
+    void english_data()
+    {
+        QTest::addColumn<bool>("vickers");
+        QTest::addColumn<float>("a");
+        QTest::addColumn<float>("b");
+        QTest::addColumn<float>("c");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("Vickers valid") << true << 205.0f << 195.0f << 0.0f
+                                       << "Valid: diagonals differ by 5.0 % (up to 5 %). Specimen at least 0.300 mm thick.";
+        QTest::newRow("Vickers tilted") << true << 320.0f << 300.0f << 0.0f
+                                        << "Invalid: diagonals differ by 6.5 % (over 5 %), specimen tilted? "
+                                           "Specimen at least 0.465 mm thick.";
+        QTest::newRow("Brinell valid") << false << 62.5f << 5.0f << 2.0f
+                                       << "Valid: d = 0.40 D (0.24 D to 0.6 D). Force-diameter ratio 2.5.";
+        QTest::newRow("Brinell ratio not standard") << false << 1250.0f << 10.0f << 4.0f
+                                                    << "Valid with limits: d = 0.40 D (0.24 D to 0.6 D). "
+                                                       "Force-diameter ratio 12.50 is not standard.";
+        QTest::newRow("Brinell too small") << false << 3000.0f << 10.0f << 2.0f
+                                           << "Invalid: d = 0.20 D, not between 0.24 D and 0.6 D. "
+                                              "Force-diameter ratio 30.";
+    }
+    void english()
+    {
+        QFETCH(bool, vickers);
+        QFETCH(float, a);
+        QFETCH(float, b);
+        QFETCH(float, c);
+        QFETCH(QString, hint);
+        QVERIFY(tk::setInterfaceLanguage(tk::Language::English, false));
+        QCOMPARE(vickers ? hardness::vickersValidityHint(a, b) : hardness::brinellValidityHint(a, b, c), hint);
+    }
+
+    void cleanup() { tk::setInterfaceLanguage(tk::Language::German, false); }
 };
 
 REGISTER_TEST(ValidityHintsTest)

@@ -22,6 +22,10 @@ with tempfile.TemporaryDirectory() as out:
         r = subprocess.run([render, *bad[:-1], out, bad[-1]] if bad[0] == "--lang" else [render, out, *bad],
                            env=env, capture_output=True, text=True)
         assert r.returncode != 0 and r.stderr, " ".join(bad) + " was accepted"
+    # An unknown option is refused, not taken for the output folder.
+    r = subprocess.run([render, "--nonsense"], env=env, capture_output=True, text=True, cwd=out)
+    assert r.returncode != 0 and "usage" in r.stderr and not os.path.exists(os.path.join(out, "--nonsense")), \
+        "an unknown option was taken for a folder"
     # The English interface draws other texts into the same window.
     english = subprocess.run([render, "--lang", "en", out, "TFormVickers=english"], env=env)
     assert english.returncode == 0, "render_windows --lang en failed"

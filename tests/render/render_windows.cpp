@@ -85,6 +85,11 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "render_windows: the English translation did not load\n");
         return 2;
     }
+    // An option it does not know (--help among them) is not an output folder.
+    if (!arguments.isEmpty() && arguments.first().startsWith(QLatin1Char('-'))) {
+        std::fprintf(stderr, "usage: render_windows [--lang de|en] OUTDIR [CLASS[+ITEM...][=NAME]...]\n");
+        return arguments.first() == QLatin1String("--help") ? 0 : 2;
+    }
     tk::setScreenSize(QSize(1024, 768));
     app::createWindows();
 
