@@ -212,9 +212,12 @@ const std::vector<Layout>& layouts()
 void addItems(const QList<QAction*>& actions, int depth, bool hidden, QStringList& lines)
 {
     for (const QAction* a : actions) {
-        // Left out: the picture-copying key every window has, and the keys
-        // of a drawing's regions, which carry no caption.
-        if (hidden && (a->text().isEmpty() || a->objectName() == QLatin1String("BildKopierenTaste")))
+        // Left out: the keys every window has for copying, saving and
+        // printing its picture (ExportTest checks them), and the keys of a
+        // drawing's regions, which carry no caption.
+        static const QStringList pictureKeys = {QStringLiteral("BildKopierenTaste"),
+                                                QStringLiteral("BildSpeichernTaste"), QStringLiteral("DruckenTaste")};
+        if (hidden && (a->text().isEmpty() || pictureKeys.contains(a->objectName())))
             continue;
         QStringList flags;
         if (!a->shortcut().isEmpty())
