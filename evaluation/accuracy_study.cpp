@@ -125,6 +125,7 @@ CoverageStudy transitionCoverage(const TransitionModel& m, int trials, unsigned 
         const Outcome<TransitionCurve> shearCurve = fitTransitionCurve(shear, {0.0, 100.0, QStringLiteral("%")});
         fatt.add(fromCurve(shearCurve, &TransitionCurve::midTemperature));
     }
+    //: Title of a group of rows in the table of the accuracy study: the results of the fitted transition curve
     return {QCoreApplication::translate("AccuracyStudy", "Übergangskurve"),
             {us.row(), ls.row(), tm.row(), c.row(), t27.row(), tHalf.row(), fatt.row()}};
 }
@@ -166,6 +167,7 @@ CoverageStudy finiteLifeCoverage(const BasquinModel& m, int trials, unsigned lon
                                     + std::pow(dx * line->slope.standardError, 2)),
                           double(line->degreesOfFreedom)});
     }
+    //: Title of a group of rows in the table of the accuracy study: the finite-life line of the S-N curve
     return {QCoreApplication::translate("AccuracyStudy", "Zeitfestigkeitsgerade"), {k.row(), lgN0.row(), lgAt.row()}};
 }
 
@@ -188,6 +190,7 @@ CoverageStudy staircaseCoverage(const StaircaseModel& m, int trials, unsigned lo
         const Outcome<StaircaseResult> result = evaluateStaircase(tests, m.step);
         mean.add(result ? result->meanEstimate() : Outcome<Estimate>::none(result.reason()));
     }
+    //: Title of a group of rows in the table of the accuracy study: the staircase method
     return {QCoreApplication::translate("AccuracyStudy", "Treppenstufenfolge"), {mean.row()}};
 }
 

@@ -11,7 +11,9 @@ namespace evaluation {
 QString rowPlace(const QString& fileName, const std::vector<int>& lines, size_t row)
 {
     const QString line = row < lines.size()
+        //: Where a faulty row stands, before the message about it; %1 is the line number in the file
         ? QCoreApplication::translate("ColumnTable", "Zeile %1").arg(lines[row])
+        //: Where a faulty row stands when its line in the file is unknown; %1 counts the table rows from 1
         : QCoreApplication::translate("ColumnTable", "Zeile %1 der Tabelle").arg(row + 1);
     return fileName.isEmpty() ? line : QFileInfo(fileName).fileName() + QStringLiteral(", ") + line;
 }

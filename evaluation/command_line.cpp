@@ -10,7 +10,10 @@
 namespace evaluation::detail {
 
 namespace {
-QString tr(const char* text) { return QCoreApplication::translate("EvaluateCommand", text); }
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(EvaluateCommand)
+};
 }
 
 std::optional<double> parseArgument(QString text)
@@ -57,19 +60,19 @@ std::optional<int> CommandOptions::parse(const QStringList& arguments, QTextStre
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
         if (a == u"--help" || a == u"-h") {
-            out << tr(m_usage) << Qt::endl;
+            out << Text::tr(m_usage) << Qt::endl;
             return commandSucceeded;
         }
         if (const auto flag = m_flags.find(a); flag != m_flags.end()) {
             *flag->second = true;
         } else if (const auto option = m_valued.find(a); option != m_valued.end()) {
             if (i + 1 >= arguments.size() || !option->second(arguments[i + 1])) {
-                err << tr("%1 braucht einen gültigen Wert.").arg(a) << Qt::endl;
+                err << Text::tr("%1 braucht einen gültigen Wert.").arg(a) << Qt::endl;
                 return commandMisused;
             }
             ++i;
         } else if (a.startsWith(QStringLiteral("--"))) {
-            err << tr("Unbekannte Option %1.").arg(a) << Qt::endl << tr(m_usage) << Qt::endl;
+            err << Text::tr("Unbekannte Option %1.").arg(a) << Qt::endl << Text::tr(m_usage) << Qt::endl;
             return commandMisused;
         } else {
             files << a;
@@ -81,7 +84,7 @@ std::optional<int> CommandOptions::parse(const QStringList& arguments, QTextStre
 std::optional<int> refuseFaults(QStringList faults, const QStringList& files, QTextStream& err)
 {
     if (files.isEmpty())
-        faults.prepend(tr("Es ist keine Datei angegeben."));
+        faults.prepend(Text::tr("Es ist keine Datei angegeben."));
     if (faults.isEmpty())
         return std::nullopt;
     for (const QString& f : faults)

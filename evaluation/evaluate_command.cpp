@@ -6,7 +6,10 @@ namespace evaluation {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("EvaluateCommand", text); }
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(EvaluateCommand)
+};
 
 struct EvaluateKind {
     const char* name;
@@ -36,7 +39,7 @@ int runEvaluateCommand(const QStringList& arguments, QTextStream& out, QTextStre
 {
     const qsizetype at = arguments.indexOf(QStringLiteral("--evaluate"));
     if (at < 0 || at + 1 >= arguments.size()) {
-        err << tr("Aufruf: werkstoffpruefung --evaluate ART DATEI … [Optionen]; ART ist eine von: %1")
+        err << Text::tr("Aufruf: werkstoffpruefung --evaluate ART DATEI … [Optionen]; ART ist eine von: %1")
                    .arg(kindNames())
             << Qt::endl;
         return commandMisused;
@@ -45,7 +48,7 @@ int runEvaluateCommand(const QStringList& arguments, QTextStream& out, QTextStre
     for (const EvaluateKind& k : kinds)
         if (kind == QLatin1String(k.name))
             return k.run(arguments.mid(at + 2), out, err);
-    err << tr("Unbekannte Art der Auswertung „%1“; bekannt sind: %2").arg(kind, kindNames()) << Qt::endl;
+    err << Text::tr("Unbekannte Art der Auswertung „%1“; bekannt sind: %2").arg(kind, kindNames()) << Qt::endl;
     return commandMisused;
 }
 

@@ -12,10 +12,10 @@ namespace {
 
 constexpr const char* context = "FatigueEvaluation";
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate(context, text);
-}
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(FatigueEvaluation)
+};
 
 const ResultTerm terms[] = {
     {"k", "k", "k", "", 0.01, true, context,
@@ -71,16 +71,18 @@ FatigueEvaluation evaluateFatigueSeries(const FatigueSeries& series)
     for (const FatigueSpecimen& s : series.specimens)
         if (s.staircase)
             tests.push_back({s.stressAmplitude, s.runOut});
-    Outcome<StaircaseResult> staircase = Outcome<StaircaseResult>::none(tr("Keine Probe gehört zur Treppenstufenfolge."));
+    Outcome<StaircaseResult> staircase
+        = Outcome<StaircaseResult>::none(Text::tr("Keine Probe gehört zur Treppenstufenfolge."));
     if (!tests.empty())
         staircase = evaluateStaircase(tests, series.staircaseStep.value_or(0));
-    Outcome<KneePoint> knee = Outcome<KneePoint>::none(tr("Es fehlt die Zeitfestigkeitsgerade oder die Dauerfestigkeit."));
+    Outcome<KneePoint> knee
+        = Outcome<KneePoint>::none(Text::tr("Es fehlt die Zeitfestigkeitsgerade oder die Dauerfestigkeit."));
     if (line && staircase) {
         const double cycles = line->cyclesAt(staircase->mean);
         knee = std::isfinite(cycles)
             ? Outcome<KneePoint>(KneePoint{staircase->mean, cycles})
-            : Outcome<KneePoint>::none(tr("Die Zeitfestigkeitsgerade erreicht die Dauerfestigkeit erst jenseits "
-                                          "darstellbarer Schwingspielzahlen."));
+            : Outcome<KneePoint>::none(Text::tr("Die Zeitfestigkeitsgerade erreicht die Dauerfestigkeit erst jenseits "
+                                                "darstellbarer Schwingspielzahlen."));
     }
     return FatigueEvaluation{std::move(line), std::move(staircase), std::move(knee)};
 }
@@ -94,7 +96,7 @@ Outcome<Estimate> fatigueResult(const FatigueEvaluation& e, const char* key)
 {
     Outcome<Estimate> r = readResult(e, key);
     if (r && (!std::isfinite(r->value) || !std::isfinite(r->standardError)))
-        return Outcome<Estimate>::none(tr("Der Wert liegt außerhalb des darstellbaren Zahlenbereichs."));
+        return Outcome<Estimate>::none(Text::tr("Der Wert liegt außerhalb des darstellbaren Zahlenbereichs."));
     return r;
 }
 
@@ -131,15 +133,16 @@ Outcome<Estimate> readResult(const FatigueEvaluation& e, const char* key)
     }
     if (is("Nk"))
         return e.knee ? plain(e.knee->cycles) : Result::none(e.knee.reason());
-    return Result::none(tr("Unbekanntes Ergebnis."));
+    return Result::none(Text::tr("Unbekanntes Ergebnis."));
 }
 
 }
 
 QStringList fatigueTableHeader()
 {
-    return QStringList{tr("Datei"), QStringLiteral("n"), tr("Brüche"), tr("Durchläufer"), tr("Treppe"),
-                       QStringLiteral("σm/MPa"), QStringLiteral("R")}
+    return QStringList{QStringLiteral("Datei"),  QStringLiteral("n"),      QStringLiteral("Brüche"),
+                       QStringLiteral("Durchläufer"), QStringLiteral("Treppe"), QStringLiteral("σm/MPa"),
+                       QStringLiteral("R")}
         + termColumnTitles(terms);
 }
 
@@ -165,9 +168,9 @@ QStringList fatigueNotes(const FatigueEvaluation& evaluation)
 {
     QStringList notes;
     if (!evaluation.finiteLife)
-        notes << tr("Zeitfestigkeitsgerade: %1").arg(evaluation.finiteLife.reason());
+        notes << Text::tr("Zeitfestigkeitsgerade: %1").arg(evaluation.finiteLife.reason());
     if (!evaluation.staircase) {
-        notes << tr("Dauerfestigkeit: %1").arg(evaluation.staircase.reason());
+        notes << Text::tr("Dauerfestigkeit: %1").arg(evaluation.staircase.reason());
     } else if (!evaluation.staircase->standardDeviation) {
         notes << QStringLiteral("s_D: %1").arg(evaluation.staircase->standardDeviation.reason());
     }

@@ -37,7 +37,8 @@ Outcome<Estimate> fatigueResult(const FatigueEvaluation& evaluation, const char*
 // The results of a series as one row of a table (the command line writes
 // one per file, tab-separated): the source, the counts of specimens,
 // fractures, run-outs and staircase specimens, the mean stress and the
-// stress ratio, then the cells of termCells(); the header names the columns.
+// stress ratio, then the cells of termCells(); the header names the columns,
+// in every interface language the same, for the scripts that read them.
 QStringList fatigueTableHeader();
 QStringList fatigueTableRow(const QString& source, const FatigueSeries& series, const FatigueEvaluation& evaluation);
 // Why values are missing, one line each.

@@ -12,10 +12,10 @@ namespace evaluation {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("FatigueSeries", text);
-}
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(FatigueSeries)
+};
 
 QString number(double v)
 {
@@ -27,26 +27,26 @@ QString number(double v)
 QString fatigueSpecimenProblem(const FatigueSpecimen& s)
 {
     if (!std::isfinite(s.stressAmplitude))
-        return tr("Die Spannungsamplitude ist keine Zahl.");
+        return Text::tr("Die Spannungsamplitude ist keine Zahl.");
     if (s.stressAmplitude <= 0)
-        return tr("Die Spannungsamplitude %1 MPa ist nicht positiv.").arg(number(s.stressAmplitude));
+        return Text::tr("Die Spannungsamplitude %1 MPa ist nicht positiv.").arg(number(s.stressAmplitude));
     if (!std::isfinite(s.cycles))
-        return tr("Die Schwingspielzahl ist keine Zahl.");
+        return Text::tr("Die Schwingspielzahl ist keine Zahl.");
     if (s.cycles < 1)
-        return tr("Die Schwingspielzahl %1 ist kleiner als 1.").arg(number(s.cycles));
+        return Text::tr("Die Schwingspielzahl %1 ist kleiner als 1.").arg(number(s.cycles));
     return {};
 }
 
 QString fatigueSettingsProblem(const FatigueSeries& series)
 {
     if (series.staircaseStep && !(*series.staircaseStep > 0))
-        return tr("Die Stufenweite d der Treppenstufenfolge muss positiv sein.");
+        return Text::tr("Die Stufenweite d der Treppenstufenfolge muss positiv sein.");
     if (series.runOutLimit && !(*series.runOutLimit >= 1))
-        return tr("Die Grenzschwingspielzahl muss mindestens 1 sein.");
+        return Text::tr("Die Grenzschwingspielzahl muss mindestens 1 sein.");
     if (series.meanStress && series.stressRatio)
-        return tr("Die Reihe hat entweder eine Mittelspannung oder ein Spannungsverhältnis R, nicht beides.");
+        return Text::tr("Die Reihe hat entweder eine Mittelspannung oder ein Spannungsverhältnis R, nicht beides.");
     if (series.stressRatio && *series.stressRatio == 1)
-        return tr("Ein Spannungsverhältnis R = 1 ist eine ruhende Last, kein Schwingversuch.");
+        return Text::tr("Ein Spannungsverhältnis R = 1 ist eine ruhende Last, kein Schwingversuch.");
     return {};
 }
 
@@ -124,10 +124,10 @@ Outcome<std::vector<FatigueSpecimen>> fatigueSpecimensFromTable(const ColumnTabl
                                                                const FatigueColumns& columns,
                                                                std::optional<double> runOutLimit)
 {
-    if (const QString problem = table.columnsProblem(
-            {{columns.stressAmplitude, tr("Die Spalte der Spannungsamplitude fehlt.")},
-             {columns.cycles, tr("Die Spalte der Schwingspielzahl fehlt.")}},
-            {columns.runOut, columns.staircase});
+    if (const QString problem
+        = table.columnsProblem({{columns.stressAmplitude, Text::tr("Die Spalte der Spannungsamplitude fehlt.")},
+                                {columns.cycles, Text::tr("Die Spalte der Schwingspielzahl fehlt.")}},
+                               {columns.runOut, columns.staircase});
         !problem.isEmpty())
         return Outcome<std::vector<FatigueSpecimen>>::none(problem);
     return tableSpecimens<FatigueSpecimen>(table, [&](int r, QString& problem) -> std::optional<FatigueSpecimen> {
@@ -138,12 +138,12 @@ Outcome<std::vector<FatigueSpecimen>> fatigueSpecimensFromTable(const ColumnTabl
             return std::nullopt;
         FatigueSpecimen s;
         if (!stress)
-            problem = tr("Die Spannungsamplitude fehlt.");
+            problem = Text::tr("Die Spannungsamplitude fehlt.");
         else if (!n)
-            problem = tr("Die Schwingspielzahl fehlt.");
+            problem = Text::tr("Die Schwingspielzahl fehlt.");
         for (const auto& flag : {runOut, staircase})
             if (problem.isEmpty() && flag && *flag != 0 && *flag != 1)
-                problem = tr("Die Kennzeichnung %1 ist weder 0 noch 1.").arg(number(*flag));
+                problem = Text::tr("Die Kennzeichnung %1 ist weder 0 noch 1.").arg(number(*flag));
         if (problem.isEmpty()) {
             s = {*stress, *n, runOut.value_or(0) == 1, staircase.value_or(0) == 1};
             if (columns.runOut < 0 && runOutLimit)

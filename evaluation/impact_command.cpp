@@ -10,7 +10,10 @@ namespace evaluation {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("EvaluateCommand", text); }
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(EvaluateCommand)
+};
 
 const char* const usage = QT_TRANSLATE_NOOP(
     "EvaluateCommand",
@@ -57,9 +60,9 @@ int runImpactCommand(const QStringList& arguments, QTextStream& out, QTextStream
         return *ended;
     QStringList faults;
     if (lowerShelf && *lowerShelf < 0)
-        faults << tr("Die Tieflage (--lower-shelf) darf nicht negativ sein.");
+        faults << Text::tr("Die Tieflage (--lower-shelf) darf nicht negativ sein.");
     if (lowerShelf && upperShelf && *upperShelf <= *lowerShelf)
-        faults << tr("Die Hochlage (--upper-shelf) muss über der Tieflage (--lower-shelf) liegen.");
+        faults << Text::tr("Die Hochlage (--upper-shelf) muss über der Tieflage (--lower-shelf) liegen.");
     if (const auto ended = detail::refuseFaults(faults, options.files, err))
         return *ended;
 

@@ -11,10 +11,10 @@ namespace {
 
 constexpr const char* context = "ImpactEvaluation";
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate(context, text);
-}
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ImpactEvaluation)
+};
 
 const ResultTerm terms[] = {
     {"US", "US", "US", "J", 0.1, true, context, QT_TRANSLATE_NOOP("ImpactEvaluation", "Hochlage"),
@@ -49,7 +49,7 @@ const ResultTerm terms[] = {
 Outcome<Estimate> fromCurve(const Outcome<TransitionCurve>& curve, Estimate TransitionCurve::*member)
 {
     if (!curve)
-        return Outcome<Estimate>::none(tr("Keine Übergangskurve."));
+        return Outcome<Estimate>::none(Text::tr("Keine Übergangskurve."));
     return (*curve).*member;
 }
 
@@ -68,14 +68,14 @@ ImpactEvaluation evaluateImpactSeries(const ImpactSeries& series)
     Outcome<TransitionCurve> energyCurve = fitTransitionCurve(energies, energyOptions);
 
     const auto readOff = [&](auto read) {
-        return energyCurve ? read(*energyCurve) : Outcome<Estimate>::none(tr("Keine Übergangskurve."));
+        return energyCurve ? read(*energyCurve) : Outcome<Estimate>::none(Text::tr("Keine Übergangskurve."));
     };
     Outcome<Estimate> t27 = readOff([](const TransitionCurve& c) { return c.temperatureAt(27); });
     Outcome<Estimate> tHalf = readOff([](const TransitionCurve& c) { return c.temperatureAtShareOfUpperShelf(0.5); });
 
-    Outcome<TransitionCurve> shearCurve
-        = shears.empty() ? Outcome<TransitionCurve>::none(tr("Keine Scherbruchanteile angegeben."))
-                         : fitTransitionCurve(shears, TransitionFitOptions{0.0, 100.0, QStringLiteral("%")});
+    Outcome<TransitionCurve> shearCurve = shears.empty()
+        ? Outcome<TransitionCurve>::none(Text::tr("Keine Scherbruchanteile angegeben."))
+        : fitTransitionCurve(shears, TransitionFitOptions{0.0, 100.0, QStringLiteral("%")});
     Outcome<Estimate> fatt = shearCurve ? Outcome<Estimate>(shearCurve->midTemperature)
                                         : Outcome<Estimate>::none(shearCurve.reason());
     return ImpactEvaluation{std::move(energyCurve), std::move(t27), std::move(tHalf), std::move(shearCurve),
@@ -106,15 +106,15 @@ Outcome<Estimate> impactResult(const ImpactEvaluation& e, const char* key)
         return e.fatt50;
     if (is("s")) {
         if (!e.energyCurve)
-            return Outcome<Estimate>::none(tr("Keine Übergangskurve."));
+            return Outcome<Estimate>::none(Text::tr("Keine Übergangskurve."));
         return Estimate{e.energyCurve->residualStandardDeviation, 0, double(e.energyCurve->degreesOfFreedom)};
     }
-    return Outcome<Estimate>::none(tr("Unbekanntes Ergebnis."));
+    return Outcome<Estimate>::none(Text::tr("Unbekanntes Ergebnis."));
 }
 
 QStringList impactTableHeader()
 {
-    return QStringList{tr("Datei"), tr("Probe"), QStringLiteral("n")} + termColumnTitles(terms);
+    return QStringList{QStringLiteral("Datei"), QStringLiteral("Probe"), QStringLiteral("n")} + termColumnTitles(terms);
 }
 
 QStringList impactTableRow(const QString& source, const ImpactSeries& series, const ImpactEvaluation& evaluation)
@@ -127,7 +127,7 @@ QStringList impactNotes(const ImpactEvaluation& evaluation)
 {
     QStringList notes;
     if (!evaluation.energyCurve) {
-        notes << tr("Übergangskurve: %1").arg(evaluation.energyCurve.reason());
+        notes << Text::tr("Übergangskurve: %1").arg(evaluation.energyCurve.reason());
     } else {
         for (const ResultTerm& t : terms) {
             const Outcome<Estimate> r = impactResult(evaluation, t.key);
@@ -135,9 +135,9 @@ QStringList impactNotes(const ImpactEvaluation& evaluation)
                 notes << QStringLiteral("%1: %2").arg(t.symbolText(), r.reason());
         }
         if (evaluation.energyCurve->lowerShelf.fixed())
-            notes << tr("Die Tieflage ist festgelegt, nicht angepasst.");
+            notes << Text::tr("Die Tieflage ist festgelegt, nicht angepasst.");
         if (evaluation.energyCurve->upperShelf.fixed())
-            notes << tr("Die Hochlage ist festgelegt, nicht angepasst.");
+            notes << Text::tr("Die Hochlage ist festgelegt, nicht angepasst.");
     }
     if (!evaluation.fatt50)
         notes << QStringLiteral("FATT50: %1").arg(evaluation.fatt50.reason());

@@ -34,7 +34,7 @@ Outcome<Estimate> impactResult(const ImpactEvaluation& evaluation, const char* k
 // The results of a series as one row of a table (the command line writes
 // one per file, tab-separated): the source, the energy's symbol (KV2), the
 // number of specimens and the cells of termCells(); the header names the
-// columns with symbols and units.
+// columns with symbols and units, in every interface language the same.
 QStringList impactTableHeader();
 QStringList impactTableRow(const QString& source, const ImpactSeries& series, const ImpactEvaluation& evaluation);
 // Why values are missing, one line each ("T27J: …"), for the command line's

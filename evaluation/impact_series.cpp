@@ -11,10 +11,10 @@ namespace evaluation {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ImpactSeries", text);
-}
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ImpactSeries)
+};
 
 QString number(double v)
 {
@@ -32,30 +32,29 @@ QString energySymbol(NotchType notch, StrikerRadius striker)
         .arg(striker == StrikerRadius::TwoMillimetres ? 2 : 8);
 }
 
-QString notchName(NotchType notch)
-{
-    return notch == NotchType::V ? tr("V-Kerb") : tr("U-Kerb");
-}
+//: Notch shapes of the impact specimens, short: in a choice box and in descriptions of a series
+QString notchName(NotchType notch) { return notch == NotchType::V ? Text::tr("V-Kerb") : Text::tr("U-Kerb"); }
 
 QString strikerName(StrikerRadius striker)
 {
-    return striker == StrikerRadius::TwoMillimetres ? tr("Finnenradius 2 mm") : tr("Finnenradius 8 mm");
+    //: Radius of the pendulum's striker edge, short: in a choice box and in descriptions of a series
+    return striker == StrikerRadius::TwoMillimetres ? Text::tr("Finnenradius 2 mm") : Text::tr("Finnenradius 8 mm");
 }
 
 QString impactSpecimenProblem(const ImpactSpecimen& s)
 {
     if (!std::isfinite(s.temperature))
-        return tr("Die Prüftemperatur ist keine Zahl.");
+        return Text::tr("Die Prüftemperatur ist keine Zahl.");
     if (s.temperature < absoluteZero)
-        return tr("Die Prüftemperatur %1 °C liegt unter dem absoluten Nullpunkt.").arg(number(s.temperature));
+        return Text::tr("Die Prüftemperatur %1 °C liegt unter dem absoluten Nullpunkt.").arg(number(s.temperature));
     if (!std::isfinite(s.absorbedEnergy))
-        return tr("Die verbrauchte Schlagenergie ist keine Zahl.");
+        return Text::tr("Die verbrauchte Schlagenergie ist keine Zahl.");
     if (s.absorbedEnergy < 0)
-        return tr("Die verbrauchte Schlagenergie %1 J ist negativ.").arg(number(s.absorbedEnergy));
+        return Text::tr("Die verbrauchte Schlagenergie %1 J ist negativ.").arg(number(s.absorbedEnergy));
     if (s.shearFraction && !(*s.shearFraction >= 0 && *s.shearFraction <= 100))
-        return tr("Der Scherbruchanteil %1 % liegt nicht zwischen 0 und 100 %.").arg(number(*s.shearFraction));
+        return Text::tr("Der Scherbruchanteil %1 % liegt nicht zwischen 0 und 100 %.").arg(number(*s.shearFraction));
     if (s.lateralExpansion && !(*s.lateralExpansion >= 0))
-        return tr("Die laterale Breitung %1 mm ist negativ.").arg(number(*s.lateralExpansion));
+        return Text::tr("Die laterale Breitung %1 mm ist negativ.").arg(number(*s.lateralExpansion));
     return {};
 }
 
@@ -93,15 +92,15 @@ Outcome<ImpactSeries> impactSeriesFromJson(const QJsonObject& o)
     else if (type == QJsonValue(QStringLiteral("U")))
         series.notch = NotchType::U;
     else
-        return Result::none(tr("Die Probenform „%1“ ist unbekannt (erwartet: „V“ oder „U“).")
-                                .arg(type.toVariant().toString()));
+        return Result::none(
+            Text::tr("Die Probenform „%1“ ist unbekannt (erwartet: „V“ oder „U“).").arg(type.toVariant().toString()));
     const QJsonValue radius = o.value(QStringLiteral("strikerRadius"));
     if (radius.isUndefined() || radius == QJsonValue(2))
         series.striker = StrikerRadius::TwoMillimetres;
     else if (radius == QJsonValue(8))
         series.striker = StrikerRadius::EightMillimetres;
     else
-        return Result::none(tr("Der Radius der Hammerfinne „%1“ ist unbekannt (erwartet: 2 oder 8 mm).")
+        return Result::none(Text::tr("Der Radius der Hammerfinne „%1“ ist unbekannt (erwartet: 2 oder 8 mm).")
                                 .arg(radius.toVariant().toString()));
 
     QString problem;
@@ -110,9 +109,9 @@ Outcome<ImpactSeries> impactSeriesFromJson(const QJsonObject& o)
     if (!problem.isEmpty())
         return Result::none(problem);
     if (series.fixedLowerShelf && *series.fixedLowerShelf < 0)
-        return Result::none(tr("Die festgelegte Tieflage ist negativ."));
+        return Result::none(Text::tr("Die festgelegte Tieflage ist negativ."));
     if (series.fixedLowerShelf && series.fixedUpperShelf && *series.fixedUpperShelf <= *series.fixedLowerShelf)
-        return Result::none(tr("Die festgelegte Hochlage liegt nicht über der festgelegten Tieflage."));
+        return Result::none(Text::tr("Die festgelegte Hochlage liegt nicht über der festgelegten Tieflage."));
 
     const auto specimens = detail::jsonSpecimens<ImpactSpecimen>(o, [](const QJsonObject& so, const QString& where,
                                                                          QString& problem) {
@@ -150,10 +149,10 @@ ImpactColumns guessImpactColumns(const QStringList& headers, int columnCount)
 
 Outcome<std::vector<ImpactSpecimen>> impactSpecimensFromTable(const ColumnTable& table, const ImpactColumns& columns)
 {
-    if (const QString problem = table.columnsProblem(
-            {{columns.temperature, tr("Die Spalte der Prüftemperatur fehlt.")},
-             {columns.absorbedEnergy, tr("Die Spalte der verbrauchten Schlagenergie fehlt.")}},
-            {columns.shearFraction, columns.lateralExpansion});
+    if (const QString problem
+        = table.columnsProblem({{columns.temperature, Text::tr("Die Spalte der Prüftemperatur fehlt.")},
+                                {columns.absorbedEnergy, Text::tr("Die Spalte der verbrauchten Schlagenergie fehlt.")}},
+                               {columns.shearFraction, columns.lateralExpansion});
         !problem.isEmpty())
         return Outcome<std::vector<ImpactSpecimen>>::none(problem);
     return tableSpecimens<ImpactSpecimen>(table, [&](int r, QString& problem) -> std::optional<ImpactSpecimen> {
@@ -164,9 +163,9 @@ Outcome<std::vector<ImpactSpecimen>> impactSpecimensFromTable(const ColumnTable&
         if (!t && !e && !s.shearFraction && !s.lateralExpansion)
             return std::nullopt;
         if (!t)
-            problem = tr("Die Prüftemperatur fehlt.");
+            problem = Text::tr("Die Prüftemperatur fehlt.");
         else if (!e)
-            problem = tr("Die verbrauchte Schlagenergie fehlt.");
+            problem = Text::tr("Die verbrauchte Schlagenergie fehlt.");
         else
             problem = impactSpecimenProblem(s = {*t, *e, s.shearFraction, s.lateralExpansion});
         if (!problem.isEmpty())

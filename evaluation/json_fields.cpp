@@ -8,27 +8,18 @@ namespace evaluation::detail {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("SeriesFile", text);
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SeriesFile)
+};
 }
 
-}
+//: Name of a specimen without a name of its own, and its place in messages; %1 counts from 1
+QString specimenPlace(int index) { return Text::tr("Probe %1").arg(index + 1); }
 
-QString specimenPlace(int index)
-{
-    return tr("Probe %1").arg(index + 1);
-}
+QString specimensMissing() { return Text::tr("Die Liste der Proben („specimens“) fehlt."); }
 
-QString specimensMissing()
-{
-    return tr("Die Liste der Proben („specimens“) fehlt.");
-}
-
-QString entryNotAnObject()
-{
-    return tr("Der Eintrag ist kein Objekt.");
-}
+QString entryNotAnObject() { return Text::tr("Der Eintrag ist kein Objekt."); }
 
 QString located(const QString& where, const QString& message)
 {
@@ -41,12 +32,12 @@ std::optional<double> jsonNumber(const QJsonObject& object, const char* key, boo
     const QJsonValue v = object.value(QLatin1String(key));
     if (v.isUndefined() || v.isNull()) {
         if (required && problem.isEmpty())
-            problem = located(where, tr("„%1“ fehlt.").arg(QLatin1String(key)));
+            problem = located(where, Text::tr("„%1“ fehlt.").arg(QLatin1String(key)));
         return std::nullopt;
     }
     if (!v.isDouble() || !std::isfinite(v.toDouble())) {
         if (problem.isEmpty())
-            problem = located(where, tr("„%1“ ist keine Zahl.").arg(QLatin1String(key)));
+            problem = located(where, Text::tr("„%1“ ist keine Zahl.").arg(QLatin1String(key)));
         return std::nullopt;
     }
     return v.toDouble();
@@ -59,7 +50,7 @@ bool jsonBool(const QJsonObject& object, const char* key, bool fallback, const Q
         return fallback;
     if (!v.isBool()) {
         if (problem.isEmpty())
-            problem = located(where, tr("„%1“ ist weder true noch false.").arg(QLatin1String(key)));
+            problem = located(where, Text::tr("„%1“ ist weder true noch false.").arg(QLatin1String(key)));
         return fallback;
     }
     return v.toBool();

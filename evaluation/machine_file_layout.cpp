@@ -84,7 +84,10 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-QString tr(const char* text) { return QCoreApplication::translate("MachineFile", text); }
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(MachineFile)
+};
 
 constexpr int maximumInspectedLines = 4000;
 constexpr int previewLines = 50;
@@ -310,13 +313,13 @@ MachineFileInspection inspectMachineData(const QByteArray& start, const QString&
     MachineFileInspection result;
     const QString name = QFileInfo(fileName).fileName();
     if (start.isEmpty()) {
-        result.error = tr("%1 ist leer.").arg(name);
+        result.error = Text::tr("%1 ist leer.").arg(name);
         return result;
     }
     const TextEncoding encoding = detail::detectEncoding(start);
     const QByteArray text = detail::eightBitText(start, encoding);
     if (text.contains('\0')) {
-        result.error = tr("%1 ist keine Textdatei.").arg(name);
+        result.error = Text::tr("%1 ist keine Textdatei.").arg(name);
         return result;
     }
     std::vector<Line> lines;
@@ -347,8 +350,8 @@ MachineFileInspection inspectMachineData(const QByteArray& start, const QString&
             best = c;
     }
     if (best.runLength < 2) {
-        result.error = tr("%1 enthält keine Tabelle aus Zahlen: keine zwei aufeinanderfolgenden Zeilen mit "
-                          "mindestens zwei Zahlen.")
+        result.error = Text::tr("%1 enthält keine Tabelle aus Zahlen: keine zwei aufeinanderfolgenden Zeilen mit "
+                                "mindestens zwei Zahlen.")
                            .arg(name);
         return result;
     }
@@ -430,7 +433,7 @@ MachineFileInspection inspectMachineFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         MachineFileInspection result;
-        result.error = tr("%1 lässt sich nicht öffnen: %2").arg(QFileInfo(path).fileName(), file.errorString());
+        result.error = Text::tr("%1 lässt sich nicht öffnen: %2").arg(QFileInfo(path).fileName(), file.errorString());
         return result;
     }
     const QByteArray start = file.read(inspectedBytes);
@@ -497,46 +500,49 @@ QString guessProblem(const MachineFileLayout& layout, const ColumnChoice& guess)
         heads << QStringLiteral("„%1“").arg(h.trimmed());
     const QString role = guess.force < 0 ? forceColumnName() : extensionColumnName();
     if (heads.isEmpty())
-        return tr("Die Tabelle hat keine Spalte, die die %1 sein kann.").arg(role);
-    //: %1 the role (Kraft, Verlängerung), %2 the column heads of the file
-    return tr("Keine Spalte der Tabelle kann die %1 sein (Spalten: %2); für einen Zugversuch braucht es Kraft und "
-              "Verlängerung.")
+        return Text::tr("Die Tabelle hat keine Spalte, die die %1 sein kann.").arg(role);
+    //: %1 the role (force, extension), %2 the column heads of the file
+    return Text::tr("Keine Spalte der Tabelle kann die %1 sein (Spalten: %2); für einen Zugversuch braucht es Kraft "
+                    "und Verlängerung.")
         .arg(role, heads.join(QStringLiteral(", ")));
 }
 
-QString forceColumnName() { return tr("Kraft"); }
-QString extensionColumnName() { return tr("Verlängerung"); }
-QString timeColumnName() { return tr("Zeit"); }
+//: What a column of a machine file holds, used inside messages ("no column for the force"): lower case in English
+QString forceColumnName() { return Text::tr("Kraft"); }
+//: What a column of a machine file holds (the extension measured), used inside messages: lower case in English
+QString extensionColumnName() { return Text::tr("Verlängerung"); }
+//: What a column of a machine file holds, used inside messages: lower case in English
+QString timeColumnName() { return Text::tr("Zeit"); }
 
 QString checkColumnChoice(const MachineFileLayout& layout, const ColumnChoice& choice)
 {
     if (choice.force < 0)
-        return tr("Es ist keine Spalte für die Kraft gewählt.");
+        return Text::tr("Es ist keine Spalte für die Kraft gewählt.");
     if (choice.extension < 0)
-        return tr("Es ist keine Spalte für die Verlängerung gewählt.");
+        return Text::tr("Es ist keine Spalte für die Verlängerung gewählt.");
     const int count = layout.columnCount;
     for (const auto& [column, role] : {std::pair{choice.force, forceColumnName()},
                                        std::pair{choice.extension, extensionColumnName()},
                                        std::pair{choice.time, timeColumnName()}}) {
         if (column >= count)
-            return tr("Die Spalte %1 für „%2“ gibt es nicht: die Tabelle hat %3 Spalten.")
+            return Text::tr("Die Spalte %1 für „%2“ gibt es nicht: die Tabelle hat %3 Spalten.")
                 .arg(column + 1)
                 .arg(role)
                 .arg(count);
     }
     if (choice.force == choice.extension || (choice.time >= 0 && (choice.time == choice.force
                                                                   || choice.time == choice.extension)))
-        return tr("Kraft, Verlängerung und Zeit müssen in verschiedenen Spalten stehen.");
+        return Text::tr("Kraft, Verlängerung und Zeit müssen in verschiedenen Spalten stehen.");
     const Dimension force = dimensionOf(choice.forceUnit);
     if (force != Dimension::Force && force != Dimension::Stress)
-        return tr("Die Kraft wird in N oder kN angegeben, eine Spannung in MPa, nicht in „%1“.")
+        return Text::tr("Die Kraft wird in N oder kN angegeben, eine Spannung in MPa, nicht in „%1“.")
             .arg(unitSymbol(choice.forceUnit));
     const Dimension extension = dimensionOf(choice.extensionUnit);
     if (extension != Dimension::Length && extension != Dimension::Strain)
-        return tr("Die Verlängerung wird in mm oder µm angegeben, eine Dehnung in %, nicht in „%1“.")
+        return Text::tr("Die Verlängerung wird in mm oder µm angegeben, eine Dehnung in %, nicht in „%1“.")
             .arg(unitSymbol(choice.extensionUnit));
     if (choice.time >= 0 && dimensionOf(choice.timeUnit) != Dimension::Time)
-        return tr("Die Zeit wird in s, ms oder min angegeben, nicht in „%1“.").arg(unitSymbol(choice.timeUnit));
+        return Text::tr("Die Zeit wird in s, ms oder min angegeben, nicht in „%1“.").arg(unitSymbol(choice.timeUnit));
     return {};
 }
 

@@ -14,7 +14,10 @@ namespace evaluation {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("MachineFile", text); }
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(MachineFile)
+};
 
 // The cells of one row in the chosen columns.
 class RowReader {
@@ -72,24 +75,30 @@ public:
     {
         const TableColumn& column = m_columns[size_t(row.failed)];
         if (column.index >= row.fieldCount)
-            return tr("%1, Zeile %2: die Zeile hat nur %3 Spalten, die %4 steht aber in Spalte %5.")
+            //: %1 file name, %2 line number, %3 number of fields, %4 what the column holds (force, extension, time),
+            //: %5 its column number
+            return Text::tr("%1, Zeile %2: die Zeile hat nur %3 Spalten, die %4 steht aber in Spalte %5.")
                 .arg(file)
                 .arg(line)
                 .arg(row.fieldCount)
                 .arg(column.name)
                 .arg(column.index + 1);
-        const QString where = column.name.isEmpty() ? tr("Spalte %1").arg(column.index + 1)
-                                                    : tr("Spalte %1 (%2)").arg(column.index + 1).arg(column.name);
+        //: A column inside a message; %1 its number from 1
+        const QString where = column.name.isEmpty() ? Text::tr("Spalte %1").arg(column.index + 1)
+                                                    : Text::tr("Spalte %1 (%2)").arg(column.index + 1).arg(column.name);
         const std::string_view cell = stripQuotes(row.cells[size_t(row.failed)]);
         if (cell.empty())
-            return tr("%1, Zeile %2: %3 ist leer.").arg(file, QString::number(line), where);
-        QString message = tr("%1, Zeile %2: „%3“ in %4 ist keine Zahl.")
-                              .arg(file, QString::number(line), detail::decodeLine(cell.substr(0, 40), encoding),
-                                   where);
+            return Text::tr("%1, Zeile %2: %3 ist leer.").arg(file, QString::number(line), where);
+        //: %1 file name, %2 line number, %3 the text of the cell, %4 the column ("column 3 (force)")
+        QString message
+            = Text::tr("%1, Zeile %2: „%3“ in %4 ist keine Zahl.")
+                  .arg(file, QString::number(line), detail::decodeLine(cell.substr(0, 40), encoding), where);
         double value;
         const DecimalMark other = m_mark == DecimalMark::Comma ? DecimalMark::Point : DecimalMark::Comma;
         if (parseNumber(cell, other, value))
-            message += u' ' + tr("Die Datei ist auf %1 eingestellt.").arg(decimalMarkName(m_mark));
+            //: Added to a message about a number that would read with the other decimal mark; %1 is the name of
+            //: the decimal mark the file is read with (an item of a choice box: "Decimal comma")
+            message += u' ' + Text::tr("Die Datei ist auf %1 eingestellt.").arg(decimalMarkName(m_mark));
         return message;
     }
 
@@ -170,7 +179,7 @@ TableReading readTableData(const QByteArray& bytes, const QString& fileName, con
     for (; position < text.size(); ++line) {
         if ((line & 0x3FFF) == 0 && progress && !progress(double(position) / double(text.size()))) {
             result.cancelled = true;
-            result.error = tr("Das Einlesen von %1 wurde abgebrochen.").arg(name);
+            result.error = Text::tr("Das Einlesen von %1 wurde abgebrochen.").arg(name);
             return result;
         }
         const std::string_view l = nextLine(position);
@@ -196,7 +205,7 @@ TableReading readTableData(const QByteArray& bytes, const QString& fileName, con
         break;
     }
     if (table.lines.empty()) {
-        result.error = tr("%1 enthält ab Zeile %2 keine Messwerte.").arg(name).arg(layout.firstDataLine);
+        result.error = Text::tr("%1 enthält ab Zeile %2 keine Messwerte.").arg(name).arg(layout.firstDataLine);
         return result;
     }
     if (progress)
@@ -246,7 +255,8 @@ namespace {
 QByteArray fileBytes(QFile& file, QString& error)
 {
     if (!file.open(QIODevice::ReadOnly)) {
-        error = tr("%1 lässt sich nicht öffnen: %2").arg(QFileInfo(file.fileName()).fileName(), file.errorString());
+        error = Text::tr("%1 lässt sich nicht öffnen: %2")
+                    .arg(QFileInfo(file.fileName()).fileName(), file.errorString());
         return {};
     }
     if (uchar* mapped = file.size() > 0 ? file.map(0, file.size()) : nullptr)

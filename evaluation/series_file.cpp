@@ -18,7 +18,10 @@ namespace evaluation {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("SeriesFile", text); }
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SeriesFile)
+};
 
 // Line and column of a byte offset, for a message about a damaged file.
 std::pair<int, int> lineAndColumn(const QByteArray& bytes, qsizetype offset)
@@ -35,6 +38,7 @@ std::pair<int, int> lineAndColumn(const QByteArray& bytes, qsizetype offset)
 const std::vector<SeriesKind>& seriesKinds()
 {
     static const std::vector<SeriesKind> kinds{
+        //: The kinds of evaluation a series file holds, also in messages ("holds no evaluation ‘%2’ but ‘%3’")
         {tensileSeriesKind, QT_TRANSLATE_NOOP("SeriesFile", "Zugversuch"),
          [](const QJsonObject& series) { return tensileSeriesFromJson(series, {}).error; }},
         {impactSeriesKind, QT_TRANSLATE_NOOP("SeriesFile", "Kerbschlagbiegeversuch"),
@@ -75,7 +79,7 @@ SeriesFileReading parseSeriesFile(const QByteArray& bytes, const QString& fileNa
     const QJsonDocument json = QJsonDocument::fromJson(bytes, &parseError);
     if (json.isNull()) {
         const auto [line, column] = lineAndColumn(bytes, parseError.offset);
-        result.error = tr("%1 ist beschädigt (Zeile %2, Spalte %3: %4).")
+        result.error = Text::tr("%1 ist beschädigt (Zeile %2, Spalte %3: %4).")
                            .arg(name)
                            .arg(line)
                            .arg(column)
@@ -84,20 +88,21 @@ SeriesFileReading parseSeriesFile(const QByteArray& bytes, const QString& fileNa
     }
     const QJsonObject root = json.object();
     if (!json.isObject() || root.value(QStringLiteral("format")).toString() != QLatin1String(seriesFormatName)) {
-        result.error = tr("%1 ist keine Versuchsreihe dieses Programms.").arg(name);
+        result.error = Text::tr("%1 ist keine Versuchsreihe dieses Programms.").arg(name);
         return result;
     }
     const QJsonValue version = root.value(QStringLiteral("version"));
     if (!version.isDouble() || version.toDouble() < 1 || version.toDouble() != std::floor(version.toDouble())) {
-        result.error = tr("%1 ist beschädigt: die Formatversion fehlt oder ist keine ganze Zahl.").arg(name);
+        result.error = Text::tr("%1 ist beschädigt: die Formatversion fehlt oder ist keine ganze Zahl.").arg(name);
         return result;
     }
     if (version.toInt() > seriesFormatVersion) {
-        result.error = tr("%1 wurde von einer neueren Programmversion gespeichert (Format %2); diese Version liest "
-                          "Format %3. Bitte das Programm aktualisieren.")
-                           .arg(name)
-                           .arg(version.toInt())
-                           .arg(seriesFormatVersion);
+        result.error
+            = Text::tr("%1 wurde von einer neueren Programmversion gespeichert (Format %2); diese Version liest "
+                       "Format %3. Bitte das Programm aktualisieren.")
+                  .arg(name)
+                  .arg(version.toInt())
+                  .arg(seriesFormatVersion);
         return result;
     }
     SeriesDocument document;
@@ -105,22 +110,23 @@ SeriesFileReading parseSeriesFile(const QByteArray& bytes, const QString& fileNa
     const auto kind = std::find_if(seriesKinds().begin(), seriesKinds().end(),
                                    [&](const SeriesKind& k) { return document.kind == QLatin1String(k.key); });
     if (kind == seriesKinds().end()) {
-        result.error = tr("%1 enthält eine Auswertung der Art „%2“, die dieses Programm nicht kennt.")
+        result.error = Text::tr("%1 enthält eine Auswertung der Art „%2“, die dieses Programm nicht kennt.")
                            .arg(name, document.kind);
         return result;
     }
     if (!expectedKind.isEmpty() && document.kind != expectedKind) {
-        result.error = tr("%1 enthält keine Auswertung „%2“, sondern „%3“.")
+        result.error = Text::tr("%1 enthält keine Auswertung „%2“, sondern „%3“.")
                            .arg(name, seriesKindTitle(expectedKind), seriesKindTitle(document.kind));
         return result;
     }
     if (!root.value(QStringLiteral("series")).isObject()) {
-        result.error = tr("%1 ist beschädigt: die Versuchsreihe fehlt.").arg(name);
+        result.error = Text::tr("%1 ist beschädigt: die Versuchsreihe fehlt.").arg(name);
         return result;
     }
     document.series = root.value(QStringLiteral("series")).toObject();
     if (const QString problem = kind->contentProblem(document.series); !problem.isEmpty()) {
-        result.error = tr("%1 ist beschädigt. %2").arg(name, problem);
+        //: %1 the file name, %2 a sentence saying what is wrong
+        result.error = Text::tr("%1 ist beschädigt. %2").arg(name, problem);
         return result;
     }
     document.saved = QDateTime::fromString(root.value(QStringLiteral("saved")).toString(), Qt::ISODate);
@@ -134,15 +140,15 @@ QString writeSeriesFile(const QString& path, const SeriesDocument& document)
     const QString name = QFileInfo(path).fileName();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return tr("%1 lässt sich nicht speichern: %2").arg(name, file.errorString());
+        return Text::tr("%1 lässt sich nicht speichern: %2").arg(name, file.errorString());
     const QByteArray bytes = seriesFileBytes(document);
     if (file.write(bytes) != bytes.size()) {
         const QString error = file.errorString();
         file.cancelWriting();
-        return tr("%1 lässt sich nicht speichern: %2. Die bisherige Datei bleibt unverändert.").arg(name, error);
+        return Text::tr("%1 lässt sich nicht speichern: %2. Die bisherige Datei bleibt unverändert.").arg(name, error);
     }
     if (!file.commit())
-        return tr("%1 lässt sich nicht speichern: %2. Die bisherige Datei bleibt unverändert.")
+        return Text::tr("%1 lässt sich nicht speichern: %2. Die bisherige Datei bleibt unverändert.")
             .arg(name, file.errorString());
     return {};
 }
@@ -152,7 +158,7 @@ SeriesFileReading readSeriesFile(const QString& path, const QString& expectedKin
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         SeriesFileReading result;
-        result.error = tr("%1 lässt sich nicht öffnen: %2").arg(QFileInfo(path).fileName(), file.errorString());
+        result.error = Text::tr("%1 lässt sich nicht öffnen: %2").arg(QFileInfo(path).fileName(), file.errorString());
         return result;
     }
     return parseSeriesFile(file.readAll(), path, expectedKind);
@@ -168,7 +174,7 @@ QString writeRecoveryFile(const SeriesDocument& document)
 {
     const QString path = recoveryFilePath(document.kind);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return tr("Der Ordner für die automatische Sicherung (%1) lässt sich nicht anlegen.")
+        return Text::tr("Der Ordner für die automatische Sicherung (%1) lässt sich nicht anlegen.")
             .arg(QFileInfo(path).absolutePath());
     return writeSeriesFile(path, document);
 }

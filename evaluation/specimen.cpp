@@ -10,7 +10,10 @@ namespace evaluation {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("Specimen", text); }
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Specimen)
+};
 
 QString number(double value) { return QLocale().toString(value, 'g', 6); }
 
@@ -43,8 +46,9 @@ std::vector<SpecimenProblem> checkSpecimen(const Specimen& s)
     auto needPositive = [&](double value, F field, const char* symbol) {
         if (positive(value))
             return true;
-        problems.push_back({field, tr("%1 muss größer als null sein (angegeben: %2 mm).")
-                                       .arg(QLatin1String(symbol), number(value))});
+        problems.push_back(
+            {field,
+             Text::tr("%1 muss größer als null sein (angegeben: %2 mm).").arg(QLatin1String(symbol), number(value))});
         return false;
     };
     if (s.crossSection == CrossSection::Round) {
@@ -57,23 +61,27 @@ std::vector<SpecimenProblem> checkSpecimen(const Specimen& s)
     if (s.Le)
         needPositive(*s.Le, F::Le, "Le");
     if (s.Lu && needPositive(*s.Lu, F::Lu, "Lu") && positive(s.L0) && *s.Lu < s.L0)
-        problems.push_back({F::Lu, tr("Lu (%1 mm) ist kleiner als L0 (%2 mm): eine Probe wird im Zugversuch nicht "
-                                      "kürzer.")
-                                       .arg(number(*s.Lu), number(s.L0))});
+        problems.push_back({F::Lu,
+                            Text::tr("Lu (%1 mm) ist kleiner als L0 (%2 mm): eine Probe wird im Zugversuch nicht "
+                                     "kürzer.")
+                                .arg(number(*s.Lu), number(s.L0))});
     if (s.du) {
         if (s.crossSection == CrossSection::Flat)
-            problems.push_back({F::du, tr("du gilt nur für runde Proben; für eine Flachprobe Su angeben.")});
+            problems.push_back({F::du, Text::tr("du gilt nur für runde Proben; für eine Flachprobe Su angeben.")});
         else if (needPositive(*s.du, F::du, "du") && positive(s.d0) && *s.du > s.d0)
-            problems.push_back({F::du, tr("du (%1 mm) ist größer als d0 (%2 mm).").arg(number(*s.du), number(s.d0))});
+            problems.push_back(
+                {F::du, Text::tr("du (%1 mm) ist größer als d0 (%2 mm).").arg(number(*s.du), number(s.d0))});
     }
     if (s.Su) {
         if (!positive(*s.Su))
-            problems.push_back({F::Su, tr("Su muss größer als null sein (angegeben: %1 mm²).").arg(number(*s.Su))});
+            problems.push_back(
+                {F::Su, Text::tr("Su muss größer als null sein (angegeben: %1 mm²).").arg(number(*s.Su))});
         else if (const double S0 = originalCrossSection(s); S0 > 0 && *s.Su > S0)
-            problems.push_back({F::Su, tr("Su (%1 mm²) ist größer als S0 (%2 mm²).").arg(number(*s.Su), number(S0))});
+            problems.push_back(
+                {F::Su, Text::tr("Su (%1 mm²) ist größer als S0 (%2 mm²).").arg(number(*s.Su), number(S0))});
     }
     if (s.Fm && !positive(*s.Fm))
-        problems.push_back({F::Fm, tr("Fm muss größer als null sein (angegeben: %1 kN).").arg(number(*s.Fm))});
+        problems.push_back({F::Fm, Text::tr("Fm muss größer als null sein (angegeben: %1 kN).").arg(number(*s.Fm))});
     return problems;
 }
 

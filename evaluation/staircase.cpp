@@ -13,10 +13,10 @@ namespace evaluation {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Staircase", text);
-}
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Staircase)
+};
 
 QString number(double v)
 {
@@ -67,13 +67,13 @@ Outcome<StaircaseResult> evaluateStaircase(std::span<const StaircaseTest> tests,
 {
     using Result = Outcome<StaircaseResult>;
     if (tests.empty())
-        return Result::none(tr("Keine Probe gehört zur Treppenstufenfolge."));
+        return Result::none(Text::tr("Keine Probe gehört zur Treppenstufenfolge."));
     if (!(step > 0) || !std::isfinite(step))
-        return Result::none(tr("Die Stufenweite d der Treppenstufenfolge fehlt oder ist nicht positiv."));
+        return Result::none(Text::tr("Die Stufenweite d der Treppenstufenfolge fehlt oder ist nicht positiv."));
     double lowest = tests[0].stressAmplitude;
     for (const StaircaseTest& t : tests) {
         if (!std::isfinite(t.stressAmplitude))
-            return Result::none(tr("Eine Probe der Treppenstufenfolge hat keine gültige Spannungsamplitude."));
+            return Result::none(Text::tr("Eine Probe der Treppenstufenfolge hat keine gültige Spannungsamplitude."));
         lowest = std::min(lowest, t.stressAmplitude);
     }
 
@@ -84,13 +84,13 @@ Outcome<StaircaseResult> evaluateStaircase(std::span<const StaircaseTest> tests,
         const double steps = (t.stressAmplitude - lowest) / step;
         const double level = std::round(steps);
         if (level > maxLevels)
-            return Result::none(tr("Die Treppenstufenfolge reicht über mehr als %1 Stufen der Weite d = %2 MPa; "
-                                   "die Stufenweite passt nicht zu den Spannungsamplituden.")
+            return Result::none(Text::tr("Die Treppenstufenfolge reicht über mehr als %1 Stufen der Weite d = %2 MPa; "
+                                         "die Stufenweite passt nicht zu den Spannungsamplituden.")
                                     .arg(maxLevels)
                                     .arg(number(step)));
         if (std::abs(steps - level) > 0.01)
-            return Result::none(tr("Die Spannungsamplitude %1 MPa liegt nicht auf einer Stufe im Abstand "
-                                   "d = %2 MPa von %3 MPa.")
+            return Result::none(Text::tr("Die Spannungsamplitude %1 MPa liegt nicht auf einer Stufe im Abstand "
+                                         "d = %2 MPa von %3 MPa.")
                                     .arg(number(t.stressAmplitude), number(step), number(lowest)));
         ++(t.runOut ? runOuts : fractures)[int(level)];
     }
@@ -102,11 +102,11 @@ Outcome<StaircaseResult> evaluateStaircase(std::span<const StaircaseTest> tests,
     };
     const int fractureCount = total(fractures), runOutCount = total(runOuts);
     if (fractureCount == 0)
-        return Result::none(tr("In der Treppenstufenfolge ist keine Probe gebrochen; die Dauerfestigkeit liegt "
-                               "über allen geprüften Stufen."));
+        return Result::none(Text::tr("In der Treppenstufenfolge ist keine Probe gebrochen; die Dauerfestigkeit liegt "
+                                     "über allen geprüften Stufen."));
     if (runOutCount == 0)
-        return Result::none(tr("In der Treppenstufenfolge ist jede Probe gebrochen; die Dauerfestigkeit liegt "
-                               "unter allen geprüften Stufen."));
+        return Result::none(Text::tr("In der Treppenstufenfolge ist jede Probe gebrochen; die Dauerfestigkeit liegt "
+                                     "unter allen geprüften Stufen."));
 
     StaircaseResult r;
     r.specimens = int(tests.size());
@@ -132,8 +132,8 @@ Outcome<StaircaseResult> evaluateStaircase(std::span<const StaircaseTest> tests,
         r.degreesOfFreedom = effectiveDegreesOfFreedom(tests, r.mean, s);
     } else {
         const QString reason
-            = tr("(N·B − A²)/N² = %1 ist nicht größer als 0,3: die Stufen streuen zu wenig, als dass sich die "
-                 "Standardabweichung schätzen ließe (kleinere Stufenweite oder mehr Proben).")
+            = Text::tr("(N·B − A²)/N² = %1 ist nicht größer als 0,3: die Stufen streuen zu wenig, als dass sich die "
+                       "Standardabweichung schätzen ließe (kleinere Stufenweite oder mehr Proben).")
                   .arg(QLocale().toString(r.spreadIndex, 'f', 3));
         r.standardDeviation = Outcome<double>::none(reason);
         r.meanStandardError = Outcome<double>::none(reason);

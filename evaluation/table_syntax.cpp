@@ -9,6 +9,7 @@ namespace evaluation {
 QString separatorName(Separator separator)
 {
     switch (separator) {
+    //: Names of the field separator a table file uses: items of a choice box
     case Separator::Semicolon: return QCoreApplication::translate("TableSyntax", "Semikolon");
     case Separator::Tab: return QCoreApplication::translate("TableSyntax", "Tabulator");
     case Separator::Comma: return QCoreApplication::translate("TableSyntax", "Komma");
@@ -19,6 +20,7 @@ QString separatorName(Separator separator)
 
 QString decimalMarkName(DecimalMark mark)
 {
+    //: Names of the decimal mark a table file uses: items of a choice box, also quoted in a message
     return mark == DecimalMark::Comma ? QCoreApplication::translate("TableSyntax", "Dezimalkomma")
                                       : QCoreApplication::translate("TableSyntax", "Dezimalpunkt");
 }

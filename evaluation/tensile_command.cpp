@@ -11,7 +11,10 @@ namespace evaluation {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("EvaluateCommand", text); }
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(EvaluateCommand)
+};
 
 const char* const usage = QT_TRANSLATE_NOOP(
     "EvaluateCommand",
@@ -58,13 +61,14 @@ Outcome<ColumnChoice> chooseColumns(const MachineFileInspection& inspection, con
             continue;
         const auto chosen = columnNamed(text, layout);
         if (!chosen)
-            return Outcome<ColumnChoice>::none(tr("%1: keine Spalte „%2“ für die %3.").arg(name, text, role));
+            //: %1 file name, %2 the column given on the command line, %3 what it should hold (force, extension)
+            return Outcome<ColumnChoice>::none(Text::tr("%1: keine Spalte „%2“ für die %3.").arg(name, text, role));
         *column = *chosen;
         if (columns.time == *chosen)
             columns.time = -1;
     }
     if (const QString problem = guessProblem(layout, columns); !problem.isEmpty())
-        return Outcome<ColumnChoice>::none(tr("%1: %2").arg(name, problem));
+        return Outcome<ColumnChoice>::none(Text::tr("%1: %2").arg(name, problem));
     // Units of a column chosen by hand: from its head, where it has one.
     auto headUnit = [&](int column, Dimension a, Dimension b, Unit current) {
         const Unit u = column >= 0 && column < int(layout.columns.size()) ? layout.columns[size_t(column)].unit
@@ -125,11 +129,11 @@ int runTensileCommand(const QStringList& arguments, QTextStream& out, QTextStrea
     specimen.extensionSource = crosshead ? ExtensionSource::Crosshead : ExtensionSource::Extensometer;
     QStringList faults;
     if (!d0 && !(a0 && b0))
-        faults << tr("Der Querschnitt fehlt: --d0 oder --a0 und --b0 angeben.");
+        faults << Text::tr("Der Querschnitt fehlt: --d0 oder --a0 und --b0 angeben.");
     if (d0 && (a0 || b0))
-        faults << tr("Entweder --d0 (runde Probe) oder --a0 und --b0 (Flachprobe) angeben, nicht beides.");
+        faults << Text::tr("Entweder --d0 (runde Probe) oder --a0 und --b0 (Flachprobe) angeben, nicht beides.");
     if (!L0)
-        faults << tr("Die Anfangsmesslänge fehlt: --L0 angeben.");
+        faults << Text::tr("Die Anfangsmesslänge fehlt: --L0 angeben.");
     if (faults.isEmpty() && !options.files.isEmpty())
         for (const SpecimenProblem& p : checkSpecimen(specimen))
             faults << p.message;

@@ -13,7 +13,10 @@ namespace evaluation {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("TensileEvaluation", text); }
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TensileEvaluation)
+};
 QString number(double value, int decimals = 1) { return QLocale().toString(value, 'f', decimals); }
 
 constexpr double proofExtension = 0.2;       // % for Rp0,2
@@ -102,14 +105,14 @@ void evaluateTypedValues(const Specimen& specimen, double S0, TensileResult& res
         if (*specimen.Lu >= specimen.L0 && specimen.L0 > 0) {
             result[Q::ElongationAfterFracture]
                 = TensileValue{.value = (*specimen.Lu - specimen.L0) / specimen.L0 * 100.0,
-                               .note = tr("aus der gemessenen Länge Lu nach dem Bruch")};
+                               .note = Text::tr("aus der gemessenen Länge Lu nach dem Bruch")};
         }
     }
     const std::optional<double> Su = finalCrossSection(specimen);
     if (!Su)
-        result[Q::ReductionOfArea] = Value::none(
-            specimen.crossSection == CrossSection::Round ? tr("du oder Su nach dem Bruch ist nicht angegeben.")
-                                                         : tr("Su nach dem Bruch ist nicht angegeben."));
+        result[Q::ReductionOfArea] = Value::none(specimen.crossSection == CrossSection::Round
+                                                     ? Text::tr("du oder Su nach dem Bruch ist nicht angegeben.")
+                                                     : Text::tr("Su nach dem Bruch ist nicht angegeben."));
     else if (*Su > 0 && *Su <= S0)
         result[Q::ReductionOfArea] = determined((S0 - *Su) / S0 * 100.0);
 }
@@ -127,21 +130,23 @@ bool fitElasticLine(const Curve& curve, double highestStress, const TensileSetti
     last = first;
     while (last < curve.end && curve.stress[last] <= upper)
         ++last;
-    const QString range = tr("zwischen %1 und %2 MPa (%3 % bis %4 % der Höchstspannung)")
+    //: Fills %2 of "Only %1 measured points lie %2" and %1 of "The stress does not rise %1": the stress range of the
+    //: elastic line
+    const QString range = Text::tr("zwischen %1 und %2 MPa (%3 % bis %4 % der Höchstspannung)")
                               .arg(number(lower, 0), number(upper, 0), number(settings.modulusLowerShare * 100, 0),
                                    number(settings.modulusUpperShare * 100, 0));
     if (last - first < minimumElasticPoints) {
-        result[Q::ElasticSlope] = Value::none(
-            tr("Nur %1 Messpunkte liegen %2; für die Gerade werden mindestens %3 gebraucht.")
-                .arg(last - first)
-                .arg(range)
-                .arg(minimumElasticPoints));
+        result[Q::ElasticSlope]
+            //: %2 is the stress range ("between 100 and 300 MPa (10 % to 40 % of the maximum stress)")
+            = Value::none(Text::tr("Nur %1 Messpunkte liegen %2; für die Gerade werden mindestens %3 gebraucht.")
+                              .arg(last - first)
+                              .arg(range)
+                              .arg(minimumElasticPoints));
         return false;
     }
     const auto line = fitStraightLine(curve.strain, curve.stress, first, last);
     if (!line || !(line->slope > 0)) {
-        result[Q::ElasticSlope] =
-            Value::none(tr("Die Spannung steigt %1 nicht mit der Dehnung an.").arg(range));
+        result[Q::ElasticSlope] = Value::none(Text::tr("Die Spannung steigt %1 nicht mit der Dehnung an.").arg(range));
         return false;
     }
     result.elastic = ElasticLine{line->slope, lower, upper, line->points};
@@ -160,7 +165,7 @@ Value proofStrength(const Curve& c, double slope, size_t from)
     while (crossing < c.end && offsetGap(crossing) > 0)
         ++crossing;
     if (crossing >= c.end || crossing == 0)
-        return Value::none(tr("Die Kurve erreicht vor dem Bruch keine plastische Dehnung von 0,2 %."));
+        return Value::none(Text::tr("Die Kurve erreicht vor dem Bruch keine plastische Dehnung von 0,2 %."));
     size_t lo = crossing, hi = crossing + 1;
     const double span = 2 * smoothingStrain;
     while (lo > from && (c.strain[crossing] - c.strain[lo - 1] <= span || crossing - lo < 3))
@@ -239,7 +244,7 @@ std::optional<CurvePoint> maximum(const Curve& c, size_t from)
 
 QStringList tensileTableHeader(const ElongationSymbol& elongation)
 {
-    QStringList header = QStringList{tr("Datei")} + termColumnTitles(tensileResultTerms());
+    QStringList header = QStringList{QStringLiteral("Datei")} + termColumnTitles(tensileResultTerms());
     header[1 + int(Q::ElongationAfterFracture)]
         = elongation.text + u'/' + tensileTerm(Q::ElongationAfterFracture).unitText();
     return header;
@@ -270,12 +275,13 @@ QStringList settingsProblems(const TensileSettings& s)
 {
     QStringList problems;
     if (!(s.modulusLowerShare >= 0 && s.modulusUpperShare <= 1 && s.modulusLowerShare < s.modulusUpperShare))
-        problems << tr("Der Bereich der Hookeschen Geraden muss zwischen 0 % und 100 % der Höchstspannung liegen, "
-                       "die untere Grenze unter der oberen.");
+        problems << Text::tr(
+            "Der Bereich der Hookeschen Geraden muss zwischen 0 % und 100 % der Höchstspannung liegen, "
+            "die untere Grenze unter der oberen.");
     if (!(s.fractureDropShare > 0 && s.fractureDropShare < 1))
-        problems << tr("Der Kraftabfall, der als Bruch gilt, muss zwischen 0 % und 100 % von Fm liegen.");
+        problems << Text::tr("Der Kraftabfall, der als Bruch gilt, muss zwischen 0 % und 100 % von Fm liegen.");
     if (s.fractureDropSamples < 1)
-        problems << tr("Der Kraftabfall beim Bruch braucht mindestens einen Messpunkt.");
+        problems << Text::tr("Der Kraftabfall beim Bruch braucht mindestens einen Messpunkt.");
     return problems;
 }
 
@@ -328,10 +334,11 @@ TensileResult evaluateTensileTest(const Specimen& specimen, const TestRecord* re
             result[Q::MaximumForce] = determined(*specimen.Fm);
             result[Q::TensileStrength] = determined(*specimen.Fm * 1000.0 / S0);
         } else {
-            setAll(result, {Q::MaximumForce, Q::TensileStrength}, tr("Fm ist nicht angegeben."));
+            setAll(result, {Q::MaximumForce, Q::TensileStrength}, Text::tr("Fm ist nicht angegeben."));
         }
-        setAll(result, {Q::ElongationAfterFracture}, tr("Ohne Messkurve wird A aus Lu bestimmt; Lu ist nicht angegeben."));
-        setAll(result, curveQuantities, tr("Ohne Messkurve nicht bestimmbar."));
+        setAll(result, {Q::ElongationAfterFracture},
+               Text::tr("Ohne Messkurve wird A aus Lu bestimmt; Lu ist nicht angegeben."));
+        setAll(result, curveQuantities, Text::tr("Ohne Messkurve nicht bestimmbar."));
         return result;
     }
     if (const QStringList p = settingsProblems(settings); !p.isEmpty()) {
@@ -347,7 +354,7 @@ TensileResult evaluateTensileTest(const Specimen& specimen, const TestRecord* re
     const QString file = QFileInfo(record->fileName).fileName();
     const size_t n = std::min(record->load.size(), record->deformation.size());
     if (n < minimumCurvePoints)
-        return failCurve(tr("%1 enthält nur %2 Messpunkte; ausgewertet werden Kurven ab %3 Punkten.")
+        return failCurve(Text::tr("%1 enthält nur %2 Messpunkte; ausgewertet werden Kurven ab %3 Punkten.")
                              .arg(file)
                              .arg(n)
                              .arg(minimumCurvePoints));
@@ -360,8 +367,9 @@ TensileResult evaluateTensileTest(const Specimen& specimen, const TestRecord* re
     const size_t highest = size_t(std::max_element(c.stress.begin(), c.stress.end()) - c.stress.begin());
     c.noise = noiseDeviation(c.stress, 0, n);
     if (!(c.stress[highest] > 0) || c.stress[highest] - c.stress.front() <= 10 * c.noise)
-        return failCurve(tr("In %1 steigt die Kraft nicht an: die größte Kraft liegt nicht merklich über der ersten.")
-                             .arg(file));
+        return failCurve(
+            Text::tr("In %1 steigt die Kraft nicht an: die größte Kraft liegt nicht merklich über der ersten.")
+                .arg(file));
 
     const auto fracture = findFracture(c.stress, highest, settings);
     if (fracture) {
@@ -376,11 +384,11 @@ TensileResult evaluateTensileTest(const Specimen& specimen, const TestRecord* re
         for (size_t i = 1; i < c.end; ++i) {
             reached = std::max(reached, c.strain[i]);
             if (c.strain[i] < reached - tolerance)
-                return failCurve(tr("%1: die Verlängerung läuft rückwärts (von %2 % auf %3 % Dehnung).")
+                return failCurve(Text::tr("%1: die Verlängerung läuft rückwärts (von %2 % auf %3 % Dehnung).")
                                      .arg(record->whereRow(i), number(reached, 3), number(c.strain[i], 3)));
         }
         if (c.strain[c.end - 1] <= c.strain[0])
-            return failCurve(tr("In %1 nimmt die Verlängerung nicht zu.").arg(file));
+            return failCurve(Text::tr("In %1 nimmt die Verlängerung nicht zu.").arg(file));
     }
 
     c.halfWidth = smoothingHalfWidth(c.strain, c.end);
@@ -393,10 +401,11 @@ TensileResult evaluateTensileTest(const Specimen& specimen, const TestRecord* re
         for (double& e : c.strain)
             e -= result.strainOrigin;
         if (crosshead)
-            result[Q::ElasticSlope]->note = tr("aus dem Traversenweg: die Maschine federt mit, mE ist daher deutlich "
-                                              "kleiner als der Elastizitätsmodul.");
+            result[Q::ElasticSlope]->note
+                = Text::tr("aus dem Traversenweg: die Maschine federt mit, mE ist daher deutlich "
+                           "kleiner als der Elastizitätsmodul.");
     }
-    const QString needsSlope = tr("mE ist nicht bestimmt: %1").arg(result[Q::ElasticSlope].reason());
+    const QString needsSlope = Text::tr("mE ist nicht bestimmt: %1").arg(result[Q::ElasticSlope].reason());
 
     // Yield behaviour.
     const auto yield = findYieldPoint(c.strain, c.stress, c.smoothed, c.halfWidth, c.noise, slope, first, c.end);
@@ -407,11 +416,12 @@ TensileResult evaluateTensileTest(const Specimen& specimen, const TestRecord* re
             determined(yield->upperStress, CurvePoint{c.strain[yield->upperIndex], yield->upperStress});
         result[Q::LowerYieldStrength] =
             determined(yield->lowerStress, CurvePoint{c.strain[yield->lowerIndex], yield->lowerStress});
-        result[Q::ProofStrength] = Value::none(
-            tr("Der Werkstoff hat eine ausgeprägte Streckgrenze; bestimmt werden ReH und ReL."));
+        result[Q::ProofStrength]
+            = Value::none(Text::tr("Der Werkstoff hat eine ausgeprägte Streckgrenze; bestimmt werden ReH und ReL."));
         hardeningFrom = yield->yieldEnd;
     } else {
-        const QString continuous = tr("Kein ausgeprägtes Fließen: der Übergang in den plastischen Bereich ist stetig.");
+        const QString continuous
+            = Text::tr("Kein ausgeprägtes Fließen: der Übergang in den plastischen Bereich ist stetig.");
         result[Q::UpperYieldStrength] = Value::none(continuous);
         result[Q::LowerYieldStrength] = Value::none(continuous);
         result[Q::ProofStrength] = elastic ? proofStrength(c, slope, first) : Value::none(needsSlope);
@@ -421,14 +431,15 @@ TensileResult evaluateTensileTest(const Specimen& specimen, const TestRecord* re
     std::optional<CurvePoint> top = maximum(c, hardeningFrom);
     if (yield && top && top->stress < yield->lowerStress + yield->drop) {
         top.reset();
-        setAll(result, {Q::MaximumForce, Q::TensileStrength, Q::PlasticExtensionAtMaxForce, Q::TotalExtensionAtMaxForce},
-               tr("Nach dem Fließen verfestigt der Werkstoff nicht; eine Höchstkraft Fm ist dann nicht definiert."));
+        setAll(
+            result, {Q::MaximumForce, Q::TensileStrength, Q::PlasticExtensionAtMaxForce, Q::TotalExtensionAtMaxForce},
+            Text::tr("Nach dem Fließen verfestigt der Werkstoff nicht; eine Höchstkraft Fm ist dann nicht definiert."));
     }
     if (top) {
         result[Q::TensileStrength] = determined(top->stress, *top);
         result[Q::MaximumForce] = determined(top->stress * S0 / 1000.0, *top);
         if (record->loadIsStress)
-            result[Q::MaximumForce]->note = tr("aus der Spannung in der Datei und S0 berechnet");
+            result[Q::MaximumForce]->note = Text::tr("aus der Spannung in der Datei und S0 berechnet");
         result[Q::TotalExtensionAtMaxForce] = determined(top->strain, *top);
         if (elastic)
             result[Q::PlasticExtensionAtMaxForce] = determined(top->strain - top->stress / slope, *top);
@@ -448,28 +459,29 @@ TensileResult evaluateTensileTest(const Specimen& specimen, const TestRecord* re
                 A = determined(at.strain - at.stress / slope, CurvePoint{at.strain - at.stress / slope, 0.0});
                 if (crosshead) {
                     A->valid = false;
-                    A->note = tr("aus dem Traversenweg: nicht normgerecht, die Messlänge L0 wurde nicht gemessen.");
+                    A->note
+                        = Text::tr("aus dem Traversenweg: nicht normgerecht, die Messlänge L0 wurde nicht gemessen.");
                 } else if (std::abs(extensionGaugeLength(specimen) - specimen.L0) > 1e-9) {
                     A->valid = false;
-                    A->note = tr("aus der Kurve über Le = %1 mm, nicht über L0 = %2 mm gemessen.")
-                                 .arg(number(extensionGaugeLength(specimen), 1), number(specimen.L0, 1));
+                    A->note = Text::tr("aus der Kurve über Le = %1 mm, nicht über L0 = %2 mm gemessen.")
+                                  .arg(number(extensionGaugeLength(specimen), 1), number(specimen.L0, 1));
                 } else {
-                    A->note = tr("aus der Kurve: At ohne den elastischen Anteil beim Bruch");
+                    A->note = Text::tr("aus der Kurve: At ohne den elastischen Anteil beim Bruch");
                 }
             }
         }
     } else {
-        const QString noFracture =
-            tr("Kein Bruch erkannt: die Kraft fällt nach der Höchstkraft nirgends um mehr als %1 % von Fm innerhalb von "
-               "%2 Messpunkten.")
-                .arg(number(settings.fractureDropShare * 100, 0))
-                .arg(settings.fractureDropSamples);
+        const QString noFracture = Text::tr("Kein Bruch erkannt: die Kraft fällt nach der Höchstkraft nirgends um mehr "
+                                            "als %1 % von Fm innerhalb von "
+                                            "%2 Messpunkten.")
+                                       .arg(number(settings.fractureDropShare * 100, 0))
+                                       .arg(settings.fractureDropSamples);
         setAll(result, {Q::TotalExtensionAtFracture, Q::ElongationAfterFracture}, noFracture);
     }
     if (crosshead)
         for (Q q : {Q::PlasticExtensionAtMaxForce, Q::TotalExtensionAtMaxForce, Q::TotalExtensionAtFracture})
             if (result[q])
-                result[q]->note = tr("aus dem Traversenweg");
+                result[q]->note = Text::tr("aus dem Traversenweg");
     return result;
 }
 

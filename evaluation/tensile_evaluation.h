@@ -89,7 +89,8 @@ TensileResult evaluateTensileTest(const Specimen& specimen, const TestRecord* re
 // The values of a test as one row of a table (the command line writes one
 // per file, tab-separated): the source, then each value rounded for the
 // report with a decimal point, notDetermined where it is not determined. The
-// header names the elongation after fracture for the specimen (A80mm).
+// header names the elongation after fracture for the specimen (A80mm); like
+// the numbers, it is the same in every interface language.
 QStringList tensileTableHeader(const ElongationSymbol& elongation);
 QStringList tensileTableRow(const QString& source, const TensileResult& result);
 // Why values are missing, and why a value shown does not meet the standard,

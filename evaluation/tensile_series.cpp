@@ -8,7 +8,10 @@
 namespace evaluation {
 
 namespace {
-QString tr(const char* text) { return QCoreApplication::translate("TensileSeries", text); }
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TensileSeries)
+};
 }
 
 std::array<SeriesStatistic, tensileQuantityCount> tensileStatistics(const TensileSeries& series)
@@ -33,16 +36,17 @@ std::array<SeriesStatistic, tensileQuantityCount> tensileStatistics(const Tensil
         }
         s.count = int(values.size());
         if (s.included == 0) {
-            s.mean = s.standardDeviation = TensileOutcome::none(tr("Keine Probe ist eingeschaltet."));
+            s.mean = s.standardDeviation = TensileOutcome::none(Text::tr("Keine Probe ist eingeschaltet."));
             continue;
         }
         if (values.empty()) {
-            s.mean = s.standardDeviation = TensileOutcome::none(tr("Bei keiner Probe bestimmt."));
+            s.mean = s.standardDeviation = TensileOutcome::none(Text::tr("Bei keiner Probe bestimmt."));
             continue;
         }
         if (q == TensileQuantity::ElongationAfterFracture && symbols.size() > 1) {
             s.mean = s.standardDeviation = TensileOutcome::none(
-                tr("Die Proben haben verschiedene Messlängen (%1); ihre Bruchdehnungen sind nicht vergleichbar.")
+                //: %1 lists the symbols of the elongations, e.g. "A, A80mm"
+                Text::tr("Die Proben haben verschiedene Messlängen (%1); ihre Bruchdehnungen sind nicht vergleichbar.")
                     .arg(symbols.join(QStringLiteral(", "))));
             continue;
         }
@@ -50,13 +54,14 @@ std::array<SeriesStatistic, tensileQuantityCount> tensileStatistics(const Tensil
         if (values.size() >= 2)
             s.standardDeviation = TensileValue{.value = standardDeviationOf(values)};
         else
-            s.standardDeviation =
-                TensileOutcome::none(tr("Für eine Standardabweichung sind mindestens zwei Werte nötig."));
+            s.standardDeviation
+                = TensileOutcome::none(Text::tr("Für eine Standardabweichung sind mindestens zwei Werte nötig."));
         QStringList notes;
         if (s.count < s.included)
-            notes << tr("aus %1 von %2 Proben").arg(s.count).arg(s.included);
+            //: Note to a mean value of a series: from %1 of the %2 specimens included
+            notes << Text::tr("aus %1 von %2 Proben").arg(s.count).arg(s.included);
         if (!allValid)
-            notes << tr("enthält Werte, die nicht normgerecht ermittelt wurden");
+            notes << Text::tr("enthält Werte, die nicht normgerecht ermittelt wurden");
         for (TensileOutcome* o : {&s.mean, &s.standardDeviation}) {
             if (*o) {
                 (*o)->valid = allValid;

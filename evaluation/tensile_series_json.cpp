@@ -14,7 +14,10 @@ namespace evaluation {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("TensileSeriesFile", text); }
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TensileSeriesFile)
+};
 
 // --- Names in the file ---------------------------------------------------------
 
@@ -60,7 +63,7 @@ E valueOf(const Names<E> (&names)[N], const QJsonObject& o, const char* key, E f
     for (const auto& n : names)
         if (v.toString() == QLatin1String(n.name))
             return n.value;
-    throw Damage{tr("%1: „%2“ hat den unbekannten Wert „%3“.").arg(where, QLatin1String(key), v.toString())};
+    throw Damage{Text::tr("%1: „%2“ hat den unbekannten Wert „%3“.").arg(where, QLatin1String(key), v.toString())};
 }
 
 std::optional<double> optionalNumber(const QJsonObject& o, const char* key, const QString& where)
@@ -81,7 +84,7 @@ int integer(const QJsonObject& o, const char* key, const QString& where, int fal
 {
     const double v = number(o, key, where, fallback);
     if (v != std::floor(v) || std::abs(v) > 1e9)
-        throw Damage{tr("%1: „%2“ ist keine ganze Zahl.").arg(where, QLatin1String(key))};
+        throw Damage{Text::tr("%1: „%2“ ist keine ganze Zahl.").arg(where, QLatin1String(key))};
     return int(v);
 }
 
@@ -106,12 +109,12 @@ std::vector<double> decodeValues(const QJsonValue& text, size_t rows, const QStr
     const auto decoded = QByteArray::fromBase64Encoding(text.toString().toLatin1(),
                                                         QByteArray::AbortOnBase64DecodingErrors);
     if (!text.isString() || !decoded || size_t(decoded.decoded.size()) != rows * sizeof(double))
-        throw Damage{tr("%1: die Messwerte „%2“ sind beschädigt.").arg(where, QLatin1String(key))};
+        throw Damage{Text::tr("%1: die Messwerte „%2“ sind beschädigt.").arg(where, QLatin1String(key))};
     std::vector<double> values(rows);
     for (size_t i = 0; i < rows; ++i) {
         values[i] = qFromLittleEndian<double>(decoded.decoded.constData() + i * sizeof(double));
         if (!std::isfinite(values[i]))
-            throw Damage{tr("%1: die Messwerte „%2“ sind beschädigt.").arg(where, QLatin1String(key))};
+            throw Damage{Text::tr("%1: die Messwerte „%2“ sind beschädigt.").arg(where, QLatin1String(key))};
     }
     return values;
 }
@@ -133,10 +136,10 @@ QJsonObject curveToJson(const TestRecord& r)
 TestRecord curveFromJson(const QJsonObject& o, const QString& where, const QString& fileName)
 {
     if (o.value(QStringLiteral("encoding")).toString() != QLatin1String("float64le-base64"))
-        throw Damage{tr("%1: die Messwerte haben eine unbekannte Kodierung.").arg(where)};
+        throw Damage{Text::tr("%1: die Messwerte haben eine unbekannte Kodierung.").arg(where)};
     const int rows = integer(o, "rows", where, -1);
     if (rows < 0)
-        throw Damage{tr("%1: die Zahl der Messpunkte fehlt.").arg(where)};
+        throw Damage{Text::tr("%1: die Zahl der Messpunkte fehlt.").arg(where)};
     TestRecord r;
     r.fileName = fileName;
     r.loadIsStress = o.value(QStringLiteral("loadIsStress")).toBool();
@@ -185,7 +188,7 @@ MachineFileLayout layoutFromJson(const QJsonObject& o, const QString& where)
     l.columnCount = integer(o, "columnCount", where, 0);
     const QJsonArray columns = o.value(QStringLiteral("columns")).toArray();
     if (l.columnCount < 2 || columns.size() != l.columnCount || l.firstDataLine < 1)
-        throw Damage{tr("%1: das Dateiformat der Messdatei ist unvollständig.").arg(where)};
+        throw Damage{Text::tr("%1: das Dateiformat der Messdatei ist unvollständig.").arg(where)};
     bool anyHead = false;
     for (const QJsonValue& v : columns) {
         const QJsonObject c = v.toObject();
@@ -407,7 +410,7 @@ TensileSeriesReading tensileSeriesFromDocument(const SeriesDocument& document, c
         if (!t.record && t.source) {
             const QString name = nameOnly(t.source->path);
             if (!QFileInfo::exists(t.source->path)) {
-                reading.warnings << tr("%1: die Messdatei %2 ist nicht zu finden; die Probe bleibt ohne Kurve.")
+                reading.warnings << Text::tr("%1: die Messdatei %2 ist nicht zu finden; die Probe bleibt ohne Kurve.")
                                         .arg(t.name, t.source->path);
             } else {
                 const ReadProgress part = progress ? ReadProgress([&](double share) {
@@ -422,11 +425,12 @@ TensileSeriesReading tensileSeriesFromDocument(const SeriesDocument& document, c
                 }
                 if (r.record) {
                     if (!t.source->checksum.isEmpty() && r.checksum != t.source->checksum)
-                        reading.warnings << tr("%1: die Messdatei %2 hat sich seit dem Speichern geändert.")
-                                                .arg(t.name, name);
+                        reading.warnings
+                            << Text::tr("%1: die Messdatei %2 hat sich seit dem Speichern geändert.").arg(t.name, name);
                     t.record = std::make_shared<const TestRecord>(std::move(*r.record));
                 } else {
-                    reading.warnings << tr("%1: %2 Die Probe bleibt ohne Kurve.").arg(t.name, r.error);
+                    //: %1 the specimen, %2 the message why its machine file could not be read (a whole sentence)
+                    reading.warnings << Text::tr("%1: %2 Die Probe bleibt ohne Kurve.").arg(t.name, r.error);
                 }
             }
         }

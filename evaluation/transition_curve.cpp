@@ -21,10 +21,10 @@ namespace evaluation {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("TransitionCurve", text);
-}
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TransitionCurve)
+};
 
 // One decimal at most: "27 J", "158,3 J".
 QString number(double v)
@@ -213,40 +213,40 @@ QString shapeProblem(std::span<const TransitionPoint> points, const TransitionFi
     }
     const double tm = p[2], c = std::abs(p[3]);
     if (tMax < tm)
-        return tr("Alle Punkte liegen auf der Seite der Tieflage: die Mitte des Übergangs läge "
-                  "über der höchsten Prüftemperatur. Es fehlen Punkte bei höheren Temperaturen.");
+        return Text::tr("Alle Punkte liegen auf der Seite der Tieflage: die Mitte des Übergangs läge "
+                        "über der höchsten Prüftemperatur. Es fehlen Punkte bei höheren Temperaturen.");
     if (tMin > tm)
-        return tr("Alle Punkte liegen auf der Seite der Hochlage: die Mitte des Übergangs läge "
-                  "unter der tiefsten Prüftemperatur. Es fehlen Punkte bei tieferen Temperaturen.");
+        return Text::tr("Alle Punkte liegen auf der Seite der Hochlage: die Mitte des Übergangs läge "
+                        "unter der tiefsten Prüftemperatur. Es fehlen Punkte bei tieferen Temperaturen.");
     const bool pointInTransition = std::any_of(points.begin(), points.end(), [&](const auto& q) {
         return std::abs(q.temperature - tm) < 2 * c;
     });
     if (!pointInTransition)
-        return tr("Kein Punkt liegt im Übergangsbereich: die Punkte liegen auf der Hoch- oder der "
-                  "Tieflage, der Verlauf dazwischen ist nicht belegt.");
+        return Text::tr("Kein Punkt liegt im Übergangsbereich: die Punkte liegen auf der Hoch- oder der "
+                        "Tieflage, der Verlauf dazwischen ist nicht belegt.");
     // A fitted shelf needs points of its own: at least one a width C or
     // more beyond the middle (88 % of the way to the shelf), or the shelf
     // is an extrapolation of a rise.
     if (!options.lowerShelf && !std::any_of(points.begin(), points.end(), [&](const auto& q) {
             return q.temperature <= tm - c;
         }))
-        return tr("Kein Punkt liegt auf der Tieflage: auch bei der tiefsten Prüftemperatur sind die "
-                  "Proben noch im Übergang, die Tieflage wäre geraten. Es fehlen Punkte bei tieferen "
-                  "Temperaturen, oder die Tieflage wird festgelegt.");
+        return Text::tr("Kein Punkt liegt auf der Tieflage: auch bei der tiefsten Prüftemperatur sind die "
+                        "Proben noch im Übergang, die Tieflage wäre geraten. Es fehlen Punkte bei tieferen "
+                        "Temperaturen, oder die Tieflage wird festgelegt.");
     if (!options.upperShelf && !std::any_of(points.begin(), points.end(), [&](const auto& q) {
             return q.temperature >= tm + c;
         }))
-        return tr("Kein Punkt liegt auf der Hochlage: auch bei der höchsten Prüftemperatur sind die "
-                  "Proben noch im Übergang, die Hochlage wäre geraten. Es fehlen Punkte bei höheren "
-                  "Temperaturen, oder die Hochlage wird festgelegt.");
+        return Text::tr("Kein Punkt liegt auf der Hochlage: auch bei der höchsten Prüftemperatur sind die "
+                        "Proben noch im Übergang, die Hochlage wäre geraten. Es fehlen Punkte bei höheren "
+                        "Temperaturen, oder die Hochlage wird festgelegt.");
     if ((p[1] - p[0]) * p[3] < 0)
-        return tr("Die Werte fallen mit steigender Temperatur; eine Übergangskurve steigt von der "
-                  "Tieflage zur Hochlage.");
+        return Text::tr("Die Werte fallen mit steigender Temperatur; eine Übergangskurve steigt von der "
+                        "Tieflage zur Hochlage.");
     if (p[3] < 0)
-        return tr("Die festgelegte Tief- oder Hochlage passt nicht zu den Punkten.");
+        return Text::tr("Die festgelegte Tief- oder Hochlage passt nicht zu den Punkten.");
     if (!covarianceDefined)
-        return tr("Die Punkte bestimmen die Parameter der Kurve nicht; es fehlen Punkte bei "
-                  "verschiedenen Temperaturen im Übergang.");
+        return Text::tr("Die Punkte bestimmen die Parameter der Kurve nicht; es fehlen Punkte bei "
+                        "verschiedenen Temperaturen im Übergang.");
     return {};
 }
 
@@ -261,11 +261,13 @@ Outcome<Estimate> TransitionCurve::temperatureAt(double value) const
 {
     const double ls = lowerShelf.value, us = upperShelf.value;
     if (value <= ls)
-        return Outcome<Estimate>::none(tr("%1 %2 liegt nicht über der Tieflage der Kurve (%3 %2).")
-                                           .arg(number(value), unit, number(ls)));
+        return Outcome<Estimate>::none(
+            //: %1 a value asked for (27), %2 its unit (J or %), %3 the lower shelf of the fitted curve
+            Text::tr("%1 %2 liegt nicht über der Tieflage der Kurve (%3 %2).").arg(number(value), unit, number(ls)));
     if (value >= us)
-        return Outcome<Estimate>::none(tr("%1 %2 liegt nicht unter der Hochlage der Kurve (%3 %2).")
-                                           .arg(number(value), unit, number(us)));
+        return Outcome<Estimate>::none(
+            //: %1 a value asked for (27), %2 its unit (J or %), %3 the upper shelf of the fitted curve
+            Text::tr("%1 %2 liegt nicht unter der Hochlage der Kurve (%3 %2).").arg(number(value), unit, number(us)));
     // value = LS + (US − LS)(1 + tanh u)/2  =>  T = T_m + C·artanh(q),
     // q = (2·value − US − LS)/(US − LS).
     const double step = us - ls;
@@ -277,8 +279,9 @@ Outcome<Estimate> TransitionCurve::temperatureAt(double value) const
     const Estimate t{midTemperature.value + c * std::atanh(q), std::sqrt(deltaVariance(gradient, covariance)),
                      double(degreesOfFreedom)};
     if (!std::isfinite(t.value) || !std::isfinite(t.standardError))
-        return Outcome<Estimate>::none(tr("%1 %2 liegt zu nahe an einer Lage der Kurve, um eine Temperatur "
-                                          "abzulesen.").arg(number(value), unit));
+        return Outcome<Estimate>::none(Text::tr("%1 %2 liegt zu nahe an einer Lage der Kurve, um eine Temperatur "
+                                                "abzulesen.")
+                                           .arg(number(value), unit));
     return t;
 }
 
@@ -298,8 +301,9 @@ Outcome<Estimate> TransitionCurve::temperatureAtShareOfUpperShelf(double share) 
                                          std::atanh(q)};
     const Estimate withShelf{t->value, std::sqrt(deltaVariance(gradient, covariance)), double(degreesOfFreedom)};
     if (!std::isfinite(withShelf.standardError))
-        return Outcome<Estimate>::none(tr("%1 %2 liegt zu nahe an einer Lage der Kurve, um eine Temperatur "
-                                          "abzulesen.").arg(number(value), unit));
+        return Outcome<Estimate>::none(Text::tr("%1 %2 liegt zu nahe an einer Lage der Kurve, um eine Temperatur "
+                                                "abzulesen.")
+                                           .arg(number(value), unit));
     return withShelf;
 }
 
@@ -310,18 +314,22 @@ Outcome<TransitionCurve> fitTransitionCurve(std::span<const TransitionPoint> poi
     detail::reportGslErrorsByStatus();
     for (const auto& q : points)
         if (!std::isfinite(q.temperature) || !std::isfinite(q.value))
-            return Result::none(tr("Ein Punkt der Reihe hat keinen gültigen Zahlenwert."));
+            return Result::none(Text::tr("Ein Punkt der Reihe hat keinen gültigen Zahlenwert."));
     if (options.lowerShelf && options.upperShelf && !(*options.lowerShelf < *options.upperShelf))
-        return Result::none(tr("Die festgelegte Tieflage (%1 %3) muss unter der festgelegten Hochlage (%2 %3) liegen.")
-                                .arg(number(*options.lowerShelf), number(*options.upperShelf), options.unit));
+        return Result::none(
+            Text::tr("Die festgelegte Tieflage (%1 %3) muss unter der festgelegten Hochlage (%2 %3) liegen.")
+                .arg(number(*options.lowerShelf), number(*options.upperShelf), options.unit));
 
     const Problem problem{points, options.lowerShelf, options.upperShelf};
     const int parameters = int(problem.freeCount());
     const int n = int(points.size());
     if (n < parameters + 1)
-        return Result::none(tr("Zu wenige Punkte: die Kurve hat %1 freie Parameter und braucht mindestens %2 Punkte, "
-                               "damit ihre Streuung bestimmt werden kann (vorhanden: %3).")
-                                .arg(parameters).arg(parameters + 1).arg(n));
+        return Result::none(
+            Text::tr("Zu wenige Punkte: die Kurve hat %1 freie Parameter und braucht mindestens %2 Punkte, "
+                     "damit ihre Streuung bestimmt werden kann (vorhanden: %3).")
+                .arg(parameters)
+                .arg(parameters + 1)
+                .arg(n));
 
     double vMin = points[0].value, vMax = vMin, tMin = points[0].temperature, tMax = tMin;
     for (const auto& q : points) {
@@ -331,7 +339,8 @@ Outcome<TransitionCurve> fitTransitionCurve(std::span<const TransitionPoint> poi
         tMax = std::max(tMax, q.temperature);
     }
     if (tMin == tMax)
-        return Result::none(tr("Alle Punkte wurden bei derselben Temperatur geprüft; ein Übergang ist nicht zu erkennen."));
+        return Result::none(
+            Text::tr("Alle Punkte wurden bei derselben Temperatur geprüft; ein Übergang ist nicht zu erkennen."));
     const double lower = options.lowerShelf.value_or(vMin);
     double upper = options.upperShelf.value_or(vMax);
     if (upper <= lower)
@@ -362,8 +371,8 @@ Outcome<TransitionCurve> fitTransitionCurve(std::span<const TransitionPoint> poi
                 && gsl_cdf_fdist_Q((explained / (parameters - 1)) / (run.sumOfSquares / dof), parameters - 1, dof)
                     > 0.01);
     };
-    const QString onOneShelf = tr("Alle Punkte liegen auf einer Lage: die Kurve beschreibt sie nicht besser als "
-                                  "ihr Mittelwert, ein Übergang ist nicht zu erkennen.");
+    const QString onOneShelf = Text::tr("Alle Punkte liegen auf einer Lage: die Kurve beschreibt sie nicht besser als "
+                                        "ihr Mittelwert, ein Übergang ist nicht zu erkennen.");
     if (!best) {
         if (bestUnconverged && explainsNoMoreThanTheMean(*bestUnconverged))
             return Result::none(onOneShelf);
@@ -371,11 +380,12 @@ Outcome<TransitionCurve> fitTransitionCurve(std::span<const TransitionPoint> poi
         // beyond their range is bending a straight rise into a tanh.
         const auto& q = bestUnconverged ? bestUnconverged->parameters : std::array<double, 4>{};
         if (bestUnconverged && (q[2] < tMin || q[2] > tMax || 2 * std::abs(q[3]) > tMax - tMin))
-            return Result::none(tr("Die Punkte zeigen keinen Übergang zwischen zwei Lagen: sie ändern sich über die "
-                                   "geprüften Temperaturen nur allmählich oder erreichen eine der Lagen nicht. Es "
-                                   "fehlen Punkte auf der Tief- oder der Hochlage."));
-        return Result::none(tr("Die Anpassung der Übergangskurve konvergiert nicht; die Punkte folgen keinem "
-                               "Übergang von einer Tieflage zu einer Hochlage."));
+            return Result::none(
+                Text::tr("Die Punkte zeigen keinen Übergang zwischen zwei Lagen: sie ändern sich über die "
+                         "geprüften Temperaturen nur allmählich oder erreichen eine der Lagen nicht. Es "
+                         "fehlen Punkte auf der Tief- oder der Hochlage."));
+        return Result::none(Text::tr("Die Anpassung der Übergangskurve konvergiert nicht; die Punkte folgen keinem "
+                                     "Übergang von einer Tieflage zu einer Hochlage."));
     }
     if (explainsNoMoreThanTheMean(*best))
         return Result::none(onOneShelf);

@@ -15,10 +15,10 @@ namespace evaluation {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("WoehlerAnalysis", text);
-}
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(WoehlerAnalysis)
+};
 
 double probabilityShift(double probability)
 {
@@ -73,21 +73,22 @@ Outcome<FiniteLifeLine> fitFiniteLifeLine(std::span<const FatigueSpecimen> speci
         if (!entersFiniteLifeLine(s))
             continue;
         if (!(s.stressAmplitude > 0) || !(s.cycles >= 1) || !std::isfinite(s.stressAmplitude) || !std::isfinite(s.cycles))
-            return Result::none(tr("Eine Probe hat keine gültige Spannungsamplitude oder Schwingspielzahl."));
+            return Result::none(Text::tr("Eine Probe hat keine gültige Spannungsamplitude oder Schwingspielzahl."));
         x.push_back(std::log10(s.stressAmplitude));
         y.push_back(std::log10(s.cycles));
     }
     const int n = int(x.size());
     if (n < 3)
-        return Result::none(tr("Zu wenige Brüche außerhalb der Treppenstufenfolge: die Zeitfestigkeitsgerade "
-                               "braucht mindestens 3, damit ihre Streuung bestimmt werden kann (vorhanden: %1).")
+        return Result::none(Text::tr("Zu wenige Brüche außerhalb der Treppenstufenfolge: die Zeitfestigkeitsgerade "
+                                     "braucht mindestens 3, damit ihre Streuung bestimmt werden kann (vorhanden: %1).")
                                 .arg(n));
     double meanX = 0;
     for (double v : x)
         meanX += v / n;
     if (std::all_of(x.begin(), x.end(), [&](double v) { return std::abs(v - x.front()) < 1e-12; }))
-        return Result::none(tr("Alle Brüche liegen auf einer Spannungsamplitude; die Neigung der "
-                               "Zeitfestigkeitsgeraden ist nicht bestimmt. Es fehlen Brüche auf weiteren Laststufen."));
+        return Result::none(
+            Text::tr("Alle Brüche liegen auf einer Spannungsamplitude; die Neigung der "
+                     "Zeitfestigkeitsgeraden ist nicht bestimmt. Es fehlen Brüche auf weiteren Laststufen."));
 
     // Regression about the centre of the points, where the position of the
     // line and its slope are uncorrelated.
@@ -96,10 +97,11 @@ Outcome<FiniteLifeLine> fitFiniteLifeLine(std::span<const FatigueSpecimen> speci
         v -= meanX;
     const std::optional<StraightLine> fit = fitStraightLine(centred, y, 0, size_t(n));
     if (!fit)
-        return Result::none(tr("Die Spannungsamplituden liegen zu dicht beieinander, um eine Neigung zu bestimmen."));
+        return Result::none(
+            Text::tr("Die Spannungsamplituden liegen zu dicht beieinander, um eine Neigung zu bestimmen."));
     if (!(fit->slope < 0))
-        return Result::none(tr("Die Schwingspielzahl fällt nicht mit steigender Spannungsamplitude; eine "
-                               "Zeitfestigkeitsgerade lässt sich nicht angeben."));
+        return Result::none(Text::tr("Die Schwingspielzahl fällt nicht mit steigender Spannungsamplitude; eine "
+                                     "Zeitfestigkeitsgerade lässt sich nicht angeben."));
     FiniteLifeLine line;
     const int dof = n - 2;
     line.slope = Estimate{-fit->slope, fit->slopeStandardError, double(dof)};

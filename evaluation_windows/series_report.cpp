@@ -16,7 +16,10 @@ namespace evaluation::windows {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("SeriesReport", text); }
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SeriesReport)
+};
 
 // Lays the report out top to bottom and begins a new page where the next
 // piece does not fit.
@@ -76,7 +79,7 @@ void table(PageFlow& flow, QPainter& p, const QAbstractItemModel& model, int row
         const QModelIndex i = model.index(r, c);
         QString t = model.data(i, Qt::DisplayRole).toString();
         if (const QVariant check = model.data(i, Qt::CheckStateRole); check.isValid())
-            t = check.value<Qt::CheckState>() == Qt::Checked ? tr("ja") : tr("nein");
+            t = check.value<Qt::CheckState>() == Qt::Checked ? Text::tr("ja") : Text::tr("nein");
         return t;
     };
     // A title on one line where the model gives one (Qt::UserRole).
@@ -136,7 +139,7 @@ QString writeSeriesReport(const QString& path, const SeriesReport& report)
     QSaveFile file(path);
     const auto failed = [&](const QString& why) {
         //: %1 is the report's file name, %2 why it could not be written.
-        return tr("Der Bericht „%1“ kann nicht geschrieben werden: %2").arg(QFileInfo(path).fileName(), why);
+        return Text::tr("Der Bericht „%1“ kann nicht geschrieben werden: %2").arg(QFileInfo(path).fileName(), why);
     };
     if (!file.open(QIODevice::WriteOnly))
         return failed(file.errorString());
@@ -149,7 +152,7 @@ QString writeSeriesReport(const QString& path, const SeriesReport& report)
         writer.setCreator(QCoreApplication::applicationName());
         QPainter p;
         if (!p.begin(&writer))
-            return failed(tr("Die PDF-Ausgabe lässt sich nicht beginnen."));
+            return failed(Text::tr("Die PDF-Ausgabe lässt sich nicht beginnen."));
         PageFlow flow(writer, p);
 
         QFont body;
@@ -164,7 +167,7 @@ QString writeSeriesReport(const QString& path, const SeriesReport& report)
 
         flow.paragraph(report.title, heading, 0.3 * line);
         //: %1 is the series (its file), %2 the date and time the report was made.
-        flow.paragraph(tr("%1 – erstellt am %2")
+        flow.paragraph(Text::tr("%1 – erstellt am %2")
                            .arg(report.source,
                                 QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat)),
                        body, 0.3 * line);
@@ -179,7 +182,7 @@ QString writeSeriesReport(const QString& path, const SeriesReport& report)
             flow.advance(height + line);
         }
         if (report.results) {
-            flow.paragraph(tr("Ergebnisse"), subheading, 0.3 * line);
+            flow.paragraph(Text::tr("Ergebnisse"), subheading, 0.3 * line);
             table(flow, p, *report.results, 0, body);
             flow.advance(0.6 * line);
         }
@@ -187,11 +190,11 @@ QString writeSeriesReport(const QString& path, const SeriesReport& report)
             flow.paragraph(QStringLiteral("– ") + n, body);
         if (report.measurements) {
             flow.advance(0.8 * line);
-            flow.paragraph(tr("Messwerte"), subheading, 0.3 * line);
+            flow.paragraph(Text::tr("Messwerte"), subheading, 0.3 * line);
             table(flow, p, *report.measurements, report.measurementRowsLeftOut, body);
         }
         if (!p.end())
-            return failed(tr("Die PDF-Ausgabe lässt sich nicht abschließen."));
+            return failed(Text::tr("Die PDF-Ausgabe lässt sich nicht abschließen."));
     }
     if (!file.commit())
         return failed(file.errorString());

@@ -25,7 +25,10 @@ namespace evaluation::windows {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("SeriesCommands", text); }
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SeriesCommands)
+};
 
 // The folder a file dialog of the window starts in: that of its series
 // file, else the documents.
@@ -39,8 +42,8 @@ QString startFolder(const EvaluationWindow* window)
 void chooseTableToImport(const SeriesCommands& c)
 {
     //: Title of the file dialog that reads a table of results.
-    auto* dialog = new QFileDialog(c.window, tr("Tabelle einlesen"), startFolder(c.window),
-                                   tr("Tabellen (*.csv *.txt *.tsv);;Alle Dateien (*)"));
+    auto* dialog = new QFileDialog(c.window, Text::tr("Tabelle einlesen"), startFolder(c.window),
+                                   Text::tr("Tabellen (*.csv *.txt *.tsv);;Alle Dateien (*)"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFileMode(QFileDialog::ExistingFile);
     QObject::connect(dialog, &QFileDialog::fileSelected, c.window, [c](const QString& path) { c.importFile(path); });
@@ -49,18 +52,18 @@ void chooseTableToImport(const SeriesCommands& c)
 
 void chooseReportFile(const SeriesCommands& c)
 {
-    const QString base = c.window->filePath().isEmpty() ? tr("Bericht") : QFileInfo(c.window->filePath()).completeBaseName();
+    const QString base = c.window->filePath().isEmpty() ? Text::tr("Bericht") : QFileInfo(c.window->filePath()).completeBaseName();
     //: Title of the file dialog that saves the PDF report.
-    auto* dialog = new QFileDialog(c.window, tr("Bericht als PDF speichern"),
+    auto* dialog = new QFileDialog(c.window, Text::tr("Bericht als PDF speichern"),
                                    startFolder(c.window) + QLatin1Char('/') + base + QStringLiteral(".pdf"),
-                                   tr("PDF-Dokumente (*.pdf)"));
+                                   Text::tr("PDF-Dokumente (*.pdf)"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("pdf"));
     QObject::connect(dialog, &QFileDialog::fileSelected, c.window, [c](const QString& path) {
         const QString error = writeSeriesReport(path, c.report());
         if (error.isEmpty())
-            c.window->statusBar()->showMessage(tr("Bericht gespeichert: %1").arg(QDir::toNativeSeparators(path)), 5000);
+            c.window->statusBar()->showMessage(Text::tr("Bericht gespeichert: %1").arg(QDir::toNativeSeparators(path)), 5000);
         else
             c.window->statusBar()->showMessage(error);
     });
@@ -163,14 +166,14 @@ void addSeriesCommands(const SeriesCommands& c)
     for (QAction* a : file->actions())
         if (a->isSeparator())
             beforeClosing = a;
-    auto* import = new QAction(tr("Tabelle &einlesen …"), c.window);
+    auto* import = new QAction(Text::tr("Tabelle &einlesen …"), c.window);
     import->setShortcut(Qt::CTRL | Qt::Key_I);
     QObject::connect(import, &QAction::triggered, c.window, [c] { chooseTableToImport(c); });
-    auto* examples = new QMenu(tr("&Beispiel öffnen"), c.window);
+    auto* examples = new QMenu(Text::tr("&Beispiel öffnen"), c.window);
     for (const ExampleFile& e : exampleFiles(c.kind))
         examples->addAction(e.title, c.window, [c, path = e.path] { c.importFile(path); });
     examples->setEnabled(!examples->isEmpty());
-    auto* report = new QAction(tr("Bericht als &PDF …"), c.window);
+    auto* report = new QAction(Text::tr("Bericht als &PDF …"), c.window);
     report->setShortcut(QKeySequence::Print);
     report->setObjectName(QStringLiteral("writeReport"));
     QObject::connect(report, &QAction::triggered, c.window, [c] { chooseReportFile(c); });
@@ -181,9 +184,9 @@ void addSeriesCommands(const SeriesCommands& c)
 
     QMenu* edit = c.window->editMenu();
     edit->addSeparator();
-    edit->addAction(tr("Messwerte &einfügen"), QKeySequence::Paste, c.window,
+    edit->addAction(Text::tr("Messwerte &einfügen"), QKeySequence::Paste, c.window,
                     [c] { pasteIntoTable(c.window, c.view, c.model); });
-    QAction* remove = edit->addAction(tr("&Zeilen löschen"), c.window, [c] { removeSelectedRows(c.view, c.model); });
+    QAction* remove = edit->addAction(Text::tr("&Zeilen löschen"), c.window, [c] { removeSelectedRows(c.view, c.model); });
     remove->setShortcut(QKeySequence::Delete);
     // Only where the table has the focus: elsewhere the key belongs to the
     // field that has it.
@@ -193,7 +196,7 @@ void addSeriesCommands(const SeriesCommands& c)
 
 std::vector<ResultsTableModel::Column> termColumns()
 {
-    return {{tr("Wert"), {}}, {tr("Standardfehler"), tr("Standardfehler aus der Anpassung")}, {tr("Einheit"), {}}};
+    return {{Text::tr("Wert"), {}}, {Text::tr("Standardfehler"), Text::tr("Standardfehler aus der Anpassung")}, {Text::tr("Einheit"), {}}};
 }
 
 std::vector<ResultsTableModel::Row> termRows(std::span<const ResultTerm> terms,
@@ -204,18 +207,18 @@ std::vector<ResultsTableModel::Row> termRows(std::span<const ResultTerm> terms,
         const Outcome<Estimate> r = result(t.key);
         ResultsTableModel::Row row;
         //: A row of the results table: the symbol, then the name ("T27J  Übergangstemperatur bei 27 J").
-        row.name = tr("%1  %2").arg(t.symbolText(), t.translatedName());
+        row.name = Text::tr("%1  %2").arg(t.symbolText(), t.translatedName());
         if (r) {
             ResultCell error;
             if (!t.withError)
-                error.text = Outcome<QString>::none(tr("Für diese Größe wird kein Standardfehler angegeben."));
+                error.text = Outcome<QString>::none(Text::tr("Für diese Größe wird kein Standardfehler angegeben."));
             else if (r->fixed())
-                error.text = Outcome<QString>::none(tr("Vom Benutzer festgelegt, nicht angepasst."));
+                error.text = Outcome<QString>::none(Text::tr("Vom Benutzer festgelegt, nicht angepasst."));
             else
                 error.text = t.format(r->standardError, false, 1);
             row.cells = {{t.format(r->value), {}}, error, {t.unitText(), {}}};
         } else {
-            const auto none = Outcome<QString>::none(r.reason().isEmpty() ? tr("Nicht bestimmt.") : r.reason());
+            const auto none = Outcome<QString>::none(r.reason().isEmpty() ? Text::tr("Nicht bestimmt.") : r.reason());
             row.cells = {{none, {}}, {none, {}}, {t.unitText(), {}}};
         }
         rows.push_back(std::move(row));

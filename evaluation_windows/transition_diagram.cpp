@@ -14,7 +14,10 @@ namespace evaluation::windows {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("TransitionDiagram", text); }
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TransitionDiagram)
+};
 
 // The temperatures the axis must show: the points, and where a curve was
 // fitted its transition region and the marks, as far as they stay near the
@@ -114,7 +117,7 @@ void paintTransitionDiagram(QPainter& p, const QRectF& area, const TransitionDia
     drawLinearGrid(p, pens, plot, l.temperatureTicks, l.valueTicks);
     drawTickLabelsBelow(p, plot, l.temperatureTicks);
     drawTickLabelsLeft(p, plot, l.valueTicks);
-    drawAxisTitles(p, area, plot, tr("Prüftemperatur T in °C"), c.valueTitle);
+    drawAxisTitles(p, area, plot, Text::tr("Prüftemperatur T in °C"), c.valueTitle);
 
     p.setClipRect(plot);
     if (curve) {
@@ -129,9 +132,9 @@ void paintTransitionDiagram(QPainter& p, const QRectF& area, const TransitionDia
         const struct {
             double left, right;
             QString text;
-        } regions[] = {{plot.left(), xs, tr(" Tieflage ")},
-                       {xs, xe, tr(" Übergang ")},
-                       {xe, plot.right(), tr(" Hochlage ")}};
+        } regions[] = {{plot.left(), xs, Text::tr(" Tieflage ")},
+                       {xs, xe, Text::tr(" Übergang ")},
+                       {xe, plot.right(), Text::tr(" Hochlage ")}};
         for (const auto& r : regions)
             drawLabelInside(p, pens, QRectF(QPointF(std::max(r.left, plot.left()), plot.top()),
                                             QPointF(std::min(r.right, plot.right()), plot.bottom())),
@@ -168,10 +171,10 @@ void paintTransitionDiagram(QPainter& p, const QRectF& area, const TransitionDia
 
     // The message stands behind the points, so that none is hidden.
     if (!c.curve && !c.curve.undecided())
-        drawMessage(p, pens, plot, tr("Keine Übergangskurve"), c.curve.reason());
+        drawMessage(p, pens, plot, Text::tr("Keine Übergangskurve"), c.curve.reason());
     else if (c.points.empty())
-        drawMessage(p, pens, plot, tr("Noch keine Messwerte"),
-                    tr("Die Messwerte in die Tabelle eingeben oder aus einer Datei einlesen."));
+        drawMessage(p, pens, plot, Text::tr("Noch keine Messwerte"),
+                    Text::tr("Die Messwerte in die Tabelle eingeben oder aus einer Datei einlesen."));
     for (const auto& point : c.points)
         drawPoint(p, pens, l.pixelAt(point.temperature, point.value), colours::blue);
     p.setClipping(false);

@@ -13,7 +13,10 @@ namespace evaluation::windows {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("WoehlerDiagram", text); }
+// The texts of this file, in their translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(WoehlerDiagram)
+};
 
 // How far right of its point a run-out's arrow reaches, in decades of N; the
 // axis leaves room for it.
@@ -167,7 +170,7 @@ void drawRunOut(QPainter& p, const DiagramPens& pens, const QPointF& at, const Q
 void drawLegend(QPainter& p, const DiagramPens& pens, const QRectF& plot)
 {
     const QFontMetricsF fm(p.font(), p.device());
-    const QString entries[] = {tr("Bruch"), tr("Durchläufer"), tr("Treppenstufenfolge")};
+    const QString entries[] = {Text::tr("Bruch"), Text::tr("Durchläufer"), Text::tr("Treppenstufenfolge")};
     const double lh = pens.lineHeight;
     double textWidth = 0;
     for (const QString& e : entries)
@@ -204,8 +207,8 @@ void paintWoehlerDiagram(QPainter& p, const QRectF& area, const WoehlerDiagramCo
     drawGrid(p, pens, l);
     p.setPen(Qt::black);
     p.drawText(QRectF(plot.left(), plot.bottom() + 1.6 * fm.height(), plot.width(), fm.height()),
-               Qt::AlignHCenter | Qt::AlignTop, tr("Schwingspielzahl N"));
-    drawAxisTitles(p, area, plot, QString(), tr("Spannungsamplitude σa in MPa"));
+               Qt::AlignHCenter | Qt::AlignTop, Text::tr("Schwingspielzahl N"));
+    drawAxisTitles(p, area, plot, QString(), Text::tr("Spannungsamplitude σa in MPa"));
 
     p.setClipRect(plot);
     const auto& line = c.evaluation.finiteLife;
@@ -218,9 +221,9 @@ void paintWoehlerDiagram(QPainter& p, const QRectF& area, const WoehlerDiagramCo
             double probability;
             QString label;
             Qt::Alignment side;
-        } lines[] = {{0.1, tr(" P = 10% "), Qt::AlignLeft},
-                     {0.5, tr(" P = 50% "), Qt::AlignTop},
-                     {0.9, tr(" P = 90% "), Qt::AlignRight}};
+        } lines[] = {{0.1, Text::tr(" P = 10% "), Qt::AlignLeft},
+                     {0.5, Text::tr(" P = 50% "), Qt::AlignTop},
+                     {0.9, Text::tr(" P = 90% "), Qt::AlignRight}};
         QFont small = font;
         if (font.pointSizeF() > 0)
             small.setPointSizeF(font.pointSizeF() * 0.85);
@@ -256,10 +259,10 @@ void paintWoehlerDiagram(QPainter& p, const QRectF& area, const WoehlerDiagramCo
 
     // The message stands behind the points, so that none is hidden.
     if (c.specimens.empty())
-        drawMessage(p, pens, plot, tr("Noch keine Versuchsergebnisse"),
-                    tr("Die Ergebnisse in die Tabelle eingeben oder aus einer Datei einlesen."));
+        drawMessage(p, pens, plot, Text::tr("Noch keine Versuchsergebnisse"),
+                    Text::tr("Die Ergebnisse in die Tabelle eingeben oder aus einer Datei einlesen."));
     else if (!line && !line.undecided())
-        drawMessage(p, pens, plot, tr("Keine Wöhlerlinie"), line.reason());
+        drawMessage(p, pens, plot, Text::tr("Keine Wöhlerlinie"), line.reason());
     for (const auto& s : c.specimens) {
         if (!(s.cycles > 0) || !(s.stressAmplitude > 0))
             continue;

@@ -5,38 +5,43 @@
     <name>AccuracyStudy</name>
     <message>
         <source>Übergangskurve</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Title of a group of rows in the table of the accuracy study: the results of the fitted transition curve</extracomment>
+        <translation>Transition curve</translation>
     </message>
     <message>
         <source>Zeitfestigkeitsgerade</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Title of a group of rows in the table of the accuracy study: the finite-life line of the S-N curve</extracomment>
+        <translation>Finite-life line</translation>
     </message>
     <message>
         <source>Treppenstufenfolge</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Title of a group of rows in the table of the accuracy study: the staircase method</extracomment>
+        <translation>Staircase</translation>
     </message>
 </context>
 <context>
     <name>ColumnTable</name>
     <message>
         <source>Zeile %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Where a faulty row stands, before the message about it; %1 is the line number in the file</extracomment>
+        <translation>line %1</translation>
     </message>
     <message>
         <source>Zeile %1 der Tabelle</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Where a faulty row stands when its line in the file is unknown; %1 counts the table rows from 1</extracomment>
+        <translation>row %1 of the table</translation>
     </message>
     <message>
         <source>Die Spalten der Tabelle sind verschieden lang.</source>
-        <translation type="unfinished"></translation>
+        <translation>The columns of the table differ in length.</translation>
     </message>
     <message>
         <source>Die Tabelle hat keine Spalte %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The table has no column %1.</translation>
     </message>
     <message>
         <source>Die Tabelle enthält keine Probe.</source>
-        <translation type="unfinished"></translation>
+        <translation>The table contains no specimen.</translation>
     </message>
 </context>
 <context>
@@ -56,7 +61,20 @@ Optionen (für alle Dateien gleich; bei einer Versuchsreihe gelten sie statt ihr
   --reasons             Gründe nicht bestimmter Werte ausgeben
 Ausgabe: eine Kopfzeile und eine Zeile je Datei, durch Tabulatoren getrennt,
 mit Dezimalpunkt; nicht bestimmte Werte als -.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: werkstoffpruefung --evaluate fatigue FILE … [options]
+FILE: a table (CSV or text; separator and decimal mark are recognised) with
+stress amplitude in MPa and number of cycles, optionally the flags run-out
+and staircase (1 = yes, 0 or empty = no), recognised by the column heads;
+or a saved test series (.wpserie).
+Options (the same for all files; for a test series they replace its own settings):
+  --step D              step size d of the staircase in MPa
+  --run-out N           run-out limit in cycles; without a run-out column every
+                        specimen that reached it counts as a run-out
+  --mean-stress S       mean stress of the series in MPa
+  --stress-ratio R      stress ratio of the series
+  --reasons             print why values are not determined
+Output: a header line and one line per file, separated by tabs,
+with decimal points; values not determined as -.</translation>
     </message>
     <message>
         <source>Aufruf: werkstoffpruefung --evaluate impact DATEI … [Optionen]
@@ -72,7 +90,19 @@ Optionen (für alle Dateien gleich; bei einer Versuchsreihe gelten sie statt ihr
   --reasons             Gründe nicht bestimmter Werte ausgeben
 Ausgabe: eine Kopfzeile und eine Zeile je Datei, durch Tabulatoren getrennt,
 mit Dezimalpunkt; nicht bestimmte Werte als -.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: werkstoffpruefung --evaluate impact FILE … [options]
+FILE: a table (CSV or text; separator and decimal mark are recognised) with
+test temperature in °C and absorbed energy in J, optionally shear fracture in %
+and lateral expansion in mm, recognised by the column heads; or a saved
+test series (.wpserie).
+Options (the same for all files; for a test series they replace its own settings):
+  --notch V|U           notch shape of the specimens (V)
+  --striker 2|8         radius of the striker in mm (2)
+  --lower-shelf J       fix the lower shelf instead of fitting it (typically 2 to 3 J)
+  --upper-shelf J       fix the upper shelf instead of fitting it
+  --reasons             print why values are not determined
+Output: a header line and one line per file, separated by tabs,
+with decimal points; values not determined as -.</translation>
     </message>
     <message>
         <source>Aufruf: werkstoffpruefung --evaluate tensile DATEI … Optionen
@@ -91,180 +121,428 @@ Auswertung:
   --reasons                 Gründe nicht bestimmter Werte ausgeben
 Ausgabe: eine Kopfzeile und eine Zeile je Datei, durch Tabulatoren getrennt,
 mit Dezimalpunkt; nicht bestimmte Werte als -.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: werkstoffpruefung --evaluate tensile FILE … options
+Specimen (in mm, the same for all files):
+  --d0 D              diameter of a round specimen
+  --a0 A --b0 B       thickness and width of a flat specimen
+  --L0 L              original gauge length
+  --Le L              gauge length of the extensometer (default: L0)
+  --crosshead         the extension is the crosshead displacement
+Columns (default: as recognised), as a number from 1 or as a column head:
+  --force COLUMN  --extension COLUMN
+Evaluation:
+  --modulus-range FROM:TO   range of the elastic line in % of Rm (10:40)
+  --fracture-drop P         drop of force in % of Fm that counts as fracture (10)
+  --fracture-samples N      ... within N measured points (5)
+  --reasons                 print why values are not determined
+Output: a header line and one line per file, separated by tabs,
+with decimal points; values not determined as -.</translation>
+    </message>
+    <message>
+        <source>%1 braucht einen gültigen Wert.</source>
+        <translation>%1 needs a valid value.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Option %1.</source>
+        <translation>Unknown option %1.</translation>
+    </message>
+    <message>
+        <source>Es ist keine Datei angegeben.</source>
+        <translation>No file is given.</translation>
+    </message>
+    <message>
+        <source>Aufruf: werkstoffpruefung --evaluate ART DATEI … [Optionen]; ART ist eine von: %1</source>
+        <translation>Usage: werkstoffpruefung --evaluate KIND FILE … [options]; KIND is one of: %1</translation>
+    </message>
+    <message>
+        <source>Unbekannte Art der Auswertung „%1“; bekannt sind: %2</source>
+        <translation>Unknown kind of evaluation “%1”; known are: %2</translation>
+    </message>
+    <message>
+        <source>Die Tieflage (--lower-shelf) darf nicht negativ sein.</source>
+        <translation>The lower shelf (--lower-shelf) must not be negative.</translation>
+    </message>
+    <message>
+        <source>Die Hochlage (--upper-shelf) muss über der Tieflage (--lower-shelf) liegen.</source>
+        <translation>The upper shelf (--upper-shelf) must lie above the lower shelf (--lower-shelf).</translation>
+    </message>
+    <message>
+        <source>%1: keine Spalte „%2“ für die %3.</source>
+        <extracomment>%1 file name, %2 the column given on the command line, %3 what it should hold (force, extension)</extracomment>
+        <translation>%1: no column “%2” for the %3.</translation>
+    </message>
+    <message>
+        <source>Der Querschnitt fehlt: --d0 oder --a0 und --b0 angeben.</source>
+        <translation>The cross-section is missing: give --d0, or --a0 and --b0.</translation>
+    </message>
+    <message>
+        <source>Entweder --d0 (runde Probe) oder --a0 und --b0 (Flachprobe) angeben, nicht beides.</source>
+        <translation>Give either --d0 (round specimen) or --a0 and --b0 (flat specimen), not both.</translation>
+    </message>
+    <message>
+        <source>Die Anfangsmesslänge fehlt: --L0 angeben.</source>
+        <translation>The original gauge length is missing: give --L0.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>ExampleFiles</name>
     <message>
         <source>Baustahl S355J2 mit ausgeprägter Streckgrenze</source>
-        <translation type="unfinished"></translation>
+        <translation>Structural steel S355J2 with a distinct yield point</translation>
     </message>
     <message>
         <source>Aluminiumlegierung EN AW-6082 T6, Flachprobe</source>
-        <translation type="unfinished"></translation>
+        <translation>Aluminium alloy EN AW-6082 T6, flat specimen</translation>
     </message>
     <message>
         <source>Austenitischer Stahl X5CrNi18-10</source>
-        <translation type="unfinished"></translation>
+        <translation>Austenitic steel X5CrNi18-10</translation>
     </message>
     <message>
         <source>Baustahl S355J2 mit Übergang von Tief- zu Hochlage</source>
-        <translation type="unfinished"></translation>
+        <translation>Structural steel S355J2 with a transition from lower to upper shelf</translation>
     </message>
     <message>
         <source>Austenitischer Stahl X5CrNi18-10 ohne Übergang</source>
-        <translation type="unfinished"></translation>
+        <translation>Austenitic steel X5CrNi18-10 without a transition</translation>
     </message>
     <message>
         <source>Vergütungsstahl C45 mit Treppenstufenfolge</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenched and tempered steel C45 with a staircase</translation>
     </message>
     <message>
         <source>Aluminiumlegierung AlMgSi1 ohne ausgeprägte Dauerfestigkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Aluminium alloy AlMgSi1 without a distinct endurance limit</translation>
     </message>
 </context>
 <context>
     <name>FatigueEvaluation</name>
     <message>
         <source>Neigung der Zeitfestigkeitsgeraden</source>
-        <translation type="unfinished"></translation>
+        <translation>Slope of the finite-life line</translation>
     </message>
     <message>
         <source>Exponent der Basquin-Gleichung N = N0·(σa/σ0)^−k: um wie viel Dekaden die Schwingspielzahl steigt, wenn die Spannungsamplitude um eine Dekade sinkt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exponent of Basquin’s equation N = N0·(σa/σ0)^−k: by how many decades the number of cycles rises when the stress amplitude falls by one decade.</translation>
     </message>
     <message>
         <source>Bezugsspannung</source>
-        <translation type="unfinished"></translation>
+        <translation>Reference stress</translation>
     </message>
     <message>
         <source>Geometrisches Mittel der Spannungsamplituden der Brüche, der Schwerpunkt der Zeitfestigkeitsgeraden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geometric mean of the stress amplitudes of the fractured specimens, the centroid of the finite-life line.</translation>
     </message>
     <message>
         <source>Bezugsschwingspielzahl</source>
-        <translation type="unfinished"></translation>
+        <translation>Reference number of cycles</translation>
     </message>
     <message>
         <source>Schwingspielzahl der Zeitfestigkeitsgeraden (50 % Bruchwahrscheinlichkeit) bei der Bezugsspannung σ0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of cycles of the finite-life line (50 % probability of fracture) at the reference stress σ0.</translation>
     </message>
     <message>
         <source>Lage der Zeitfestigkeitsgeraden</source>
-        <translation type="unfinished"></translation>
+        <translation>Position of the finite-life line</translation>
     </message>
     <message>
         <source>Dekadischer Logarithmus von N0; sein Standardfehler ist die Unsicherheit der Lage der Geraden in Dekaden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Common logarithm of N0; its standard error is the uncertainty of the line’s position in decades.</translation>
     </message>
     <message>
         <source>Streuung</source>
-        <translation type="unfinished"></translation>
+        <translation>Scatter</translation>
     </message>
     <message>
         <source>Standardabweichung von lg N um die Zeitfestigkeitsgerade, mit den Freiheitsgraden der Regression (Brüche minus 2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard deviation of lg N about the finite-life line, with the degrees of freedom of the regression (fractures minus 2).</translation>
     </message>
     <message>
         <source>Streuspanne</source>
-        <translation type="unfinished"></translation>
+        <translation>Scatter band</translation>
     </message>
     <message>
         <source>Verhältnis der Schwingspielzahlen für 90 % und 10 % Bruchwahrscheinlichkeit, T_N = 10^(2·1,2816·s); die Linien für 10 % und 90 % liegen um ±1,2816·s in lg N neben der Geraden für 50 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratio of the numbers of cycles for 90 % and 10 % probability of fracture, T_N = 10^(2·1.2816·s); the lines for 10 % and 90 % lie ±1.2816·s in lg N beside the line for 50 %.</translation>
     </message>
     <message>
         <source>Dauerfestigkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Endurance limit</translation>
     </message>
     <message>
         <source>Spannungsamplitude, die eine Probe mit 50 % Wahrscheinlichkeit ohne Bruch erträgt, aus der Treppenstufenfolge nach Dixon und Mood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stress amplitude that a specimen endures without fracture with 50 % probability, from the staircase after Dixon and Mood.</translation>
     </message>
     <message>
         <source>Streuung der Dauerfestigkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Scatter of the endurance limit</translation>
     </message>
     <message>
         <source>Standardabweichung der Dauerfestigkeit, 1,62·d·((N·B − A²)/N² + 0,029); nur gültig, wo (N·B − A²)/N² größer als 0,3 ist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard deviation of the endurance limit, 1.62·d·((N·B − A²)/N² + 0.029); valid only where (N·B − A²)/N² is greater than 0.3.</translation>
     </message>
     <message>
         <source>Abknickpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Knee point</translation>
     </message>
     <message>
         <source>Schwingspielzahl, bei der die Zeitfestigkeitsgerade (50 %) die Dauerfestigkeit erreicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of cycles at which the finite-life line (50 %) reaches the endurance limit.</translation>
+    </message>
+    <message>
+        <source>Keine Probe gehört zur Treppenstufenfolge.</source>
+        <translation>No specimen belongs to the staircase.</translation>
+    </message>
+    <message>
+        <source>Es fehlt die Zeitfestigkeitsgerade oder die Dauerfestigkeit.</source>
+        <translation>The finite-life line or the endurance limit is missing.</translation>
+    </message>
+    <message>
+        <source>Die Zeitfestigkeitsgerade erreicht die Dauerfestigkeit erst jenseits darstellbarer Schwingspielzahlen.</source>
+        <translation>The finite-life line reaches the endurance limit only beyond representable numbers of cycles.</translation>
+    </message>
+    <message>
+        <source>Der Wert liegt außerhalb des darstellbaren Zahlenbereichs.</source>
+        <translation>The value lies outside the representable range of numbers.</translation>
+    </message>
+    <message>
+        <source>Unbekanntes Ergebnis.</source>
+        <translation>Unknown result.</translation>
+    </message>
+    <message>
+        <source>Zeitfestigkeitsgerade: %1</source>
+        <translation>Finite-life line: %1</translation>
+    </message>
+    <message>
+        <source>Dauerfestigkeit: %1</source>
+        <translation>Endurance limit: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FatigueSeries</name>
+    <message>
+        <source>Die Spannungsamplitude ist keine Zahl.</source>
+        <translation>The stress amplitude is not a number.</translation>
+    </message>
+    <message>
+        <source>Die Spannungsamplitude %1 MPa ist nicht positiv.</source>
+        <translation>The stress amplitude %1 MPa is not positive.</translation>
+    </message>
+    <message>
+        <source>Die Schwingspielzahl ist keine Zahl.</source>
+        <translation>The number of cycles is not a number.</translation>
+    </message>
+    <message>
+        <source>Die Schwingspielzahl %1 ist kleiner als 1.</source>
+        <translation>The number of cycles %1 is less than 1.</translation>
+    </message>
+    <message>
+        <source>Die Stufenweite d der Treppenstufenfolge muss positiv sein.</source>
+        <translation>The step size d of the staircase must be positive.</translation>
+    </message>
+    <message>
+        <source>Die Grenzschwingspielzahl muss mindestens 1 sein.</source>
+        <translation>The run-out limit must be at least 1.</translation>
+    </message>
+    <message>
+        <source>Die Reihe hat entweder eine Mittelspannung oder ein Spannungsverhältnis R, nicht beides.</source>
+        <translation>The series has either a mean stress or a stress ratio R, not both.</translation>
+    </message>
+    <message>
+        <source>Ein Spannungsverhältnis R = 1 ist eine ruhende Last, kein Schwingversuch.</source>
+        <translation>A stress ratio R = 1 is a static load, not a fatigue test.</translation>
+    </message>
+    <message>
+        <source>Die Spalte der Spannungsamplitude fehlt.</source>
+        <translation>The column of the stress amplitude is missing.</translation>
+    </message>
+    <message>
+        <source>Die Spalte der Schwingspielzahl fehlt.</source>
+        <translation>The column of the number of cycles is missing.</translation>
+    </message>
+    <message>
+        <source>Die Spannungsamplitude fehlt.</source>
+        <translation>The stress amplitude is missing.</translation>
+    </message>
+    <message>
+        <source>Die Schwingspielzahl fehlt.</source>
+        <translation>The number of cycles is missing.</translation>
+    </message>
+    <message>
+        <source>Die Kennzeichnung %1 ist weder 0 noch 1.</source>
+        <translation>The flag %1 is neither 0 nor 1.</translation>
     </message>
 </context>
 <context>
     <name>ImpactEvaluation</name>
     <message>
         <source>Hochlage</source>
-        <translation type="unfinished"></translation>
+        <translation>Upper shelf</translation>
     </message>
     <message>
         <source>Verbrauchte Schlagenergie bei hohen Temperaturen, wo die Proben zäh brechen: die obere Asymptote der Übergangskurve.</source>
-        <translation type="unfinished"></translation>
+        <translation>Absorbed energy at high temperatures, where the specimens fracture in a ductile manner: the upper asymptote of the transition curve.</translation>
     </message>
     <message>
         <source>Tieflage</source>
-        <translation type="unfinished">Lower shelf</translation>
+        <translation>Lower shelf</translation>
     </message>
     <message>
         <source>Verbrauchte Schlagenergie bei tiefen Temperaturen, wo die Proben spröde brechen: die untere Asymptote der Übergangskurve.</source>
-        <translation type="unfinished"></translation>
+        <translation>Absorbed energy at low temperatures, where the specimens fracture in a brittle manner: the lower asymptote of the transition curve.</translation>
     </message>
     <message>
         <source>Mitte des Übergangs</source>
-        <translation type="unfinished"></translation>
+        <translation>Middle of the transition</translation>
     </message>
     <message>
         <source>Temperatur, bei der die Übergangskurve in der Mitte zwischen Tief- und Hochlage liegt; dort ist sie am steilsten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature at which the transition curve lies midway between lower and upper shelf; there it is steepest.</translation>
     </message>
     <message>
         <source>Breite des Übergangs</source>
-        <translation type="unfinished"></translation>
+        <translation>Width of the transition</translation>
     </message>
     <message>
         <source>Parameter der Kurve: der Übergangsbereich reicht von T_m − 2C bis T_m + 2C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter of the curve: the transition region extends from T_m − 2C to T_m + 2C.</translation>
     </message>
     <message>
         <source>Übergangstemperatur bei 27 J</source>
-        <translation type="unfinished"></translation>
+        <translation>Transition temperature at 27 J</translation>
     </message>
     <message>
         <source>Temperatur, bei der die Übergangskurve eine verbrauchte Schlagenergie von 27 J erreicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature at which the transition curve reaches an absorbed energy of 27 J.</translation>
     </message>
     <message>
         <source>Übergangstemperatur bei halber Hochlage</source>
-        <translation type="unfinished"></translation>
+        <translation>Transition temperature at half the upper shelf</translation>
     </message>
     <message>
         <source>Temperatur, bei der die Übergangskurve 50 % der Hochlage erreicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature at which the transition curve reaches 50 % of the upper shelf.</translation>
     </message>
     <message>
         <source>Übergangstemperatur des Bruchaussehens</source>
-        <translation type="unfinished"></translation>
+        <translation>Fracture appearance transition temperature</translation>
     </message>
     <message>
         <source>Temperatur, bei der die Bruchfläche zu 50 % aus Scherbruch (zähem Bruch) besteht, aus der Übergangskurve der Scherbruchanteile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature at which the fracture surface consists of 50 % shear (ductile) fracture, from the transition curve of the shear fractions.</translation>
     </message>
     <message>
         <source>Streuung um die Kurve</source>
-        <translation type="unfinished"></translation>
+        <translation>Scatter about the curve</translation>
     </message>
     <message>
         <source>Standardabweichung der Punkte um die Übergangskurve, mit den Freiheitsgraden der Anpassung (Punkte minus Parameter).</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard deviation of the points about the transition curve, with the degrees of freedom of the fit (points minus parameters).</translation>
+    </message>
+    <message>
+        <source>Keine Übergangskurve.</source>
+        <translation>No transition curve.</translation>
+    </message>
+    <message>
+        <source>Keine Scherbruchanteile angegeben.</source>
+        <translation>No shear fractions given.</translation>
+    </message>
+    <message>
+        <source>Unbekanntes Ergebnis.</source>
+        <translation>Unknown result.</translation>
+    </message>
+    <message>
+        <source>Übergangskurve: %1</source>
+        <translation>Transition curve: %1</translation>
+    </message>
+    <message>
+        <source>Die Tieflage ist festgelegt, nicht angepasst.</source>
+        <translation>The lower shelf is fixed, not fitted.</translation>
+    </message>
+    <message>
+        <source>Die Hochlage ist festgelegt, nicht angepasst.</source>
+        <translation>The upper shelf is fixed, not fitted.</translation>
+    </message>
+</context>
+<context>
+    <name>ImpactSeries</name>
+    <message>
+        <source>V-Kerb</source>
+        <extracomment>Notch shapes of the impact specimens, short: in a choice box and in descriptions of a series</extracomment>
+        <translation>V-notch</translation>
+    </message>
+    <message>
+        <source>U-Kerb</source>
+        <translation>U-notch</translation>
+    </message>
+    <message>
+        <source>Finnenradius 2 mm</source>
+        <extracomment>Radius of the pendulum&apos;s striker edge, short: in a choice box and in descriptions of a series</extracomment>
+        <translation>Striker radius 2 mm</translation>
+    </message>
+    <message>
+        <source>Finnenradius 8 mm</source>
+        <translation>Striker radius 8 mm</translation>
+    </message>
+    <message>
+        <source>Die Prüftemperatur ist keine Zahl.</source>
+        <translation>The test temperature is not a number.</translation>
+    </message>
+    <message>
+        <source>Die Prüftemperatur %1 °C liegt unter dem absoluten Nullpunkt.</source>
+        <translation>The test temperature %1 °C lies below absolute zero.</translation>
+    </message>
+    <message>
+        <source>Die verbrauchte Schlagenergie ist keine Zahl.</source>
+        <translation>The absorbed energy is not a number.</translation>
+    </message>
+    <message>
+        <source>Die verbrauchte Schlagenergie %1 J ist negativ.</source>
+        <translation>The absorbed energy %1 J is negative.</translation>
+    </message>
+    <message>
+        <source>Der Scherbruchanteil %1 % liegt nicht zwischen 0 und 100 %.</source>
+        <translation>The shear fraction %1 % does not lie between 0 and 100 %.</translation>
+    </message>
+    <message>
+        <source>Die laterale Breitung %1 mm ist negativ.</source>
+        <translation>The lateral expansion %1 mm is negative.</translation>
+    </message>
+    <message>
+        <source>Die Probenform „%1“ ist unbekannt (erwartet: „V“ oder „U“).</source>
+        <translation>The specimen type “%1” is unknown (expected: “V” or “U”).</translation>
+    </message>
+    <message>
+        <source>Der Radius der Hammerfinne „%1“ ist unbekannt (erwartet: 2 oder 8 mm).</source>
+        <translation>The striker radius “%1” is unknown (expected: 2 or 8 mm).</translation>
+    </message>
+    <message>
+        <source>Die festgelegte Tieflage ist negativ.</source>
+        <translation>The fixed lower shelf is negative.</translation>
+    </message>
+    <message>
+        <source>Die festgelegte Hochlage liegt nicht über der festgelegten Tieflage.</source>
+        <translation>The fixed upper shelf does not lie above the fixed lower shelf.</translation>
+    </message>
+    <message>
+        <source>Die Spalte der Prüftemperatur fehlt.</source>
+        <translation>The column of the test temperature is missing.</translation>
+    </message>
+    <message>
+        <source>Die Spalte der verbrauchten Schlagenergie fehlt.</source>
+        <translation>The column of the absorbed energy is missing.</translation>
+    </message>
+    <message>
+        <source>Die Prüftemperatur fehlt.</source>
+        <translation>The test temperature is missing.</translation>
+    </message>
+    <message>
+        <source>Die verbrauchte Schlagenergie fehlt.</source>
+        <translation>The absorbed energy is missing.</translation>
     </message>
 </context>
 <context>
@@ -386,18 +664,385 @@ mit Dezimalpunkt; nicht bestimmte Werte als -.</source>
     </message>
 </context>
 <context>
+    <name>MachineFile</name>
+    <message>
+        <source>%1 ist leer.</source>
+        <translation>%1 is empty.</translation>
+    </message>
+    <message>
+        <source>%1 ist keine Textdatei.</source>
+        <translation>%1 is not a text file.</translation>
+    </message>
+    <message>
+        <source>%1 enthält keine Tabelle aus Zahlen: keine zwei aufeinanderfolgenden Zeilen mit mindestens zwei Zahlen.</source>
+        <translation>%1 contains no table of numbers: no two consecutive lines with at least two numbers.</translation>
+    </message>
+    <message>
+        <source>%1 lässt sich nicht öffnen: %2</source>
+        <translation>%1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Kraft</source>
+        <extracomment>What a column of a machine file holds, used inside messages (&quot;no column for the force&quot;): lower case in English</extracomment>
+        <translation>force</translation>
+    </message>
+    <message>
+        <source>Verlängerung</source>
+        <extracomment>What a column of a machine file holds (the extension measured), used inside messages: lower case in English</extracomment>
+        <translation>extension</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <extracomment>What a column of a machine file holds, used inside messages: lower case in English</extracomment>
+        <translation>time</translation>
+    </message>
+    <message>
+        <source>Es ist keine Spalte für die Kraft gewählt.</source>
+        <translation>No column is chosen for the force.</translation>
+    </message>
+    <message>
+        <source>Es ist keine Spalte für die Verlängerung gewählt.</source>
+        <translation>No column is chosen for the extension.</translation>
+    </message>
+    <message>
+        <source>Die Spalte %1 für „%2“ gibt es nicht: die Tabelle hat %3 Spalten.</source>
+        <translation>Column %1 for “%2” does not exist: the table has %3 columns.</translation>
+    </message>
+    <message>
+        <source>Kraft, Verlängerung und Zeit müssen in verschiedenen Spalten stehen.</source>
+        <translation>Force, extension and time must be in different columns.</translation>
+    </message>
+    <message>
+        <source>Die Kraft wird in N oder kN angegeben, eine Spannung in MPa, nicht in „%1“.</source>
+        <translation>The force is given in N or kN, a stress in MPa, not in “%1”.</translation>
+    </message>
+    <message>
+        <source>Die Verlängerung wird in mm oder µm angegeben, eine Dehnung in %, nicht in „%1“.</source>
+        <translation>The extension is given in mm or µm, a strain in %, not in “%1”.</translation>
+    </message>
+    <message>
+        <source>Die Zeit wird in s, ms oder min angegeben, nicht in „%1“.</source>
+        <translation>The time is given in s, ms or min, not in “%1”.</translation>
+    </message>
+    <message>
+        <source>%1, Zeile %2: die Zeile hat nur %3 Spalten, die %4 steht aber in Spalte %5.</source>
+        <extracomment>%1 file name, %2 line number, %3 number of fields, %4 what the column holds (force, extension, time), %5 its column number</extracomment>
+        <translation>%1, line %2: the line has only %3 columns, but the %4 is in column %5.</translation>
+    </message>
+    <message>
+        <source>Spalte %1</source>
+        <extracomment>A column inside a message; %1 its number from 1</extracomment>
+        <translation>column %1</translation>
+    </message>
+    <message>
+        <source>Spalte %1 (%2)</source>
+        <translation>column %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1, Zeile %2: %3 ist leer.</source>
+        <translation>%1, line %2: %3 is empty.</translation>
+    </message>
+    <message>
+        <source>%1, Zeile %2: „%3“ in %4 ist keine Zahl.</source>
+        <extracomment>%1 file name, %2 line number, %3 the text of the cell, %4 the column (&quot;column 3 (force)&quot;)</extracomment>
+        <translation>%1, line %2: “%3” in %4 is not a number.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist auf %1 eingestellt.</source>
+        <extracomment>Added to a message about a number that would read with the other decimal mark; %1 is the name of the decimal mark the file is read with (an item of a choice box: &quot;Decimal comma&quot;)</extracomment>
+        <translation>The file is set to “%1”.</translation>
+    </message>
+    <message>
+        <source>Das Einlesen von %1 wurde abgebrochen.</source>
+        <translation>Reading %1 was cancelled.</translation>
+    </message>
+    <message>
+        <source>%1 enthält ab Zeile %2 keine Messwerte.</source>
+        <translation>%1 contains no measured values from line %2 on.</translation>
+    </message>
+    <message>
+        <source>Die Tabelle hat keine Spalte, die die %1 sein kann.</source>
+        <translation>The table has no column that can be the %1.</translation>
+    </message>
+    <message>
+        <source>Keine Spalte der Tabelle kann die %1 sein (Spalten: %2); für einen Zugversuch braucht es Kraft und Verlängerung.</source>
+        <extracomment>%1 the role (force, extension), %2 the column heads of the file</extracomment>
+        <translation>No column of the table can be the %1 (columns: %2); a tensile test needs force and extension.</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesCommands</name>
+    <message>
+        <source>Tabelle einlesen</source>
+        <extracomment>Title of the file dialog that reads a table of results.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabellen (*.csv *.txt *.tsv);;Alle Dateien (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bericht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <extracomment>Title of the file dialog that saves the PDF report.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF-Dokumente (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bericht gespeichert: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabelle &amp;einlesen …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Beispiel öffnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bericht als &amp;PDF …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messwerte &amp;einfügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zeilen löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standardfehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standardfehler aus der Anpassung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation type="unfinished">Unit</translation>
+    </message>
+    <message>
+        <source>%1  %2</source>
+        <extracomment>A row of the results table: the symbol, then the name (&quot;T27J Übergangstemperatur bei 27 J&quot;).</extracomment>
+        <translation type="unfinished">%1: %2 {1 ?}</translation>
+    </message>
+    <message>
+        <source>Für diese Größe wird kein Standardfehler angegeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vom Benutzer festgelegt, nicht angepasst.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nicht bestimmt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SeriesFile</name>
     <message>
         <source>Zugversuch</source>
-        <translation type="unfinished">Tensile test</translation>
+        <extracomment>The kinds of evaluation a series file holds, also in messages (&quot;holds no evaluation ‘%2’ but ‘%3’&quot;)</extracomment>
+        <translation>Tensile test</translation>
     </message>
     <message>
         <source>Kerbschlagbiegeversuch</source>
-        <translation type="unfinished">Notched-bar impact test</translation>
+        <translation>Notched-bar impact test</translation>
     </message>
     <message>
         <source>Wöhlerversuch</source>
+        <translation>Fatigue test</translation>
+    </message>
+    <message>
+        <source>Probe %1</source>
+        <extracomment>Name of a specimen without a name of its own, and its place in messages; %1 counts from 1</extracomment>
+        <translation>Specimen %1</translation>
+    </message>
+    <message>
+        <source>Die Liste der Proben („specimens“) fehlt.</source>
+        <translation>The list of specimens (“specimens”) is missing.</translation>
+    </message>
+    <message>
+        <source>Der Eintrag ist kein Objekt.</source>
+        <translation>The entry is not an object.</translation>
+    </message>
+    <message>
+        <source>„%1“ fehlt.</source>
+        <translation>“%1” is missing.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine Zahl.</source>
+        <translation>“%1” is not a number.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist weder true noch false.</source>
+        <translation>“%1” is neither true nor false.</translation>
+    </message>
+    <message>
+        <source>%1 ist beschädigt (Zeile %2, Spalte %3: %4).</source>
+        <translation>%1 is damaged (line %2, column %3: %4).</translation>
+    </message>
+    <message>
+        <source>%1 ist keine Versuchsreihe dieses Programms.</source>
+        <translation>%1 is not a test series of this program.</translation>
+    </message>
+    <message>
+        <source>%1 ist beschädigt: die Formatversion fehlt oder ist keine ganze Zahl.</source>
+        <translation>%1 is damaged: the format version is missing or not an integer.</translation>
+    </message>
+    <message>
+        <source>%1 wurde von einer neueren Programmversion gespeichert (Format %2); diese Version liest Format %3. Bitte das Programm aktualisieren.</source>
+        <translation>%1 was saved by a newer version of the program (format %2); this version reads format %3. Please update the program.</translation>
+    </message>
+    <message>
+        <source>%1 enthält eine Auswertung der Art „%2“, die dieses Programm nicht kennt.</source>
+        <translation>%1 contains an evaluation of the kind “%2”, which this program does not know.</translation>
+    </message>
+    <message>
+        <source>%1 enthält keine Auswertung „%2“, sondern „%3“.</source>
+        <translation>%1 contains no evaluation “%2” but “%3”.</translation>
+    </message>
+    <message>
+        <source>%1 ist beschädigt: die Versuchsreihe fehlt.</source>
+        <translation>%1 is damaged: the test series is missing.</translation>
+    </message>
+    <message>
+        <source>%1 ist beschädigt. %2</source>
+        <extracomment>%1 the file name, %2 a sentence saying what is wrong</extracomment>
+        <translation>%1 is damaged. %2</translation>
+    </message>
+    <message>
+        <source>%1 lässt sich nicht speichern: %2</source>
+        <translation>%1 cannot be saved: %2</translation>
+    </message>
+    <message>
+        <source>%1 lässt sich nicht speichern: %2. Die bisherige Datei bleibt unverändert.</source>
+        <translation>%1 cannot be saved: %2. The previous file stays unchanged.</translation>
+    </message>
+    <message>
+        <source>%1 lässt sich nicht öffnen: %2</source>
+        <translation>%1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Der Ordner für die automatische Sicherung (%1) lässt sich nicht anlegen.</source>
+        <translation>The folder for the automatic backup (%1) cannot be created.</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesReport</name>
+    <message>
+        <source>ja</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Bericht „%1“ kann nicht geschrieben werden: %2</source>
+        <extracomment>%1 is the report&apos;s file name, %2 why it could not be written.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die PDF-Ausgabe lässt sich nicht beginnen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 – erstellt am %2</source>
+        <extracomment>%1 is the series (its file), %2 the date and time the report was made.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ergebnisse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messwerte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die PDF-Ausgabe lässt sich nicht abschließen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Specimen</name>
+    <message>
+        <source>%1 muss größer als null sein (angegeben: %2 mm).</source>
+        <translation>%1 must be greater than zero (given: %2 mm).</translation>
+    </message>
+    <message>
+        <source>Lu (%1 mm) ist kleiner als L0 (%2 mm): eine Probe wird im Zugversuch nicht kürzer.</source>
+        <translation>Lu (%1 mm) is smaller than L0 (%2 mm): a specimen does not get shorter in a tensile test.</translation>
+    </message>
+    <message>
+        <source>du gilt nur für runde Proben; für eine Flachprobe Su angeben.</source>
+        <translation>du applies only to round specimens; for a flat specimen give Su.</translation>
+    </message>
+    <message>
+        <source>du (%1 mm) ist größer als d0 (%2 mm).</source>
+        <translation>du (%1 mm) is greater than d0 (%2 mm).</translation>
+    </message>
+    <message>
+        <source>Su muss größer als null sein (angegeben: %1 mm²).</source>
+        <translation>Su must be greater than zero (given: %1 mm²).</translation>
+    </message>
+    <message>
+        <source>Su (%1 mm²) ist größer als S0 (%2 mm²).</source>
+        <translation>Su (%1 mm²) is greater than S0 (%2 mm²).</translation>
+    </message>
+    <message>
+        <source>Fm muss größer als null sein (angegeben: %1 kN).</source>
+        <translation>Fm must be greater than zero (given: %1 kN).</translation>
+    </message>
+</context>
+<context>
+    <name>Staircase</name>
+    <message>
+        <source>Keine Probe gehört zur Treppenstufenfolge.</source>
+        <translation>No specimen belongs to the staircase.</translation>
+    </message>
+    <message>
+        <source>Die Stufenweite d der Treppenstufenfolge fehlt oder ist nicht positiv.</source>
+        <translation>The step size d of the staircase is missing or not positive.</translation>
+    </message>
+    <message>
+        <source>Eine Probe der Treppenstufenfolge hat keine gültige Spannungsamplitude.</source>
+        <translation>A specimen of the staircase has no valid stress amplitude.</translation>
+    </message>
+    <message>
+        <source>Die Treppenstufenfolge reicht über mehr als %1 Stufen der Weite d = %2 MPa; die Stufenweite passt nicht zu den Spannungsamplituden.</source>
+        <translation>The staircase spans more than %1 steps of size d = %2 MPa; the step size does not match the stress amplitudes.</translation>
+    </message>
+    <message>
+        <source>Die Spannungsamplitude %1 MPa liegt nicht auf einer Stufe im Abstand d = %2 MPa von %3 MPa.</source>
+        <translation>The stress amplitude %1 MPa does not lie on a step at a distance d = %2 MPa from %3 MPa.</translation>
+    </message>
+    <message>
+        <source>In der Treppenstufenfolge ist keine Probe gebrochen; die Dauerfestigkeit liegt über allen geprüften Stufen.</source>
+        <translation>No specimen of the staircase fractured; the endurance limit lies above all levels tested.</translation>
+    </message>
+    <message>
+        <source>In der Treppenstufenfolge ist jede Probe gebrochen; die Dauerfestigkeit liegt unter allen geprüften Stufen.</source>
+        <translation>Every specimen of the staircase fractured; the endurance limit lies below all levels tested.</translation>
+    </message>
+    <message>
+        <source>(N·B − A²)/N² = %1 ist nicht größer als 0,3: die Stufen streuen zu wenig, als dass sich die Standardabweichung schätzen ließe (kleinere Stufenweite oder mehr Proben).</source>
+        <translation>(N·B − A²)/N² = %1 is not greater than 0.3: the levels scatter too little for the standard deviation to be estimated (smaller step size or more specimens).</translation>
     </message>
 </context>
 <context>
@@ -2091,117 +2736,482 @@ The program&apos;s name as the title window&apos;s heading: one line of 600 pixe
     <name>TableSyntax</name>
     <message>
         <source>Semikolon</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Names of the field separator a table file uses: items of a choice box</extracomment>
+        <translation>Semicolon</translation>
     </message>
     <message>
         <source>Tabulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Komma</source>
-        <translation type="unfinished"></translation>
+        <translation>Comma</translation>
     </message>
     <message>
         <source>Leerzeichen</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanks</translation>
     </message>
     <message>
         <source>Dezimalkomma</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Names of the decimal mark a table file uses: items of a choice box, also quoted in a message</extracomment>
+        <translation>Decimal comma</translation>
     </message>
     <message>
         <source>Dezimalpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimal point</translation>
+    </message>
+</context>
+<context>
+    <name>TensileEvaluation</name>
+    <message>
+        <source>aus der gemessenen Länge Lu nach dem Bruch</source>
+        <translation>from the length Lu measured after fracture</translation>
+    </message>
+    <message>
+        <source>du oder Su nach dem Bruch ist nicht angegeben.</source>
+        <translation>du or Su after fracture is not given.</translation>
+    </message>
+    <message>
+        <source>Su nach dem Bruch ist nicht angegeben.</source>
+        <translation>Su after fracture is not given.</translation>
+    </message>
+    <message>
+        <source>zwischen %1 und %2 MPa (%3 % bis %4 % der Höchstspannung)</source>
+        <extracomment>Fills %2 of &quot;Only %1 measured points lie %2&quot; and %1 of &quot;The stress does not rise %1&quot;: the stress range of the elastic line</extracomment>
+        <translation>between %1 and %2 MPa (%3 % to %4 % of the maximum stress)</translation>
+    </message>
+    <message>
+        <source>Nur %1 Messpunkte liegen %2; für die Gerade werden mindestens %3 gebraucht.</source>
+        <translation>Only %1 measured points lie %2; the line needs at least %3.</translation>
+    </message>
+    <message>
+        <source>Die Spannung steigt %1 nicht mit der Dehnung an.</source>
+        <translation>The stress does not rise with the strain %1.</translation>
+    </message>
+    <message>
+        <source>Die Kurve erreicht vor dem Bruch keine plastische Dehnung von 0,2 %.</source>
+        <translation>The curve reaches no plastic strain of 0.2 % before fracture.</translation>
+    </message>
+    <message>
+        <source>Der Bereich der Hookeschen Geraden muss zwischen 0 % und 100 % der Höchstspannung liegen, die untere Grenze unter der oberen.</source>
+        <translation>The range of the elastic line must lie between 0 % and 100 % of the maximum stress, the lower limit below the upper.</translation>
+    </message>
+    <message>
+        <source>Der Kraftabfall, der als Bruch gilt, muss zwischen 0 % und 100 % von Fm liegen.</source>
+        <translation>The drop of force that counts as fracture must lie between 0 % and 100 % of Fm.</translation>
+    </message>
+    <message>
+        <source>Der Kraftabfall beim Bruch braucht mindestens einen Messpunkt.</source>
+        <translation>The drop of force at fracture needs at least one measured point.</translation>
+    </message>
+    <message>
+        <source>Fm ist nicht angegeben.</source>
+        <translation>Fm is not given.</translation>
+    </message>
+    <message>
+        <source>Ohne Messkurve wird A aus Lu bestimmt; Lu ist nicht angegeben.</source>
+        <translation>Without a measured curve, A is determined from Lu; Lu is not given.</translation>
+    </message>
+    <message>
+        <source>Ohne Messkurve nicht bestimmbar.</source>
+        <translation>Cannot be determined without a measured curve.</translation>
+    </message>
+    <message>
+        <source>%1 enthält nur %2 Messpunkte; ausgewertet werden Kurven ab %3 Punkten.</source>
+        <translation>%1 contains only %2 measured points; curves are evaluated from %3 points on.</translation>
+    </message>
+    <message>
+        <source>In %1 steigt die Kraft nicht an: die größte Kraft liegt nicht merklich über der ersten.</source>
+        <translation>In %1 the force does not rise: the largest force is not noticeably above the first.</translation>
+    </message>
+    <message>
+        <source>%1: die Verlängerung läuft rückwärts (von %2 % auf %3 % Dehnung).</source>
+        <translation>%1: the extension runs backwards (from %2 % to %3 % strain).</translation>
+    </message>
+    <message>
+        <source>In %1 nimmt die Verlängerung nicht zu.</source>
+        <translation>In %1 the extension does not increase.</translation>
+    </message>
+    <message>
+        <source>aus dem Traversenweg: die Maschine federt mit, mE ist daher deutlich kleiner als der Elastizitätsmodul.</source>
+        <translation>from the crosshead displacement: the machine deflects as well, so mE is clearly smaller than the modulus of elasticity.</translation>
+    </message>
+    <message>
+        <source>mE ist nicht bestimmt: %1</source>
+        <translation>mE is not determined: %1</translation>
+    </message>
+    <message>
+        <source>Der Werkstoff hat eine ausgeprägte Streckgrenze; bestimmt werden ReH und ReL.</source>
+        <translation>The material has a distinct yield point; ReH and ReL are determined.</translation>
+    </message>
+    <message>
+        <source>Kein ausgeprägtes Fließen: der Übergang in den plastischen Bereich ist stetig.</source>
+        <translation>No distinct yielding: the transition to the plastic range is continuous.</translation>
+    </message>
+    <message>
+        <source>Nach dem Fließen verfestigt der Werkstoff nicht; eine Höchstkraft Fm ist dann nicht definiert.</source>
+        <translation>After yielding, the material does not work-harden; a maximum force Fm is then not defined.</translation>
+    </message>
+    <message>
+        <source>aus der Spannung in der Datei und S0 berechnet</source>
+        <translation>calculated from the stress in the file and S0</translation>
+    </message>
+    <message>
+        <source>aus dem Traversenweg: nicht normgerecht, die Messlänge L0 wurde nicht gemessen.</source>
+        <translation>from the crosshead displacement: not to the standard, the gauge length L0 was not measured.</translation>
+    </message>
+    <message>
+        <source>aus der Kurve über Le = %1 mm, nicht über L0 = %2 mm gemessen.</source>
+        <translation>from the curve, measured over Le = %1 mm, not over L0 = %2 mm.</translation>
+    </message>
+    <message>
+        <source>aus der Kurve: At ohne den elastischen Anteil beim Bruch</source>
+        <translation>from the curve: At without the elastic part at fracture</translation>
+    </message>
+    <message>
+        <source>Kein Bruch erkannt: die Kraft fällt nach der Höchstkraft nirgends um mehr als %1 % von Fm innerhalb von %2 Messpunkten.</source>
+        <translation>No fracture found: after the maximum force, the force nowhere drops by more than %1 % of Fm within %2 measured points.</translation>
+    </message>
+    <message>
+        <source>aus dem Traversenweg</source>
+        <translation>from the crosshead displacement</translation>
     </message>
 </context>
 <context>
     <name>TensileQuantity</name>
     <message>
         <source>Steigung des elastischen Bereichs</source>
-        <translation type="unfinished"></translation>
+        <translation>Slope of the elastic part</translation>
     </message>
     <message>
         <source>Steigung der Hookeschen Geraden im Spannungs-Dehnungs-Diagramm, durch lineare Regression über einen einstellbaren Spannungsbereich (üblich: 10 % bis 40 % von Rm) bestimmt. Mit einem Feindehnungsaufnehmer gemessen liegt sie nahe am Elastizitätsmodul; aus dem Traversenweg ist sie deutlich kleiner, weil die Maschine sich mit verformt. Sie dient vor allem dazu, den elastischen Anteil der Dehnung abzuziehen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Slope of the elastic line in the stress–strain diagram, determined by linear regression over an adjustable stress range (usually 10 % to 40 % of Rm). Measured with an extensometer, it lies close to the modulus of elasticity; from the crosshead displacement it is clearly smaller, because the machine deforms as well. It serves above all to subtract the elastic part of the strain.</translation>
     </message>
     <message>
         <source>obere Streckgrenze</source>
-        <translation type="unfinished"></translation>
+        <translation>upper yield strength</translation>
     </message>
     <message>
         <source>Spannung im Augenblick des ersten merklichen Kraftabfalls bei Werkstoffen mit ausgeprägter Streckgrenze: der höchste Wert vor dem Abfall, ReH = FeH / S0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stress at the moment of the first noticeable drop of force in materials with a distinct yield point: the highest value before the drop, ReH = FeH / S0.</translation>
     </message>
     <message>
         <source>untere Streckgrenze</source>
-        <translation type="unfinished"></translation>
+        <translation>lower yield strength</translation>
     </message>
     <message>
         <source>Kleinste Spannung während des Fließens (Lüdersdehnung) bei Werkstoffen mit ausgeprägter Streckgrenze; ein erster Einschwingvorgang gleich nach dem Kraftabfall bleibt unberücksichtigt. ReL = FeL / S0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lowest stress during yielding (Lüders strain) in materials with a distinct yield point; an initial transient effect right after the drop of force is disregarded. ReL = FeL / S0.</translation>
     </message>
     <message>
         <source>0,2 %-Dehngrenze</source>
-        <translation type="unfinished"></translation>
+        <translation>0.2 % proof strength</translation>
     </message>
     <message>
         <source>Spannung, bei der die nicht proportionale (plastische) Dehnung 0,2 % der Messlänge erreicht: Schnittpunkt der Kurve mit einer Parallelen zur Hookeschen Geraden, um 0,2 % Dehnung verschoben. Sie wird bei stetigem Übergang vom elastischen in den plastischen Bereich bestimmt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stress at which the non-proportional (plastic) extension reaches 0.2 % of the gauge length: intersection of the curve with a parallel to the elastic line, offset by 0.2 % strain. It is determined where the transition from the elastic to the plastic range is continuous.</translation>
     </message>
     <message>
         <source>Höchstkraft</source>
-        <translation type="unfinished"></translation>
+        <translation>maximum force</translation>
     </message>
     <message>
         <source>Größte Kraft, die die Probe im Versuch nach Beginn der Verfestigung erträgt. Bei Werkstoffen mit ausgeprägter Streckgrenze zählt die Kraft nach dem Fließbereich.</source>
-        <translation type="unfinished"></translation>
+        <translation>Largest force the specimen withstands in the test after work hardening has begun. In materials with a distinct yield point, the force after the yielding range counts.</translation>
     </message>
     <message>
         <source>Zugfestigkeit</source>
-        <translation type="unfinished">Tensile strength</translation>
+        <translation>tensile strength</translation>
     </message>
     <message>
         <source>Spannung bei der Höchstkraft, bezogen auf den Anfangsquerschnitt: Rm = Fm / S0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stress at the maximum force, related to the original cross-section: Rm = Fm / S0.</translation>
     </message>
     <message>
         <source>plastische Dehnung bei Höchstkraft (Gleichmaßdehnung)</source>
-        <translation type="unfinished"></translation>
+        <translation>plastic extension at maximum force (uniform elongation)</translation>
     </message>
     <message>
         <source>Bleibende Dehnung bei der Höchstkraft, bezogen auf die Messlänge des Dehnungsaufnehmers: die Gesamtdehnung Agt ohne den elastischen Anteil Rm / mE. Bei einem flachen Maximum gilt die Mitte des Plateaus. Bis hierher verformt sich die Probe gleichmäßig, danach schnürt sie ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permanent extension at the maximum force, related to the extensometer gauge length: the total extension Agt without the elastic part Rm / mE. For a flat maximum, the middle of the plateau counts. Up to this point the specimen deforms uniformly; after it, it necks.</translation>
     </message>
     <message>
         <source>Gesamtdehnung bei Höchstkraft</source>
-        <translation type="unfinished"></translation>
+        <translation>total extension at maximum force</translation>
     </message>
     <message>
         <source>Elastische und plastische Dehnung zusammen bei der Höchstkraft, bezogen auf die Messlänge des Dehnungsaufnehmers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elastic and plastic extension together at the maximum force, related to the extensometer gauge length.</translation>
     </message>
     <message>
         <source>Gesamtdehnung beim Bruch</source>
-        <translation type="unfinished"></translation>
+        <translation>total extension at fracture</translation>
     </message>
     <message>
         <source>Elastische und plastische Dehnung zusammen im Augenblick des Bruchs, bezogen auf die Messlänge des Dehnungsaufnehmers. Als Bruch gilt der letzte Messpunkt, bevor die Kraft jäh abfällt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elastic and plastic extension together at the moment of fracture, related to the extensometer gauge length. Fracture is the last measured point before the force drops abruptly.</translation>
     </message>
     <message>
         <source>Bruchdehnung</source>
-        <translation type="unfinished">Elongation at fracture</translation>
+        <translation>percentage elongation after fracture</translation>
     </message>
     <message>
         <source>Bleibende Verlängerung der Messlänge nach dem Bruch, bezogen auf die Anfangsmesslänge: A = (Lu − L0) / L0 · 100 %. Ohne gemessenes Lu aus der Kurve: At ohne den elastischen Anteil beim Bruch (Bruchspannung / mE). Ohne Zusatz gilt A für den kurzen Proportionalstab (L0 = 5,65 · √S0), A11,3 für den langen (L0 = 11,3 · √S0); bei anderen Messlängen steht die Länge am Zeichen (A80mm). Aus dem Traversenweg ermittelt ist A nicht normgerecht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permanent elongation of the gauge length after fracture, related to the original gauge length: A = (Lu − L0) / L0 · 100 %. Without a measured Lu, from the curve: At without the elastic part at fracture (fracture stress / mE). Without a suffix, A applies to the short proportional test piece (L0 = 5.65 · √S0), A11,3 to the long one (L0 = 11.3 · √S0); for other gauge lengths the length is added to the symbol (A80mm). Determined from the crosshead displacement, A is not to the standard.</translation>
     </message>
     <message>
         <source>Brucheinschnürung</source>
-        <translation type="unfinished">Reduction of area</translation>
+        <translation>reduction of area</translation>
     </message>
     <message>
         <source>Größte bleibende Querschnittsänderung nach dem Bruch, bezogen auf den Anfangsquerschnitt: Z = (S0 − Su) / S0 · 100 %.</source>
+        <translation>Maximum permanent change of cross-section after fracture, related to the original cross-section: Z = (S0 − Su) / S0 · 100 %.</translation>
+    </message>
+</context>
+<context>
+    <name>TensileSeries</name>
+    <message>
+        <source>Keine Probe ist eingeschaltet.</source>
+        <translation>No specimen is switched on.</translation>
+    </message>
+    <message>
+        <source>Bei keiner Probe bestimmt.</source>
+        <translation>Determined for no specimen.</translation>
+    </message>
+    <message>
+        <source>Die Proben haben verschiedene Messlängen (%1); ihre Bruchdehnungen sind nicht vergleichbar.</source>
+        <extracomment>%1 lists the symbols of the elongations, e.g. &quot;A, A80mm&quot;</extracomment>
+        <translation>The specimens have different gauge lengths (%1); their elongations after fracture are not comparable.</translation>
+    </message>
+    <message>
+        <source>Für eine Standardabweichung sind mindestens zwei Werte nötig.</source>
+        <translation>A standard deviation needs at least two values.</translation>
+    </message>
+    <message>
+        <source>aus %1 von %2 Proben</source>
+        <extracomment>Note to a mean value of a series: from %1 of the %2 specimens included</extracomment>
+        <translation>from %1 of %2 specimens</translation>
+    </message>
+    <message>
+        <source>enthält Werte, die nicht normgerecht ermittelt wurden</source>
+        <translation>contains values not determined to the standard</translation>
+    </message>
+</context>
+<context>
+    <name>TensileSeriesFile</name>
+    <message>
+        <source>%1: „%2“ hat den unbekannten Wert „%3“.</source>
+        <translation>%1: “%2” has the unknown value “%3”.</translation>
+    </message>
+    <message>
+        <source>%1: „%2“ ist keine ganze Zahl.</source>
+        <translation>%1: “%2” is not an integer.</translation>
+    </message>
+    <message>
+        <source>%1: die Messwerte „%2“ sind beschädigt.</source>
+        <translation>%1: the measured values “%2” are damaged.</translation>
+    </message>
+    <message>
+        <source>%1: die Messwerte haben eine unbekannte Kodierung.</source>
+        <translation>%1: the measured values have an unknown encoding.</translation>
+    </message>
+    <message>
+        <source>%1: die Zahl der Messpunkte fehlt.</source>
+        <translation>%1: the number of measured points is missing.</translation>
+    </message>
+    <message>
+        <source>%1: das Dateiformat der Messdatei ist unvollständig.</source>
+        <translation>%1: the format of the machine file is incomplete.</translation>
+    </message>
+    <message>
+        <source>%1: die Messdatei %2 ist nicht zu finden; die Probe bleibt ohne Kurve.</source>
+        <translation>%1: the machine file %2 cannot be found; the specimen stays without a curve.</translation>
+    </message>
+    <message>
+        <source>%1: die Messdatei %2 hat sich seit dem Speichern geändert.</source>
+        <translation>%1: the machine file %2 has changed since it was saved.</translation>
+    </message>
+    <message>
+        <source>%1: %2 Die Probe bleibt ohne Kurve.</source>
+        <extracomment>%1 the specimen, %2 the message why its machine file could not be read (a whole sentence)</extracomment>
+        <translation>%1: %2 The specimen stays without a curve.</translation>
+    </message>
+</context>
+<context>
+    <name>TransitionCurve</name>
+    <message>
+        <source>Alle Punkte liegen auf der Seite der Tieflage: die Mitte des Übergangs läge über der höchsten Prüftemperatur. Es fehlen Punkte bei höheren Temperaturen.</source>
+        <translation>All points lie on the side of the lower shelf: the middle of the transition would lie above the highest test temperature. Points at higher temperatures are missing.</translation>
+    </message>
+    <message>
+        <source>Alle Punkte liegen auf der Seite der Hochlage: die Mitte des Übergangs läge unter der tiefsten Prüftemperatur. Es fehlen Punkte bei tieferen Temperaturen.</source>
+        <translation>All points lie on the side of the upper shelf: the middle of the transition would lie below the lowest test temperature. Points at lower temperatures are missing.</translation>
+    </message>
+    <message>
+        <source>Kein Punkt liegt im Übergangsbereich: die Punkte liegen auf der Hoch- oder der Tieflage, der Verlauf dazwischen ist nicht belegt.</source>
+        <translation>No point lies in the transition region: the points lie on the upper or the lower shelf; the course in between is not covered.</translation>
+    </message>
+    <message>
+        <source>Kein Punkt liegt auf der Tieflage: auch bei der tiefsten Prüftemperatur sind die Proben noch im Übergang, die Tieflage wäre geraten. Es fehlen Punkte bei tieferen Temperaturen, oder die Tieflage wird festgelegt.</source>
+        <translation>No point lies on the lower shelf: even at the lowest test temperature the specimens are still in the transition, so the lower shelf would be a guess. Points at lower temperatures are missing, or the lower shelf is to be fixed.</translation>
+    </message>
+    <message>
+        <source>Kein Punkt liegt auf der Hochlage: auch bei der höchsten Prüftemperatur sind die Proben noch im Übergang, die Hochlage wäre geraten. Es fehlen Punkte bei höheren Temperaturen, oder die Hochlage wird festgelegt.</source>
+        <translation>No point lies on the upper shelf: even at the highest test temperature the specimens are still in the transition, so the upper shelf would be a guess. Points at higher temperatures are missing, or the upper shelf is to be fixed.</translation>
+    </message>
+    <message>
+        <source>Die Werte fallen mit steigender Temperatur; eine Übergangskurve steigt von der Tieflage zur Hochlage.</source>
+        <translation>The values fall as the temperature rises; a transition curve rises from the lower shelf to the upper shelf.</translation>
+    </message>
+    <message>
+        <source>Die festgelegte Tief- oder Hochlage passt nicht zu den Punkten.</source>
+        <translation>The fixed lower or upper shelf does not match the points.</translation>
+    </message>
+    <message>
+        <source>Die Punkte bestimmen die Parameter der Kurve nicht; es fehlen Punkte bei verschiedenen Temperaturen im Übergang.</source>
+        <translation>The points do not determine the parameters of the curve; points at different temperatures in the transition are missing.</translation>
+    </message>
+    <message>
+        <source>%1 %2 liegt nicht über der Tieflage der Kurve (%3 %2).</source>
+        <extracomment>%1 a value asked for (27), %2 its unit (J or %), %3 the lower shelf of the fitted curve</extracomment>
+        <translation>%1 %2 does not lie above the curve’s lower shelf (%3 %2).</translation>
+    </message>
+    <message>
+        <source>%1 %2 liegt nicht unter der Hochlage der Kurve (%3 %2).</source>
+        <extracomment>%1 a value asked for (27), %2 its unit (J or %), %3 the upper shelf of the fitted curve</extracomment>
+        <translation>%1 %2 does not lie below the curve’s upper shelf (%3 %2).</translation>
+    </message>
+    <message>
+        <source>%1 %2 liegt zu nahe an einer Lage der Kurve, um eine Temperatur abzulesen.</source>
+        <translation>%1 %2 lies too close to a shelf of the curve to read a temperature.</translation>
+    </message>
+    <message>
+        <source>Ein Punkt der Reihe hat keinen gültigen Zahlenwert.</source>
+        <translation>A point of the series has no valid number.</translation>
+    </message>
+    <message>
+        <source>Die festgelegte Tieflage (%1 %3) muss unter der festgelegten Hochlage (%2 %3) liegen.</source>
+        <translation>The fixed lower shelf (%1 %3) must lie below the fixed upper shelf (%2 %3).</translation>
+    </message>
+    <message>
+        <source>Zu wenige Punkte: die Kurve hat %1 freie Parameter und braucht mindestens %2 Punkte, damit ihre Streuung bestimmt werden kann (vorhanden: %3).</source>
+        <translation>Too few points: the curve has %1 free parameters and needs at least %2 points for its scatter to be determined (present: %3).</translation>
+    </message>
+    <message>
+        <source>Alle Punkte wurden bei derselben Temperatur geprüft; ein Übergang ist nicht zu erkennen.</source>
+        <translation>All points were tested at the same temperature; no transition can be seen.</translation>
+    </message>
+    <message>
+        <source>Alle Punkte liegen auf einer Lage: die Kurve beschreibt sie nicht besser als ihr Mittelwert, ein Übergang ist nicht zu erkennen.</source>
+        <translation>All points lie on one shelf: the curve describes them no better than their mean; no transition can be seen.</translation>
+    </message>
+    <message>
+        <source>Die Punkte zeigen keinen Übergang zwischen zwei Lagen: sie ändern sich über die geprüften Temperaturen nur allmählich oder erreichen eine der Lagen nicht. Es fehlen Punkte auf der Tief- oder der Hochlage.</source>
+        <translation>The points show no transition between two shelves: they change only gradually over the temperatures tested, or do not reach one of the shelves. Points on the lower or the upper shelf are missing.</translation>
+    </message>
+    <message>
+        <source>Die Anpassung der Übergangskurve konvergiert nicht; die Punkte folgen keinem Übergang von einer Tieflage zu einer Hochlage.</source>
+        <translation>The fit of the transition curve does not converge; the points follow no transition from a lower shelf to an upper shelf.</translation>
+    </message>
+</context>
+<context>
+    <name>TransitionDiagram</name>
+    <message>
+        <source>Prüftemperatur T in °C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Tieflage </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Übergang </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Hochlage </source>
+        <translation type="unfinished"> Upper shelf</translation>
+    </message>
+    <message>
+        <source>Keine Übergangskurve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Noch keine Messwerte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Messwerte in die Tabelle eingeben oder aus einer Datei einlesen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WoehlerAnalysis</name>
+    <message>
+        <source>Eine Probe hat keine gültige Spannungsamplitude oder Schwingspielzahl.</source>
+        <translation>A specimen has no valid stress amplitude or number of cycles.</translation>
+    </message>
+    <message>
+        <source>Zu wenige Brüche außerhalb der Treppenstufenfolge: die Zeitfestigkeitsgerade braucht mindestens 3, damit ihre Streuung bestimmt werden kann (vorhanden: %1).</source>
+        <translation>Too few fractures outside the staircase: the finite-life line needs at least 3 for its scatter to be determined (present: %1).</translation>
+    </message>
+    <message>
+        <source>Alle Brüche liegen auf einer Spannungsamplitude; die Neigung der Zeitfestigkeitsgeraden ist nicht bestimmt. Es fehlen Brüche auf weiteren Laststufen.</source>
+        <translation>All fractures lie at one stress amplitude; the slope of the finite-life line is not determined. Fractures at further load levels are missing.</translation>
+    </message>
+    <message>
+        <source>Die Spannungsamplituden liegen zu dicht beieinander, um eine Neigung zu bestimmen.</source>
+        <translation>The stress amplitudes lie too close together to determine a slope.</translation>
+    </message>
+    <message>
+        <source>Die Schwingspielzahl fällt nicht mit steigender Spannungsamplitude; eine Zeitfestigkeitsgerade lässt sich nicht angeben.</source>
+        <translation>The number of cycles does not fall as the stress amplitude rises; no finite-life line can be given.</translation>
+    </message>
+</context>
+<context>
+    <name>WoehlerDiagram</name>
+    <message>
+        <source>Bruch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Durchläufer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Treppenstufenfolge</source>
+        <translation type="unfinished">Staircase</translation>
+    </message>
+    <message>
+        <source>Schwingspielzahl N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spannungsamplitude σa in MPa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> P = 10% </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> P = 50% </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> P = 90% </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Noch keine Versuchsergebnisse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Ergebnisse in die Tabelle eingeben oder aus einer Datei einlesen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keine Wöhlerlinie</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2381,934 +3391,6 @@ such as -platform, -style and -reverse.</translation>
     </message>
 </context>
 <context>
-    <name>evaluation</name>
-    <message>
-        <source>Aufruf: werkstoffpruefung --evaluate ART DATEI … [Optionen]; ART ist eine von: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unbekannte Art der Auswertung „%1“; bekannt sind: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Keine Probe gehört zur Treppenstufenfolge.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Es fehlt die Zeitfestigkeitsgerade oder die Dauerfestigkeit.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Zeitfestigkeitsgerade erreicht die Dauerfestigkeit erst jenseits darstellbarer Schwingspielzahlen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Der Wert liegt außerhalb des darstellbaren Zahlenbereichs.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unbekanntes Ergebnis.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Datei</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Brüche</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Durchläufer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Treppe</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zeitfestigkeitsgerade: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dauerfestigkeit: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Spannungsamplitude ist keine Zahl.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Spannungsamplitude %1 MPa ist nicht positiv.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Schwingspielzahl ist keine Zahl.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Schwingspielzahl %1 ist kleiner als 1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Stufenweite d der Treppenstufenfolge muss positiv sein.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Grenzschwingspielzahl muss mindestens 1 sein.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Reihe hat entweder eine Mittelspannung oder ein Spannungsverhältnis R, nicht beides.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ein Spannungsverhältnis R = 1 ist eine ruhende Last, kein Schwingversuch.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Spalte der Spannungsamplitude fehlt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Spalte der Schwingspielzahl fehlt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Spannungsamplitude fehlt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Schwingspielzahl fehlt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Kennzeichnung %1 ist weder 0 noch 1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Tieflage (--lower-shelf) darf nicht negativ sein.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Hochlage (--upper-shelf) muss über der Tieflage (--lower-shelf) liegen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Keine Übergangskurve.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Keine Scherbruchanteile angegeben.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Probe</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Übergangskurve: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Tieflage ist festgelegt, nicht angepasst.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Hochlage ist festgelegt, nicht angepasst.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>V-Kerb</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>U-Kerb</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Finnenradius 2 mm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Finnenradius 8 mm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Prüftemperatur ist keine Zahl.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Prüftemperatur %1 °C liegt unter dem absoluten Nullpunkt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die verbrauchte Schlagenergie ist keine Zahl.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die verbrauchte Schlagenergie %1 J ist negativ.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Der Scherbruchanteil %1 % liegt nicht zwischen 0 und 100 %.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die laterale Breitung %1 mm ist negativ.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Probenform „%1“ ist unbekannt (erwartet: „V“ oder „U“).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Der Radius der Hammerfinne „%1“ ist unbekannt (erwartet: 2 oder 8 mm).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die festgelegte Tieflage ist negativ.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die festgelegte Hochlage liegt nicht über der festgelegten Tieflage.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Spalte der Prüftemperatur fehlt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Spalte der verbrauchten Schlagenergie fehlt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Prüftemperatur fehlt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die verbrauchte Schlagenergie fehlt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 ist leer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 ist keine Textdatei.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 enthält keine Tabelle aus Zahlen: keine zwei aufeinanderfolgenden Zeilen mit mindestens zwei Zahlen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 lässt sich nicht öffnen: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kraft</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Verlängerung</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zeit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Es ist keine Spalte für die Kraft gewählt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Es ist keine Spalte für die Verlängerung gewählt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Spalte %1 für „%2“ gibt es nicht: die Tabelle hat %3 Spalten.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kraft, Verlängerung und Zeit müssen in verschiedenen Spalten stehen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Kraft wird in N oder kN angegeben, eine Spannung in MPa, nicht in „%1“.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Verlängerung wird in mm oder µm angegeben, eine Dehnung in %, nicht in „%1“.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Zeit wird in s, ms oder min angegeben, nicht in „%1“.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Das Einlesen von %1 wurde abgebrochen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 enthält ab Zeile %2 keine Messwerte.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 ist beschädigt (Zeile %2, Spalte %3: %4).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 ist keine Versuchsreihe dieses Programms.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 ist beschädigt: die Formatversion fehlt oder ist keine ganze Zahl.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 wurde von einer neueren Programmversion gespeichert (Format %2); diese Version liest Format %3. Bitte das Programm aktualisieren.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 enthält eine Auswertung der Art „%2“, die dieses Programm nicht kennt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 enthält keine Auswertung „%2“, sondern „%3“.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 ist beschädigt: die Versuchsreihe fehlt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 ist beschädigt. %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 lässt sich nicht speichern: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 lässt sich nicht speichern: %2. Die bisherige Datei bleibt unverändert.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Der Ordner für die automatische Sicherung (%1) lässt sich nicht anlegen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 muss größer als null sein (angegeben: %2 mm).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lu (%1 mm) ist kleiner als L0 (%2 mm): eine Probe wird im Zugversuch nicht kürzer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>du gilt nur für runde Proben; für eine Flachprobe Su angeben.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>du (%1 mm) ist größer als d0 (%2 mm).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Su muss größer als null sein (angegeben: %1 mm²).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Su (%1 mm²) ist größer als S0 (%2 mm²).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fm muss größer als null sein (angegeben: %1 kN).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Stufenweite d der Treppenstufenfolge fehlt oder ist nicht positiv.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Eine Probe der Treppenstufenfolge hat keine gültige Spannungsamplitude.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Treppenstufenfolge reicht über mehr als %1 Stufen der Weite d = %2 MPa; die Stufenweite passt nicht zu den Spannungsamplituden.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Spannungsamplitude %1 MPa liegt nicht auf einer Stufe im Abstand d = %2 MPa von %3 MPa.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>In der Treppenstufenfolge ist keine Probe gebrochen; die Dauerfestigkeit liegt über allen geprüften Stufen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>In der Treppenstufenfolge ist jede Probe gebrochen; die Dauerfestigkeit liegt unter allen geprüften Stufen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>(N·B − A²)/N² = %1 ist nicht größer als 0,3: die Stufen streuen zu wenig, als dass sich die Standardabweichung schätzen ließe (kleinere Stufenweite oder mehr Proben).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: keine Spalte „%2“ für die %3.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Der Querschnitt fehlt: --d0 oder --a0 und --b0 angeben.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Entweder --d0 (runde Probe) oder --a0 und --b0 (Flachprobe) angeben, nicht beides.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Anfangsmesslänge fehlt: --L0 angeben.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>aus der gemessenen Länge Lu nach dem Bruch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>du oder Su nach dem Bruch ist nicht angegeben.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Su nach dem Bruch ist nicht angegeben.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>zwischen %1 und %2 MPa (%3 % bis %4 % der Höchstspannung)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nur %1 Messpunkte liegen %2; für die Gerade werden mindestens %3 gebraucht.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Spannung steigt %1 nicht mit der Dehnung an.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Kurve erreicht vor dem Bruch keine plastische Dehnung von 0,2 %.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Der Bereich der Hookeschen Geraden muss zwischen 0 % und 100 % der Höchstspannung liegen, die untere Grenze unter der oberen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Der Kraftabfall, der als Bruch gilt, muss zwischen 0 % und 100 % von Fm liegen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Der Kraftabfall beim Bruch braucht mindestens einen Messpunkt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fm ist nicht angegeben.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ohne Messkurve wird A aus Lu bestimmt; Lu ist nicht angegeben.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ohne Messkurve nicht bestimmbar.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 enthält nur %2 Messpunkte; ausgewertet werden Kurven ab %3 Punkten.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>In %1 steigt die Kraft nicht an: die größte Kraft liegt nicht merklich über der ersten.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: die Verlängerung läuft rückwärts (von %2 % auf %3 % Dehnung).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>In %1 nimmt die Verlängerung nicht zu.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>aus dem Traversenweg: die Maschine federt mit, mE ist daher deutlich kleiner als der Elastizitätsmodul.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>mE ist nicht bestimmt: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Der Werkstoff hat eine ausgeprägte Streckgrenze; bestimmt werden ReH und ReL.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kein ausgeprägtes Fließen: der Übergang in den plastischen Bereich ist stetig.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nach dem Fließen verfestigt der Werkstoff nicht; eine Höchstkraft Fm ist dann nicht definiert.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>aus der Spannung in der Datei und S0 berechnet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>aus dem Traversenweg: nicht normgerecht, die Messlänge L0 wurde nicht gemessen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>aus der Kurve über Le = %1 mm, nicht über L0 = %2 mm gemessen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>aus der Kurve: At ohne den elastischen Anteil beim Bruch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kein Bruch erkannt: die Kraft fällt nach der Höchstkraft nirgends um mehr als %1 % von Fm innerhalb von %2 Messpunkten.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>aus dem Traversenweg</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Keine Probe ist eingeschaltet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bei keiner Probe bestimmt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Proben haben verschiedene Messlängen (%1); ihre Bruchdehnungen sind nicht vergleichbar.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Für eine Standardabweichung sind mindestens zwei Werte nötig.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>aus %1 von %2 Proben</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>enthält Werte, die nicht normgerecht ermittelt wurden</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: „%2“ hat den unbekannten Wert „%3“.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: „%2“ ist keine ganze Zahl.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: die Messwerte „%2“ sind beschädigt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: die Messwerte haben eine unbekannte Kodierung.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: die Zahl der Messpunkte fehlt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: das Dateiformat der Messdatei ist unvollständig.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: die Messdatei %2 ist nicht zu finden; die Probe bleibt ohne Kurve.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: die Messdatei %2 hat sich seit dem Speichern geändert.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2 Die Probe bleibt ohne Kurve.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Alle Punkte liegen auf der Seite der Tieflage: die Mitte des Übergangs läge über der höchsten Prüftemperatur. Es fehlen Punkte bei höheren Temperaturen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Alle Punkte liegen auf der Seite der Hochlage: die Mitte des Übergangs läge unter der tiefsten Prüftemperatur. Es fehlen Punkte bei tieferen Temperaturen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kein Punkt liegt im Übergangsbereich: die Punkte liegen auf der Hoch- oder der Tieflage, der Verlauf dazwischen ist nicht belegt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kein Punkt liegt auf der Tieflage: auch bei der tiefsten Prüftemperatur sind die Proben noch im Übergang, die Tieflage wäre geraten. Es fehlen Punkte bei tieferen Temperaturen, oder die Tieflage wird festgelegt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kein Punkt liegt auf der Hochlage: auch bei der höchsten Prüftemperatur sind die Proben noch im Übergang, die Hochlage wäre geraten. Es fehlen Punkte bei höheren Temperaturen, oder die Hochlage wird festgelegt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Werte fallen mit steigender Temperatur; eine Übergangskurve steigt von der Tieflage zur Hochlage.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die festgelegte Tief- oder Hochlage passt nicht zu den Punkten.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Punkte bestimmen die Parameter der Kurve nicht; es fehlen Punkte bei verschiedenen Temperaturen im Übergang.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ein Punkt der Reihe hat keinen gültigen Zahlenwert.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die festgelegte Tieflage (%1 %3) muss unter der festgelegten Hochlage (%2 %3) liegen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zu wenige Punkte: die Kurve hat %1 freie Parameter und braucht mindestens %2 Punkte, damit ihre Streuung bestimmt werden kann (vorhanden: %3).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Alle Punkte wurden bei derselben Temperatur geprüft; ein Übergang ist nicht zu erkennen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Alle Punkte liegen auf einer Lage: die Kurve beschreibt sie nicht besser als ihr Mittelwert, ein Übergang ist nicht zu erkennen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Punkte zeigen keinen Übergang zwischen zwei Lagen: sie ändern sich über die geprüften Temperaturen nur allmählich oder erreichen eine der Lagen nicht. Es fehlen Punkte auf der Tief- oder der Hochlage.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Anpassung der Übergangskurve konvergiert nicht; die Punkte folgen keinem Übergang von einer Tieflage zu einer Hochlage.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Eine Probe hat keine gültige Spannungsamplitude oder Schwingspielzahl.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zu wenige Brüche außerhalb der Treppenstufenfolge: die Zeitfestigkeitsgerade braucht mindestens 3, damit ihre Streuung bestimmt werden kann (vorhanden: %1).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Alle Brüche liegen auf einer Spannungsamplitude; die Neigung der Zeitfestigkeitsgeraden ist nicht bestimmt. Es fehlen Brüche auf weiteren Laststufen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Spannungsamplituden liegen zu dicht beieinander, um eine Neigung zu bestimmen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Schwingspielzahl fällt nicht mit steigender Spannungsamplitude; eine Zeitfestigkeitsgerade lässt sich nicht angeben.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Tabelle hat keine Spalte, die die %1 sein kann.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Keine Spalte der Tabelle kann die %1 sein (Spalten: %2); für einen Zugversuch braucht es Kraft und Verlängerung.</source>
-        <extracomment>%1 the role (Kraft, Verlängerung), %2 the column heads of the file</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>evaluation::RowReader</name>
-    <message>
-        <source>%1, Zeile %2: die Zeile hat nur %3 Spalten, die %4 steht aber in Spalte %5.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Spalte %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Spalte %1 (%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, Zeile %2: %3 ist leer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, Zeile %2: „%3“ in %4 ist keine Zahl.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Datei ist auf %1 eingestellt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>evaluation::TransitionCurve</name>
-    <message>
-        <source>%1 %2 liegt nicht über der Tieflage der Kurve (%3 %2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 %2 liegt nicht unter der Hochlage der Kurve (%3 %2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 %2 liegt zu nahe an einer Lage der Kurve, um eine Temperatur abzulesen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>evaluation::detail</name>
-    <message>
-        <source>Es ist keine Datei angegeben.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Probe %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Liste der Proben („specimens“) fehlt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Der Eintrag ist kein Objekt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>„%1“ fehlt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>„%1“ ist keine Zahl.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>„%1“ ist weder true noch false.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>evaluation::detail::CommandOptions</name>
-    <message>
-        <source>%1 braucht einen gültigen Wert.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unbekannte Option %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>evaluation::windows</name>
-    <message>
-        <source>ja</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>nein</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Der Bericht „%1“ kann nicht geschrieben werden: %2</source>
-        <extracomment>%1 is the report&apos;s file name, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die PDF-Ausgabe lässt sich nicht beginnen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 – erstellt am %2</source>
-        <extracomment>%1 is the series (its file), %2 the date and time the report was made.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ergebnisse</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Messwerte</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die PDF-Ausgabe lässt sich nicht abschließen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tabelle einlesen</source>
-        <extracomment>Title of the file dialog that reads a table of results.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tabellen (*.csv *.txt *.tsv);;Alle Dateien (*)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bericht</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bericht als PDF speichern</source>
-        <extracomment>Title of the file dialog that saves the PDF report.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PDF-Dokumente (*.pdf)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bericht gespeichert: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tabelle &amp;einlesen …</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Beispiel öffnen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bericht als &amp;PDF …</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Messwerte &amp;einfügen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Zeilen löschen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wert</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Standardfehler</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Standardfehler aus der Anpassung</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Einheit</source>
-        <translation type="unfinished">Unit</translation>
-    </message>
-    <message>
-        <source>%1  %2</source>
-        <extracomment>A row of the results table: the symbol, then the name (&quot;T27J Übergangstemperatur bei 27 J&quot;).</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Für diese Größe wird kein Standardfehler angegeben.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Vom Benutzer festgelegt, nicht angepasst.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nicht bestimmt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Prüftemperatur T in °C</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> Tieflage </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> Übergang </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> Hochlage </source>
-        <translation type="unfinished"> Upper shelf</translation>
-    </message>
-    <message>
-        <source>Keine Übergangskurve</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Noch keine Messwerte</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Messwerte in die Tabelle eingeben oder aus einer Datei einlesen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bruch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Durchläufer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Treppenstufenfolge</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Schwingspielzahl N</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Spannungsamplitude σa in MPa</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> P = 10% </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> P = 50% </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> P = 90% </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Noch keine Versuchsergebnisse</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Ergebnisse in die Tabelle eingeben oder aus einer Datei einlesen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Keine Wöhlerlinie</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>evaluation::windows::EvaluationWindow</name>
     <message>
         <source>Versuchsreihen (*.%1);;Alle Dateien (*)</source>
@@ -3352,7 +3434,7 @@ such as -platform, -style and -reverse.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1: %2</translation>
     </message>
     <message>
         <source>Geöffnet, mit Hinweisen</source>
@@ -3655,7 +3737,7 @@ N</source>
     </message>
     <message>
         <source>Hochlage</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Upper shelf</translation>
     </message>
     <message>
         <source>%1 Proben</source>
@@ -3746,7 +3828,7 @@ in mm</source>
     </message>
     <message>
         <source>Spalte %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">column %1</translation>
     </message>
     <message>
         <source>Spalte %1: %2</source>
@@ -4097,7 +4179,7 @@ in mm</source>
     </message>
     <message>
         <source>Verlängerung</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">extension</translation>
     </message>
     <message>
         <source>Lᵤ/mm</source>

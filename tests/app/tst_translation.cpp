@@ -3,6 +3,8 @@
 #include "app/registry.h"
 #include "app/title_form.h"
 #include "common/text_layout.h"
+#include "evaluation/evaluate_command.h"
+#include "evaluation/example_files.h"
 #include "toolkit/diagram.h"
 #include "toolkit/errors.h"
 #include "toolkit/language.h"
@@ -174,6 +176,54 @@ private slots:
                                        QStringLiteral("Floating-point overflow")}));
         tk::setInterfaceLanguage(tk::Language::German, false);
         QCOMPARE(tk::messages::divisionByZero(), QStringLiteral("Gleitkommadivision durch Null"));
+    }
+
+    // The command line's table is for scripts: header and values are the same
+    // in both languages. Its messages follow the interface.
+    void evaluationTableStaysMessagesFollow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");  // "@name": an example file
+        QTest::addColumn<QString>("german");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<int>("lines");  // of the table
+        QTest::newRow("impact, a file missing")
+            << QStringList{"impact", "@kerbschlag_S355J2.csv", "fehlt.csv"} << "fehlt.csv lässt sich nicht öffnen"
+            << "fehlt.csv cannot be opened" << 2;
+        QTest::newRow("fatigue, reasons")
+            << QStringList{"fatigue", "@woehler_C45.csv", "--reasons"}
+            << "Dauerfestigkeit: Die Stufenweite d der Treppenstufenfolge fehlt"
+            << "Endurance limit: The step size d of the staircase is missing" << 2;
+        QTest::newRow("tensile, unknown option")
+            << QStringList{"tensile", "@stahl_S355J2_ausgepraegte_streckgrenze.csv", "--d0", "10", "--L0", "50",
+                           "--stretch"}
+            << "Unbekannte Option --stretch." << "Unknown option --stretch." << 0;
+        QTest::newRow("tensile, two files")
+            << QStringList{"tensile", "@stahl_S355J2_ausgepraegte_streckgrenze.csv", "@austenit_X5CrNi18-10.csv",
+                           "--d0", "10", "--L0", "50"}
+            << "" << "" << 3;
+    }
+    void evaluationTableStaysMessagesFollow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, german);
+        QFETCH(QString, english);
+        QFETCH(int, lines);
+        const QString examples = evaluation::examplesFolder();
+        QVERIFY(!examples.isEmpty());
+        for (QString& a : arguments)
+            if (a.startsWith(QChar('@')))
+                a = examples + QChar('/') + a.mid(1);
+        QString table[2], messages[2];
+        for (const tk::Language language : {tk::Language::German, tk::Language::English}) {
+            QVERIFY(tk::setInterfaceLanguage(language, false));
+            const int i = language == tk::Language::English;
+            QTextStream out(&table[i]), err(&messages[i]);
+            evaluation::runEvaluateCommand(QStringList{QStringLiteral("--evaluate")} + arguments, out, err);
+        }
+        QCOMPARE(table[0].count(QChar('\n')), lines);
+        QCOMPARE(table[1], table[0]);
+        QVERIFY2(messages[0].contains(german), qPrintable(messages[0]));
+        QVERIFY2(messages[1].contains(english), qPrintable(messages[1]));
     }
 
     // The title window's language item stores the choice for the next start
