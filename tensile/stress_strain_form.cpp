@@ -92,12 +92,12 @@ TFormZug::TFormZug()
 
     m_diagram = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 280, 5, 500, 410);
     m_diagram->setKeepsVectors(true); // a diagram: saved and printed as vectors
-    m_terms->setKeepsVectors(true); // a diagram: saved and printed as vectors
     m_diagram->describe(tr("Spannungs-Dehnungs-Diagramm"),
                         tr("Spannung über der Dehnung für einen unlegierten und einen hochlegierten austenitischen "
                            "Stahl"));
     m_diagram->setOnPaint([this] { PaintBoxHauptPaint(); });
     m_terms = new tk::PaintBox(client(), QStringLiteral("PaintBoxBegriffe"), 230, 380, 550, 140);
+    m_terms->setKeepsVectors(true); // a diagram: saved and printed as vectors
     m_terms->describe(tr("Begriffe des Zugversuchs"),
                       tr("Definition und Formel des in der Liste gewählten Begriffs"));
     m_terms->setOnPaint([this] { PaintBoxBegriffePaint(); });
