@@ -29,10 +29,12 @@ program_packages=(
 )
 # In addition for the tests, the sanitizer build and the fuzz harnesses
 # (clang with its sanitizer and libFuzzer runtime), the package check
-# (strace), the checks of saved and printed PDFs (poppler-utils) and the
-# install test (the Debian package and its checks).
+# (strace), the checks of saved and printed PDFs (poppler-utils), the
+# install test (the Debian package and its checks) and the start-up
+# benchmarks on an X server as on a desktop (bench/on_xvfb.sh: Xvfb, a window
+# manager, a session bus; the X server's DAMAGE extension through xcb).
 test_packages=(
-  python3 strace xvfb poppler-utils
+  python3 strace xvfb poppler-utils openbox dbus-daemon libxcb-damage0-dev
   clang llvm libclang-rt-dev
   desktop-file-utils appstream dpkg-dev file lintian
 )
