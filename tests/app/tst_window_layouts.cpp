@@ -212,9 +212,13 @@ const std::vector<Layout>& layouts()
 void addItems(const QList<QAction*>& actions, int depth, bool hidden, QStringList& lines)
 {
     for (const QAction* a : actions) {
-        // Left out: the picture-copying key every window has, and the keys
-        // of a drawing's regions, which carry no caption.
-        if (hidden && (a->text().isEmpty() || a->objectName() == QLatin1String("BildKopierenTaste")))
+        // Left out: the keys that copy, save and print the picture, which
+        // every window has, and the keys of a drawing's regions, which carry
+        // no caption.
+        static const QStringList everyWindowsKeys = {QStringLiteral("BildKopierenTaste"),
+                                                     QStringLiteral("BildSpeichernTaste"),
+                                                     QStringLiteral("DruckenTaste")};
+        if (hidden && (a->text().isEmpty() || everyWindowsKeys.contains(a->objectName())))
             continue;
         QStringList flags;
         if (!a->shortcut().isEmpty())
