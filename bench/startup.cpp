@@ -1,216 +1,269 @@
-// Start-up benchmark: the program against a bare Qt Widgets window of the same
-// full-screen size that draws a text (so it pays for a font too), both started
-// as child processes, alternately. For each it reports the median time from
-// starting the process to the first pixels of its window, the phases on the
-// way there, and the resident memory once the program has created all its
-// windows.
+// Start-up benchmark: the program against a bare Qt window with a menu bar,
+// a text and a status bar (bench_bare_window, a process of its own that
+// links only Qt), started alternately, each round in a fresh process.
 //
-// Run: QT_QPA_PLATFORM=offscreen build/bench/bench_startup [rounds]
+// On an X server ($DISPLAY set; bench/on_xvfb.sh starts Xvfb with a window
+// manager and a session bus, as on a desktop) it times from exec to the first
+// pixels of the window on the screen, seen through the server's DAMAGE
+// extension, for the installed-as-built program itself; without one it
+// falls back to the offscreen platform and times the end of the first
+// painting inside each process, for both the same way.
+//
+// It reports the median of the rounds, the resident memory 2 s after the
+// start, and the resident memory after every window has been shown once and
+// closed (the program started as main() starts it, driven through its menus),
+// with the phases of its start-up.
+//
+// Run: build/bench/bench_startup [rounds]      (bench/on_xvfb.sh for xcb)
 // It stops with a message and a non-zero exit when a child does not start,
 // does not paint, or crashes.
+#include "measure.h"
+#include "paint_end.h"
+#include "screen_watch.h"
+#include "window_tour.h"
+
 #include "app/title_form.h"
-#include "app/registry.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QLabel>
 #include <QProcess>
+#include <QSocketNotifier>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <map>
-#include <vector>
+#include <unistd.h>
 
 namespace {
 
-// Monotonic time in ms, the same clock in parent and child.
-double now()
+constexpr double memoryAfterMs = 2000;
+
+// The program as main() starts it, marking its phases and the end of its
+// first painting; on "tour" from the benchmark it shows every window once,
+// then says "toured" and waits for "quit".
+int programChild(int argc, char* argv[])
 {
-    timespec t{};
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
-
-void mark(const char* phase)
-{
-    std::printf("%s %.3f\n", phase, now());
-    std::fflush(stdout);
-}
-
-double residentMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0;
-}
-
-// Marks the first paint of a window; one turn of the event loop later its
-// pixels are on the screen. The program creates its other windows right
-// after that; the memory is read once they all exist.
-class FirstPaint : public QObject {
-public:
-    explicit FirstPaint(bool program) : m_program(program) {}
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint && !m_seen) {
-            m_seen = true;
-            mark("paint");
-            QTimer::singleShot(0, [this] {
-                mark("shown");
-                // The program's remaining windows follow in the next turns.
-                QTimer::singleShot(m_program ? 50 : 0, [] {
-                    if (app::windows().size() > 1 || !app::isBuilt(QStringLiteral("TFormHaerte")))
-                        mark("windows");
-                    std::printf("memory %.1f\n", residentMegabytes());
-                    std::fflush(stdout);
-                    QCoreApplication::exit(0);
-                });
-            });
-        }
-        return false;
-    }
-
-private:
-    bool m_program;
-    bool m_seen = false;
-};
-
-int child(int argc, char* argv[], bool program)
-{
-    mark("main");
-    if (program)
-        app::decodeTitlePictureEarly();
+    bench::mark("main", bench::now());
+    bench::beforeApplication();
     QApplication application(argc, argv);
-    mark("application");
-    FirstPaint probe(program);
-    QWidget bare;
-    if (program) {
-        app::prepareApplication();
-        mark("prepared");
-        app::startProgram();
-        FormHaupt->installEventFilter(&probe);
-        mark("title");
-    } else {
-        bare.resize(1024, 768);
-        bare.setWindowTitle(QStringLiteral("bare"));
-        auto* text = new QLabel(QStringLiteral("Mechanische Werkstoffprüfung"), &bare);
-        text->setGeometry(100, 100, 600, 60);
-        bare.installEventFilter(&probe);
-        bare.show();
-        mark("title");
-    }
+    bench::mark("application", bench::now());
+    bench::startProgram();
+    bench::mark("title", bench::now());
+    bool painted = false;
+    bench::PaintEnd watcher(FormHaupt, [&painted](double t) {
+        if (!painted)
+            bench::mark("painted", t);
+        painted = true;
+    });
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, [&] {
+        char line[64] = {};
+        const ssize_t n = read(STDIN_FILENO, line, sizeof line - 1);
+        if (n <= 0 || qstrncmp(line, "quit", 4) == 0) {
+            QCoreApplication::exit(0);
+            return;
+        }
+        if (!bench::waitForAllWindows(20000)) {
+            std::fprintf(stderr, "bench_startup: the program did not create all its windows\n");
+            QCoreApplication::exit(1);
+            return;
+        }
+        bench::mark("windows", bench::now());
+        for (const bench::Showing& s : bench::tourWindows(1))
+            if (s.first < 0) {
+                std::fprintf(stderr, "bench_startup: %s did not paint\n", qPrintable(s.window));
+                QCoreApplication::exit(1);
+                return;
+            }
+        bench::mark("toured", bench::now());
+    });
     return QApplication::exec();
 }
 
 struct Run {
-    std::map<std::string, double> phases; // ms from the process start
-    double memory = 0;
+    double firstPixels = -1; // ms from exec
+    double memory = 0;       // MB, 2 s after exec
+    double memoryToured = 0; // MB, every window shown once and closed
+    std::map<std::string, double> phases;
 };
 
-// Starts one child and reads its marks. A child that does not start, does
-// not paint, or does not end cleanly stops the benchmark: figures measured
-// on crashed children would be meaningless.
-Run measure(const QString& self, const QString& mode)
+[[noreturn]] void fail(const QString& child, const char* what, QProcess& p)
+{
+    std::fprintf(stderr, "bench_startup: %s %s (%s)\n", qPrintable(child), what, qPrintable(p.errorString()));
+    const QByteArray output = p.readAllStandardError();
+    if (!output.isEmpty())
+        std::fprintf(stderr, "%s\n", output.constData());
+    std::exit(1);
+}
+
+void waitUntil(double time)
+{
+    const double left = time - bench::now();
+    if (left > 0)
+        QThread::usleep((unsigned long)(left * 1000));
+}
+
+// Every child gets folders of its own for settings and data, so no choice
+// or unsaved work of a user changes what it does.
+QProcessEnvironment childEnvironment(const QTemporaryDir& home)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
+    env.insert(QStringLiteral("XDG_STATE_HOME"), home.path() + QStringLiteral("/state"));
+    return env;
+}
+
+// One start of a child: first pixels (watched on the screen, or marked by
+// the child when `watch` watches none) and memory 2 s after exec. With
+// `tour`, the child (this benchmark as the program) then shows every window
+// and the memory is read again.
+Run measure(const QString& label, const QString& program, const QStringList& arguments, bench::ScreenWatch& watch,
+            const QProcessEnvironment& env, bool tour = false)
 {
     // A moment of quiet, so the last child's exit does not slow this start.
-    QThread::msleep(150);
+    watch.settle(150);
+    if (!watch.watching())
+        QThread::msleep(150);
     QProcess p;
-    const double started = now();
-    p.start(self, {mode});
-    const auto fail = [&](const char* what) {
-        std::fprintf(stderr, "bench_startup: the %s child %s (%s)\n", qPrintable(mode), what,
-                     qPrintable(p.errorString()));
-        const QByteArray output = p.readAllStandardError();
-        if (!output.isEmpty())
-            std::fprintf(stderr, "%s\n", output.constData());
-        std::exit(1);
-    };
+    p.setProcessEnvironment(env);
+    const QSize screen = watch.screenSize();
+    const double started = bench::now();
+    p.start(program, arguments);
     if (!p.waitForStarted(30000))
-        fail("did not start");
-    if (!p.waitForFinished(60000))
-        fail("did not end");
-    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        fail("crashed or failed");
+        fail(label, "did not start", p);
     Run run;
-    for (const QByteArray& line : p.readAllStandardOutput().split('\n')) {
+    if (watch.watching()) {
+        const double seen = watch.waitForArea(long(screen.width()) * screen.height() * 4 / 10, 20000);
+        if (seen < 0)
+            fail(label, "never painted a window on the screen", p);
+        run.firstPixels = seen - started;
+    }
+    waitUntil(started + memoryAfterMs);
+    if (p.state() != QProcess::Running)
+        fail(label, "ended before it was asked to", p);
+    run.memory = bench::residentMegabytes(p.processId());
+    QByteArray output;
+    if (tour) {
+        p.write("tour\n");
+        while (!output.contains("toured")) {
+            if (!p.waitForReadyRead(60000))
+                fail(label, "did not show all its windows", p);
+            output += p.readAllStandardOutput();
+        }
+        // Closed windows leave deferred deletions to the next turns of the
+        // event loop.
+        QThread::msleep(1000);
+        run.memoryToured = bench::residentMegabytes(p.processId());
+        p.write("quit\n");
+        if (!p.waitForFinished(20000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+            fail(label, "did not end cleanly", p);
+    } else {
+        p.terminate();
+        if (!p.waitForFinished(20000))
+            fail(label, "did not end", p);
+    }
+    output += p.readAllStandardOutput();
+    for (const QByteArray& line : output.split('\n')) {
         const QList<QByteArray> words = line.split(' ');
-        if (words.size() != 2)
-            continue;
-        if (words[0] == "memory")
-            run.memory = words[1].toDouble();
-        else
+        if (words.size() == 2)
             run.phases[words[0].toStdString()] = words[1].toDouble() - started;
     }
-    if (!run.phases.count("shown"))
-        fail("never painted");
+    if (!watch.watching()) {
+        if (!run.phases.count("painted"))
+            fail(label, "never painted", p);
+        run.firstPixels = run.phases.at("painted");
+    }
     return run;
 }
 
-double median(std::vector<double> v)
+std::vector<double> column(const std::vector<Run>& runs, double Run::*field)
 {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
+    std::vector<double> v;
+    for (const Run& r : runs)
+        v.push_back(r.*field);
+    return v;
 }
 
-double medianOf(const std::vector<Run>& runs, const std::string& phase)
+double medianPhase(const std::vector<Run>& runs, const char* phase)
 {
     std::vector<double> v;
     for (const Run& r : runs)
         if (r.phases.count(phase))
             v.push_back(r.phases.at(phase));
-    return median(v);
+    return bench::median(v);
 }
 
 }
 
 int main(int argc, char* argv[])
 {
-    if (argc > 1 && (qstrcmp(argv[1], "program") == 0 || qstrcmp(argv[1], "bare") == 0))
-        return child(argc, argv, qstrcmp(argv[1], "program") == 0);
+    if (argc > 1 && qstrcmp(argv[1], "program") == 0)
+        return programChild(argc, argv);
 
     QCoreApplication driver(argc, argv);
-    const QString self = QCoreApplication::applicationFilePath();
     const int rounds = argc > 1 ? std::max(3, atoi(argv[1])) : 15;
-    std::vector<Run> program, bare;
-    measure(self, QStringLiteral("program")); // warm the file cache
-    measure(self, QStringLiteral("bare"));
-    for (int i = 0; i < rounds; ++i) {
-        bare.push_back(measure(self, QStringLiteral("bare")));
-        program.push_back(measure(self, QStringLiteral("program")));
-    }
+    const int tours = 3;
+    const QString self = QCoreApplication::applicationFilePath();
+    const QString bare = QCoreApplication::applicationDirPath() + QStringLiteral("/bench_bare_window");
+    const QString installed = QStringLiteral(WERKSTOFF_PROGRAM);
+    QTemporaryDir home;
+    const QProcessEnvironment env = childEnvironment(home);
+    bench::ScreenWatch watch;
+    const bool onScreen = watch.watching();
+    std::printf("Start-up of the program against a bare window: medians of %d alternating rounds\n", rounds);
+    std::printf("platform: %s\nmachine: %d processors; load average before: %s\n\n",
+                onScreen ? "xcb, first pixels on the screen (DAMAGE)" : "offscreen, end of the first painting",
+                bench::processors(), qPrintable(bench::loadAverage()));
+    std::fflush(stdout);
 
-    std::printf("Start-up, medians of %d alternating rounds (ms from the process start)\n\n", rounds);
-    std::printf("%-44s %10s %10s\n", "phase", "program", "bare");
+    // On a screen the program as built; offscreen this benchmark as the
+    // program, which marks the end of its painting as the bare window does.
+    const QString programLabel = QStringLiteral("the program");
+    const auto startProgram = [&] {
+        return onScreen ? measure(programLabel, installed, {QStringLiteral("--lang"), QStringLiteral("de")}, watch, env)
+                        : measure(programLabel, self, {QStringLiteral("program")}, watch, env);
+    };
+    const QStringList bareArguments = onScreen ? QStringList() : QStringList{QStringLiteral("--mark")};
+    const auto startBare = [&] { return measure(QStringLiteral("the bare window"), bare, bareArguments, watch, env); };
+    startProgram(); // warm the file cache
+    startBare();
+    std::vector<Run> programRuns, bareRuns, tourRuns;
+    for (int i = 0; i < rounds; ++i) {
+        bareRuns.push_back(startBare());
+        programRuns.push_back(startProgram());
+    }
+    for (int i = 0; i < tours; ++i)
+        tourRuns.push_back(measure(programLabel, self, {QStringLiteral("program")}, watch, env, true));
+
+    const double programPixels = bench::median(column(programRuns, &Run::firstPixels));
+    const double barePixels = bench::median(column(bareRuns, &Run::firstPixels));
+    const double programMemory = bench::median(column(programRuns, &Run::memory));
+    const double bareMemory = bench::median(column(bareRuns, &Run::memory));
+    const double touredMemory = bench::median(column(tourRuns, &Run::memoryToured));
+    std::printf("%-52s %10s %10s\n", "", "program", "bare");
+    std::printf("%-52s %10.1f %10.1f\n", "first pixels, ms from exec", programPixels, barePixels);
+    std::printf("%-52s %10.2f\n", "ratio", programPixels / barePixels);
+    std::printf("%-52s %10.1f %10.1f\n", "resident memory 2 s after exec, MB", programMemory, bareMemory);
+    std::printf("%-52s %+10.1f\n", "difference, MB", programMemory - bareMemory);
+    std::printf("%-52s %10.1f\n", "every window shown once and closed, MB", touredMemory);
+
+    std::printf("\nPhases of the program's start-up, as main() runs it (medians of %d, ms from exec)\n", tours);
     const struct {
         const char* key;
         const char* label;
     } phases[] = {
         {"main", "main() reached"},
         {"application", "QApplication created"},
-        {"prepared", "name, translator"},
         {"title", "title window created and shown"},
-        {"paint", "first paint begins"},
-        {"shown", "first pixels on the screen"},
-        {"windows", "all windows created"},
+        {"painted", "first painting ended"},
     };
-    for (const auto& p : phases)
-        std::printf("%-44s %10.1f %10s\n", p.label, medianOf(program, p.key),
-                    medianOf(bare, p.key) > 0 ? qPrintable(QString::number(medianOf(bare, p.key), 'f', 1)) : "-");
-    std::vector<double> pm, bm;
-    for (const Run& r : program)
-        pm.push_back(r.memory);
-    for (const Run& r : bare)
-        bm.push_back(r.memory);
-    const double ratio = medianOf(program, "shown") / medianOf(bare, "shown");
-    std::printf("\n%-44s %10.2f\n", "ratio to the first pixels", ratio);
-    std::printf("%-44s %9.1f MB %7.1f MB\n", "resident memory, all windows created", median(pm), median(bm));
-    std::printf("%-44s %+9.1f MB\n", "difference", median(pm) - median(bm));
+    for (const auto& phase : phases)
+        std::printf("%-52s %10.1f\n", phase.label, medianPhase(tourRuns, phase.key));
+    if (onScreen)
+        std::printf("%-52s %10.1f\n", "first pixels on the screen",
+                    bench::median(column(tourRuns, &Run::firstPixels)));
+    std::printf("\nload average after: %s\n", qPrintable(bench::loadAverage()));
     return 0;
 }

@@ -31,10 +31,12 @@ program_packages=(
 # (clang with its sanitizer and libFuzzer runtime), the package check
 # (strace), the checks of saved and printed PDFs (poppler-utils with its
 # encoding data), the DejaVu faces fontconfig reads during the tests
-# (fonts-dejavu-extra, so a fresh machine sees the same fonts) and the
-# install test (the Debian package and its checks).
+# (fonts-dejavu-extra, so a fresh machine sees the same fonts), the install
+# test (the Debian package and its checks) and the start-up benchmarks on an
+# X server as on a desktop (bench/on_xvfb.sh: Xvfb, a window manager, a
+# session bus; the X server's DAMAGE extension through xcb).
 test_packages=(
-  python3 strace xvfb poppler-utils poppler-data fonts-dejavu-extra
+  python3 strace xvfb poppler-utils poppler-data fonts-dejavu-extra openbox dbus-daemon libxcb-damage0-dev
   clang llvm libclang-rt-dev
   desktop-file-utils appstream dpkg-dev file lintian
 )

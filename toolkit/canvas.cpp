@@ -75,6 +75,12 @@ void Surface::resize(int width, int height, qreal devicePixelRatio)
     m_vectors.reset();
 }
 
+void Surface::release()
+{
+    resize(m_width, m_height, m_devicePixelRatio);
+    m_drawn = QRect();
+}
+
 QImage& Surface::pixels()
 {
     if (m_image.isNull()) {

@@ -36,6 +36,10 @@ public:
     int height() const { return m_height; }
     qreal devicePixelRatio() const { return m_devicePixelRatio; }
     void resize(int width, int height, qreal devicePixelRatio);
+    // Gives the pixels and the recorded vectors back; drawing afterwards
+    // starts on a fresh white surface of the same size.
+    void release();
+    bool holdsPixels() const { return !m_image.isNull(); }
 
     QPainter& painter();           // opens the painter if needed
     const QImage& image();         // closes the painter; the pixels as they are

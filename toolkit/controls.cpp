@@ -306,6 +306,14 @@ const QImage& Picture::image()
     return m_image;
 }
 
+void Picture::release()
+{
+    if (m_pending.valid())
+        return;
+    m_image = QImage();
+    m_decoded = false;
+}
+
 QImage Picture::picture() { return image().copy(rect() & image().rect()); }
 
 void Picture::copyPicture() { copyImage(picture()); }

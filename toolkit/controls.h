@@ -111,6 +111,9 @@ public:
     QImage picture();
     void copyPicture();
     bool isDecoded() const { return m_decoded; }
+    // Gives the decoded pixels back while the window is closed; they are
+    // decoded again when next needed.
+    void release();
     const QString& resourcePath() const { return m_path; }
     void setOnClick(std::function<void()> handler) { m_onClick = std::move(handler); }
 

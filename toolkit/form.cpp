@@ -17,6 +17,10 @@
 #include <QTimer>
 #include <QWindow>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace tk {
 
 namespace {
@@ -451,8 +455,36 @@ void Form::showBeside(Form* owner)
 void Form::setVisible(bool visible)
 {
     QWidget::setVisible(visible);
-    if (!visible)
+    if (!visible) {
         handOverWindowsBeside();
+        // Not at once: the window may be hiding from inside its own native
+        // window's event handling (the title bar's close button), or only
+        // for a moment (a new parent or new frame flags).
+        QTimer::singleShot(0, this, [this] { releaseWhileClosed(); });
+    }
+}
+
+void Form::releaseWhileClosed()
+{
+    if (isVisible())
+        return;
+    // Only this window's own parts: windows shown beside it are its children
+    // too, and may be open.
+    for (PaintBox* box : findChildren<PaintBox*>())
+        if (box->window() == this)
+            box->releaseSurface();
+    for (Picture* picture : findChildren<Picture*>())
+        if (picture->window() == this)
+            picture->release();
+    // The native window holds the backing store, on X11 a shared-memory
+    // image of the whole window. A window beside this one that is still open
+    // belongs to it on the screen, so the native window stays for it.
+    bool ownsOpenWindow = false;
+    for (const QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        ownsOpenWindow |= child->isWindow() && child->isVisible();
+    if (windowHandle() && !ownsOpenWindow)
+        destroy(true, false);
+    returnFreedMemory();
 }
 
 void Form::handOverWindowsBeside()
@@ -515,6 +547,15 @@ void Form::showEvent(QShowEvent* e)
         box->invalidate();
     refreshBindings();
     QWidget::showEvent(e);
+}
+
+void returnFreedMemory()
+{
+#ifdef __GLIBC__
+    // The allocator keeps freed pages for later requests; a closed window's
+    // surfaces go back to the system.
+    malloc_trim(0);
+#endif
 }
 
 void showFree(QWidget* window)

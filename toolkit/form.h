@@ -122,6 +122,9 @@ public:
 
     // Hiding hands the windows shown beside this one on (see showBeside).
     // Free windows (showFree) pass to the modal window then on top.
+    // A closed window then gives back what it can make anew at its next
+    // showing: its drawing surfaces, its decoded photographs, its native
+    // window with its backing store. Its state, widgets and texts stay.
     void setVisible(bool visible) override;
 
     // A window whose input is disabled ignores its menu, keys, mouse and its
@@ -179,6 +182,7 @@ protected:
 private:
     QWidget* largestPicture();
     void handOverWindowsBeside();
+    void releaseWhileClosed();
     void layoutChildren();
     int menuBarHeight() const;
     void applyGeometry();
@@ -201,5 +205,9 @@ private:
 // to the next when that one closes, or stands alone. Being nobody's child, it
 // stays open whichever window closes, and it closes only when the user says.
 void showFree(QWidget* window);
+
+// Gives memory the program freed back to the system where the allocator
+// keeps it for later requests.
+void returnFreedMemory();
 
 }

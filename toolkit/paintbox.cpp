@@ -137,6 +137,12 @@ void PaintBox::ensurePainted()
         owner()->paintSurface();
 }
 
+void PaintBox::releaseSurface()
+{
+    owner()->m_canvas.surface().release();
+    owner()->m_dirty = true;
+}
+
 void PaintBox::paintSurface()
 {
     m_dirty = false;

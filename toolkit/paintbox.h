@@ -50,6 +50,9 @@ public:
     void repaintNow();
     // Runs the paint handlers if the surface is marked.
     void ensurePainted();
+    // Gives the surface's memory back while the window is closed: the next
+    // showing repaints it from the paint handlers, as every showing does.
+    void releaseSurface();
     // Shows what was drawn on the surface since it was last shown: only that
     // part of the box (and of the boxes sharing its surface) is painted again.
     void showDrawn();

@@ -1,5 +1,7 @@
 #include "common/test_main.h"
 
+#include "resources/pictures.h"
+
 #include "toolkit/controls.h"
 #include "toolkit/errors.h"
 #include "toolkit/form.h"
@@ -124,6 +126,55 @@ private slots:
         tool->setBounds(0, 0, 300, 200);
         QVERIFY(tool->minimumSize() != tool->maximumSize());
         delete tool;
+    }
+
+    void closedWindowGivesBackWhatItCanMakeAnew_data()
+    {
+        QTest::addColumn<bool>("turnPasses");  // the event loop turns between hiding and showing
+        QTest::addColumn<bool>("besideOpen");  // a window shown beside it stays open
+        QTest::addColumn<bool>("released");    // surfaces and photograph given back
+        QTest::addColumn<bool>("nativeGone");  // the native window and its backing store too
+        QTest::newRow("closed") << true << false << true << true;
+        QTest::newRow("hidden for a moment") << false << false << false << false;
+        QTest::newRow("a window beside it open") << true << true << true << false;
+    }
+
+    void closedWindowGivesBackWhatItCanMakeAnew()
+    {
+        QFETCH(bool, turnPasses);
+        QFETCH(bool, besideOpen);
+        QFETCH(bool, released);
+        QFETCH(bool, nativeGone);
+        ProbeForm f;
+        f.setBounds(0, 0, 300, 250);
+        auto* photo = new tk::Picture(f.client(), QStringLiteral("Image1"), pictures::titleFracture());
+        photo->setGeometry(150, 10, 100, 100);
+        ProbeForm beside;
+        f.show();
+        if (besideOpen) {
+            beside.showBeside(&f);
+            QVERIFY(QTest::qWaitForWindowExposed(&beside));
+        }
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        const QImage shown = f.grab().toImage();
+        QVERIFY(f.box->canvas().surface().holdsPixels() && photo->isDecoded());
+        const int paints = f.paints;
+
+        f.close();
+        if (turnPasses)
+            QCoreApplication::processEvents();
+        QCOMPARE(f.windowHandle() == nullptr, nativeGone);
+        QCOMPARE(!f.box->canvas().surface().holdsPixels(), released);
+        QCOMPARE(!photo->isDecoded(), released);
+        // The window beside keeps its own drawing, and stays open.
+        QCOMPARE(beside.isVisible(), besideOpen);
+        QCOMPARE(beside.box->canvas().surface().holdsPixels(), besideOpen);
+
+        // The next showing looks as the first did.
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QCOMPARE(f.grab().toImage(), shown);
+        QVERIFY(f.paints > paints);
     }
 
     void escapeItemWorksButIsNeverDrawn()
