@@ -104,7 +104,7 @@ QString tickText(double value, double step)
     int decimals = 0;
     while (decimals < 6 && std::abs(step * std::pow(10.0, decimals) - std::round(step * std::pow(10.0, decimals))) > 1e-6)
         ++decimals;
-    return QLocale(QLocale::German).toString(value, 'f', decimals);
+    return QLocale().toString(value, 'f', decimals);
 }
 
 double mapToPixels(double value, const AxisRange& range, double from, double to)

@@ -46,7 +46,8 @@ struct LogTicks {
 };
 LogTicks logTicks(double low, double high, int count = 6);
 
-// A tick's value as text with the decimals the step needs, decimal comma.
+// A tick's value as text with the decimals the step needs, in the default
+// locale's format (the interface language's: decimal comma in German).
 QString tickText(double value, double step);
 
 // Maps a value of [range.low, range.high] onto [from, to] (pixels).

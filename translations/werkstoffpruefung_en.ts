@@ -775,81 +775,81 @@ with decimal points; values not determined as -.</translation>
     <message>
         <source>Tabelle einlesen</source>
         <extracomment>Title of the file dialog that reads a table of results.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Read Table</translation>
     </message>
     <message>
         <source>Tabellen (*.csv *.txt *.tsv);;Alle Dateien (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tables (*.csv *.txt *.tsv);;All files (*)</translation>
     </message>
     <message>
         <source>Bericht</source>
-        <translation type="unfinished"></translation>
+        <translation>Report</translation>
     </message>
     <message>
         <source>Bericht als PDF speichern</source>
         <extracomment>Title of the file dialog that saves the PDF report.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Save Report as PDF</translation>
     </message>
     <message>
         <source>PDF-Dokumente (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF documents (*.pdf)</translation>
     </message>
     <message>
         <source>Bericht gespeichert: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Report saved: %1</translation>
     </message>
     <message>
         <source>Tabelle &amp;einlesen …</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Read Table …</translation>
     </message>
     <message>
         <source>&amp;Beispiel öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Open &amp;Example</translation>
     </message>
     <message>
         <source>Bericht als &amp;PDF …</source>
-        <translation type="unfinished"></translation>
+        <translation>Report as &amp;PDF …</translation>
     </message>
     <message>
         <source>Messwerte &amp;einfügen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paste Measurements</translation>
     </message>
     <message>
         <source>&amp;Zeilen löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Delete Rows</translation>
     </message>
     <message>
         <source>Wert</source>
-        <translation type="unfinished"></translation>
+        <translation>Value</translation>
     </message>
     <message>
         <source>Standardfehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard error</translation>
     </message>
     <message>
         <source>Standardfehler aus der Anpassung</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard error from the fit</translation>
     </message>
     <message>
         <source>Einheit</source>
-        <translation type="unfinished">Unit</translation>
+        <translation>Unit</translation>
     </message>
     <message>
         <source>%1  %2</source>
         <extracomment>A row of the results table: the symbol, then the name (&quot;T27J Übergangstemperatur bei 27 J&quot;).</extracomment>
-        <translation type="unfinished">%1: %2 {1 ?}</translation>
+        <translation>%1  %2</translation>
     </message>
     <message>
         <source>Für diese Größe wird kein Standardfehler angegeben.</source>
-        <translation type="unfinished"></translation>
+        <translation>No standard error is given for this quantity.</translation>
     </message>
     <message>
         <source>Vom Benutzer festgelegt, nicht angepasst.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed by the user, not fitted.</translation>
     </message>
     <message>
         <source>Nicht bestimmt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Not determined.</translation>
     </message>
 </context>
 <context>
@@ -946,37 +946,37 @@ with decimal points; values not determined as -.</translation>
     <name>SeriesReport</name>
     <message>
         <source>ja</source>
-        <translation type="unfinished"></translation>
+        <translation>yes</translation>
     </message>
     <message>
         <source>nein</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>Der Bericht „%1“ kann nicht geschrieben werden: %2</source>
         <extracomment>%1 is the report&apos;s file name, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>The report “%1” cannot be written: %2</translation>
     </message>
     <message>
         <source>Die PDF-Ausgabe lässt sich nicht beginnen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The PDF output cannot be started.</translation>
     </message>
     <message>
         <source>%1 – erstellt am %2</source>
         <extracomment>%1 is the series (its file), %2 the date and time the report was made.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – created on %2</translation>
     </message>
     <message>
         <source>Ergebnisse</source>
-        <translation type="unfinished"></translation>
+        <translation>Results</translation>
     </message>
     <message>
         <source>Messwerte</source>
-        <translation type="unfinished"></translation>
+        <translation>Measurements</translation>
     </message>
     <message>
         <source>Die PDF-Ausgabe lässt sich nicht abschließen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The PDF output cannot be completed.</translation>
     </message>
 </context>
 <context>
@@ -3118,31 +3118,31 @@ The program&apos;s name as the title window&apos;s heading: one line of 600 pixe
     <name>TransitionDiagram</name>
     <message>
         <source>Prüftemperatur T in °C</source>
-        <translation type="unfinished"></translation>
+        <translation>Test temperature T in °C</translation>
     </message>
     <message>
         <source> Tieflage </source>
-        <translation type="unfinished"></translation>
+        <translation> Lower shelf </translation>
     </message>
     <message>
         <source> Übergang </source>
-        <translation type="unfinished"></translation>
+        <translation> Transition </translation>
     </message>
     <message>
         <source> Hochlage </source>
-        <translation type="unfinished"> Upper shelf</translation>
+        <translation> Upper shelf </translation>
     </message>
     <message>
         <source>Keine Übergangskurve</source>
-        <translation type="unfinished"></translation>
+        <translation>No transition curve</translation>
     </message>
     <message>
         <source>Noch keine Messwerte</source>
-        <translation type="unfinished"></translation>
+        <translation>No measurements yet</translation>
     </message>
     <message>
         <source>Die Messwerte in die Tabelle eingeben oder aus einer Datei einlesen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the measurements in the table or read them from a file.</translation>
     </message>
 </context>
 <context>
@@ -3172,47 +3172,47 @@ The program&apos;s name as the title window&apos;s heading: one line of 600 pixe
     <name>WoehlerDiagram</name>
     <message>
         <source>Bruch</source>
-        <translation type="unfinished"></translation>
+        <translation>Fracture</translation>
     </message>
     <message>
         <source>Durchläufer</source>
-        <translation type="unfinished"></translation>
+        <translation>Run-out</translation>
     </message>
     <message>
         <source>Treppenstufenfolge</source>
-        <translation type="unfinished">Staircase</translation>
+        <translation>Staircase series</translation>
     </message>
     <message>
         <source>Schwingspielzahl N</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of cycles N</translation>
     </message>
     <message>
         <source>Spannungsamplitude σa in MPa</source>
-        <translation type="unfinished"></translation>
+        <translation>Stress amplitude σa in MPa</translation>
     </message>
     <message>
         <source> P = 10% </source>
-        <translation type="unfinished"></translation>
+        <translation> P = 10% </translation>
     </message>
     <message>
         <source> P = 50% </source>
-        <translation type="unfinished"></translation>
+        <translation> P = 50% </translation>
     </message>
     <message>
         <source> P = 90% </source>
-        <translation type="unfinished"></translation>
+        <translation> P = 90% </translation>
     </message>
     <message>
         <source>Noch keine Versuchsergebnisse</source>
-        <translation type="unfinished"></translation>
+        <translation>No test results yet</translation>
     </message>
     <message>
         <source>Die Ergebnisse in die Tabelle eingeben oder aus einer Datei einlesen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the results in the table or read them from a file.</translation>
     </message>
     <message>
         <source>Keine Wöhlerlinie</source>
-        <translation type="unfinished"></translation>
+        <translation>No S–N curve</translation>
     </message>
 </context>
 <context>
@@ -3394,123 +3394,123 @@ such as -platform, -style and -reverse.</translation>
     <name>evaluation::windows::EvaluationWindow</name>
     <message>
         <source>Versuchsreihen (*.%1);;Alle Dateien (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Test series (*.%1);;All files (*)</translation>
     </message>
     <message>
         <source>&amp;Datei</source>
-        <translation type="unfinished">&amp;File</translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Neu</source>
-        <translation type="unfinished">&amp;New</translation>
+        <translation>&amp;New</translation>
     </message>
     <message>
         <source>Ö&amp;ffnen …</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Open …</translation>
     </message>
     <message>
         <source>&amp;Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <source>Speichern &amp;unter …</source>
-        <translation type="unfinished"></translation>
+        <translation>Save &amp;As …</translation>
     </message>
     <message>
         <source>S&amp;chließen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
     <message>
         <source>&amp;Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <source>Ergebnistabelle &amp;kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copy Results Table</translation>
     </message>
     <message>
         <source>Öffnen nicht möglich</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot Open</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Geöffnet, mit Hinweisen</source>
-        <translation type="unfinished"></translation>
+        <translation>Opened, with remarks</translation>
     </message>
     <message>
         <source>Speichern nicht möglich</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot Save</translation>
     </message>
     <message>
         <source>Gespeichert: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved: %1</translation>
     </message>
     <message>
         <source>Wiederherstellen nicht möglich</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot Restore</translation>
     </message>
     <message>
         <source>Wiederhergestellt, mit Hinweisen</source>
-        <translation type="unfinished"></translation>
+        <translation>Restored, with remarks</translation>
     </message>
     <message>
         <source>Automatisch gesichert</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved automatically</translation>
     </message>
     <message>
         <source>Ungesicherte Änderungen werden bei jeder Änderung in %1 gesichert und beim nächsten Start zur Wiederherstellung angeboten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsaved changes are backed up to %1 after every change and offered for restoring at the next start.</translation>
     </message>
     <message>
         <source>Automatische Sicherung fehlgeschlagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic backup failed</translation>
     </message>
     <message>
         <source>Neue Versuchsreihe</source>
-        <translation type="unfinished"></translation>
+        <translation>New test series</translation>
     </message>
     <message>
         <source>%1[*] – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] – %2</translation>
     </message>
     <message>
         <source>Versuchsreihe öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Open Test Series</translation>
     </message>
     <message>
         <source>Versuchsreihe speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Test Series</translation>
     </message>
     <message>
         <source>Die Ergebnistabelle ist in der Zwischenablage.</source>
-        <translation type="unfinished"></translation>
+        <translation>The results table is on the clipboard.</translation>
     </message>
     <message>
         <source>Die Versuchsreihe „%1“ hat ungesicherte Änderungen. Sollen sie gespeichert werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>The test series “%1” has unsaved changes. Do you want to save them?</translation>
     </message>
     <message>
         <source>&amp;Verwerfen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Discard</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>Zugversuch auswerten …</source>
-        <translation type="unfinished"></translation>
+        <translation>Evaluate Tensile Tests …</translation>
     </message>
     <message>
         <source>Kerbschlagbiegeversuch auswerten …</source>
-        <translation type="unfinished"></translation>
+        <translation>Evaluate Impact Tests …</translation>
     </message>
     <message>
         <source>Wöhlerversuch auswerten …</source>
-        <translation type="unfinished"></translation>
+        <translation>Evaluate Fatigue Tests …</translation>
     </message>
 </context>
 <context>
@@ -3518,92 +3518,92 @@ such as -platform, -style and -reverse.</translation>
     <message>
         <source>Wöhlerversuch auswerten</source>
         <extracomment>Title of the window that evaluates a series of fatigue tests.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Evaluate Fatigue Tests</translation>
     </message>
     <message>
         <source>Größe</source>
         <extracomment>Head of the first column of the results table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quantity</translation>
     </message>
     <message>
         <source>Versuchsreihe</source>
         <extracomment>Group of the settings of a fatigue series.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Test series</translation>
     </message>
     <message>
         <source>&amp;Stufenweite d:</source>
         <extracomment>The step between the levels of the staircase series.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Step size d:</translation>
     </message>
     <message>
         <source>&amp;Grenzschwingspielzahl:</source>
         <extracomment>The number of cycles after which a test is stopped as a run-out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Run-out limit:</translation>
     </message>
     <message>
         <source>Eine eingelesene Tabelle ohne Spalte für Durchläufer zählt jede Probe, die diese Schwingspielzahl erreicht hat, als Durchläufer.</source>
-        <translation type="unfinished"></translation>
+        <translation>A table read without a run-out column counts every specimen that reached this number of cycles as a run-out.</translation>
     </message>
     <message>
         <source>ohne Angabe</source>
         <extracomment>The series was run without a stated mean stress or stress ratio.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>not stated</translation>
     </message>
     <message>
         <source>Mittelspannung σm</source>
-        <translation type="unfinished"></translation>
+        <translation>Mean stress σm</translation>
     </message>
     <message>
         <source>Spannungsverhältnis R</source>
-        <translation type="unfinished"></translation>
+        <translation>Stress ratio R</translation>
     </message>
     <message>
         <source>&amp;Beanspruchung:</source>
         <extracomment>Label of the mean stress or stress ratio of the series.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Loading:</translation>
     </message>
     <message>
         <source>Einlesen nicht möglich</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot Read</translation>
     </message>
     <message>
         <source>%1 Proben aus %2 eingelesen.</source>
         <extracomment>%1 is the number of specimens, %2 the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 specimens read from %2.</translation>
     </message>
     <message>
         <source>Wöhlerversuch: Zeitfestigkeitsgerade und Dauerfestigkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatigue test: finite-life line and fatigue limit</translation>
     </message>
     <message>
         <source>Neue Versuchsreihe</source>
-        <translation type="unfinished"></translation>
+        <translation>New test series</translation>
     </message>
     <message>
         <source>%1 Proben, davon %2 Durchläufer und %3 in der Treppenstufenfolge</source>
         <extracomment>%1 specimens in all, %2 of them run-outs, %3 of the staircase series.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 specimens, of them %2 run-outs and %3 in the staircase series</translation>
     </message>
     <message>
         <source>Stufenweite d = %1 MPa</source>
-        <translation type="unfinished"></translation>
+        <translation>Step size d = %1 MPa</translation>
     </message>
     <message>
         <source>Grenzschwingspielzahl %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Run-out limit %1 cycles</translation>
     </message>
     <message>
         <source>Mittelspannung σm = %1 MPa</source>
-        <translation type="unfinished"></translation>
+        <translation>Mean stress σm = %1 MPa</translation>
     </message>
     <message>
         <source>Spannungsverhältnis R = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stress ratio R = %1</translation>
     </message>
     <message>
         <source>Linien für 10 % und 90 % Bruchwahrscheinlichkeit im Abstand ±1,2816·s in lg N (Streuung der Proben, kein Vertrauensbereich)</source>
         <extracomment>How the lines of 10 and 90 % are drawn; they describe the scatter of the specimens.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lines for 10 % and 90 % probability of fracture at ±1.2816·s in lg N (scatter of the specimens, not a confidence band)</translation>
     </message>
 </context>
 <context>
@@ -3613,32 +3613,36 @@ such as -platform, -style and -reverse.</translation>
 amplitude
 σa in MPa</source>
         <extracomment>Column of the fatigue table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stress
+amplitude
+σa in MPa</translation>
     </message>
     <message>
         <source>die Spannungsamplitude</source>
-        <translation type="unfinished"></translation>
+        <translation>the stress amplitude</translation>
     </message>
     <message>
         <source>Schwingspiel-
 zahl
 N</source>
         <extracomment>Column of the fatigue table; cycles to fracture, or to the end of a run-out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Number
+of cycles
+N</translation>
     </message>
     <message>
         <source>die Schwingspielzahl</source>
-        <translation type="unfinished"></translation>
+        <translation>the number of cycles</translation>
     </message>
     <message>
         <source>Durchläufer</source>
         <extracomment>Column of the fatigue table; checked for a specimen that did not break.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Run-out</translation>
     </message>
     <message>
         <source>Treppenstufe</source>
         <extracomment>Column of the fatigue table; checked for a specimen of the staircase series.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Staircase</translation>
     </message>
 </context>
 <context>
@@ -3646,103 +3650,103 @@ N</source>
     <message>
         <source>Kerbschlagbiegeversuch auswerten</source>
         <extracomment>Title of the window that evaluates an impact series.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Evaluate Impact Tests</translation>
     </message>
     <message>
         <source>Kerbschlagarbeit</source>
         <extracomment>Tab of the diagram of the absorbed energy over temperature.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Absorbed energy</translation>
     </message>
     <message>
         <source>Scherbruchanteil</source>
         <extracomment>Tab of the diagram of the shear fracture percentage over temperature.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Shear fracture</translation>
     </message>
     <message>
         <source>Größe</source>
         <extracomment>Head of the first column of the results table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quantity</translation>
     </message>
     <message>
         <source>Probe und Auswertung</source>
         <extracomment>Group of the settings of an impact series.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Specimen and evaluation</translation>
     </message>
     <message>
         <source>&amp;Probenform:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Specimen type:</translation>
     </message>
     <message>
         <source>&amp;Hammerfinne:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;triker:</translation>
     </message>
     <message>
         <source>&amp;Tieflage festlegen:</source>
         <extracomment>Fixes the lower shelf of the fit at the value beside it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fix &amp;lower shelf:</translation>
     </message>
     <message>
         <source>H&amp;ochlage festlegen:</source>
         <extracomment>Fixes the upper shelf of the fit at the value beside it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fix &amp;upper shelf:</translation>
     </message>
     <message>
         <source>Ohne Festlegung wird die Tieflage angepasst; für ISO-V-Proben aus Stahl sind 2 bis 3 J üblich.</source>
-        <translation type="unfinished"></translation>
+        <translation>If not fixed, the lower shelf is fitted; for ISO V-notch specimens of steel 2 to 3 J is usual.</translation>
     </message>
     <message>
         <source>Kerbschlagarbeit %1 in J</source>
         <extracomment>Title of the value axis; %1 is the energy&apos;s symbol (KV2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Absorbed energy %1 in J</translation>
     </message>
     <message>
         <source>Scherbruchanteil in %</source>
-        <translation type="unfinished"></translation>
+        <translation>Shear fracture in %</translation>
     </message>
     <message>
         <source>Einlesen nicht möglich</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot Read</translation>
     </message>
     <message>
         <source>%1 Proben aus %2 eingelesen.</source>
         <extracomment>%1 is the number of specimens, %2 the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 specimens read from %2.</translation>
     </message>
     <message>
         <source>Kerbschlagbiegeversuch: Übergangskurve</source>
-        <translation type="unfinished"></translation>
+        <translation>Impact test: transition curve</translation>
     </message>
     <message>
         <source>Neue Versuchsreihe</source>
-        <translation type="unfinished"></translation>
+        <translation>New test series</translation>
     </message>
     <message>
         <source>Probe: %1, %2 (%3)</source>
         <extracomment>%1 is the specimen type (V-Kerb), %2 the striker, %3 the energy&apos;s symbol.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Specimen: %1, %2 (%3)</translation>
     </message>
     <message>
         <source>%1 festgelegt auf %2 J</source>
         <extracomment>%1 is &quot;Tieflage&quot; or &quot;Hochlage&quot;, %2 its fixed value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 fixed at %2 J</translation>
     </message>
     <message>
         <source>%1 angepasst</source>
         <extracomment>%1 is &quot;Tieflage&quot; or &quot;Hochlage&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 fitted</translation>
     </message>
     <message>
         <source>Tieflage</source>
-        <translation type="unfinished">Lower shelf</translation>
+        <translation>Lower shelf</translation>
     </message>
     <message>
         <source>Hochlage</source>
-        <translation type="unfinished">Upper shelf</translation>
+        <translation>Upper shelf</translation>
     </message>
     <message>
         <source>%1 Proben</source>
         <extracomment>%1 is the number of specimens evaluated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 specimens</translation>
     </message>
 </context>
 <context>
@@ -3751,283 +3755,289 @@ N</source>
         <source>Temperatur
 in °C</source>
         <extracomment>Column of the impact table; the temperature the specimen was broken at.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Temperature
+in °C</translation>
     </message>
     <message>
         <source>die Prüftemperatur</source>
-        <translation type="unfinished"></translation>
+        <translation>the test temperature</translation>
     </message>
     <message>
         <source>%1
 in J</source>
         <extracomment>Column of the impact table; %1 is the energy&apos;s symbol (KV2, KU8).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+in J</translation>
     </message>
     <message>
         <source>die verbrauchte Schlagenergie</source>
-        <translation type="unfinished"></translation>
+        <translation>the absorbed energy</translation>
     </message>
     <message>
         <source>Scherbruch-
 anteil
 in %</source>
-        <translation type="unfinished"></translation>
+        <translation>Shear
+fracture
+in %</translation>
     </message>
     <message>
         <source>Laterale
 Breitung
 in mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Lateral
+expansion
+in mm</translation>
     </message>
 </context>
 <context>
     <name>evaluation::windows::MachineFileImportDialog</name>
     <message>
         <source>Messdatei einlesen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Read Measurement File: %1</translation>
     </message>
     <message>
         <source>Die Verlängerung ist der Traversenweg (kein Extensometer)</source>
-        <translation type="unfinished"></translation>
+        <translation>The extension is the crosshead travel (no extensometer)</translation>
     </message>
     <message>
         <source>&amp;Trennzeichen:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Separator:</translation>
     </message>
     <message>
         <source>&amp;Dezimalzeichen:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Decimal sign:</translation>
     </message>
     <message>
         <source>&amp;Kraft:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Force:</translation>
     </message>
     <message>
         <source>&amp;Verlängerung:</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xtension:</translation>
     </message>
     <message>
         <source>&amp;Zeit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Time:</translation>
     </message>
     <message>
         <source>&amp;Einlesen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Read</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Die ersten Zeilen der Datei:</source>
-        <translation type="unfinished"></translation>
+        <translation>The first lines of the file:</translation>
     </message>
     <message>
         <source>(keine)</source>
-        <translation type="unfinished"></translation>
+        <translation>(none)</translation>
     </message>
     <message>
         <source>Spalte %1</source>
-        <translation type="unfinished">column %1</translation>
+        <translation>Column %1</translation>
     </message>
     <message>
         <source>Spalte %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Column %1: %2</translation>
     </message>
     <message>
         <source>%1 wird gelesen …</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading %1 …</translation>
     </message>
 </context>
 <context>
     <name>evaluation::windows::RecoveryOffer</name>
     <message>
         <source>Für Versuchsreihen der Art „%1“ gibt es kein Auswertungsfenster.</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no evaluation window for test series of the kind “%1”.</translation>
     </message>
     <message>
         <source>Die gesicherte Arbeit ließ sich nicht übernehmen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The backed-up work could not be taken over.</translation>
     </message>
     <message>
         <source>eine ungespeicherte Versuchsreihe</source>
-        <translation type="unfinished"></translation>
+        <translation>an unsaved test series</translation>
     </message>
     <message>
         <source>Änderungen an „%1“</source>
-        <translation type="unfinished"></translation>
+        <translation>changes to “%1”</translation>
     </message>
     <message>
         <source>Ungesicherte Arbeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsaved Work</translation>
     </message>
     <message>
         <source>Von der letzten Sitzung ist Arbeit an der Auswertung „%1“ übrig: %2, automatisch gesichert am %3. Soll sie wiederhergestellt werden?</source>
         <extracomment>%1 is the kind of test (&quot;Zugversuch&quot;), %2 the work, %3 date and time of the autosave</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Work on the evaluation “%1” is left over from the last session: %2, backed up automatically on %3. Do you want to restore it?</translation>
     </message>
     <message>
         <source>&amp;Wiederherstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restore</translation>
     </message>
     <message>
         <source>Die automatisch gesicherte Arbeit an der Auswertung „%1“ lässt sich nicht wiederherstellen: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The automatically backed-up work on the evaluation “%1” cannot be restored: %2</translation>
     </message>
     <message>
         <source>&amp;Verwerfen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Discard</translation>
     </message>
     <message>
         <source>&amp;Später</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Later</translation>
     </message>
 </context>
 <context>
     <name>evaluation::windows::SpecimenPanel</name>
     <message>
         <source>Probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Specimen</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>rund (d₀)</source>
-        <translation type="unfinished"></translation>
+        <translation>round (d₀)</translation>
     </message>
     <message>
         <source>flach (a₀ × b₀)</source>
-        <translation type="unfinished"></translation>
+        <translation>flat (a₀ × b₀)</translation>
     </message>
     <message>
         <source>&amp;Querschnitt:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cross-section:</translation>
     </message>
     <message>
         <source>d₀ in mm:</source>
-        <translation type="unfinished"></translation>
+        <translation>d₀ in mm:</translation>
     </message>
     <message>
         <source>Anfangsdurchmesser der runden Probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Original diameter of the round test piece</translation>
     </message>
     <message>
         <source>a₀ in mm:</source>
-        <translation type="unfinished"></translation>
+        <translation>a₀ in mm:</translation>
     </message>
     <message>
         <source>Anfangsdicke der Flachprobe</source>
-        <translation type="unfinished"></translation>
+        <translation>Original thickness of the flat test piece</translation>
     </message>
     <message>
         <source>b₀ in mm:</source>
-        <translation type="unfinished"></translation>
+        <translation>b₀ in mm:</translation>
     </message>
     <message>
         <source>Anfangsbreite der Flachprobe</source>
-        <translation type="unfinished"></translation>
+        <translation>Original width of the flat test piece</translation>
     </message>
     <message>
         <source>L₀ in mm:</source>
-        <translation type="unfinished"></translation>
+        <translation>L₀ in mm:</translation>
     </message>
     <message>
         <source>Anfangsmesslänge</source>
-        <translation type="unfinished"></translation>
+        <translation>Original gauge length</translation>
     </message>
     <message>
         <source>Lₑ in mm:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lₑ in mm:</translation>
     </message>
     <message>
         <source>Messlänge des Extensometers, beim Traversenweg die Versuchslänge; leer: wie L₀</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensometer gauge length, with crosshead travel the parallel length; empty: as L₀</translation>
     </message>
     <message>
         <source>Extensometer über Lₑ</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensometer over Lₑ</translation>
     </message>
     <message>
         <source>Traversenweg</source>
-        <translation type="unfinished"></translation>
+        <translation>Crosshead travel</translation>
     </message>
     <message>
         <source>Womit die Verlängerung in der Datei gemessen wurde. Der Traversenweg enthält die Nachgiebigkeit der Maschine: mE wird zu klein, A ist nicht normgerecht.</source>
-        <translation type="unfinished"></translation>
+        <translation>What the extension in the file was measured with. The crosshead travel includes the compliance of the machine: mE comes out too small, A does not conform to the standard.</translation>
     </message>
     <message>
         <source>Verlängerung &amp;aus:</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xtension from:</translation>
     </message>
     <message>
         <source>Nach dem Bruch (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>After fracture (optional)</translation>
     </message>
     <message>
         <source>Lᵤ in mm:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lᵤ in mm:</translation>
     </message>
     <message>
         <source>Messlänge nach dem Bruch: A = (Lᵤ − L₀) / L₀</source>
-        <translation type="unfinished"></translation>
+        <translation>Final gauge length after fracture: A = (Lᵤ − L₀) / L₀</translation>
     </message>
     <message>
         <source>dᵤ in mm:</source>
-        <translation type="unfinished"></translation>
+        <translation>dᵤ in mm:</translation>
     </message>
     <message>
         <source>kleinster Durchmesser nach dem Bruch (runde Probe)</source>
-        <translation type="unfinished"></translation>
+        <translation>smallest diameter after fracture (round test piece)</translation>
     </message>
     <message>
         <source>Sᵤ in mm²:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sᵤ in mm²:</translation>
     </message>
     <message>
         <source>kleinster Querschnitt nach dem Bruch</source>
-        <translation type="unfinished"></translation>
+        <translation>smallest cross-section after fracture</translation>
     </message>
     <message>
         <source>Fₘ in kN:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fₘ in kN:</translation>
     </message>
     <message>
         <source>Höchstkraft, für eine Probe ohne Messkurve</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum force, for a specimen without a measured curve</translation>
     </message>
     <message>
         <source>Auswertung</source>
-        <translation type="unfinished"></translation>
+        <translation>Evaluation</translation>
     </message>
     <message>
         <source>Hookesche Gerade ab % von Rₘ:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hooke&apos;s line from % of Rₘ:</translation>
     </message>
     <message>
         <source>untere Grenze des Bereichs, über den mE angepasst wird</source>
-        <translation type="unfinished"></translation>
+        <translation>lower limit of the range over which mE is fitted</translation>
     </message>
     <message>
         <source>bis % von Rₘ:</source>
-        <translation type="unfinished"></translation>
+        <translation>to % of Rₘ:</translation>
     </message>
     <message>
         <source>obere Grenze dieses Bereichs</source>
-        <translation type="unfinished"></translation>
+        <translation>upper limit of this range</translation>
     </message>
     <message>
         <source>Bruch bei Kraftabfall um % von Fₘ:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fracture at force drop by % of Fₘ:</translation>
     </message>
     <message>
         <source>Der Bruch ist der letzte Punkt, bevor die Kraft um mehr als diesen Anteil der Höchstkraft innerhalb weniger Messpunkte fällt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The fracture is the last point before the force falls by more than this share of the maximum force within a few measuring points.</translation>
     </message>
     <message>
         <source>Keine Zahl: „%1“</source>
-        <translation type="unfinished"></translation>
+        <translation>Not a number: “%1”</translation>
     </message>
 </context>
 <context>
@@ -4035,247 +4045,247 @@ in mm</source>
     <message>
         <source>neu</source>
         <extracomment>The empty row at the end of a table of results, where the next specimen is typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>new</translation>
     </message>
     <message>
         <source>„%1“ ist keine Zahl (Spalte „%2“).</source>
         <extracomment>%1 is the text typed into a cell of the table, %2 the column&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” is not a number (column “%2”).</translation>
     </message>
     <message>
         <source>Zeile %1: %2 fehlt; die Probe bleibt unberücksichtigt.</source>
         <extracomment>%1 is the row&apos;s number, %2 what is missing in it (&quot;die Prüftemperatur&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Row %1: %2 is missing; the specimen is left out.</translation>
     </message>
     <message>
         <source> und </source>
-        <translation type="unfinished"></translation>
+        <translation> and </translation>
     </message>
     <message>
         <source>Zeile %1: %2</source>
         <extracomment>%1 is the row&apos;s number, %2 why the pasted value was refused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Row %1: %2</translation>
     </message>
 </context>
 <context>
     <name>evaluation::windows::StressStrainPlot</name>
     <message>
         <source>Spannungs-Dehnungs-Diagramm</source>
-        <translation type="unfinished">Stress-strain diagram</translation>
+        <translation>Stress–strain curve</translation>
     </message>
     <message>
         <source>Dehnung ε in %</source>
-        <translation type="unfinished"></translation>
+        <translation>Strain ε in %</translation>
     </message>
     <message>
         <source>Spannung σ in MPa</source>
-        <translation type="unfinished"></translation>
+        <translation>Stress σ in MPa</translation>
     </message>
 </context>
 <context>
     <name>evaluation::windows::TensileEvaluationWindow</name>
     <message>
         <source>Zugversuch auswerten</source>
-        <translation type="unfinished"></translation>
+        <translation>Evaluate Tensile Tests</translation>
     </message>
     <message>
         <source>Probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Specimen</translation>
     </message>
     <message>
         <source>Bericht als &amp;PDF …</source>
-        <translation type="unfinished"></translation>
+        <translation>Report as &amp;PDF …</translation>
     </message>
     <message>
         <source>&amp;Probe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Specimen</translation>
     </message>
     <message>
         <source>&amp;Messdatei hinzufügen …</source>
-        <translation type="unfinished"></translation>
+        <translation>Add &amp;Measurement File …</translation>
     </message>
     <message>
         <source>&amp;Beispiel hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Add &amp;Example</translation>
     </message>
     <message>
         <source>Probe &amp;ohne Kurve hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Add Specimen &amp;without Curve</translation>
     </message>
     <message>
         <source>Probe &amp;entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remove Specimen</translation>
     </message>
     <message>
         <source>P%1</source>
-        <translation type="unfinished"></translation>
+        <translation>S%1</translation>
     </message>
     <message>
         <source>Messdatei hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Add Measurement File</translation>
     </message>
     <message>
         <source>Messdateien (*.csv *.txt *.dat *.asc *.tsv);;Alle Dateien (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Measurement files (*.csv *.txt *.dat *.asc *.tsv);;All files (*)</translation>
     </message>
     <message>
         <source>Messdatei nicht lesbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Measurement File Not Readable</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Kennwerte nach DIN EN ISO 6892-1&lt;/h3&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Properties according to DIN EN ISO 6892-1&lt;/h3&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;%1:&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;%1:&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>Zugversuch</source>
-        <translation type="unfinished">Tensile test</translation>
+        <translation>Tensile test</translation>
     </message>
     <message>
         <source>Bericht als PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Report as PDF</translation>
     </message>
     <message>
         <source>PDF-Dokumente (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF documents (*.pdf)</translation>
     </message>
     <message>
         <source>Bericht nicht geschrieben</source>
-        <translation type="unfinished"></translation>
+        <translation>Report Not Written</translation>
     </message>
     <message>
         <source>Bericht geschrieben: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Report written: %1</translation>
     </message>
 </context>
 <context>
     <name>evaluation::windows::TensileReport</name>
     <message>
         <source>Probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Specimen</translation>
     </message>
     <message>
         <source>Querschnitt</source>
-        <translation type="unfinished"></translation>
+        <translation>Cross-section</translation>
     </message>
     <message>
         <source>d₀/mm</source>
-        <translation type="unfinished"></translation>
+        <translation>d₀/mm</translation>
     </message>
     <message>
         <source>a₀ × b₀/mm</source>
-        <translation type="unfinished"></translation>
+        <translation>a₀ × b₀/mm</translation>
     </message>
     <message>
         <source>L₀/mm</source>
-        <translation type="unfinished"></translation>
+        <translation>L₀/mm</translation>
     </message>
     <message>
         <source>Lₑ/mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Lₑ/mm</translation>
     </message>
     <message>
         <source>Verlängerung</source>
-        <translation type="unfinished">extension</translation>
+        <translation>Extension</translation>
     </message>
     <message>
         <source>Lᵤ/mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Lᵤ/mm</translation>
     </message>
     <message>
         <source>dᵤ/mm</source>
-        <translation type="unfinished"></translation>
+        <translation>dᵤ/mm</translation>
     </message>
     <message>
         <source>Sᵤ/mm²</source>
-        <translation type="unfinished"></translation>
+        <translation>Sᵤ/mm²</translation>
     </message>
     <message>
         <source>Messdatei</source>
-        <translation type="unfinished"></translation>
+        <translation>Measurement file</translation>
     </message>
     <message>
         <source> (ausgeschaltet)</source>
-        <translation type="unfinished"></translation>
+        <translation> (switched off)</translation>
     </message>
     <message>
         <source>rund</source>
-        <translation type="unfinished"></translation>
+        <translation>round</translation>
     </message>
     <message>
         <source>flach</source>
-        <translation type="unfinished"></translation>
+        <translation>flat</translation>
     </message>
     <message>
         <source>ohne Kurve</source>
-        <translation type="unfinished"></translation>
+        <translation>without curve</translation>
     </message>
     <message>
         <source>Traversenweg</source>
-        <translation type="unfinished"></translation>
+        <translation>Crosshead travel</translation>
     </message>
     <message>
         <source>Extensometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensometer</translation>
     </message>
     <message>
         <source>Zugversuch nach DIN EN ISO 6892-1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensile test according to DIN EN ISO 6892-1</translation>
     </message>
     <message>
         <source>Zugversuch</source>
-        <translation type="unfinished">Tensile test</translation>
+        <translation>Tensile test</translation>
     </message>
     <message>
         <source>Auswertung nach DIN EN ISO 6892-1, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Evaluation according to DIN EN ISO 6892-1, %1</translation>
     </message>
     <message>
         <source>Proben</source>
-        <translation type="unfinished"></translation>
+        <translation>Specimens</translation>
     </message>
     <message>
         <source>Kennwerte</source>
-        <translation type="unfinished"></translation>
+        <translation>Properties</translation>
     </message>
     <message>
         <source>„–“: nicht bestimmt; *: mit Anmerkung. Gerundet nach DIN EN ISO 6892-1.</source>
-        <translation type="unfinished"></translation>
+        <translation>“–”: not determined; *: with a remark. Rounded according to DIN EN ISO 6892-1.</translation>
     </message>
     <message>
         <source>Anmerkungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarks</translation>
     </message>
     <message>
         <source>Spannungs-Dehnungs-Diagramm</source>
-        <translation type="unfinished">Stress-strain diagram</translation>
+        <translation>Stress–strain curve</translation>
     </message>
     <message>
         <source>%1 lässt sich nicht schreiben.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cannot be written.</translation>
     </message>
 </context>
 <context>
     <name>evaluation::windows::TensileTable</name>
     <message>
         <source>Nicht normgerecht: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Not conforming to the standard: %1</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;%2</source>
         <extracomment>tooltip of a column: %1 the value&apos;s name, %2 its definition</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;%2</translation>
     </message>
     <message>
         <source>Mittelwert</source>
-        <translation type="unfinished"></translation>
+        <translation>Mean</translation>
     </message>
     <message>
         <source>Standardabweichung</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard deviation</translation>
     </message>
 </context>
 <context>

@@ -2,11 +2,13 @@
 
 #include "evaluation/fatigue_evaluation.h"
 #include "evaluation/impact_evaluation.h"
+#include "evaluation_windows/diagram_axes.h"
 #include "evaluation_windows/transition_diagram.h"
 #include "evaluation_windows/woehler_diagram.h"
 #include "toolkit/colours.h"
 
 #include <QImage>
+#include <QLocale>
 #include <QPainter>
 #include <cmath>
 
@@ -199,6 +201,30 @@ private slots:
         QVERIFY(near(at(image, l.pixelAt(2e5, 400)), tk::colours::red));
         // Halfway between the two fractures no line joins them.
         QVERIFY(!nearby(image, l.pixelAt(std::sqrt(2e5 * 9e5), std::sqrt(400.0 * 350)), tk::colours::red, 3));
+    }
+    // The values drawn on the axes and beside the lines are written in the
+    // interface language's number format.
+    void drawnNumbersFollowTheInterfaceLanguage_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("step");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("German decimal comma") << QLocale(QLocale::German, QLocale::Germany) << -35.66 << 0.1 << "-35,7";
+        QTest::newRow("English decimal point") << QLocale(QLocale::English, QLocale::UnitedStates) << -35.66 << 0.1 << "-35.7";
+        QTest::newRow("English, whole step") << QLocale(QLocale::English, QLocale::UnitedStates) << 250.0 << 50.0 << "250";
+    }
+    void drawnNumbersFollowTheInterfaceLanguage()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(double, value);
+        QFETCH(double, step);
+        QFETCH(QString, text);
+        const QLocale before;
+        QLocale::setDefault(locale);
+        const QString drawn = tickText(value, step);
+        QLocale::setDefault(before);
+        QCOMPARE(drawn, text);
     }
 };
 
