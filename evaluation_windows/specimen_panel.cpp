@@ -102,8 +102,12 @@ std::optional<double> SpecimenPanel::parseNumber(const QString& text)
     const QString t = text.trimmed();
     if (t.isEmpty())
         return std::nullopt;
+    // The interface language's numbers first (its locale is the default),
+    // then a decimal comma, then a decimal point.
     bool ok = false;
-    double v = QLocale(QLocale::German).toDouble(t, &ok);
+    double v = QLocale().toDouble(t, &ok);
+    if (!ok)
+        v = QLocale(QLocale::German).toDouble(t, &ok);
     if (!ok)
         v = QLocale::c().toDouble(t, &ok);
     return ok && std::isfinite(v) ? v : std::nan("");

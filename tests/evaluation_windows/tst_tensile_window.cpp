@@ -6,6 +6,7 @@
 #include "evaluation/tensile_series_json.h"
 #include "evaluation_windows/machine_file_import.h"
 #include "evaluation_windows/results_table_model.h"
+#include "evaluation_windows/specimen_panel.h"
 #include "evaluation_windows/stress_strain_plot.h"
 #include "evaluation_windows/tensile_evaluation_window.h"
 #include "evaluation_windows/window_kinds.h"
@@ -80,6 +81,32 @@ private slots:
         aluminium = syntheticTest(ContinuousYieldingModel{}, {300, 2500, 0.002, 12});
     }
     void init() { discardRecoveryFile(QString::fromLatin1(tensileSeriesKind)); }
+
+    // A dimension is read in the interface language's numbers first; a
+    // decimal comma or point that the language does not write is taken too.
+    void specimenNumbersFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("German comma") << "de_DE" << "10,5" << 10.5;
+        QTest::newRow("German, a point") << "de_DE" << "10.5" << 10.5;
+        QTest::newRow("English point") << "en_US" << "10.5" << 10.5;
+        QTest::newRow("English thousands") << "en_US" << "1,000" << 1000.0;
+        QTest::newRow("English, a comma") << "en_US" << "10,5" << 10.5;
+    }
+    void specimenNumbersFollowTheLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        const std::optional<double> read = SpecimenPanel::parseNumber(text);
+        QLocale::setDefault(before);
+        QVERIFY(read);
+        QCOMPARE(*read, value);
+    }
 
     void theHubOpensIt()
     {
