@@ -91,7 +91,7 @@ MachineFileImportDialog::MachineFileImportDialog(const QString& path, const Mach
     auto* form = new QFormLayout;
     form->addRow(tr("&Trennzeichen:"), m_separator);
     form->addRow(tr("&Dezimalzeichen:"), m_decimal);
-    auto pair = [this](QComboBox* a, QComboBox* b) {
+    auto pair = [](QComboBox* a, QComboBox* b) {
         auto* row = new QHBoxLayout;
         row->addWidget(a, 1);
         row->addWidget(b);
@@ -129,13 +129,16 @@ MachineFileImportDialog::MachineFileImportDialog(const QString& path, const Mach
     connect(m_separator, &QComboBox::currentIndexChanged, this, &MachineFileImportDialog::relayout);
     connect(m_decimal, &QComboBox::currentIndexChanged, this, &MachineFileImportDialog::relayout);
     // A column chosen by hand brings the unit its head names.
-    for (auto [column, unit] : {std::pair{m_force, m_forceUnit}, std::pair{m_extension, m_extensionUnit}})
+    for (const auto& fields : {std::pair{m_force, m_forceUnit}, std::pair{m_extension, m_extensionUnit}}) {
+        QComboBox* column = fields.first;
+        QComboBox* unit = fields.second;
         connect(column, &QComboBox::activated, this, [this, column, unit] {
             const int c = column->currentData().toInt();
             if (c >= 0 && c < int(m_layout.columns.size()))
                 if (const int i = unit->findData(int(m_layout.columns[size_t(c)].unit)); i >= 0)
                     unit->setCurrentIndex(i);
         });
+    }
     check();
 }
 
