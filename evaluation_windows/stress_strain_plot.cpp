@@ -2,6 +2,7 @@
 
 #include "toolkit/colours.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
