@@ -95,14 +95,14 @@ int main(int argc, char* argv[])
 
     const QString out = arguments.isEmpty() ? QStringLiteral(".") : arguments.first();
     QDir().mkpath(out);
-    QStringList specs = arguments.mid(1);
-    if (specs.isEmpty())
-        specs = app::createdWindows();
+    QStringList requests = arguments.mid(1);
+    if (requests.isEmpty())
+        requests = app::createdWindows();
 
     int status = 0;
-    for (const QString& spec : specs) {
-        const QString name = spec.section(QChar('='), 1);
-        const QStringList steps = spec.section(QChar('='), 0, 0).split(QChar('+'));
+    for (const QString& request : requests) {
+        const QString name = request.section(QChar('='), 1);
+        const QStringList steps = request.section(QChar('='), 0, 0).split(QChar('+'));
         tk::Form* form = app::findWindow(steps.first());
         if (!form) {
             std::fprintf(stderr, "render_windows: no window %s\n", qPrintable(steps.first()));
