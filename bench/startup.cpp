@@ -225,17 +225,20 @@ int main(int argc, char* argv[])
         return onScreen ? measure(programLabel, installed, {QStringLiteral("--lang"), QStringLiteral("de")}, watch, env)
                         : measure(programLabel, self, {QStringLiteral("program")}, watch, env);
     };
+    const QString bareLabel = QStringLiteral("the bare window");
     const QStringList bareArguments = onScreen ? QStringList() : QStringList{QStringLiteral("--mark")};
-    const auto startBare = [&] { return measure(QStringLiteral("the bare window"), bare, bareArguments, watch, env); };
+    const auto startBare = [&] { return measure(bareLabel, bare, bareArguments, watch, env); };
     startProgram(); // warm the file cache
     startBare();
-    std::vector<Run> programRuns, bareRuns, tourRuns;
+    std::vector<Run> programRuns, bareRuns, tourRuns, barePhaseRuns;
     for (int i = 0; i < rounds; ++i) {
         bareRuns.push_back(startBare());
         programRuns.push_back(startProgram());
     }
-    for (int i = 0; i < tours; ++i)
+    for (int i = 0; i < tours; ++i) {
         tourRuns.push_back(measure(programLabel, self, {QStringLiteral("program")}, watch, env, true));
+        barePhaseRuns.push_back(measure(bareLabel, bare, {QStringLiteral("--mark")}, watch, env));
+    }
 
     const double programPixels = bench::median(column(programRuns, &Run::firstPixels));
     const double barePixels = bench::median(column(bareRuns, &Run::firstPixels));
@@ -249,21 +252,26 @@ int main(int argc, char* argv[])
     std::printf("%-52s %+10.1f\n", "difference, MB", programMemory - bareMemory);
     std::printf("%-52s %10.1f\n", "every window shown once and closed, MB", touredMemory);
 
-    std::printf("\nPhases of the program's start-up, as main() runs it (medians of %d, ms from exec)\n", tours);
+    std::printf("\nPhases of the start-up, marked inside each process (the program as main() runs it; medians of %d,\n"
+                "ms from exec)\n",
+                tours);
+    std::printf("%-52s %10s %10s\n", "", "program", "bare");
     const struct {
         const char* key;
         const char* label;
     } phases[] = {
         {"main", "main() reached"},
         {"application", "QApplication created"},
-        {"title", "title window created and shown"},
+        {"title", "window created and shown"},
         {"painted", "first painting ended"},
     };
     for (const auto& phase : phases)
-        std::printf("%-52s %10.1f\n", phase.label, medianPhase(tourRuns, phase.key));
+        std::printf("%-52s %10.1f %10.1f\n", phase.label, medianPhase(tourRuns, phase.key),
+                    medianPhase(barePhaseRuns, phase.key));
     if (onScreen)
-        std::printf("%-52s %10.1f\n", "first pixels on the screen",
-                    bench::median(column(tourRuns, &Run::firstPixels)));
+        std::printf("%-52s %10.1f %10.1f\n", "first pixels on the screen",
+                    bench::median(column(tourRuns, &Run::firstPixels)),
+                    bench::median(column(barePhaseRuns, &Run::firstPixels)));
     std::printf("\nload average after: %s\n", qPrintable(bench::loadAverage()));
     return 0;
 }
