@@ -35,6 +35,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
+#include <QImageReader>
 #include <QTimer>
 #include <string_view>
 #include <type_traits>
@@ -124,13 +125,13 @@ namespace {
 
 void setProgramIcon()
 {
-    // Every window shows the program's icon; QIcon reads the files only when
-    // a size is asked for.
+    // Every window shows the program's icon. Each file is read as the PNG it
+    // is: QIcon::addFile would first ask every image-format plugin whether it
+    // knows the file, which loads them all (and Qt Svg with them).
     QIcon icon;
     for (const QString& file : pictures::applicationIcon()) {
-        // The size is in the name, so no file is read to learn it.
-        const int size = file.section(QChar('-'), -1).section(QChar('.'), 0, 0).toInt();
-        icon.addFile(file, QSize(size, size));
+        QImageReader reader(file, "png");
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
     QApplication::setWindowIcon(icon);
 }
