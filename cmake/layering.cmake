@@ -8,12 +8,13 @@ set(qt_base Qt6::Core Qt6::Gui Qt6::Widgets)
 set(subsystems hardness tensile impact fatigue)
 
 set(allowed_resources Qt6::Core)
-set(allowed_toolkit ${qt_base} Qt6::Svg Qt6::PrintSupport JPEG::JPEG resources)
+set(allowed_toolkit ${qt_base} JPEG::JPEG resources ${CMAKE_DL_LIBS})
+# The parts loaded when first needed (toolkit/parts.h).
+set(allowed_printing ${qt_base} Qt6::Svg Qt6::PrintSupport toolkit)
 set(allowed_hardness_chart ${qt_base} Qt6::Charts toolkit)
 foreach(subsystem ${subsystems})
   set(allowed_${subsystem} ${qt_base} toolkit resources)
 endforeach()
-list(APPEND allowed_hardness hardness_chart)
 # The evaluation of one's own measurements: no widgets, no toolkit; GSL for
 # the fits and statistics.
 set(allowed_evaluation Qt6::Core GSL::gsl GSL::gslcblas)
@@ -36,7 +37,7 @@ function(check_links target)
   endforeach()
 endfunction()
 
-foreach(target resources toolkit hardness_chart ${subsystems} evaluation evaluation_windows app werkstoffpruefung test_support)
+foreach(target resources toolkit printing hardness_chart ${subsystems} evaluation evaluation_windows app werkstoffpruefung test_support)
   if(TARGET ${target})
     check_links(${target})
   endif()

@@ -348,3 +348,8 @@ void HardnessChart::resizeEvent(QResizeEvent* e)
 }
 
 }
+
+hardness::BarChart* werkstoff_part_charts(QWidget* parent, const QString& name)
+{
+    return new hardness::HardnessChart(parent, name);
+}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/export.h"
+#include "bar_chart.h"
 
 #include <QChartView>
 #include <QColor>
@@ -28,20 +28,18 @@ struct HardnessBar {
 // bar at its index in its series and marked above with its label and value.
 // Qt's bar sets carry neither labels nor marks of their own, so the chart
 // keeps the bars and draws the marks on top of the plot.
-class HardnessChart : public QChartView {
+class HardnessChart : public QChartView, public BarChart {
     Q_OBJECT
 public:
-    enum Series { Vickers = 0, Brinell = 1 };
-
     HardnessChart(QWidget* parent, const QString& name);
 
-    void addBar(Series series, int value, const QString& label, const QColor& colour);
-    void clearBars(); // both series
+    QWidget* widget() override { return this; }
+    void addBar(Series series, int value, const QString& label, const QColor& colour) override;
+    void clearBars() override;
     const QList<HardnessBar>& bars(Series series) const { return m_bars[series]; }
     QBarSet* barSet(Series series) const { return m_sets[series]; }
 
-    // Colour around the plot.
-    void setColour(const QColor& colour);
+    void setColour(const QColor& colour) override;
     QColor colour() const;
 
     // Where a bar stands and where its mark is, in view coordinates.
@@ -51,10 +49,10 @@ public:
 
     // The chart as it is shown, and the same put on the clipboard (Ctrl+C in
     // its window, "Bild kopieren" on its context menu).
-    QImage picture();
+    QImage picture() override;
     void copyPicture();
     // The chart as lines, shapes and texts too, for saving and printing.
-    tk::ExportedDrawing exportedDrawing();
+    tk::ExportedDrawing exportedDrawing() override;
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

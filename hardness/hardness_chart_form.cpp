@@ -1,7 +1,7 @@
 #include "hardness_chart_form.h"
 
 #include "collected_values.h"
-#include "hardness_chart.h"
+#include "bar_chart.h"
 
 #include "toolkit/colours.h"
 #include "toolkit/controls.h"
@@ -15,16 +15,16 @@ using hardness::AnzahlHB;
 using hardness::AnzahlHV;
 using hardness::collectedHB;
 using hardness::collectedHV;
-using hardness::HardnessChart;
+using hardness::BarChart;
 
 TFormHVGraph* FormHVGraph = nullptr;
 
 namespace {
 
 // Vickers values are drawn in blue, Brinell values in red.
-QColor barColour(HardnessChart::Series series)
+QColor barColour(BarChart::Series series)
 {
-    return series == HardnessChart::Vickers ? tk::colours::blue : tk::colours::red;
+    return series == BarChart::Vickers ? tk::colours::blue : tk::colours::red;
 }
 
 }
@@ -53,9 +53,9 @@ TFormHVGraph::TFormHVGraph()
     //: Status bar of the chart window
     setStatusText(tr("ESC = Abbruch"));
 
-    Chart1 = new HardnessChart(client(), QStringLiteral("Chart1"));
     tk::Font labelFont = tk::Font::character(QStringLiteral("MS Sans Serif"), 16, true);
-    LabelAb = tk::makeLabel(Chart1, QStringLiteral("LabelAb"), 0, 0, 
+    // Over the chart, which takes the client area's corner.
+    LabelAb = tk::makeLabel(client(), QStringLiteral("LabelAb"), 0, 0, 
                             //: Label under the case-hardened steel example's bars, room for about 20 characters
                             tr("Abstand vom Rand"), labelFont);
     LabelAb->hide();
@@ -68,23 +68,38 @@ void TFormHVGraph::formCreate()
     FormHVGraph->clientResized();
 }
 
+BarChart* TFormHVGraph::chart()
+{
+    if (!Chart1) {
+        Chart1 = hardness::makeBarChart(client(), QStringLiteral("Chart1"));
+        Chart1->setColour(chartColour);
+        Chart1->widget()->show();
+        LabelAb->raise();
+        clientResized();
+    }
+    return Chart1;
+}
+
+QRect TFormHVGraph::chartArea() const { return QRect(0, 0, clientWidth(), clientHeight() - statusBar()->height()); }
+
 void TFormHVGraph::clientResized()
 {
     // The chart fills the client area above the status bar, also when the
     // user changes the size of the window.
-    if (!Chart1)
-        return;
-    Chart1->setGeometry(0, 0, clientWidth(), clientHeight() - statusBar()->height());
+    if (Chart1)
+        Chart1->widget()->setGeometry(chartArea());
     FormPaint();
 }
 
 void TFormHVGraph::FormPaint()
 {
-    LabelAb->move(tk::idiv(Chart1->width(), 2) - 100, Chart1->height() - 30);
+    const QRect area = chartArea();
+    LabelAb->move(tk::idiv(area.width(), 2) - 100, area.height() - 30);
 }
 
 void TFormHVGraph::showEvent(QShowEvent* e)
 {
+    chart();
     FormPaint();
     tk::Form::showEvent(e);
 }
@@ -95,46 +110,46 @@ void TFormHVGraph::Diagramm1Click()
     // the drawing, the bars before it stay.
     for (int i = 1; i <= AnzahlHV; ++i)
         //: Mark of a bar from the Vickers calculator, followed by the value
-        Chart1->addBar(HardnessChart::Vickers, tk::strToInt(collectedHV.line(i)), tr("HV-Wert"),
-                       barColour(HardnessChart::Vickers));
+        chart()->addBar(BarChart::Vickers, tk::strToInt(collectedHV.line(i)), tr("HV-Wert"),
+                       barColour(BarChart::Vickers));
     for (int i = 1; i <= AnzahlHB; ++i)
         //: Mark of a bar from the Brinell calculator, followed by the value
-        Chart1->addBar(HardnessChart::Brinell, tk::strToInt(collectedHB.line(i)), tr("HB-Wert"),
-                       barColour(HardnessChart::Brinell));
+        chart()->addBar(BarChart::Brinell, tk::strToInt(collectedHB.line(i)), tr("HB-Wert"),
+                       barColour(BarChart::Brinell));
 }
 
 void TFormHVGraph::CK45Click()
 {
     LabelAb->hide();
-    Chart1->clearBars();
+    chart()->clearBars();
     const struct {
-        HardnessChart::Series series;
+        BarChart::Series series;
         const char* label;
         int value;
     } bars[] = {
         //: Marks of the example bars: the steel CK45 in three states, room for about 22 characters
-        {HardnessChart::Vickers, QT_TR_NOOP("CK45-Normalisuert HV"), 200},
-        {HardnessChart::Brinell, QT_TR_NOOP("CK45-Normalisuert HB"), 220},
-        {HardnessChart::Vickers, QT_TR_NOOP("CK45-Gehärtet HV"), 700},
-        {HardnessChart::Brinell, QT_TR_NOOP("CK45-Gehärtet HB"), 740},
-        {HardnessChart::Vickers, QT_TR_NOOP("CK45-Vergütet HV"), 500},
-        {HardnessChart::Brinell, QT_TR_NOOP("CK45-Vergütet HB"), 530},
+        {BarChart::Vickers, QT_TR_NOOP("CK45-Normalisuert HV"), 200},
+        {BarChart::Brinell, QT_TR_NOOP("CK45-Normalisuert HB"), 220},
+        {BarChart::Vickers, QT_TR_NOOP("CK45-Gehärtet HV"), 700},
+        {BarChart::Brinell, QT_TR_NOOP("CK45-Gehärtet HB"), 740},
+        {BarChart::Vickers, QT_TR_NOOP("CK45-Vergütet HV"), 500},
+        {BarChart::Brinell, QT_TR_NOOP("CK45-Vergütet HB"), 530},
     };
     for (const auto& b : bars)
-        Chart1->addBar(b.series, b.value, tr(b.label), barColour(b.series));
+        chart()->addBar(b.series, b.value, tr(b.label), barColour(b.series));
 }
 
 void TFormHVGraph::Einsatzstahl1Click()
 {
     FormPaint();
     LabelAb->show();
-    Chart1->clearBars();
+    chart()->clearBars();
     // Hardness against the distance from the surface.
     static const int values[] = {890, 880, 820, 750, 670, 630, 600, 590, 585, 581};
     for (int i = 0; i < 10; ++i) {
         // The depth with the interface's decimal separator: 0,1mm ... 1,0mm.
         const QString label = QLocale().toString((i + 1) / 10.0, 'f', 1) + QStringLiteral("mm");
-        Chart1->addBar(HardnessChart::Vickers, values[i], label, barColour(HardnessChart::Vickers));
+        chart()->addBar(BarChart::Vickers, values[i], label, barColour(BarChart::Vickers));
     }
 }
 
@@ -143,7 +158,8 @@ void TFormHVGraph::NeuZeichnenClick()
     AnzahlHB = 0;
     AnzahlHV = 0;
     LabelAb->hide();
-    Chart1->clearBars();
+    if (Chart1)
+        Chart1->clearBars();
 }
 
 void TFormHVGraph::Ende1Click()
@@ -160,8 +176,13 @@ void TFormHVGraph::ESC1Click()
 
 void TFormHVGraph::formClose() { NeuZeichnenClick(); }
 
-void TFormHVGraph::chosenBackgroundColour(const QColor& colour) { Chart1->setColour(colour); }
+void TFormHVGraph::chosenBackgroundColour(const QColor& colour)
+{
+    chartColour = colour;
+    if (Chart1)
+        Chart1->setColour(colour);
+}
 
-QImage TFormHVGraph::copiedPicture() { return Chart1->picture(); }
+QImage TFormHVGraph::copiedPicture() { return chart()->picture(); }
 
-tk::ExportedDrawing TFormHVGraph::exportedDrawing() { return Chart1->exportedDrawing(); }
+tk::ExportedDrawing TFormHVGraph::exportedDrawing() { return chart()->exportedDrawing(); }

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "toolkit/colours.h"
 #include "toolkit/form.h"
 
 class QLabel;
 class QMenu;
 
 namespace hardness {
-class HardnessChart;
+class BarChart;
 }
 
 // The chart of hardness values: draws the values collected in the Vickers
@@ -34,13 +35,23 @@ public:
     QImage copiedPicture() override;
     tk::ExportedDrawing exportedDrawing() override;
 
-    hardness::HardnessChart* Chart1 = nullptr;
+    // The chart, made the first time it is needed (its part is loaded then).
+    hardness::BarChart* chart();
+
+    hardness::BarChart* Chart1 = nullptr; // null until then
     QLabel* LabelAb = nullptr;
 
 protected:
     void formClose() override;
     void showEvent(QShowEvent* e) override;
     void clientResized() override;
+
+private:
+    // Where the chart stands: the client area above the status bar.
+    QRect chartArea() const;
+
+    // The chart's colour, kept for the chart until it is made.
+    QColor chartColour = tk::colours::windowGreen;
 };
 
 extern TFormHVGraph* FormHVGraph;

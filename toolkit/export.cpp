@@ -1,4 +1,7 @@
 #include "export.h"
+#include "export_support.h"
+#include "parts.h"
+#include "printing.h"
 #include "clipboard.h"
 
 #include <QAction>
@@ -13,28 +16,16 @@
 #include <QPdfWriter>
 #include <QPicture>
 #include <QPointer>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QSvgGenerator>
 #include <QThreadPool>
 #include <algorithm>
 #include <memory>
 
 namespace tk {
 
-namespace {
-
-// The texts' context for translation.
-class DrawingExport {
-    Q_DECLARE_TR_FUNCTIONS(tk::DrawingExport)
-};
-
-// The drawing in its own coordinates, clipped to its size.
 void paintDrawing(QPainter& p, const ExportedDrawing& drawing)
 {
     const QRectF frame(QPointF(0, 0), drawing.size());
@@ -47,8 +38,6 @@ void paintDrawing(QPainter& p, const ExportedDrawing& drawing)
     p.restore();
 }
 
-// One page: the caption as heading, the drawing below it scaled to fit the
-// rest of the printable area, centred across it.
 bool paintPage(QPagedPaintDevice& device, const ExportedDrawing& drawing)
 {
     QPainter p;
@@ -75,6 +64,40 @@ bool paintPage(QPagedPaintDevice& device, const ExportedDrawing& drawing)
     return p.end();
 }
 
+void showFailure(QWidget* parent, const QString& title, const QString& text)
+{
+    auto* box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box->setObjectName(QStringLiteral("ExportFehler"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void aside(std::function<QString()> work, QObject* context, std::function<void(const QString&)> done)
+{
+    QPointer<QObject> guard(context);
+    QThreadPool::globalInstance()->start([work = std::move(work), guard, done = std::move(done)] {
+        const QString result = work();
+        QMetaObject::invokeMethod(qApp, [guard, done, result] {
+            if (guard && done)
+                done(result);
+        }, Qt::QueuedConnection);
+    });
+}
+
+ExportedDrawing ownCopy(const ExportedDrawing& drawing)
+{
+    if (!drawing.vectors)
+        return {drawing.caption, drawing.image.copy(), {}};
+    return recordedDrawing(drawing.caption, drawing.image.copy(), drawing.vectors);
+}
+
+namespace {
+
+// The texts' context for translation.
+class DrawingExport {
+    Q_DECLARE_TR_FUNCTIONS(tk::DrawingExport)
+};
+
 bool writePdf(QIODevice& file, const ExportedDrawing& drawing)
 {
     QPdfWriter pdf(&file);
@@ -88,32 +111,7 @@ bool writePdf(QIODevice& file, const ExportedDrawing& drawing)
     return paintPage(pdf, drawing);
 }
 
-bool writeSvg(QIODevice& file, const ExportedDrawing& drawing)
-{
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    const QSize size = drawing.size().toSize();
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setResolution(96);
-    svg.setTitle(drawing.caption);
-    svg.setDescription(QCoreApplication::applicationName());
-    QPainter p;
-    if (!p.begin(&svg))
-        return false;
-    paintDrawing(p, drawing);
-    return p.end();
-}
-
 QString shownName(const QString& fileName) { return QDir::toNativeSeparators(fileName); }
-
-void showFailure(QWidget* parent, const QString& title, const QString& text)
-{
-    auto* box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
-    box->setObjectName(QStringLiteral("ExportFehler"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
-}
 
 // The save dialog's filters, each with its format and suffix.
 struct FileType {
@@ -145,29 +143,6 @@ QString lastFolder()
     return QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
 }
 
-// Runs `work` on a thread of the pool and then `done` in the user-interface
-// thread, if `context` still exists.
-void aside(std::function<QString()> work, QObject* context, std::function<void(const QString&)> done)
-{
-    QPointer<QObject> guard(context);
-    QThreadPool::globalInstance()->start([work = std::move(work), guard, done = std::move(done)] {
-        const QString result = work();
-        QMetaObject::invokeMethod(qApp, [guard, done, result] {
-            if (guard && done)
-                done(result);
-        }, Qt::QueuedConnection);
-    });
-}
-
-// The drawing with pixels and a recording of its own, shared with nothing
-// the window goes on drawing, for another thread.
-ExportedDrawing ownCopy(const ExportedDrawing& drawing)
-{
-    if (!drawing.vectors)
-        return {drawing.caption, drawing.image.copy(), {}};
-    return recordedDrawing(drawing.caption, drawing.image.copy(), drawing.vectors);
-}
-
 void writeAndReport(QWidget* parent, const ExportedDrawing& drawing, const QString& fileName, ExportFormat format)
 {
     writeDrawingAside(drawing, fileName, format, parent, [parent](const QString& failure) {
@@ -175,6 +150,14 @@ void writeAndReport(QWidget* parent, const ExportedDrawing& drawing, const QStri
             //: Title of the message box when a picture could not be saved.
             showFailure(parent, DrawingExport::tr("Bild speichern"), failure);
     });
+}
+
+void reportPrintingMissing(QWidget* parent, const QString& reason)
+{
+    //: Title of the message box when printing is not possible.
+    showFailure(parent, DrawingExport::tr("Drucken"),
+                //: %1 is the reason the system gives why the program's part for printing cannot be loaded.
+                DrawingExport::tr("Drucken ist nicht möglich:\n%1").arg(reason));
 }
 
 // Saves to the chosen file, asking first (without waiting) before an
@@ -263,7 +246,15 @@ QString writeDrawing(const ExportedDrawing& drawing, const QString& fileName, Ex
         break;
     }
     case ExportFormat::Pdf: written = writePdf(file, drawing); break;
-    case ExportFormat::Svg: written = writeSvg(file, drawing); break;
+    case ExportFormat::Svg: {
+        QString missing;
+        const PrintingPart* part = printingPart(&missing);
+        if (!part)
+            //: %1 is the reason the system gives why the program's part for SVG files cannot be loaded.
+            return DrawingExport::tr("SVG-Dateien können nicht geschrieben werden:\n%1").arg(missing);
+        written = part->writeSvg(file, drawing);
+        break;
+    }
     }
     if (!written)
         file.cancelWriting();
@@ -280,17 +271,6 @@ void writeDrawingAside(const ExportedDrawing& drawing, const QString& fileName, 
 {
     aside([own = ownCopy(drawing), fileName, format] { return writeDrawing(own, fileName, format); }, context,
           std::move(done));
-}
-
-bool printDrawing(QPrinter& printer, const ExportedDrawing& drawing)
-{
-    return !drawing.isNull() && paintPage(printer, drawing);
-}
-
-void orientPage(QPrinter& printer, const ExportedDrawing& drawing)
-{
-    printer.setPageOrientation(drawing.size().width() > drawing.size().height() ? QPageLayout::Landscape
-                                                                               : QPageLayout::Portrait);
 }
 
 void saveDrawing(QWidget* parent, const ExportedDrawing& drawing)
@@ -341,47 +321,29 @@ void saveDrawing(QWidget* parent, const ExportedDrawing& drawing)
     dialog->open();
 }
 
+const PrintingPart* printingPart(QString* failure)
+{
+    using Entry = const PrintingPart* (*)();
+    const auto entry = reinterpret_cast<Entry>(partEntry("printing", failure));
+    return entry ? entry() : nullptr;
+}
+
 void printDrawingFromDialog(QWidget* parent, const ExportedDrawing& drawing)
 {
-    if (drawing.isNull())
-        return;
-    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-    printer->setDocName(drawing.caption);
-    orientPage(*printer, drawing);
-    auto* dialog = new QPrintDialog(printer.get(), parent);
-    dialog->setObjectName(QStringLiteral("DruckenDialog"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    // The printer lives as long as the dialog's connection.
-    // The page is made on another thread, as a file is written.
-    QObject::connect(dialog, qOverload<>(&QDialog::accepted), dialog, [parent, printer, drawing] {
-        const QString name = printer->printerName();
-        aside([printer, own = ownCopy(drawing)] { return printDrawing(*printer, own) ? QString() : QStringLiteral("-"); },
-              parent, [parent, name](const QString& failure) {
-                  if (!failure.isEmpty())
-                      //: Title of the message box when printing failed.
-                      showFailure(parent, DrawingExport::tr("Drucken"),
-                                  //: %1 is the printer's name.
-                                  DrawingExport::tr("Der Drucker „%1“ lässt sich nicht ansprechen.").arg(name));
-              });
-    });
-    dialog->open();
+    QString missing;
+    if (const PrintingPart* part = printingPart(&missing))
+        part->printFromDialog(parent, drawing);
+    else
+        reportPrintingMissing(parent, missing);
 }
 
 void previewDrawing(QWidget* parent, const ExportedDrawing& drawing)
 {
-    if (drawing.isNull())
-        return;
-    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-    printer->setDocName(drawing.caption);
-    orientPage(*printer, drawing);
-    auto* preview = new QPrintPreviewDialog(printer.get(), parent);
-    preview->setObjectName(QStringLiteral("DruckvorschauDialog"));
-    preview->setAttribute(Qt::WA_DeleteOnClose);
-    //: Title of the print preview; %1 is the window's caption.
-    preview->setWindowTitle(DrawingExport::tr("Druckvorschau: %1").arg(drawing.caption));
-    QObject::connect(preview, &QPrintPreviewDialog::paintRequested, preview,
-                     [printer, drawing](QPrinter* target) { printDrawing(*target, drawing); });
-    preview->open();
+    QString missing;
+    if (const PrintingPart* part = printingPart(&missing))
+        part->preview(parent, drawing);
+    else
+        reportPrintingMissing(parent, missing);
 }
 
 void offerExport(QWidget* widget, std::function<ExportedDrawing()> drawing)

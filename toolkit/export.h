@@ -10,7 +10,6 @@ class QAction;
 class QObject;
 class QPainter;
 class QPicture;
-class QPrinter;
 class QWidget;
 
 // Drawings for a lab report as files and on paper: "Bild speichern …",
@@ -67,19 +66,12 @@ QString writeDrawing(const ExportedDrawing& drawing, const QString& fileName, Ex
 void writeDrawingAside(const ExportedDrawing& drawing, const QString& fileName, ExportFormat format, QObject* context,
                        std::function<void(const QString& failure)> done);
 
-// Prints the drawing on one page of the printer: the caption as heading,
-// the drawing scaled to fit the printable area below it. Returns false when
-// the printer cannot be opened.
-bool printDrawing(QPrinter& printer, const ExportedDrawing& drawing);
-
-// Sets the printer's page to landscape for a drawing wider than high, to
-// portrait otherwise.
-void orientPage(QPrinter& printer, const ExportedDrawing& drawing);
-
 // The dialogs, all opened without waiting for them (the window and its run go
 // on): the save dialog proposes a name from the caption and the folder used
 // last; the print dialog and the print preview print the drawing. Failures
-// are shown in a message box beside the window.
+// are shown in a message box beside the window. SVG files, the print dialog
+// and the preview come from the printing part (printing.h), loaded the first
+// time one of them is asked for.
 void saveDrawing(QWidget* parent, const ExportedDrawing& drawing);
 void printDrawingFromDialog(QWidget* parent, const ExportedDrawing& drawing);
 void previewDrawing(QWidget* parent, const ExportedDrawing& drawing);

@@ -4595,6 +4595,16 @@ fatigue range</translation>
     </message>
 </context>
 <context>
+    <name>hardness::BarChart</name>
+    <message>
+        <source>Das Diagramm kann nicht gezeigt werden:
+%1</source>
+        <extracomment>Shown in the chart window instead of the chart; %1 is the reason the system gives.</extracomment>
+        <translation>The chart cannot be shown:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>hardness::CalculatorForm</name>
     <message>
         <source>&amp;Ende</source>
@@ -5245,6 +5255,7 @@ Title of the save dialog.</extracomment>
     </message>
     <message>
         <source>Drucken</source>
+        <extracomment>Title of the message box when printing is not possible.</extracomment>
         <translation>Print</translation>
     </message>
     <message>
@@ -5275,6 +5286,20 @@ Key Ctrl+P in a window with a drawing.</extracomment>
         <source>Druckvorschau …</source>
         <extracomment>Context menu of a drawing.</extracomment>
         <translation>Print preview …</translation>
+    </message>
+    <message>
+        <source>Drucken ist nicht möglich:
+%1</source>
+        <extracomment>%1 is the reason the system gives why the program&apos;s part for printing cannot be loaded.</extracomment>
+        <translation>Printing is not possible:
+%1</translation>
+    </message>
+    <message>
+        <source>SVG-Dateien können nicht geschrieben werden:
+%1</source>
+        <extracomment>%1 is the reason the system gives why the program&apos;s part for SVG files cannot be loaded.</extracomment>
+        <translation>SVG files cannot be written:
+%1</translation>
     </message>
 </context>
 <context>

@@ -2,7 +2,6 @@
 // calculation, one repaint of the load table, one example drawn in the chart.
 #include "bench.h"
 
-#include "hardness/hardness_chart.h"
 #include "hardness/hardness_formulas.h"
 #include "hardness/vickers_calculator_form.h"
 #include "hardness/hardness_chart_form.h"

@@ -4,6 +4,7 @@
 #include "toolkit/export.h"
 #include "toolkit/form.h"
 #include "toolkit/paintbox.h"
+#include "toolkit/printing.h"
 #include "toolkit/timer.h"
 
 #include <QAction>

@@ -30,10 +30,13 @@ namespace {
 const QColor blue(0, 0, 255);
 const QColor red(255, 0, 0);
 
+// The chart window's chart, made if the window has not made it yet.
+HardnessChart* chartOf(TFormHVGraph* form) { return static_cast<HardnessChart*>(form->chart()); }
+
 QList<int> values(HardnessChart::Series s)
 {
     QList<int> v;
-    for (const HardnessBar& b : FormHVGraph->Chart1->bars(s))
+    for (const HardnessBar& b : chartOf(FormHVGraph)->bars(s))
         v << b.value;
     return v;
 }
@@ -41,7 +44,7 @@ QList<int> values(HardnessChart::Series s)
 QStringList labels(HardnessChart::Series s)
 {
     QStringList l;
-    for (const HardnessBar& b : FormHVGraph->Chart1->bars(s))
+    for (const HardnessBar& b : chartOf(FormHVGraph)->bars(s))
         l << b.label;
     return l;
 }
@@ -68,12 +71,12 @@ private slots:
     void chartSetUp()
     {
         TFormHVGraph* f = FormHVGraph;
-        QCOMPARE(f->Chart1->objectName(), QStringLiteral("Chart1"));
-        QCOMPARE(f->Chart1->geometry(), QRect(0, 0, f->clientWidth(), f->clientHeight() - f->statusBar()->height()));
-        QCOMPARE(f->Chart1->chart()->title(), QStringLiteral("Brinell- und/oder Vickerswerte"));
-        QCOMPARE(f->Chart1->barSet(HardnessChart::Vickers)->label(), QStringLiteral("Vickers"));
-        QCOMPARE(f->Chart1->barSet(HardnessChart::Brinell)->label(), QStringLiteral("Brinell"));
-        QCOMPARE(f->Chart1->colour(), QColor(0, 202, 156));
+        QCOMPARE(chartOf(f)->objectName(), QStringLiteral("Chart1"));
+        QCOMPARE(chartOf(f)->geometry(), QRect(0, 0, f->clientWidth(), f->clientHeight() - f->statusBar()->height()));
+        QCOMPARE(chartOf(f)->chart()->title(), QStringLiteral("Brinell- und/oder Vickerswerte"));
+        QCOMPARE(chartOf(f)->barSet(HardnessChart::Vickers)->label(), QStringLiteral("Vickers"));
+        QCOMPARE(chartOf(f)->barSet(HardnessChart::Brinell)->label(), QStringLiteral("Brinell"));
+        QCOMPARE(chartOf(f)->colour(), QColor(0, 202, 156));
         QVERIFY(f->LabelAb->isHidden());
         QCOMPARE(f->LabelAb->text(), QStringLiteral("Abstand vom Rand"));
     }
@@ -96,7 +99,7 @@ private slots:
         f->show();
         f->resize(800, 500 + f->menuBar()->height());
         QApplication::processEvents();
-        QCOMPARE(f->Chart1->geometry(), QRect(0, 0, 800, 481));
+        QCOMPARE(chartOf(f)->geometry(), QRect(0, 0, 800, 481));
         trigger("Einsatzstahl1");
         QCOMPARE(f->LabelAb->pos(), QPoint(300, 451));
         f->close();
@@ -148,18 +151,18 @@ private slots:
         QCOMPARE(testsupport::errors(), message.isEmpty() ? QStringList{} : QStringList{message});
         QCOMPARE(values(HardnessChart::Vickers), vickers);
         QCOMPARE(values(HardnessChart::Brinell), brinell);
-        QCOMPARE(FormHVGraph->Chart1->barSet(HardnessChart::Vickers)->count(), vickers.size());
-        QCOMPARE(FormHVGraph->Chart1->barSet(HardnessChart::Brinell)->count(), brinell.size());
-        for (const HardnessBar& b : FormHVGraph->Chart1->bars(HardnessChart::Vickers)) {
+        QCOMPARE(chartOf(FormHVGraph)->barSet(HardnessChart::Vickers)->count(), vickers.size());
+        QCOMPARE(chartOf(FormHVGraph)->barSet(HardnessChart::Brinell)->count(), brinell.size());
+        for (const HardnessBar& b : chartOf(FormHVGraph)->bars(HardnessChart::Vickers)) {
             QCOMPARE(b.label, QStringLiteral("HV-Wert"));
             QCOMPARE(b.colour, blue);
         }
-        for (const HardnessBar& b : FormHVGraph->Chart1->bars(HardnessChart::Brinell)) {
+        for (const HardnessBar& b : chartOf(FormHVGraph)->bars(HardnessChart::Brinell)) {
             QCOMPARE(b.label, QStringLiteral("HB-Wert"));
             QCOMPARE(b.colour, red);
         }
         if (!vickers.isEmpty())
-            QCOMPARE(FormHVGraph->Chart1->markText(HardnessChart::Vickers, 0),
+            QCOMPARE(chartOf(FormHVGraph)->markText(HardnessChart::Vickers, 0),
                      QStringLiteral("HV-Wert %1").arg(vickers.front()));
     }
 
@@ -186,9 +189,9 @@ private slots:
                  (QStringList{"CK45-Normalisuert HV", "CK45-Gehärtet HV", "CK45-Vergütet HV"}));
         QCOMPARE(labels(HardnessChart::Brinell),
                  (QStringList{"CK45-Normalisuert HB", "CK45-Gehärtet HB", "CK45-Vergütet HB"}));
-        for (const HardnessBar& b : FormHVGraph->Chart1->bars(HardnessChart::Brinell))
+        for (const HardnessBar& b : chartOf(FormHVGraph)->bars(HardnessChart::Brinell))
             QCOMPARE(b.colour, red);
-        QCOMPARE(FormHVGraph->Chart1->markText(HardnessChart::Brinell, 1), QStringLiteral("CK45-Gehärtet HB 740"));
+        QCOMPARE(chartOf(FormHVGraph)->markText(HardnessChart::Brinell, 1), QStringLiteral("CK45-Gehärtet HB 740"));
         // The counts stay: drawing the collected values again adds them.
         QCOMPARE(AnzahlHV, 1);
     }
@@ -201,7 +204,7 @@ private slots:
         QCOMPARE(values(HardnessChart::Vickers), (QList<int>{890, 880, 820, 750, 670, 630, 600, 590, 585, 581}));
         QCOMPARE(labels(HardnessChart::Vickers), (QStringList{"0,1mm", "0,2mm", "0,3mm", "0,4mm", "0,5mm", "0,6mm",
                                                               "0,7mm", "0,8mm", "0,9mm", "1,0mm"}));
-        QVERIFY(FormHVGraph->Chart1->bars(HardnessChart::Brinell).isEmpty());
+        QVERIFY(chartOf(FormHVGraph)->bars(HardnessChart::Brinell).isEmpty());
         QVERIFY(FormHVGraph->LabelAb->isVisible());
         QCOMPARE(FormHVGraph->LabelAb->pos(), QPoint(694 / 2 - 100, 440 - 30));
         FormHVGraph->hide();
@@ -224,16 +227,16 @@ private slots:
         AnzahlHV = 1;
         AnzahlHB = 1;
         trigger("Diagramm1");
-        QCOMPARE(FormHVGraph->Chart1->bars(HardnessChart::Brinell).size(), 1);
+        QCOMPARE(chartOf(FormHVGraph)->bars(HardnessChart::Brinell).size(), 1);
         if (how.isEmpty())
             FormHVGraph->close();
         else
             trigger(how.toLatin1().constData());
         QCOMPARE(AnzahlHV, 0);
         QCOMPARE(AnzahlHB, 0);
-        QVERIFY(FormHVGraph->Chart1->bars(HardnessChart::Vickers).isEmpty());
-        QVERIFY(FormHVGraph->Chart1->bars(HardnessChart::Brinell).isEmpty());
-        QCOMPARE(FormHVGraph->Chart1->barSet(HardnessChart::Vickers)->count(), 0);
+        QVERIFY(chartOf(FormHVGraph)->bars(HardnessChart::Vickers).isEmpty());
+        QVERIFY(chartOf(FormHVGraph)->bars(HardnessChart::Brinell).isEmpty());
+        QCOMPARE(chartOf(FormHVGraph)->barSet(HardnessChart::Vickers)->count(), 0);
         QVERIFY(FormHVGraph->LabelAb->isHidden());
         QCOMPARE(FormHVGraph->isVisible(), how == QLatin1String("NeuZeichnen"));
         FormHVGraph->close();
@@ -246,8 +249,8 @@ private slots:
         FormHVGraph->show();
         trigger("CK45");
         QApplication::processEvents();
-        const QImage image = FormHVGraph->Chart1->grab().toImage();
-        HardnessChart* chart = FormHVGraph->Chart1;
+        const QImage image = chartOf(FormHVGraph)->grab().toImage();
+        HardnessChart* chart = chartOf(FormHVGraph);
         for (int i = 0; i < 3; ++i) {
             const QRectF v = chart->barRect(HardnessChart::Vickers, i);
             const QRectF b = chart->barRect(HardnessChart::Brinell, i);
@@ -303,7 +306,7 @@ private slots:
             trigger(example.toLatin1().constData());
         }
         QApplication::processEvents();
-        HardnessChart* chart = FormHVGraph->Chart1;
+        HardnessChart* chart = chartOf(FormHVGraph);
         const QRectF plot = chart->chart()->mapRectToScene(chart->chart()->plotArea());
         QList<QRectF> marks;
         for (auto s : {HardnessChart::Vickers, HardnessChart::Brinell})
@@ -336,13 +339,13 @@ private slots:
         QFETCH(QString, example);
         FormHVGraph->show();
         QApplication::processEvents();
-        const QImage fresh = FormHVGraph->Chart1->grab().toImage();
+        const QImage fresh = chartOf(FormHVGraph)->grab().toImage();
         trigger(example.toLatin1().constData());
         QApplication::processEvents();
-        QVERIFY(FormHVGraph->Chart1->grab().toImage() != fresh);
+        QVERIFY(chartOf(FormHVGraph)->grab().toImage() != fresh);
         trigger("NeuZeichnen");
         QApplication::processEvents();
-        QCOMPARE(FormHVGraph->Chart1->grab().toImage(), fresh);
+        QCOMPARE(chartOf(FormHVGraph)->grab().toImage(), fresh);
         FormHVGraph->hide();
     }
 
@@ -359,7 +362,7 @@ private slots:
     {
         QFETCH(QStringList, items);
         QFETCH(QStringList, values);
-        HardnessChart* chart = FormHVGraph->Chart1;
+        HardnessChart* chart = chartOf(FormHVGraph);
         FormHVGraph->show();
         for (const QString& item : items)
             trigger(qPrintable(item));
@@ -383,9 +386,9 @@ private slots:
         FormHVGraph->show();
         FormHVGraph->chosenBackgroundColour(QColor(10, 20, 200));
         QApplication::processEvents();
-        QCOMPARE(FormHVGraph->Chart1->colour(), QColor(10, 20, 200));
+        QCOMPARE(chartOf(FormHVGraph)->colour(), QColor(10, 20, 200));
         QCOMPARE(FormHVGraph->color(), tk::colours::windowGreen);
-        QCOMPARE(FormHVGraph->Chart1->grab().toImage().pixelColor(2, 2), QColor(10, 20, 200));
+        QCOMPARE(chartOf(FormHVGraph)->grab().toImage().pixelColor(2, 2), QColor(10, 20, 200));
         FormHVGraph->hide();
     }
 };

@@ -36,6 +36,25 @@ for f in "$work/usr/bin/werkstoffpruefung" \
   [ -s "$f" ] || fail "not installed: ${f#$work}"
 done
 [ -x "$work/usr/bin/werkstoffpruefung" ] || fail "the program is not executable"
+
+# The parts the program loads when first needed (toolkit/parts.h) lie in its
+# part folder, and every function of the program they use is one the
+# program offers them.
+check_parts() {
+  local program=$1 folder=$2 part symbol offered
+  offered=$(nm -D --defined-only "$program" | awk '{print $3}')
+  for part in charts printing; do
+    part=$folder/libwerkstoff-$part.so
+    [ -s "$part" ] || fail "not installed: ${part#$work}"
+    for symbol in $(nm -D --undefined-only "$part" | awk '$2 ~ /^_Z(N|NK|T[VIS]N)2tk/ {print $2}'); do
+      grep -qxF "$symbol" <<<"$offered" || fail "${part#$work} needs $symbol, which the program does not offer"
+    done
+  done
+  if grep -qE 'libQt6(Charts|Svg|PrintSupport)' <<<"$(ldd "$program")"; then
+    fail "the program links what its parts load"
+  fi
+}
+check_parts "$work/usr/bin/werkstoffpruefung" "$(dirname "$(find "$work/usr/lib" -name libwerkstoff-charts.so | head -n 1)")"
 if ls "$share"/werkstoffpruefung/examples/*.py >/dev/null 2>&1; then
   fail "the scripts that make the examples are installed with them"
 fi
@@ -109,6 +128,10 @@ dpkg-deb -x "$deb" "$work/unpacked"
 file "$work/unpacked/usr/bin/werkstoffpruefung" | grep -q ', stripped' || fail "the packaged program is not stripped"
 readelf -S "$work/unpacked/usr/bin/werkstoffpruefung" | grep -q '\.debug_info' && fail "the packaged program carries debugging symbols"
 [ "$(dpkg-deb -f "$deb" Description | wc -l)" -gt 3 ] || fail "the package has no extended description"
+check_parts "$work/unpacked/usr/bin/werkstoffpruefung" "$(dirname "$(find "$work/unpacked/usr/lib" -name libwerkstoff-charts.so | head -n 1)")"
+for needed in libqt6charts6 libqt6svg6 libqt6printsupport6; do
+  case "$depends" in *"$needed"*) ;; *) fail "the package does not depend on $needed, which its parts load" ;; esac
+done
 
 # lintian: no error, and no warning but those justified above. (Its notes,
 # I:, are shown but pass: the .comment section a plain strip leaves, and

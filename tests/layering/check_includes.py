@@ -9,7 +9,8 @@ and app on top. evaluation (the evaluation of one's own measurements) sits
 beside the test methods and uses Qt Core and GSL alone, no toolkit and no
 widgets; its windows (evaluation_windows) sit on it, the toolkit and Qt Charts. Tests of a folder may include what that folder may, the folder
 itself and tests/common; benchmarks and fuzz harnesses anything but tests.
-Qt Charts belongs to the chart widget and its window, JPEG to the toolkit's
+Qt Charts belongs to the chart widget, Qt Svg and Qt Print Support to the
+printing part (both loaded when first needed), JPEG to the toolkit's
 decoder, GSL to the evaluation library, Qt Test to the tests.
 Usage: check_includes.py SOURCE_DIR"""
 import glob
@@ -31,6 +32,7 @@ ALLOWED["tests/common"] = {"tests/common", "toolkit", "resources"}
 for folder in PROGRAM:
     ALLOWED["tests/" + folder] = ALLOWED[folder] | {folder, "tests/common", "tests/" + folder}
 ALLOWED["tests/render"] = ALLOWED["app"] | {"tests/render"}
+ALLOWED["tests/parts"] = ALLOWED["app"] | {"tests/parts", "tests/common"}
 ALLOWED["bench"] = set(PROGRAM) | {"bench"}
 ALLOWED["fuzz"] = set(PROGRAM) | {"fuzz"}
 
@@ -48,8 +50,8 @@ def qt_headers(module):
 # Library headers and the files that may use them (prefixes of paths).
 LIBRARY_USERS = [
     ({"jpeglib.h", "jerror.h", "jconfig.h", "jmorecfg.h"}, ["toolkit/jpeg.cpp"]),
-    (qt_headers("QtCharts"), ["hardness/hardness_chart.", "hardness/hardness_chart_form.", "evaluation_windows/", "tests/",
-                                 "bench/"]),
+    (qt_headers("QtCharts"), ["hardness/hardness_chart.", "evaluation_windows/", "tests/", "bench/"]),
+    (qt_headers("QtSvg") | qt_headers("QtPrintSupport"), ["toolkit/printing.", "tests/", "bench/"]),
     (qt_headers("QtTest"), ["tests/"]),
     # Qt's GUI modules have no place in the evaluation library.
     (qt_headers("QtGui") | qt_headers("QtWidgets"), ["toolkit/", "hardness/", "tensile/", "impact/", "fatigue/",

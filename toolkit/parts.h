@@ -1,0 +1,28 @@
+#pragma once
+
+// Parts of the program that live in libraries of their own and are loaded
+// the first time they are needed, so that starting the program neither loads
+// nor relocates the Qt modules only they use: "printing" (saving as SVG and
+// printing: Qt Svg, Qt Print Support) and "charts" (the hardness chart: Qt
+// Charts). Each part has one entry function, `werkstoff_part_<name>`, with C
+// linkage.
+//
+// The program finds the part libraries (libwerkstoff-<name>.so) in its part
+// folder beside its installation; they in turn use the toolkit's functions
+// from the program. An executable that links a part's code itself (tests,
+// tools, benchmarks) and exports its entry function uses that instead.
+#include <QString>
+
+namespace tk {
+
+// The entry function of the part, loaded on the first call (thread-safe);
+// null where it cannot be loaded, with the reason in `failure`. A part once
+// loaded stays loaded until the program ends.
+void* partEntry(const char* part, QString* failure = nullptr);
+
+// The folder the part libraries are loaded from: the program's own, found
+// relative to its executable, unless set (a test of the libraries as built).
+QString partFolder();
+void setPartFolder(const QString& folder);
+
+}
