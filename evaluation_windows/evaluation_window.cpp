@@ -20,6 +20,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace evaluation::windows {
 
@@ -304,6 +305,25 @@ void EvaluationWindow::closeEvent(QCloseEvent* event)
             newSeries();
         m_closingAnswered = true;
         close();
+    });
+}
+
+void EvaluationWindow::hideEvent(QHideEvent* event)
+{
+    QMainWindow::hideEvent(event);
+    if (event->spontaneous())
+        return; // minimised: the window is still open
+    // Not at once: the window may be hiding from inside its own native
+    // window's event handling.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible() || !windowHandle())
+            return;
+        // A dialog or message box of this window that is still open keeps it.
+        for (const QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isWindow() && child->isVisible())
+                return;
+        destroy(true, false);
+        tk::returnFreedMemory();
     });
 }
 

@@ -109,6 +109,10 @@ protected:
     void report(const QString& title, const QString& text, bool warning = true);
 
     void closeEvent(QCloseEvent* event) override;
+    // A closed window gives its native window back, and with it the backing
+    // store (on X11 a shared-memory image of the whole window); showing it
+    // again makes a new one. Its series, table and diagram stay.
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

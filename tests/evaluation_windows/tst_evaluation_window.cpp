@@ -281,6 +281,13 @@ private slots:
         }
         QCOMPARE(!window.isVisible(), closed);
         QCOMPARE(window.forces().empty(), emptyAfter);
+        // A closed window gives its native window (and backing store) back;
+        // one that stays open keeps it. Opened again, it shows its series.
+        QCoreApplication::processEvents();
+        QCOMPARE(window.windowHandle() == nullptr, closed);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.forces().empty(), emptyAfter);
         QCOMPARE(QFile::exists(recoveryFilePath(QString::fromLatin1(tensileSeriesKind))),
                  answer == QMessageBox::Cancel);
         if (answer == QMessageBox::Save) {
