@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QTemporaryDir>
 
 namespace {
