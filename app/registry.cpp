@@ -31,11 +31,11 @@
 #include "evaluation_windows/recovery_offer.h"
 #include "resources/pictures.h"
 #include "toolkit/controls.h"
+#include "toolkit/program_style.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
-#include <QImageReader>
 #include <QTimer>
 #include <string_view>
 #include <type_traits>
@@ -125,14 +125,10 @@ namespace {
 
 void setProgramIcon()
 {
-    // Every window shows the program's icon. Each file is read as the PNG it
-    // is: QIcon::addFile would first ask every image-format plugin whether it
-    // knows the file, which loads them all (and Qt Svg with them).
+    // Every window shows the program's icon.
     QIcon icon;
-    for (const QString& file : pictures::applicationIcon()) {
-        QImageReader reader(file, "png");
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
+    for (const QString& file : pictures::applicationIcon())
+        icon.addPixmap(tk::readPng(file));
     QApplication::setWindowIcon(icon);
 }
 
@@ -240,6 +236,8 @@ void prepareApplication(const QString& languageCode)
     // The windows, and Qt's own dialogs with them, take their texts in the
     // interface language as they are created.
     applyLanguage(languageCode);
+    // Menu bars are made without loading every image-format plugin.
+    tk::useProgramStyle();
     // The name the error box and the desktop show.
     //: The program's name: caption of the error box
     QApplication::setApplicationName(QCoreApplication::translate("app::Program", "Mechanische Werkstoffprüfung"));

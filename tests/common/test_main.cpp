@@ -3,6 +3,7 @@
 
 #include "toolkit/errors.h"
 #include "toolkit/language.h"
+#include "toolkit/program_style.h"
 #include "toolkit/screen.h"
 
 #include <QApplication>
@@ -57,6 +58,7 @@ int main(int argc, char* argv[])
     QStandardPaths::setTestModeEnabled(true);
     tk::settleScaleFactor(); // as the program starts
     QApplication application(argc, argv);
+    tk::useProgramStyle(); // as the program draws
     // The scale factor test asks a fresh process for the screen it starts with.
     if (argc == 2 && qstrcmp(argv[1], "--screen-size") == 0)
         return std::printf("%d %d", tk::screenSize().width(), tk::screenSize().height()) < 0;

@@ -13,6 +13,7 @@
 #include "app/registry.h"
 #include "toolkit/form.h"
 #include "toolkit/language.h"
+#include "toolkit/program_style.h"
 #include "toolkit/screen.h"
 #include "toolkit/timer.h"
 
@@ -70,6 +71,7 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    tk::useProgramStyle(); // as the program draws
     QStringList arguments = QApplication::arguments().mid(1);
     tk::Language language = tk::Language::German;
     if (arguments.size() >= 2 && arguments.first() == QLatin1String("--lang")) {
