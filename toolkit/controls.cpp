@@ -328,7 +328,13 @@ void Picture::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const QImage& img = image();
-    p.fillRect(rect(), palette().color(QPalette::Window));
+    // The background only where the photograph leaves room (and under its
+    // last row and column, which a fractional density may not cover fully):
+    // filling the whole control first would write most pixels twice.
+    const QSize covered = img.deviceIndependentSize().toSize() - QSize(1, 1);
+    const QRegion background = QRegion(rect()) - QRegion(QRect(QPoint(0, 0), covered));
+    for (const QRect& r : background)
+        p.fillRect(r, palette().color(QPalette::Window));
     if (!img.isNull())
         p.drawImage(0, 0, img);
 }
