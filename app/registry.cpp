@@ -186,6 +186,10 @@ private:
         qApp->removeEventFilter(this);
         setProgramIcon();
         createRemaining();
+        // The hub is the window opened first: its native window is made now,
+        // before any input is handled, so that opening it only maps it. (Its
+        // backing store still comes with its first painting.)
+        FormMPUeber->createWinId();
         // Evaluation work an earlier session left unsaved is offered back.
         evaluation::windows::offerRecovery(FormHaupt);
         deleteLater();
