@@ -1,6 +1,7 @@
 #include "window_tour.h"
 #include "measure.h"
 #include "paint_end.h"
+#include "screen_watch.h"
 
 #include "app/hub_form.h"
 #include "app/registry.h"
@@ -16,6 +17,8 @@
 #include <QSet>
 #include <QTimer>
 #include <functional>
+#include <memory>
+#include <thread>
 
 namespace bench {
 
@@ -57,9 +60,16 @@ QSet<const QWidget*> visibleWindows()
     return shown;
 }
 
-// Opens a window by `open` and returns the time to the end of its first
-// painting (-1: it did not paint within 5 s), and the window.
-std::pair<double, QWidget*> timeOpening(const std::function<void()>& open)
+struct Opening {
+    double painted = -1; // ms to the end of its first painting (-1: not within 5 s)
+    double pixels = -1;  // ms to its first pixels on the screen (-1: not watched or seen)
+    QWidget* window = nullptr;
+};
+
+// Opens a window by `open` and times it. With `watch`, a thread waits for
+// the window's pixels on the screen, an area of at least 40 % of the window
+// drawn in one piece, while the event loop paints it.
+Opening timeOpening(const std::function<void()>& open, ScreenWatch* watch)
 {
     const QSet<const QWidget*> before = visibleWindows();
     QEventLoop loop;
@@ -73,14 +83,26 @@ std::pair<double, QWidget*> timeOpening(const std::function<void()>& open)
                          }
                      });
     QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    if (watch)
+        watch->settle(50); // what closing the last window drew
     const double start = now();
     open();
-    if (end < 0)
-        loop.exec();
     for (const QWidget* w : visibleWindows())
         if (!before.contains(w))
             opened = w;
-    return {end < 0 ? -1 : end - start, const_cast<QWidget*>(opened)};
+    // The window's frame and size are set by now; its painting comes with
+    // the event loop, and its pixels after that.
+    double seen = -1;
+    std::thread watching;
+    if (watch && opened) {
+        const long area = long(opened->width()) * opened->height() * 4 / 10;
+        watching = std::thread([watch, area, &seen] { seen = watch->waitForArea(area, 3000); });
+    }
+    if (end < 0)
+        loop.exec();
+    if (watching.joinable())
+        watching.join();
+    return {end < 0 ? -1 : end - start, seen < 0 ? -1 : seen - start, const_cast<QWidget*>(opened)};
 }
 
 struct Opener {
@@ -117,8 +139,14 @@ std::vector<Opener> openers()
 
 }
 
-std::vector<Showing> tourWindows(int showings)
+std::vector<Showing> tourWindows(int showings, bool watchScreen)
 {
+    std::unique_ptr<ScreenWatch> watch;
+    if (watchScreen) {
+        watch = std::make_unique<ScreenWatch>();
+        if (!watch->watching())
+            watch.reset();
+    }
     const std::vector<Opener> list = openers();
     std::vector<Showing> result;
     for (const Opener& o : list)
@@ -126,8 +154,10 @@ std::vector<Showing> tourWindows(int showings)
     for (int round = 0; round < showings; ++round) {
         QWidget* hub = nullptr;
         for (std::size_t i = 0; i < list.size(); ++i) {
-            const auto [ms, window] = timeOpening(list[i].open);
+            const auto [ms, pixels, window] = timeOpening(list[i].open, round == 0 ? watch.get() : nullptr);
             (round == 0 ? result[i].first : result[i].second) = ms;
+            if (round == 0)
+                result[i].firstPixels = pixels;
             if (i == 0) {
                 hub = window; // stays open: its menu opens the topics
                 continue;
