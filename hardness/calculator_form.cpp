@@ -5,6 +5,7 @@
 #include "toolkit/colours.h"
 #include "toolkit/controls.h"
 #include "toolkit/paintbox.h"
+#include "toolkit/parts.h"
 #include "toolkit/screen.h"
 
 #include <QClipboard>
@@ -124,6 +125,9 @@ void CalculatorForm::showEvent(QShowEvent* e)
     // selected as tabbing into a field selects it, so typing replaces it.
     EditPruef->setFocus(Qt::OtherFocusReason);
     EditPruef->selectAll();
+    // "Diagramm" opens the chart window from here: its part is loaded
+    // beside, so that the chart need not wait for it.
+    tk::preloadPart("charts");
     tk::Form::showEvent(e);
 }
 

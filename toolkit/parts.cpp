@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QHash>
 #include <QMutex>
+#include <QThreadPool>
 #include <dlfcn.h>
 
 namespace tk {
@@ -23,6 +24,11 @@ QString& chosenFolder()
     return folder;
 }
 
+}
+
+void preloadPart(const char* part)
+{
+    QThreadPool::globalInstance()->start([part] { partEntry(part); });
 }
 
 QString partFolder()

@@ -20,6 +20,10 @@ namespace tk {
 // loaded stays loaded until the program ends.
 void* partEntry(const char* part, QString* failure = nullptr);
 
+// Loads the part on a thread of the pool, for a window that is likely to be
+// opened soon and should not wait for it then.
+void preloadPart(const char* part);
+
 // The folder the part libraries are loaded from: the program's own, found
 // relative to its executable, unless set (a test of the libraries as built).
 QString partFolder();

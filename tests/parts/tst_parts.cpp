@@ -136,6 +136,13 @@ private slots:
         FormHVGraph->close();
     }
 
+    void partLoadedAhead()
+    {
+        QVERIFY(!mapped("libQt6PrintSupport"));
+        tk::preloadPart("printing");
+        QTRY_VERIFY(mapped("libQt6PrintSupport"));
+    }
+
     void savingAsSvgLoadsThePrintingPart()
     {
         const QString svg = m_dir.filePath(QStringLiteral("linie.svg"));
