@@ -35,13 +35,20 @@ bool writeSvg(QIODevice& file, const ExportedDrawing& drawing)
     return p.end();
 }
 
+// A printer at its best resolution, the page turned to fit the drawing.
+std::shared_ptr<QPrinter> printerFor(const ExportedDrawing& drawing)
+{
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    printer->setDocName(drawing.caption);
+    orientPage(*printer, drawing);
+    return printer;
+}
+
 void printFromDialog(QWidget* parent, const ExportedDrawing& drawing)
 {
     if (drawing.isNull())
         return;
-    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-    printer->setDocName(drawing.caption);
-    orientPage(*printer, drawing);
+    const std::shared_ptr<QPrinter> printer = printerFor(drawing);
     auto* dialog = new QPrintDialog(printer.get(), parent);
     dialog->setObjectName(QStringLiteral("DruckenDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -65,9 +72,7 @@ void preview(QWidget* parent, const ExportedDrawing& drawing)
 {
     if (drawing.isNull())
         return;
-    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-    printer->setDocName(drawing.caption);
-    orientPage(*printer, drawing);
+    const std::shared_ptr<QPrinter> printer = printerFor(drawing);
     auto* preview = new QPrintPreviewDialog(printer.get(), parent);
     preview->setObjectName(QStringLiteral("DruckvorschauDialog"));
     preview->setAttribute(Qt::WA_DeleteOnClose);
