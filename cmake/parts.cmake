@@ -2,7 +2,8 @@
 # (toolkit/parts.h): each is an object library, built once as position-
 # independent code, which becomes a library of its own for the program
 # (libwerkstoff-<name>.so in the part folder) and is linked straight into the
-# executables beside the program (tests, tools, benchmarks).
+# tests and tools (werkstoff_link_parts); the benchmarks load the parts as the
+# program does (werkstoff_loads_parts).
 
 # The part folder: private libraries of the program, in the multiarch folder
 # where there is one (lib/x86_64-linux-gnu/werkstoffpruefung), which is
