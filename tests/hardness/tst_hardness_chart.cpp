@@ -93,6 +93,27 @@ private slots:
         QCOMPARE(live.classNames().join(u' '), QString());
     }
 
+    // The chart is made when the window first needs it; a colour chosen
+    // before that reaches it, and the label stays above it.
+    void chartMadeWhenFirstNeeded()
+    {
+        TFormHVGraph form;
+        form.setBounds(0, 0, 700, 500);
+        QVERIFY(!form.Chart1);
+        form.chosenBackgroundColour(QColor(255, 255, 0));
+        form.NeuZeichnenClick(); // nothing to clear yet
+        QVERIFY(!form.Chart1);
+        form.show();
+        QVERIFY(form.Chart1);
+        QCOMPARE(chartOf(&form)->colour(), QColor(255, 255, 0));
+        QCOMPARE(chartOf(&form)->geometry(),
+                 QRect(0, 0, form.clientWidth(), form.clientHeight() - form.statusBar()->height()));
+        form.Einsatzstahl1Click();
+        QVERIFY(form.LabelAb->isVisible());
+        QCOMPARE(form.LabelAb->parentWidget()->children().last(), form.LabelAb);
+        form.close();
+    }
+
     void chartFollowsTheWindowSize()
     {
         TFormHVGraph* f = FormHVGraph;
