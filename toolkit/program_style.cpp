@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QImageReader>
 #include <QProxyStyle>
+#include <QWidget>
 
 namespace tk {
 
