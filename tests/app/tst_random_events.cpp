@@ -423,10 +423,15 @@ private slots:
         perWindow.sort();
         qInfo("events per window: %s", qPrintable(perWindow.join(QStringLiteral(", "))));
 
-        // Every window of the program was shown and received events.
+        // Every window of the program was shown and received events. The
+        // photographs and the Vickers tester's details are each opened from
+        // one item of one window, so their share of the walk depends on how
+        // the runs before them took their time: 45 to 70 events of 10 000 in
+        // the optimised build, fewer under the sanitizers.
+        constexpr int fewestEvents = 25;
         QStringList missed;
         for (const QString& name : app::createdWindows())
-            if (m_eventsPerWindow.value(name) < 50)
+            if (m_eventsPerWindow.value(name) < fewestEvents)
                 missed << QStringLiteral("%1 (%2)").arg(name).arg(m_eventsPerWindow.value(name));
         QVERIFY2(missed.isEmpty(), qPrintable(QStringLiteral("windows that got too few events: ") + missed.join(u' ')));
     }
