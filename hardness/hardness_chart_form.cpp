@@ -111,11 +111,11 @@ void TFormHVGraph::Diagramm1Click()
     for (int i = 1; i <= AnzahlHV; ++i)
         //: Mark of a bar from the Vickers calculator, followed by the value
         chart()->addBar(BarChart::Vickers, tk::strToInt(collectedHV.line(i)), tr("HV-Wert"),
-                       barColour(BarChart::Vickers));
+                        barColour(BarChart::Vickers));
     for (int i = 1; i <= AnzahlHB; ++i)
         //: Mark of a bar from the Brinell calculator, followed by the value
         chart()->addBar(BarChart::Brinell, tk::strToInt(collectedHB.line(i)), tr("HB-Wert"),
-                       barColour(BarChart::Brinell));
+                        barColour(BarChart::Brinell));
 }
 
 void TFormHVGraph::CK45Click()
