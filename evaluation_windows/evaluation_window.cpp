@@ -316,12 +316,9 @@ void EvaluationWindow::hideEvent(QHideEvent* event)
     // Not at once: the window may be hiding from inside its own native
     // window's event handling.
     QTimer::singleShot(0, this, [this] {
-        if (isVisible() || !windowHandle())
-            return;
         // A dialog or message box of this window that is still open keeps it.
-        for (const QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (child->isWindow() && child->isVisible())
-                return;
+        if (isVisible() || !windowHandle() || tk::hasOpenWindowBeside(this))
+            return;
         destroy(true, false);
         tk::returnFreedMemory();
     });

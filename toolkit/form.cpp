@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -477,12 +478,8 @@ void Form::releaseWhileClosed()
         if (picture->window() == this)
             picture->release();
     // The native window holds the backing store, on X11 a shared-memory
-    // image of the whole window. A window beside this one that is still open
-    // belongs to it on the screen, so the native window stays for it.
-    bool ownsOpenWindow = false;
-    for (const QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        ownsOpenWindow |= child->isWindow() && child->isVisible();
-    if (windowHandle() && !ownsOpenWindow)
+    // image of the whole window.
+    if (windowHandle() && !hasOpenWindowBeside(this))
         destroy(true, false);
     returnFreedMemory();
 }
@@ -547,6 +544,13 @@ void Form::showEvent(QShowEvent* e)
         box->invalidate();
     refreshBindings();
     QWidget::showEvent(e);
+}
+
+bool hasOpenWindowBeside(const QWidget* window)
+{
+    const QList<QWidget*> children = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    return std::any_of(children.cbegin(), children.cend(),
+                       [](const QWidget* child) { return child->isWindow() && child->isVisible(); });
 }
 
 void returnFreedMemory()

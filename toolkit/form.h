@@ -210,4 +210,10 @@ void showFree(QWidget* window);
 // keeps it for later requests.
 void returnFreedMemory();
 
+// Whether a window shown beside `window` (a window among its children: a
+// dialog, a message box, a window shown beside it) is open. Such a window
+// belongs to it on the screen, so a closed `window` keeps its native window
+// for it.
+bool hasOpenWindowBeside(const QWidget* window);
+
 }
