@@ -1,6 +1,7 @@
 #include "program_style.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QIcon>
 #include <QImageReader>
 #include <QProxyStyle>
@@ -22,13 +23,19 @@ public:
         const QString name = icon == SP_ToolBarVerticalExtensionButton ? QStringLiteral("v")
                              : rightToLeft                              ? QStringLiteral("h-rtl")
                                                                         : QStringLiteral("h");
-        const int base = icon == SP_ToolBarVerticalExtensionButton ? 5 : 8;
-        QIcon result;
-        for (int size : {base, 2 * base, 4 * base})
-            result.addPixmap(
-                readPng(QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-%1-%2.png").arg(name).arg(size)));
+        // Every menu bar asks as it is made: the files are read once.
+        QIcon& result = m_icons[name];
+        if (result.isNull()) {
+            const int base = icon == SP_ToolBarVerticalExtensionButton ? 5 : 8;
+            for (int size : {base, 2 * base, 4 * base})
+                result.addPixmap(readPng(
+                    QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-%1-%2.png").arg(name).arg(size)));
+        }
         return result;
     }
+
+private:
+    mutable QHash<QString, QIcon> m_icons;
 };
 
 }
