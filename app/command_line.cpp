@@ -1,8 +1,10 @@
 #include "command_line.h"
+#include "registry.h"
 
 #include "version.h"
 
 #include "evaluation/evaluate_command.h"
+#include "evaluation_windows/evaluation_part.h"
 #include "toolkit/language.h"
 
 #include <QCommandLineOption>
@@ -194,7 +196,12 @@ int runEvaluation(int argc, char* argv[])
     applyLanguage(QString());
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return evaluation::runEvaluateCommand(QCoreApplication::arguments().mid(1), out, err);
+    QString failure;
+    if (const auto* part = evaluation::windows::evaluationPart(&failure))
+        return part->runEvaluateCommand(QCoreApplication::arguments().mid(1), out, err);
+    err << programName(QCoreApplication::arguments()) << ": "
+        << evaluationFailureText(failure) << Qt::endl;
+    return evaluation::commandFileFailed;
 }
 
 int finish(const CommandLine& commandLine)

@@ -38,7 +38,8 @@ QStringList argumentList(int argc, const char* const* argv);
 // application object.
 void applyLanguage(const QString& commandLineCode);
 
-// Runs the evaluation that the arguments ask for and returns its exit code.
+// Runs the evaluation that the arguments ask for and returns its exit code;
+// where the evaluation part cannot be loaded, says why and returns 1.
 int runEvaluation(int argc, char* argv[]);
 
 // Writes a command line's texts to standard output and standard error and

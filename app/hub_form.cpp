@@ -1,7 +1,6 @@
 #include "hub_form.h"
 
-#include "evaluation_windows/evaluation_window.h"
-#include "evaluation_windows/window_kinds.h"
+#include "evaluation_windows/evaluation_part.h"
 #include "fatigue/bending_machine_form.h"
 #include "fatigue/influence_factors_form.h"
 #include "fatigue/introduction_form.h"
@@ -18,6 +17,7 @@
 #include "hardness/vickers_form.h"
 #include "impact/pendulum_form.h"
 #include "impact/photograph_forms.h"
+#include "registry.h"
 #include "tensile/standard_specimen_form.h"
 #include "tensile/stress_strain_form.h"
 #include "tensile/tensile_machine_form.h"
@@ -102,11 +102,13 @@ TFormMPUeber::TFormMPUeber()
     }
     // One's own measurements are evaluated in windows of their own, which
     // stay usable beside this one.
-    if (const auto& kinds = evaluation::windows::evaluationWindowKinds(); !kinds.empty()) {
-        QMenu* menu = addMenu(tr("&Auswertung"), QStringLiteral("Auswertung1"));
-        for (const auto& k : kinds)
-            addMenuItem(k.translatedMenuText(), QString::fromUtf8(k.itemName), [&k] { k.window()->showWindow(); }, menu);
-    }
+    // The evaluation is loaded when one of them is first chosen.
+    QMenu* evaluationMenu = addMenu(tr("&Auswertung"), QStringLiteral("Auswertung1"));
+    for (const auto& k : evaluation::windows::evaluationWindowKinds())
+        addMenuItem(k.translatedMenuText(), QString::fromUtf8(k.itemName), [this, &k] {
+            if (const auto* part = app::evaluationPartOrReport(this, k.translatedMenuText()))
+                part->showWindow(QString::fromLatin1(k.kind));
+        }, evaluationMenu);
 
     m_paintBox = new tk::PaintBox(client(), QStringLiteral("PaintBoxHaupt"), 0, 0, 800, 550);
     //: Screen reader: name of the overview drawing

@@ -28,7 +28,7 @@
 #include "tensile/stress_strain_form.h"
 #include "tensile/tensile_machine_form.h"
 
-#include "evaluation_windows/recovery_offer.h"
+#include "evaluation_windows/evaluation_part.h"
 #include "resources/pictures.h"
 #include "toolkit/controls.h"
 #include "toolkit/program_style.h"
@@ -36,6 +36,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
+#include <QMessageBox>
 #include <QTimer>
 #include <string_view>
 #include <type_traits>
@@ -190,14 +191,35 @@ private:
         // before any input is handled, so that opening it only maps it. (Its
         // backing store still comes with its first painting.)
         FormMPUeber->createWinId();
-        // Evaluation work an earlier session left unsaved is offered back.
-        evaluation::windows::offerRecovery(FormHaupt);
+        // Evaluation work an earlier session left unsaved is offered back;
+        // only then is the evaluation loaded at start.
+        if (evaluation::windows::recoveryFilesPresent())
+            if (const auto* part = evaluationPartOrReport(FormHaupt, FormHaupt->windowTitle()))
+                part->offerRecovery(FormHaupt);
         deleteLater();
     }
 
     bool m_scheduled = false;
 };
 
+}
+
+QString evaluationFailureText(const QString& failure)
+{
+    //: Where the evaluation's library cannot be loaded (a damaged installation); %1 says why
+    return QCoreApplication::translate("app::Program", "Die Auswertung ist nicht möglich: %1").arg(failure);
+}
+
+const evaluation::windows::EvaluationPart* evaluationPartOrReport(QWidget* parent, const QString& title)
+{
+    QString failure;
+    if (const auto* part = evaluation::windows::evaluationPart(&failure))
+        return part;
+    auto* box = new QMessageBox(QMessageBox::Warning, title, evaluationFailureText(failure), QMessageBox::Ok, parent);
+    box->setObjectName(QStringLiteral("AuswertungFehler"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    return nullptr;
 }
 
 void createWindows()

@@ -4,6 +4,11 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
+namespace evaluation::windows {
+struct EvaluationPart;
+}
 namespace tk {
 class Form;
 }
@@ -45,6 +50,15 @@ void decodeTitlePictureEarly();
 // applyLanguage in command_line.h; languageCode is --lang's value, or empty);
 // runs once the QApplication exists.
 void prepareApplication(const QString& languageCode = QString());
+
+// Why the evaluation cannot be used (`failure`: why its part did not load),
+// in the interface language.
+QString evaluationFailureText(const QString& failure);
+
+// The evaluation part (evaluation_windows/evaluation_part.h), loaded on the
+// first call; where it cannot be loaded, null, after a box beside `parent`
+// with `title` has said why.
+const evaluation::windows::EvaluationPart* evaluationPartOrReport(QWidget* parent, const QString& title);
 
 // Start-up as the program runs it: the main window is created and shown; the
 // other windows are created right after its first paint, and before any

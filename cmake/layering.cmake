@@ -21,7 +21,9 @@ set(allowed_evaluation Qt6::Core GSL::gsl GSL::gslcblas)
 # Its windows: Qt's widgets and charts over the evaluation library, the
 # toolkit for the windows' relation to the teaching windows.
 set(allowed_evaluation_windows evaluation ${qt_base} Qt6::Charts toolkit)
-set(allowed_app ${qt_base} toolkit resources ${subsystems} evaluation evaluation_windows)
+set(allowed_evaluation_part evaluation_windows)
+# The program: the evaluation only as a part, through its headers.
+set(allowed_app ${qt_base} toolkit resources ${subsystems})
 set(allowed_werkstoffpruefung app)
 set(allowed_test_support ${qt_base} Qt6::Test toolkit)
 
@@ -37,7 +39,7 @@ function(check_links target)
   endforeach()
 endfunction()
 
-foreach(target resources toolkit printing hardness_chart ${subsystems} evaluation evaluation_windows app werkstoffpruefung test_support)
+foreach(target resources toolkit printing hardness_chart ${subsystems} evaluation evaluation_windows evaluation_part app werkstoffpruefung test_support)
   if(TARGET ${target})
     check_links(${target})
   endif()

@@ -22,22 +22,29 @@ cmake_path(ABSOLUTE_PATH WERKSTOFF_PART_FOLDER BASE_DIRECTORY ${CMAKE_BINARY_DIR
 
 set(WERKSTOFF_PARTS "" CACHE INTERNAL "")
 set_property(GLOBAL PROPERTY werkstoff_part_objects "")
-set_property(GLOBAL PROPERTY werkstoff_part_libraries "")
 
-# werkstoff_add_part(NAME OBJECT_LIBRARY QT_LIBRARY...): the part library
-# built from the object library, linked with the Qt modules only it uses (the
-# toolkit's functions come from the program itself); its entry function is
-# werkstoff_part_<NAME>.
+# werkstoff_add_part(NAME OBJECT_LIBRARY LIBRARY... [CODE STATIC_LIBRARY...]):
+# the part library built from the object library, which holds its entry
+# function werkstoff_part_<NAME>, and from the CODE libraries, static
+# libraries of the program that only the part uses (built position-
+# independent; linked in without the toolkit they use, which the part takes
+# from the program). LIBRARY: what else only the part links (Qt modules,
+# GSL). Tests and tools link the object library as a target, which brings
+# the rest.
 function(werkstoff_add_part name objects)
-  set_target_properties(${objects} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+  cmake_parse_arguments(arg "" "" "CODE" ${ARGN})
+  set_target_properties(${objects} ${arg_CODE} PROPERTIES POSITION_INDEPENDENT_CODE ON)
   add_library(werkstoff-${name} MODULE $<TARGET_OBJECTS:${objects}>)
-  target_link_libraries(werkstoff-${name} PRIVATE ${ARGN})
+  foreach(code ${arg_CODE})
+    target_link_libraries(werkstoff-${name} PRIVATE $<TARGET_FILE:${code}>)
+    add_dependencies(werkstoff-${name} ${code})
+  endforeach()
+  target_link_libraries(werkstoff-${name} PRIVATE ${arg_UNPARSED_ARGUMENTS})
   set_target_properties(werkstoff-${name} PROPERTIES
     LIBRARY_OUTPUT_DIRECTORY ${werkstoff_part_build_folder})
   install(TARGETS werkstoff-${name} LIBRARY DESTINATION ${werkstoff_part_install_folder})
   set(WERKSTOFF_PARTS ${WERKSTOFF_PARTS} ${name} CACHE INTERNAL "")
   set_property(GLOBAL APPEND PROPERTY werkstoff_part_objects ${objects})
-  set_property(GLOBAL APPEND PROPERTY werkstoff_part_libraries ${ARGN})
 endfunction()
 
 # The program and what is tested as the program: the parts are loaded from
@@ -55,10 +62,6 @@ endfunction()
 # exported so that the toolkit finds them in the executable.
 function(werkstoff_link_parts target)
   get_property(objects GLOBAL PROPERTY werkstoff_part_objects)
-  get_property(libraries GLOBAL PROPERTY werkstoff_part_libraries)
-  foreach(library ${objects})
-    target_sources(${target} PRIVATE $<TARGET_OBJECTS:${library}>)
-  endforeach()
-  target_link_libraries(${target} PRIVATE ${libraries})
+  target_link_libraries(${target} PRIVATE ${objects})
   target_link_options(${target} PRIVATE LINKER:--export-dynamic-symbol=werkstoff_part_*)
 endfunction()

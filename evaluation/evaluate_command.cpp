@@ -33,8 +33,6 @@ QString kindNames()
 
 }
 
-bool isEvaluateCommand(const QStringList& arguments) { return arguments.contains(QStringLiteral("--evaluate")); }
-
 int runEvaluateCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     const qsizetype at = arguments.indexOf(QStringLiteral("--evaluate"));

@@ -18,7 +18,7 @@
 namespace evaluation {
 
 // Whether the program's arguments ask for an evaluation (hold "--evaluate").
-bool isEvaluateCommand(const QStringList& arguments);
+inline bool isEvaluateCommand(const QStringList& arguments) { return arguments.contains(QStringLiteral("--evaluate")); }
 
 // arguments: the program's arguments after its name; anything before
 // "--evaluate" is left alone.

@@ -164,12 +164,6 @@ SeriesFileReading readSeriesFile(const QString& path, const QString& expectedKin
     return parseSeriesFile(file.readAll(), path, expectedKind);
 }
 
-QString recoveryFilePath(const QString& kind)
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return QDir(folder).filePath(QStringLiteral("recovery/") + kind + u'.' + QLatin1String(seriesFileSuffix));
-}
-
 QString writeRecoveryFile(const SeriesDocument& document)
 {
     const QString path = recoveryFilePath(document.kind);

@@ -16,7 +16,9 @@
 #include "outcome.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QJsonObject>
+#include <QStandardPaths>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -75,7 +77,11 @@ Outcome<Series> openSeries(const QString& path, const QString& kind, Outcome<Ser
 // (QStandardPaths::AppDataLocation/recovery). The window writes it on every
 // change and removes it after saving or closing without changes; at start
 // the program offers to restore what it finds.
-QString recoveryFilePath(const QString& kind);
+inline QString recoveryFilePath(const QString& kind)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return QDir(folder).filePath(QStringLiteral("recovery/") + kind + u'.' + QLatin1String(seriesFileSuffix));
+}
 QString writeRecoveryFile(const SeriesDocument& document);
 
 struct RecoveryFile {

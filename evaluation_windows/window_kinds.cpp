@@ -1,11 +1,10 @@
 #include "window_kinds.h"
 
 #include "evaluation_window.h"
-#include "tensile_evaluation_window.h"
 #include "fatigue_evaluation_window.h"
 #include "impact_evaluation_window.h"
+#include "tensile_evaluation_window.h"
 
-#include <QCoreApplication>
 #include <QPointer>
 
 namespace evaluation::windows {
@@ -25,29 +24,19 @@ EvaluationWindow* windowOf()
 
 }
 
-QString EvaluationWindowKind::translatedMenuText() const
-{
-    return QCoreApplication::translate("evaluation::windows::EvaluationWindow", menuText);
-}
-
-const std::vector<EvaluationWindowKind>& evaluationWindowKinds()
-{
-    static const std::vector<EvaluationWindowKind> kinds = {
-        {"tensile", QT_TRANSLATE_NOOP("evaluation::windows::EvaluationWindow", "Zugversuch auswerten …"),
-         "Zugversuchauswerten1", windowOf<TensileEvaluationWindow>},
-        {"impact", QT_TRANSLATE_NOOP("evaluation::windows::EvaluationWindow", "Kerbschlagbiegeversuch auswerten …"),
-         "KerbschlagAuswerten", &windowOf<ImpactEvaluationWindow>},
-        {"fatigue", QT_TRANSLATE_NOOP("evaluation::windows::EvaluationWindow", "Wöhlerversuch auswerten …"),
-         "WoehlerAuswerten", &windowOf<FatigueEvaluationWindow>},
-    };
-    return kinds;
-}
-
 EvaluationWindow* evaluationWindow(const QString& kind)
 {
-    for (const EvaluationWindowKind& k : evaluationWindowKinds())
-        if (kind == QLatin1String(k.kind))
-            return k.window();
+    static const struct {
+        const char* kind;
+        EvaluationWindow* (*window)();
+    } windows[] = {
+        {"tensile", &windowOf<TensileEvaluationWindow>},
+        {"impact", &windowOf<ImpactEvaluationWindow>},
+        {"fatigue", &windowOf<FatigueEvaluationWindow>},
+    };
+    for (const auto& w : windows)
+        if (kind == QLatin1String(w.kind))
+            return w.window();
     return nullptr;
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 
 // The evaluation windows the program has, in the order of the hub's menu
-// "Auswertung": the kind of series each evaluates, its menu item, and the
-// window itself, created on first use and kept until the program ends.
+// "Auswertung": the kind of series each evaluates and its menu item. The
+// table needs nothing of the evaluation part (evaluation_part.h), so the
+// hub lists the windows without loading it; the windows themselves are made
+// inside the part, on first use, and kept until the program ends.
+#include <QCoreApplication>
 #include <QString>
-#include <vector>
+#include <array>
 
 namespace evaluation::windows {
 
@@ -14,14 +17,28 @@ struct EvaluationWindowKind {
     const char* kind;      // as the series file names it ("tensile")
     const char* menuText;  // German source text, context "evaluation::windows::EvaluationWindow"
     const char* itemName;  // object name of the menu item
-    EvaluationWindow* (*window)();
 
-    QString translatedMenuText() const;
+    QString translatedMenuText() const
+    {
+        return QCoreApplication::translate("evaluation::windows::EvaluationWindow", menuText);
+    }
 };
 
-const std::vector<EvaluationWindowKind>& evaluationWindowKinds();
+inline const std::array<EvaluationWindowKind, 3>& evaluationWindowKinds()
+{
+    static constexpr std::array<EvaluationWindowKind, 3> kinds{{
+        {"tensile", QT_TRANSLATE_NOOP("evaluation::windows::EvaluationWindow", "Zugversuch auswerten …"),
+         "Zugversuchauswerten1"},
+        {"impact", QT_TRANSLATE_NOOP("evaluation::windows::EvaluationWindow", "Kerbschlagbiegeversuch auswerten …"),
+         "KerbschlagAuswerten"},
+        {"fatigue", QT_TRANSLATE_NOOP("evaluation::windows::EvaluationWindow", "Wöhlerversuch auswerten …"),
+         "WoehlerAuswerten"},
+    }};
+    return kinds;
+}
 
-// The window that evaluates a kind of series, or null for a kind without one.
+// Inside the part: the window that evaluates a kind of series, made when it
+// is first asked for; null for a kind without one.
 EvaluationWindow* evaluationWindow(const QString& kind);
 
 }

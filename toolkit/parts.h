@@ -2,10 +2,11 @@
 
 // Parts of the program that live in libraries of their own and are loaded
 // the first time they are needed, so that starting the program neither loads
-// nor relocates the Qt modules only they use: "printing" (saving as SVG and
-// printing: Qt Svg, Qt Print Support) and "charts" (the hardness chart: Qt
-// Charts). Each part has one entry function, `werkstoff_part_<name>`, with C
-// linkage.
+// nor relocates the libraries only they use: "printing" (saving as SVG and
+// printing: Qt Svg, Qt Print Support), "charts" (the hardness chart: Qt
+// Charts) and "evaluation" (the evaluation of one's own measurements and
+// its windows: GSL). Each part has one entry function,
+// `werkstoff_part_<name>`, with C linkage.
 //
 // The program finds the part libraries (libwerkstoff-<name>.so) in its part
 // folder beside its installation; they in turn use the toolkit's functions

@@ -3389,6 +3389,11 @@ such as -platform, -style and -reverse.</translation>
         <extracomment>The program&apos;s name: caption of the error box</extracomment>
         <translation>Mechanical Testing of Materials</translation>
     </message>
+    <message>
+        <source>Die Auswertung ist nicht möglich: %1</source>
+        <extracomment>Where the evaluation&apos;s library cannot be loaded (a damaged installation); %1 says why</extracomment>
+        <translation>The evaluation is not possible: %1</translation>
+    </message>
 </context>
 <context>
     <name>evaluation::windows::EvaluationWindow</name>

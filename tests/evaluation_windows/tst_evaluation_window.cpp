@@ -2,6 +2,7 @@
 
 #include "evaluation/tensile_series_json.h"
 #include "evaluation_windows/evaluation_window.h"
+#include "evaluation_windows/evaluation_part.h"
 #include "evaluation_windows/recovery_offer.h"
 #include "evaluation_windows/results_table_model.h"
 #include "toolkit/form.h"
@@ -173,9 +174,12 @@ private slots:
         const SeriesFileReading kept = readSeriesFile(recoveryFilePath(kind), kind);
         QVERIFY(kept.document);
         QCOMPARE(kept.document->series.value("specimens").toArray().size(), 2);
+        // What the program asks at start before it loads the evaluation.
+        QVERIFY(recoveryFilesPresent());
 
         QVERIFY(window.saveTo(dir.filePath("a.wpserie")));
         QVERIFY(!QFile::exists(recoveryFilePath(kind)));
+        QCOMPARE(recoveryFilesPresent(), !findRecoveryFiles().empty());
         window.addSpecimen(42);
         const std::vector<RecoveryFile> found = findRecoveryFiles();
         QCOMPARE(found.size(), size_t(1));

@@ -66,6 +66,8 @@ private slots:
         QVERIFY(texts.contains(QStringLiteral("Wöhlerversuch auswerten …")));
         QVERIFY(qobject_cast<ImpactEvaluationWindow*>(evaluationWindow("impact")));
         QVERIFY(qobject_cast<FatigueEvaluationWindow*>(evaluationWindow("fatigue")));
+        for (const auto& k : evaluationWindowKinds())
+            QVERIFY2(evaluationWindow(QString::fromLatin1(k.kind)), k.kind);
     }
 
     void anImportedImpactSeriesIsEvaluatedSavedAndReopened()

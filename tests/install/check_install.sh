@@ -43,16 +43,30 @@ done
 check_parts() {
   local program=$1 folder=$2 part symbol offered
   offered=$(nm -D --defined-only "$program" | awk '{print $3}')
-  for part in charts printing; do
+  for part in charts printing evaluation; do
     part=$folder/libwerkstoff-$part.so
     [ -s "$part" ] || fail "not installed: ${part#$work}"
     for symbol in $(nm -D --undefined-only "$part" | awk '$2 ~ /^_Z(N|NK|T[VIS]N)2tk/ {print $2}'); do
       grep -qxF "$symbol" <<<"$offered" || fail "${part#$work} needs $symbol, which the program does not offer"
     done
   done
-  if grep -qE 'libQt6(Charts|Svg|PrintSupport)' <<<"$(ldd "$program")"; then
+  if grep -qE 'libQt6(Charts|Svg|PrintSupport)|libgsl' <<<"$(ldd "$program")"; then
     fail "the program links what its parts load"
   fi
+  # --evaluate loads the evaluation part; a program without its parts says
+  # so and fails.
+  local example output
+  example=$(find "$work/usr/share/werkstoffpruefung/examples" -name 'kerbschlag_*.csv' | head -n 1)
+  output=$(env -u DISPLAY QT_QPA_PLATFORM=offscreen "$program" --evaluate impact "$example") \
+    || fail "--evaluate impact failed: $output"
+  [ "$(wc -l <<<"$output")" -ge 2 ] || fail "--evaluate impact printed: $output"
+  cp "$program" "$work/alone"
+  if output=$(env -u DISPLAY QT_QPA_PLATFORM=offscreen "$work/alone" --evaluate impact "$example" 2>&1); then
+    fail "--evaluate without the evaluation part succeeded: $output"
+  fi
+  grep -q "^alone: .*: .*libwerkstoff-evaluation.so" <<<"$output" \
+    || fail "--evaluate without the evaluation part printed: $output"
+  rm "$work/alone"
 }
 check_parts "$work/usr/bin/werkstoffpruefung" "$(dirname "$(find "$work/usr/lib" -name libwerkstoff-charts.so | head -n 1)")"
 if ls "$share"/werkstoffpruefung/examples/*.py >/dev/null 2>&1; then
@@ -129,7 +143,7 @@ file "$work/unpacked/usr/bin/werkstoffpruefung" | grep -q ', stripped' || fail "
 readelf -S "$work/unpacked/usr/bin/werkstoffpruefung" | grep -q '\.debug_info' && fail "the packaged program carries debugging symbols"
 [ "$(dpkg-deb -f "$deb" Description | wc -l)" -gt 3 ] || fail "the package has no extended description"
 check_parts "$work/unpacked/usr/bin/werkstoffpruefung" "$(dirname "$(find "$work/unpacked/usr/lib" -name libwerkstoff-charts.so | head -n 1)")"
-for needed in libqt6charts6 libqt6svg6 libqt6printsupport6; do
+for needed in libqt6charts6 libqt6svg6 libqt6printsupport6 libgsl27; do
   case "$depends" in *"$needed"*) ;; *) fail "the package does not depend on $needed, which its parts load" ;; esac
 done
 

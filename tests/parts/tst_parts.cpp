@@ -1,14 +1,16 @@
 // The parts as the program loads them. This executable is linked as the
-// program is, without the parts' code, so that the hardness chart and
-// printing come from their libraries in the build's part folder.
+// program is, without the parts' code, so that the hardness chart, printing
+// and the evaluation come from their libraries in the build's part folder.
 #include "common/test_main.h"
 
+#include "app/hub_form.h"
 #include "app/registry.h"
 #include "hardness/bar_chart.h"
 #include "hardness/hardness_chart_form.h"
 #include "toolkit/export.h"
 #include "toolkit/parts.h"
 
+#include <QAction>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
@@ -29,12 +31,12 @@ bool mapped(const char* name)
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name);
 }
 
-// The Qt modules only the parts use, as far as they are mapped into this
-// process.
+// The parts and the libraries only they use, as far as they are mapped into
+// this process.
 QStringList loadedModules()
 {
     QStringList found;
-    for (const char* module : {"libQt6Charts", "libQt6Svg", "libQt6PrintSupport"})
+    for (const char* module : {"libwerkstoff-", "libQt6Charts", "libQt6Svg", "libQt6PrintSupport", "libgsl"})
         if (mapped(module))
             found << QString::fromLatin1(module);
     return found;
@@ -117,6 +119,35 @@ private slots:
         // (Qt Svg may have come with the image-format plugins that the
         // message box's icon loads.)
         QVERIFY(!mapped("libQt6Charts") && !mapped("libQt6PrintSupport"));
+
+        // The hub's evaluation items say why their windows cannot come.
+        app::createWindows();
+        QAction* item = FormMPUeber->findChild<QAction*>(QStringLiteral("Zugversuchauswerten1"));
+        QVERIFY(item);
+        item->trigger();
+        auto* evaluationBox = FormMPUeber->findChild<QMessageBox*>(QStringLiteral("AuswertungFehler"));
+        QVERIFY(evaluationBox);
+        QCOMPARE(evaluationBox->windowTitle(), QStringLiteral("Zugversuch auswerten …"));
+        QVERIFY2(evaluationBox->text().startsWith(QStringLiteral("Die Auswertung ist nicht möglich: ")) &&
+                     evaluationBox->text().contains(QStringLiteral("libwerkstoff-evaluation.so")),
+                 qPrintable(evaluationBox->text()));
+        evaluationBox->close();
+        QVERIFY(!mapped("libgsl"));
+    }
+
+    void evaluationLoadedWhenChosen()
+    {
+        QVERIFY(!mapped("libgsl"));
+        app::createWindows();
+        FormMPUeber->findChild<QAction*>(QStringLiteral("KerbschlagAuswerten"))->trigger();
+        QWidget* shown = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && QLatin1String(w->metaObject()->className()) ==
+                                      QLatin1String("evaluation::windows::ImpactEvaluationWindow"))
+                shown = w;
+        QVERIFY(shown);
+        QVERIFY(mapped("libwerkstoff-evaluation.so") && mapped("libgsl"));
+        shown->close();
     }
 
     void chartWindowLoadsItsChart()
