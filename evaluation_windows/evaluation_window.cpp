@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -65,7 +66,13 @@ EvaluationWindow::EvaluationWindow(QString kind, QString title, QWidget* parent)
 
     m_autosaveState = new QLabel(this);
     statusBar()->addPermanentWidget(m_autosaveState);
-    resize(1100, 760);
+    // 1100 x 760 pixels where the screen has room for them beside the
+    // window's frame and the desktop's panels; on a smaller screen (1024 x
+    // 768, a laptop's 1366 x 768) as much as it has.
+    QSize size(1100, 760);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
+    resize(size);
     updateTitle();
 }
 

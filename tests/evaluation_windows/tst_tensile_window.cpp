@@ -16,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QDialogButtonBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -106,6 +107,17 @@ private slots:
         QLocale::setDefault(before);
         QVERIFY(read);
         QCOMPARE(*read, value);
+    }
+
+    // It opens no larger than the screen has room for: 1100 x 760 on a
+    // large one, less on this test's (800 x 600 with the offscreen platform).
+    void opensWithinTheScreen()
+    {
+        TensileEvaluationWindow w;
+        const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+        QVERIFY2(w.width() < room.width() && w.height() < room.height(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(w.width()).arg(w.height())));
+        QVERIFY(w.minimumSizeHint().width() < room.width() && w.minimumSizeHint().height() < room.height());
     }
 
     void theHubOpensIt()
