@@ -88,11 +88,11 @@ struct Drawing {
     enum Kind { Text, Line, Frame, Fill } kind;
     const Surface* surface = nullptr;
     QRect bounds;         // the text's cell, a frame's or a fill's pixels
-    QLine line;           // a line's ends
+    QLine line{};         // a line's ends
     bool solidPen = true; // a line or frame drawn with a solid pen
     int penWidth = 1;
-    QFont font;           // a text's font, its shown text and baseline
-    QString text;
+    QFont font{};         // a text's font, its shown text and baseline
+    QString text{};
     int baseline = 0;
 };
 using DrawingRecorder = std::function<void(const Drawing&)>;

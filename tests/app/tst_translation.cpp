@@ -234,7 +234,7 @@ private slots:
         QAction* item = FormHaupt->findChild<QAction*>(QStringLiteral("Sprache"));
         QVERIFY(item);
         const QString caption = FormHaupt->windowTitle();
-        for (const QString code : {QStringLiteral("en"), QStringLiteral("de")}) {
+        for (const QString& code : {QStringLiteral("en"), QStringLiteral("de")}) {
             item->trigger();
             QDialog* dialog = FormHaupt->languageDialog();
             QVERIFY(dialog && dialog->isVisible());
