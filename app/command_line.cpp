@@ -129,6 +129,15 @@ CommandLine readCommandLine(const QStringList& arguments)
         CommandLine result;
         result.startsProgram = false;
         result.evaluates = true;
+        // What follows --evaluate is the evaluation's; a --lang before it
+        // chooses the language of its texts, as it does the program's.
+        const qsizetype end = arguments.indexOf(QStringLiteral("--evaluate"));
+        for (qsizetype i = 1; i < end; ++i) {
+            if (arguments[i] == QLatin1String("--lang") && i + 1 < end)
+                result.language = arguments[i + 1].trimmed().toLower();
+            else if (arguments[i].startsWith(QLatin1String("--lang=")))
+                result.language = arguments[i].mid(7).trimmed().toLower();
+        }
         return result;
     }
     const ProgramOptions options;
@@ -189,11 +198,11 @@ void applyLanguage(const QString& commandLineCode)
                                                 system.isEmpty() ? QLocale::system().name() : system.first()));
 }
 
-int runEvaluation(int argc, char* argv[])
+int runEvaluation(int argc, char* argv[], const QString& language)
 {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(programVersion());
-    applyLanguage(QString());
+    applyLanguage(language);
     QTextStream out(stdout);
     QTextStream err(stderr);
     QString failure;

@@ -21,7 +21,7 @@ struct CommandLine {
     bool evaluates = false;
     int exitCode = 0;
     // --lang: the interface language's code ("de" or "en"); empty when the
-    // option is not given.
+    // option is not given (or, with --evaluate, given only after it).
     QString language;
     QString standardOutput;
     QString errorOutput;
@@ -38,9 +38,10 @@ QStringList argumentList(int argc, const char* const* argv);
 // application object.
 void applyLanguage(const QString& commandLineCode);
 
-// Runs the evaluation that the arguments ask for and returns its exit code;
+// Runs the evaluation that the arguments ask for, with its texts in the
+// language chosen as applyLanguage chooses it, and returns its exit code;
 // where the evaluation part cannot be loaded, says why and returns 1.
-int runEvaluation(int argc, char* argv[]);
+int runEvaluation(int argc, char* argv[], const QString& language);
 
 // Writes a command line's texts to standard output and standard error and
 // returns its exit code.

@@ -13,7 +13,7 @@ int main(int argc, char* argv[])
     const QStringList arguments = app::argumentList(argc, argv);
     const app::CommandLine commandLine = app::readCommandLine(arguments);
     if (commandLine.evaluates)
-        return app::runEvaluation(argc, argv);
+        return app::runEvaluation(argc, argv, commandLine.language);
     if (!commandLine.startsProgram) {
         // The texts again, in the interface language: translations need an
         // application object, which needs no display.

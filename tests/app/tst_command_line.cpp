@@ -132,6 +132,13 @@ private slots:
     {
         QCOMPARE(app::readCommandLine(line(QStringLiteral("--lang EN"))).language, QStringLiteral("en"));
         QCOMPARE(app::readCommandLine(line(QStringLiteral("--lang=de"))).language, QStringLiteral("de"));
+        // Before --evaluate for the evaluation's texts; after it, the
+        // evaluation's own arguments.
+        QCOMPARE(app::readCommandLine(line(QStringLiteral("--lang en --evaluate impact r.csv"))).language,
+                 QStringLiteral("en"));
+        QCOMPARE(app::readCommandLine(line(QStringLiteral("--lang=EN --evaluate impact r.csv"))).language,
+                 QStringLiteral("en"));
+        QVERIFY(app::readCommandLine(line(QStringLiteral("--evaluate impact --lang en r.csv"))).language.isEmpty());
         QVERIFY(app::readCommandLine(line(QString())).language.isEmpty());
     }
 

@@ -60,6 +60,10 @@ check_parts() {
   output=$(env -u DISPLAY QT_QPA_PLATFORM=offscreen "$program" --evaluate impact "$example") \
     || fail "--evaluate impact failed: $output"
   [ "$(wc -l <<<"$output")" -ge 2 ] || fail "--evaluate impact printed: $output"
+  # A --lang before --evaluate chooses the language of its messages.
+  output=$(env -u DISPLAY "$program" --lang en --evaluate impact "$work/none.csv" 2>&1) \
+    && fail "--evaluate read a file that is not there"
+  grep -q "none.csv cannot be opened" <<<"$output" || fail "--lang en --evaluate printed: $output"
   cp "$program" "$work/alone"
   if output=$(env -u DISPLAY QT_QPA_PLATFORM=offscreen "$work/alone" --evaluate impact "$example" 2>&1); then
     fail "--evaluate without the evaluation part succeeded: $output"
