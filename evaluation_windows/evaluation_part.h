@@ -37,8 +37,7 @@ namespace evaluation::windows {
 // the reason in `failure`.
 inline const EvaluationPart* evaluationPart(QString* failure = nullptr)
 {
-    using Entry = const EvaluationPart* (*)();
-    const auto entry = reinterpret_cast<Entry>(tk::partEntry("evaluation", failure));
+    const auto entry = tk::partEntry<decltype(werkstoff_part_evaluation)>("evaluation", failure);
     return entry ? entry() : nullptr;
 }
 

@@ -42,9 +42,8 @@ public:
 
 BarChart* makeBarChart(QWidget* parent, const QString& name)
 {
-    using Entry = BarChart* (*)(QWidget*, const QString&);
     QString failure;
-    if (const auto entry = reinterpret_cast<Entry>(tk::partEntry("charts", &failure)))
+    if (const auto entry = tk::partEntry<decltype(werkstoff_part_charts)>("charts", &failure))
         return entry(parent, name);
     return new MissingChart(parent, name, failure);
 }

@@ -323,8 +323,7 @@ void saveDrawing(QWidget* parent, const ExportedDrawing& drawing)
 
 const PrintingPart* printingPart(QString* failure)
 {
-    using Entry = const PrintingPart* (*)();
-    const auto entry = reinterpret_cast<Entry>(partEntry("printing", failure));
+    const auto entry = partEntry<decltype(werkstoff_part_printing)>("printing", failure);
     return entry ? entry() : nullptr;
 }
 

@@ -21,6 +21,14 @@ namespace tk {
 // loaded stays loaded until the program ends.
 void* partEntry(const char* part, QString* failure = nullptr);
 
+// The same with the entry's type, taken from its declaration:
+//   partEntry<decltype(werkstoff_part_printing)>("printing", &failure)
+template <class Function>
+Function* partEntry(const char* part, QString* failure = nullptr)
+{
+    return reinterpret_cast<Function*>(partEntry(part, failure));
+}
+
 // Loads the part on a thread of the pool, for a window that is likely to be
 // opened soon and should not wait for it then.
 void preloadPart(const char* part);
