@@ -130,14 +130,8 @@ CommandLine readCommandLine(const QStringList& arguments)
         result.startsProgram = false;
         result.evaluates = true;
         // What follows --evaluate is the evaluation's; a --lang before it
-        // chooses the language of its texts, as it does the program's.
-        const qsizetype end = arguments.indexOf(QStringLiteral("--evaluate"));
-        for (qsizetype i = 1; i < end; ++i) {
-            if (arguments[i] == QLatin1String("--lang") && i + 1 < end)
-                result.language = arguments[i + 1].trimmed().toLower();
-            else if (arguments[i].startsWith(QLatin1String("--lang=")))
-                result.language = arguments[i].mid(7).trimmed().toLower();
-        }
+        // chooses the language of its texts, read as the program reads it.
+        result.language = readCommandLine(arguments.mid(0, arguments.indexOf(QStringLiteral("--evaluate")))).language;
         return result;
     }
     const ProgramOptions options;
