@@ -31,12 +31,12 @@
 #include "evaluation_windows/evaluation_part.h"
 #include "resources/pictures.h"
 #include "toolkit/controls.h"
+#include "toolkit/form.h"
 #include "toolkit/program_style.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
-#include <QMessageBox>
 #include <QTimer>
 #include <string_view>
 #include <type_traits>
@@ -215,10 +215,7 @@ const evaluation::windows::EvaluationPart* evaluationPartOrReport(QWidget* paren
     QString failure;
     if (const auto* part = evaluation::windows::evaluationPart(&failure))
         return part;
-    auto* box = new QMessageBox(QMessageBox::Warning, title, evaluationFailureText(failure), QMessageBox::Ok, parent);
-    box->setObjectName(QStringLiteral("AuswertungFehler"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    tk::showWarning(parent, QStringLiteral("AuswertungFehler"), title, evaluationFailureText(failure));
     return nullptr;
 }
 

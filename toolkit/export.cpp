@@ -1,5 +1,6 @@
 #include "export.h"
 #include "export_support.h"
+#include "form.h"
 #include "parts.h"
 #include "printing.h"
 #include "clipboard.h"
@@ -66,10 +67,7 @@ bool paintPage(QPagedPaintDevice& device, const ExportedDrawing& drawing)
 
 void showFailure(QWidget* parent, const QString& title, const QString& text)
 {
-    auto* box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
-    box->setObjectName(QStringLiteral("ExportFehler"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    showWarning(parent, QStringLiteral("ExportFehler"), title, text);
 }
 
 void aside(std::function<QString()> work, QObject* context, std::function<void(const QString&)> done)

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 #include <QWindow>
@@ -544,6 +545,14 @@ void Form::showEvent(QShowEvent* e)
         box->invalidate();
     refreshBindings();
     QWidget::showEvent(e);
+}
+
+void showWarning(QWidget* parent, const QString& name, const QString& title, const QString& text)
+{
+    auto* box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box->setObjectName(name);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 bool hasOpenWindowBeside(const QWidget* window)

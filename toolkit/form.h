@@ -206,6 +206,10 @@ private:
 // stays open whichever window closes, and it closes only when the user says.
 void showFree(QWidget* window);
 
+// A warning in a message box beside `parent`, named `name` (for tests and
+// screen readers), without waiting for it; the box deletes itself.
+void showWarning(QWidget* parent, const QString& name, const QString& title, const QString& text);
+
 // Gives memory the program freed back to the system where the allocator
 // keeps it for later requests.
 void returnFreedMemory();
