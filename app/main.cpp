@@ -22,7 +22,6 @@ int main(int argc, char* argv[])
         return app::finish(app::readCommandLine(arguments));
     }
 
-    app::decodeTitlePictureEarly();
     tk::settleScaleFactor();
     QApplication application(argc, argv);
     QApplication::setApplicationVersion(app::programVersion());

@@ -252,8 +252,6 @@ QStringList createdWindows()
     return names;
 }
 
-void decodeTitlePictureEarly() { tk::startDecoding(pictures::titleFracture()); }
-
 void prepareApplication(const QString& languageCode)
 {
     // The windows, and Qt's own dialogs with them, take their texts in the

@@ -41,11 +41,6 @@ bool isBuilt(const QString& className);
 // The classes created so far, in the order they were created.
 QStringList createdWindows();
 
-// Starts decoding the title window's picture on a second core while the
-// application object and the title window come into being. Runs first thing
-// in main, before the application object exists.
-void decodeTitlePictureEarly();
-
 // The application's name, its desktop entry, and the interface language (see
 // applyLanguage in command_line.h; languageCode is --lang's value, or empty);
 // runs once the QApplication exists.

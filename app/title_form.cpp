@@ -74,8 +74,9 @@ void TFormHaupt::formCreate()
     // The picture fills the client area above the status bar, at its natural
     // size from the top-left corner, clipped.
     FormHaupt->m_image->setGeometry(0, 0, clientWidth(), clientHeight() - statusBarHeight);
-    // This window is shown as soon as all windows exist; its picture is
-    // decoded on the second core while they are being created.
+    // This window is shown as soon as all windows exist. The build decoded
+    // its picture (resources/decoded_pictures.h); should that be missing, it
+    // is decoded on the second core while the windows are being created.
     FormHaupt->m_image->prefetch();
 
     FormHaupt->m_panel->setGeometry(tk::idiv(screen.width() - 700, 2), tk::idiv(screen.height() - 350 - 100, 2),

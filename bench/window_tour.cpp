@@ -24,7 +24,6 @@ namespace bench {
 
 void beforeApplication()
 {
-    app::decodeTitlePictureEarly();
     tk::settleScaleFactor();
 }
 

@@ -6,8 +6,9 @@
 #include "jpeg.h"
 #include "window_host.h"
 
+#include "resources/decoded_pictures.h"
+
 #include <QCoreApplication>
-#include <QFile>
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,7 +16,6 @@
 #include <QTextCursor>
 #include <QValidator>
 #include <algorithm>
-#include <map>
 
 namespace tk {
 
@@ -264,30 +264,9 @@ Picture::~Picture()
         m_pending.wait();
 }
 
-namespace {
-
-std::map<QString, std::future<QImage>>& earlyDecodes()
-{
-    static std::map<QString, std::future<QImage>> decodes;
-    return decodes;
-}
-
-}
-
-void startDecoding(const QString& resourcePath)
-{
-    auto& decodes = earlyDecodes();
-    if (decodes.count(resourcePath))
-        return;
-    QFile file(resourcePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    decodes[resourcePath] = std::async(std::launch::async, [bytes = file.readAll()] { return decodeJpeg(bytes); });
-}
-
 void Picture::prefetch()
 {
-    if (!m_decoded && !m_pending.valid() && !earlyDecodes().count(m_path))
+    if (!m_decoded && !m_pending.valid() && !pictures::decodedAtBuild(m_path))
         m_pending = std::async(std::launch::async, [path = m_path] { return loadJpegResource(path); });
 }
 
@@ -295,13 +274,11 @@ const QImage& Picture::image()
 {
     if (!m_decoded) {
         m_decoded = true;
-        auto early = earlyDecodes().find(m_path);
-        if (early != earlyDecodes().end()) {
-            m_image = early->second.get();
-            earlyDecodes().erase(early);
-        } else {
+        if (const auto built = pictures::decodedAtBuild(m_path))
+            m_image = QImage(built->bits, built->width, built->height, qsizetype(built->width) * 4,
+                             QImage::Format_RGB32);
+        else
             m_image = m_pending.valid() ? m_pending.get() : loadJpegResource(m_path);
-        }
     }
     return m_image;
 }

@@ -89,16 +89,10 @@ private:
 QPushButton* makeButton(QWidget* parent, const QString& name, int left, int top, int width, int height,
                         const QString& caption, std::function<void()> handler);
 
-// Starts decoding a compiled-in JPEG on a second core, so that the first
-// picture that shows it finds it ready. The bytes are read here, on the
-// calling thread; only the decoding runs beside it. May be called before the
-// application object exists.
-void startDecoding(const QString& resourcePath);
-
 // A picture at its natural size from the top-left corner, clipped to the
-// control. The JPEG is decoded when the picture is first shown; a window that
-// shows its picture right at start-up can have it decoded beforehand on a
-// second core (prefetch), while the other windows are being created.
+// control. The JPEG is decoded when the picture is first shown, or beforehand
+// on a second core (prefetch). A picture the build decoded
+// (resources/decoded_pictures.h) is shown from the program's own pages.
 class Picture : public QWidget {
     Q_OBJECT
 public:

@@ -1,6 +1,8 @@
 #include "common/test_main.h"
 
+#include "resources/decoded_pictures.h"
 #include "resources/pictures.h"
+#include "toolkit/controls.h"
 #include "toolkit/jpeg.h"
 
 #include <QBuffer>
@@ -107,6 +109,50 @@ private slots:
         QImage source(tk::maxJpegSide, 16, QImage::Format_RGB32);
         source.fill(Qt::white);
         QCOMPARE(tk::decodeJpeg(encode(source)).size(), source.size());
+    }
+
+    // The title picture comes decoded with the program: the same pixels the
+    // decoder gives, shown where they lie, and no other picture does.
+    void titlePictureIsDecodedByTheBuild()
+    {
+        const auto built = pictures::decodedAtBuild(pictures::titleFracture());
+        QVERIFY(built);
+        const QImage pixels(built->bits, built->width, built->height, built->width * 4, QImage::Format_RGB32);
+        QCOMPARE(pixels, tk::loadJpegResource(pictures::titleFracture()));
+        tk::Picture title(nullptr, QStringLiteral("Image1"), pictures::titleFracture());
+        title.prefetch();
+        QCOMPARE(title.image().constBits(), built->bits);
+        QVERIFY(!pictures::decodedAtBuild(pictures::vickersTester()));
+    }
+
+    void readsOnlyWholePixelFiles_data()
+    {
+        const uchar pixels[3 * 2 * 4] = {1, 2, 3, 255};
+        const QByteArray whole = pictures::packDecodedPixels({pixels, 3, 2});
+        QByteArray otherMark = whole;
+        otherMark[0] = 'X';
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("whole") << whole << true;
+        QTest::newRow("other mark") << otherMark << false;
+        QTest::newRow("a byte short") << whole.chopped(1) << false;
+        QTest::newRow("a byte over") << whole + 'x' << false;
+        QTest::newRow("header only") << whole.left(16) << false;
+        QTest::newRow("no width") << pictures::packDecodedPixels({pixels, 0, 2}) << false;
+        QByteArray huge = whole;
+        huge[8] = huge[9] = huge[10] = huge[11] = char(0xFF);
+        QTest::newRow("width beyond the decoder's") << huge << false;
+    }
+    void readsOnlyWholePixelFiles()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, read);
+        const auto pixels = pictures::readDecodedPixels(reinterpret_cast<const uchar*>(file.constData()), file.size());
+        QCOMPARE(bool(pixels), read);
+        if (read) {
+            QCOMPARE(QSize(pixels->width, pixels->height), QSize(3, 2));
+            QCOMPARE(pixels->bits[3], uchar(255));
+        }
     }
 
     void missingResourceFails()
